@@ -1,0 +1,45 @@
+#pragma once
+// The experiment state: one process-wide record that every experiment window
+// reads and writes directly, on the user-interface thread only. Coordinates
+// are millimetres on the map (origin top-left, y downward), times seconds.
+
+#include <cstdint>
+#include <string>
+
+enum TStation { stA = 0, stB = 1, stC = 2 };
+inline constexpr int kStationCount = 3;
+
+struct TExperimentState {
+  int32_t stationX[kStationCount] = {};  // mm
+  int32_t stationY[kStationCount] = {};  // mm
+  int32_t pulseVelocity = 0;             // mm/s
+  int32_t acquisitionTime = 0;           // s, length of one acquisition block
+  int32_t acquisitionRate = 0;           // samples/s
+  int32_t detectionLevel = 0;            // per mille of full scale, 0..1000
+  int32_t dataShowMode = 0;              // stored only; nothing sets it
+  std::string imageFileName;             // map picture
+  int32_t mapWidth = 0;                  // mm, as stored; unused
+  int32_t mapHeight = 0;                 // mm, as stored; unused
+  double mapScale = 0.0;                 // mm per map pixel
+
+  double timeA_AB = 0.0;  // s, arrival at A in the A+B acquisition
+  double timeB = 0.0;     // s, arrival at B
+  double timeA_AC = 0.0;  // s, arrival at A in the A+C acquisition
+  double timeC = 0.0;     // s, arrival at C
+
+  int32_t radiusIncrement[kStationCount] = {};  // mm, solver output
+  int32_t circleRadius[kStationCount] = {};     // mm, increment + radius adjuster
+  double epicenterX = 0.0;                      // mm
+  double epicenterY = 0.0;                      // mm
+
+  bool autoDetect = false;
+  bool holdDetection = false;
+  bool detectedA_AB = false;
+  bool detectedB = false;
+  bool detectedA_AC = false;
+  bool detectedC = false;
+  double detectionThreshold = 0.0;  // detectionLevel / 1000, full scale 1.0
+};
+
+// The instance of the running program, zero-filled at start.
+extern TExperimentState Experiment;

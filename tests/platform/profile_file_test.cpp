@@ -1,0 +1,161 @@
+#include "platform/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "support/test_support.h"
+
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+class ProfileFile : public ::testing::Test {
+protected:
+  TempDir dir;
+  std::filesystem::path ini = dir / "config.ini";
+};
+
+TEST_F(ProfileFile, MissingFileSectionOrKeyGivesTheDefault) {
+  EXPECT_EQ(profile::ReadInt(ini, "POSICAO", "xA", 7), 7);
+  EXPECT_EQ(profile::ReadString(ini, "IMGFILE", "imgfilename", "d.jpg"), "d.jpg");
+  WriteFile(ini, "[POSICAO]\nxB=3\n");
+  EXPECT_EQ(profile::ReadInt(ini, "POSICAO", "xA", 7), 7);
+  EXPECT_EQ(profile::ReadInt(ini, "MAPA", "xB", 9), 9);
+  EXPECT_EQ(profile::ReadInt(ini, "POSICAO", "xB", 9), 3);
+}
+
+TEST_F(ProfileFile, NamesCompareWithoutCaseAndValuesAreTrimmed) {
+  WriteFile(ini, "[posicao]\r\n  XA =  42  \r\n[ImgFile]\r\nimgFileName = \"C:\\maps\\a b.jpg\"\r\n");
+  EXPECT_EQ(profile::ReadInt(ini, "POSICAO", "xA", 0), 42);
+  EXPECT_EQ(profile::ReadString(ini, "IMGFILE", "imgfilename", ""), "C:\\maps\\a b.jpg");
+}
+
+TEST_F(ProfileFile, IntegerRules) {
+  struct Case {
+    const char* text;
+    int32_t expected;
+  } cases[] = {
+      {"0x10", 16},        {"0X1f", 31},          {"0xFFFFFFFF", -1},   {"-25", -25},
+      {"+8", 8},           {"2147483647", 2147483647},
+      {"12abc", 99},       // letters after the digits: the default
+      {"0x", 99},          // too short for hexadecimal, not decimal either
+      {"0xZZ", 99},        {"0x100000000", 99},   {"2147483648", 99},   {"", 99},
+      {"1.5", 99},         {"- 3", 99},           {"0010", 10},
+  };
+  for (const auto& c : cases) {
+    WriteFile(ini, std::string("[S]\nk=") + c.text + "\n");
+    EXPECT_EQ(profile::ReadInt(ini, "S", "k", 99), c.expected) << "value '" << c.text << "'";
+  }
+  WriteFile(ini, "[S]\nk=junk\n");
+  EXPECT_EQ(profile::ReadInt(ini, "S", "k", std::numeric_limits<int32_t>::min()),
+            std::numeric_limits<int32_t>::min());
+  WriteFile(ini, "[S]\nk=-2147483648\n");
+  EXPECT_EQ(profile::ReadInt(ini, "S", "k", 0), std::numeric_limits<int32_t>::min());
+}
+
+TEST_F(ProfileFile, TextValuesAreCutAt2047Characters) {
+  std::string longValue(3000, 'x');
+  WriteFile(ini, "[S]\nk=" + longValue + "\n");
+  EXPECT_EQ(profile::ReadString(ini, "S", "k", "").size(), 2047u);
+}
+
+TEST_F(ProfileFile, WritingCreatesTheFile) {
+  ASSERT_FALSE(profile::WriteString(ini, "POSICAO", "xA", "5"));
+  EXPECT_EQ(ReadFile(ini), "[POSICAO]\r\nxA=5\r\n");
+  ASSERT_FALSE(profile::WriteString(ini, "POSICAO", "xB", "6"));
+  ASSERT_FALSE(profile::WriteString(ini, "IMGFILE", "imgfilename", "m.jpg"));
+  EXPECT_EQ(ReadFile(ini), "[POSICAO]\r\nxA=5\r\nxB=6\r\n[IMGFILE]\r\nimgfilename=m.jpg\r\n");
+}
+
+TEST_F(ProfileFile, WritingOneKeyKeepsEverythingElse) {
+  const std::string before =
+      "; teacher's notes\n"
+      "[POSICAO]\n"
+      "xA=1\n"
+      "# keep me\n"
+      "Extra = hello\n"
+      "\n"
+      "[MAPA]\n"
+      "mapax=1400\n"
+      "[Other]\n"
+      "xA=77";
+  WriteFile(ini, before);
+  ASSERT_FALSE(profile::WriteString(ini, "posicao", "XA", "300"));
+  ASSERT_FALSE(profile::WriteString(ini, "POSICAO", "yA", "12"));
+  ASSERT_FALSE(profile::WriteString(ini, "Other", "new", "1"));
+  EXPECT_EQ(ReadFile(ini),
+            "; teacher's notes\n"
+            "[POSICAO]\n"
+            "xA=300\n"
+            "# keep me\n"
+            "Extra = hello\n"
+            "yA=12\n"
+            "\n"
+            "[MAPA]\n"
+            "mapax=1400\n"
+            "[Other]\n"
+            "xA=77\n"
+            "new=1\n");
+}
+
+TEST_F(ProfileFile, WindowsLineEndingsAreKept) {
+  WriteFile(ini, "[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+  ASSERT_FALSE(profile::WriteString(ini, "A", "k", "3"));
+  ASSERT_FALSE(profile::WriteString(ini, "C", "k", "4"));
+  EXPECT_EQ(ReadFile(ini), "[A]\r\nk=3\r\n[B]\r\nk=2\r\n[C]\r\nk=4\r\n");
+}
+
+TEST_F(ProfileFile, FailedWriteIsReportedAndLeavesTheFileAlone) {
+  // A directory in the file's place cannot be replaced, even by root.
+  std::filesystem::create_directory(ini);
+  EXPECT_TRUE(profile::WriteString(ini, "S", "k", "1"));
+  EXPECT_TRUE(std::filesystem::is_directory(ini));
+
+  // A folder that does not exist.
+  EXPECT_TRUE(profile::WriteString(dir / "missing" / "config.ini", "S", "k", "1"));
+
+  // Values that would break the file's layout are refused.
+  auto good = dir / "good.ini";
+  WriteFile(good, "[S]\nk=1\n");
+  EXPECT_TRUE(profile::WriteString(good, "S", "k", "two\nlines"));
+  EXPECT_TRUE(profile::WriteString(good, "S]", "k", "1"));
+  EXPECT_EQ(ReadFile(good), "[S]\nk=1\n");
+}
+
+TEST_F(ProfileFile, ReadOnlyFileIsNotReplaced) {
+  if (testsupport::RunningAsRoot()) GTEST_SKIP() << "root may write read-only files";
+  WriteFile(ini, "[S]\nk=1\n");
+  ::chmod(ini.c_str(), 0444);
+  EXPECT_TRUE(profile::WriteString(ini, "S", "k", "2"));
+  EXPECT_EQ(ReadFile(ini), "[S]\nk=1\n");
+}
+
+TEST_F(ProfileFile, NoTemporaryFilesAreLeftBehind) {
+  WriteFile(ini, "[S]\nk=1\n");
+  ::chmod(ini.c_str(), 0600);
+  for (int i = 0; i < 5; ++i) ASSERT_FALSE(profile::WriteString(ini, "S", "k", std::to_string(i)));
+  int entries = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir.path())) {
+    (void)e;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+  // The file keeps its permissions across the replacement.
+  struct stat st {};
+  ASSERT_EQ(::stat(ini.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(ProfileFile, WritingThroughASymbolicLinkUpdatesItsTarget) {
+  auto real = dir / "real.ini";
+  WriteFile(real, "[S]\nk=1\n");
+  std::filesystem::create_symlink(real, ini);
+  ASSERT_FALSE(profile::WriteString(ini, "S", "k", "2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(ini));
+  EXPECT_EQ(ReadFile(real), "[S]\nk=2\n");
+}
+
+}  // namespace
