@@ -83,6 +83,8 @@ public:
   uint32_t GetByteSize() override;
   int32_t GetCount() override;
   uint32_t GetDataSize();
+  // Shares another audio buffer's container; other sources are ignored.
+  void Assign(ISLData* source) override;
   void CopyTo(uint32_t sourceFrame, ISLDataBuffer* destination, uint32_t frameCount,
               uint32_t destinationFrame) override;
 
@@ -127,9 +129,9 @@ private:
   void ValueOp(TOp op, int32_t value);
   void ChannelValueOp(uint32_t channel, TOp op, int32_t value);
   void BufferOp(TOp op, IALAudioBuffer* other);
-  // A pointer to compute into and one to read from; the same block when this
-  // handle may write in place, else a fresh block and the old samples.
-  void PrepareInPlace(uint8_t*& target, TRef<ISLData>& keepSource, const uint8_t*& source);
+  void Init(uint32_t sampleRate, uint32_t channelMask, uint32_t frames, uint32_t channels,
+            uint32_t validBits);
+  void CheckChannel(uint32_t channel) const;
 
   uint32_t channels_ = 0;
   uint32_t validBits_ = 0;

@@ -64,12 +64,17 @@ protected:
   // The data pointer follows the container (memory buffers: the block start).
   virtual void ContainerChanged() {}
   void SetContainer(TSLSmartBuffer* container) { container_ = container; }
+  // Checks that [offset, offset + count) lies within `size` units.
+  static void CheckRange(uint32_t offset, uint32_t count, uint32_t size);
   // Attaches to `container` with this handle's owns flag, detaching from the
   // current one; the byte size stays as it is.
   void SwitchContainer(TSLSmartBuffer* container);
 
   TSLSequenceStamp stamp_;
   uint8_t* data_ = nullptr;
+  // Where the data starts inside the container's block (0 for plain memory,
+  // the header size for audio).
+  uint32_t dataOffset_ = 0;
   uint32_t byteSize_ = 0;
   TSLSmartBuffer* container_ = nullptr;
   bool owns_ = true;
@@ -174,6 +179,12 @@ public:
 private:
   // Clamps a search range; false when nothing is left of it.
   bool ClampRange(int32_t& start, int32_t& end);
+  // Where to write results for the first m elements: a block whose contents
+  // may be discarded when m covers the whole buffer, else the kept contents.
+  double* TargetFor(int32_t m);
+  // A second handle on this buffer when `other` reads this buffer's own data,
+  // so that writing clones the storage instead of overwriting the source.
+  TRef<ISLData> KeepSource(ISLRealBuffer* other);
 };
 
 class TSLIntegerBuffer final : public TSLLinearMemoryBuffer, public virtual ISLIntegerBuffer {
