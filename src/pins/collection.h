@@ -7,6 +7,7 @@
 #include <QObject>
 #include <functional>
 
+#include "pins/defined_properties.h"
 #include "pins/lock_guarded.h"
 #include "pins/persistent_assign.h"
 
@@ -37,7 +38,7 @@ private:
   bool* watcher_ = nullptr;
 };
 
-class TOWExtCollection : public QObject, public IPersistentAssign {
+class TOWExtCollection : public QObject, public IPersistentAssign, public IStoredCollection {
   Q_OBJECT
   Q_PROPERTY(int Count READ Count)
 public:
@@ -60,6 +61,12 @@ public:
 
   // Replaces the items by copies of another collection's items.
   bool Assign(const QObject* source) override;
+
+  // Window descriptions store the items through these.
+  int StoredItemCount() const override { return Count(); }
+  QObject* StoredItem(int index) const override { return Item(index); }
+  void ClearStoredItems() override { Clear(); }
+  QObject* AddStoredItem() override { return Add(); }
 
 signals:
   void Changed();

@@ -53,6 +53,8 @@ void SetObjectLoading(QObject* object, bool loading) {
   if (!object) return;
   if (auto* component = qobject_cast<TLPComponent*>(object)) {
     component->SetLoading(loading);
+  } else if (auto* stored = dynamic_cast<IStoredLoading*>(object); stored && loading) {
+    stored->BeginLoading();
   } else if (loading || object->property(kLoadingMark).isValid()) {
     object->setProperty(kLoadingMark, loading ? QVariant(true) : QVariant());
   }
@@ -61,6 +63,7 @@ void SetObjectLoading(QObject* object, bool loading) {
 bool IsObjectLoading(const QObject* object) {
   if (!object) return false;
   if (auto* component = qobject_cast<const TLPComponent*>(object)) return component->IsLoading();
+  if (auto* loading = dynamic_cast<const IStoredLoading*>(object); loading && loading->IsLoading()) return true;
   return object->property(kLoadingMark).toBool();
 }
 

@@ -11,20 +11,21 @@
 //   - AfterConstruction() calls Initialized() unless the component is being
 //     designed or loaded, or any owner up the chain is loading; then the
 //     component waits for Loaded();
-//   - the window-description reader marks the objects it reads with
-//     SetObjectLoading(obj, true) (the form first), creates components with
-//     its factory and calls AfterConstruction() on them, and after reading the
-//     whole description calls CompleteLoading(form), which clears the loading
-//     marks and calls Loaded() on every component still waiting (so a
-//     component created by code while its form loads is initialized then).
+//   - the window-description reader creates components with new T(owner)
+//     under a loading root and drives them through IStoredLoading
+//     (BeginLoading, then Loaded once the description is read); a component
+//     created by code while an owner is loading reports IsLoading() until
+//     the reader's Loaded reaches it. CompleteLoading(root) does the same
+//     for code that marks objects with SetObjectLoading itself.
 
 #include <QObject>
 #include <QString>
 #include <utility>
 
+#include "pins/defined_properties.h"
 #include "pins/lock_guarded.h"
 
-class TLPComponent : public QObject, public ILPLockOwner {
+class TLPComponent : public QObject, public ILPLockOwner, public IStoredLoading {
   Q_OBJECT
 public:
   explicit TLPComponent(QObject* owner = nullptr);
@@ -39,15 +40,18 @@ public:
 
   // Runs the after-construction step once (see above).
   void AfterConstruction();
-  // Called once the window description holding the component has been read.
-  virtual void Loaded();
+  // Called once the window description holding the component has been
+  // read: clears the loading state and runs Initialized unless designing.
+  void Loaded() override;
+  void BeginLoading() override { SetLoading(true); }
+  // Loading, or waiting for Loaded() because an owner was loading.
+  bool IsLoading() const override { return loading_ || awaitingLoaded_; }
 
   // Marking a component loading makes it wait for Loaded().
   void SetLoading(bool loading) {
     loading_ = loading;
     if (loading && !designing_) awaitingLoaded_ = true;
   }
-  bool IsLoading() const { return loading_; }
   void SetDesigning(bool designing) { designing_ = designing; }
   bool IsDesigning() const { return designing_; }
   // True while the component waits for Loaded() to initialize it.

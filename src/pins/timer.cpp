@@ -1,9 +1,8 @@
 #include "pins/timer.h"
 
 TLPTimer::TLPTimer(QObject* owner) : TLPComponent(owner) {
-  connect(&timer_, &QTimer::timeout, this, [this] {
-    if (onTimer_) onTimer_(this);
-  });
+  connect(&timer_, &QTimer::timeout, this, [this] { emit OnTimer(this); });
+  Update();
 }
 
 TLPTimer::~TLPTimer() = default;
@@ -18,13 +17,8 @@ void TLPTimer::SetInterval(int interval) {
   Update();
 }
 
-void TLPTimer::SetOnTimer(TNotifyEvent onTimer) {
-  onTimer_ = std::move(onTimer);
-  Update();
-}
-
 void TLPTimer::Update() {
-  if (enabled_ && interval_ > 0 && onTimer_)
+  if (enabled_ && interval_ > 0)
     timer_.start(interval_);
   else
     timer_.stop();
