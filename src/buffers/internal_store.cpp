@@ -1,5 +1,6 @@
 #include "buffers/internal_store.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -182,9 +183,11 @@ int32_t TSLSmartBufferManager::Countdown(uint32_t size) {
 }
 
 void TSLSmartBufferManager::EnsureTimer() {
+  if (timerStarted_.load(std::memory_order_acquire)) return;
   std::lock_guard<std::mutex> guard(timerLock_);
   if (timer_.joinable() || timerStop_) return;
   timer_ = std::thread([this] { TimerLoop(); });
+  timerStarted_.store(true, std::memory_order_release);
 }
 
 void TSLSmartBufferManager::TimerLoop() {
@@ -193,10 +196,9 @@ void TSLSmartBufferManager::TimerLoop() {
   while (!timerStop_) {
     if (timerWake_.wait_until(guard, next, [this] { return timerStop_; })) break;
     next += kTrimInterval;
-    if (!timerEnabled_) continue;
-    guard.unlock();
-    TrimPools();
-    guard.lock();
+    // The pass runs under the timer lock, so switching the timer off waits
+    // for a pass in progress.
+    if (timerEnabled_) TrimPools();
   }
 }
 

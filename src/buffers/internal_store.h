@@ -62,7 +62,8 @@ public:
   void* GetBlock(uint32_t size);
   void PutBlock(void* block, uint32_t size) noexcept;
   // One trimming pass over the size lists, last to first. The pool's own
-  // timer calls it every 200 ms; tests may switch the timer off and call it.
+  // timer calls it every 200 ms; tests may switch the timer off (which waits
+  // for a pass in progress) and call it themselves.
   void TrimPools();
   void SetTimerEnabled(bool enabled);
 
@@ -88,6 +89,7 @@ private:
   std::mutex timerLock_;
   std::condition_variable timerWake_;
   std::thread timer_;
+  std::atomic<bool> timerStarted_{false};
   bool timerEnabled_ = true;
   bool timerStop_ = false;
 };
