@@ -1,0 +1,120 @@
+#include "platform/wav_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "platform/wave_format.h"
+
+namespace {
+
+uint32_t U32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
+uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+
+bool Fail(std::string* error, const char* text) {
+  if (error) *error = text;
+  return false;
+}
+
+}  // namespace
+
+bool ParseWav(const uint8_t* data, size_t size, TWavData& out, std::string* error) {
+  if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+    return Fail(error, "not a RIFF/WAVE file");
+  size_t pos = 12;
+  bool haveFormat = false;
+  uint16_t tag = 0, channels = 0, container = 0, blockAlign = 0;
+  uint32_t rate = 0;
+  while (pos + 8 <= size) {
+    const uint8_t* chunk = data + pos;
+    const uint32_t length = U32(chunk + 4);
+    const size_t body = pos + 8;
+    // A truncated last chunk (common for the data of interrupted recordings)
+    // is read as far as it goes.
+    const size_t available = std::min<size_t>(length, size - body);
+    if (std::memcmp(chunk, "fmt ", 4) == 0) {
+      if (available < 16) return Fail(error, "short format chunk");
+      const uint8_t* f = data + body;
+      tag = U16(f);
+      channels = U16(f + 2);
+      rate = U32(f + 4);
+      blockAlign = U16(f + 12);
+      container = U16(f + 14);
+      if (tag == WAVE_FORMAT_EXTENSIBLE_TAG) {
+        if (available < 40) return Fail(error, "short extensible format chunk");
+        tag = U16(f + 24);  // first two bytes of the sub-format GUID
+      }
+      haveFormat = true;
+    } else if (std::memcmp(chunk, "data", 4) == 0) {
+      if (!haveFormat) return Fail(error, "data before format");
+      const bool pcm = tag == 1 && (container == 8 || container == 16 || container == 24 || container == 32);
+      const bool fl = tag == 3 && container == 32;
+      if (!pcm && !fl) return Fail(error, "unsupported sample format");
+      if (channels < 1 || channels > 32 || rate == 0 || blockAlign != container / 8 * channels)
+        return Fail(error, "inconsistent format");
+      const size_t frames = available / blockAlign;
+      out.Channels = channels;
+      out.SampleRate = rate;
+      out.Samples.resize(frames * channels);
+      const uint8_t* s = data + body;
+      const size_t bytes = container / 8;
+      for (size_t i = 0; i < frames * channels; ++i, s += bytes) {
+        float v;
+        switch (container) {
+          case 8: v = (float(s[0]) - 128.0f) / 128.0f; break;
+          case 16: v = float(int16_t(U16(s))) / 32768.0f; break;
+          case 24: v = float(int32_t((uint32_t(s[0]) << 8) | (uint32_t(s[1]) << 16) | (uint32_t(s[2]) << 24)) >> 8) / 8388608.0f; break;
+          default:
+            if (fl) {
+              uint32_t bits = U32(s);
+              std::memcpy(&v, &bits, 4);
+              if (!std::isfinite(v)) v = 0;
+              v = std::fmax(-1.0f, std::fmin(1.0f, v));
+            } else {
+              v = float(double(int32_t(U32(s))) / 2147483648.0);
+            }
+        }
+        out.Samples[i] = v;
+      }
+      return true;
+    }
+    pos = body + length + (length & 1);
+    if (pos < body) break;  // overflow
+  }
+  return Fail(error, "no data chunk");
+}
+
+bool ReadWavFile(const std::string& path, TWavData& out, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Fail(error, "cannot open file");
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ParseWav(bytes.data(), bytes.size(), out, error);
+}
+
+bool WriteWavFile16(const std::string& path, const TWavData& wav) {
+  std::ofstream out(path, std::ios::binary);
+  if (!out) return false;
+  const uint32_t dataBytes = uint32_t(wav.Samples.size() * 2);
+  auto u32 = [&](uint32_t v) { char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; out.write(b, 4); };
+  auto u16 = [&](uint16_t v) { char b[2] = {char(v), char(v >> 8)}; out.write(b, 2); };
+  out.write("RIFF", 4);
+  u32(36 + dataBytes);
+  out.write("WAVEfmt ", 8);
+  u32(16);
+  u16(1);
+  u16(wav.Channels);
+  u32(wav.SampleRate);
+  u32(wav.SampleRate * wav.Channels * 2);
+  u16(uint16_t(wav.Channels * 2));
+  u16(16);
+  out.write("data", 4);
+  u32(dataBytes);
+  for (float v : wav.Samples) {
+    long s = std::lround(double(v) * 32768.0);
+    s = std::max(-32768L, std::min(32767L, s));
+    u16(uint16_t(int16_t(s)));
+  }
+  return bool(out);
+}
