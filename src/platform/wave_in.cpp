@@ -124,7 +124,9 @@ struct TWaveInDevice : public TWaveInCancel {
   void Run() {
     std::unique_lock lk(mutex);
     for (;;) {
-      changed.wait(lk, [this] { return closing || (started && !failed && !queue.empty()); });
+      // While a halt is pending the reader stays out of the way, so that the
+      // halting thread gets the mutex.
+      changed.wait(lk, [this] { return closing || (started && !failed && !queue.empty() && !Cancelled()); });
       if (closing) break;
       TWaveHeader* h = queue.front();
       busy = true;
