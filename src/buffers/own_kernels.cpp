@@ -73,12 +73,33 @@ inline int32_t SaturateDouble(double v, bool nearest) {
   return nearest ? RoundNearEven(v) : static_cast<int32_t>(v);
 }
 
+// The same rules written as selects on doubles, so that whole vectors are
+// converted at once; the value reaching the integer conversion is always in
+// range.
 TREMORA_CLONES void Convert64f32sNear(const Ipp64f* src, Ipp32s* dst, int len) {
-  for (int i = 0; i < len; ++i) dst[i] = SaturateDouble(src[i], true);
+  for (int i = 0; i < len; ++i) {
+    double v = src[i];
+    double s = v >= 0 ? v + 0.5 : v - 0.5;
+    double t = std::trunc(s);
+    // +1 or -1 for an odd t (its sign), 0 for an even one: one step toward zero.
+    double odd = t - 2.0 * std::trunc(t * 0.5);
+    t = t == s ? t - odd : t;
+    t = v >= 2147483647.0 ? 2147483647.0 : t;
+    t = v <= -2147483648.0 ? -2147483648.0 : t;
+    t = v == v ? t : 0.0;
+    dst[i] = static_cast<int32_t>(t);
+  }
 }
 
 TREMORA_CLONES void Convert64f32sZero(const Ipp64f* src, Ipp32s* dst, int len) {
-  for (int i = 0; i < len; ++i) dst[i] = SaturateDouble(src[i], false);
+  for (int i = 0; i < len; ++i) {
+    double v = src[i];
+    double t = std::trunc(v);
+    t = v >= 2147483647.0 ? 2147483647.0 : t;
+    t = v <= -2147483648.0 ? -2147483648.0 : t;
+    t = v == v ? t : 0.0;
+    dst[i] = static_cast<int32_t>(t);
+  }
 }
 
 // ---- extremes ----
