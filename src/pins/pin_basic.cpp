@@ -73,7 +73,11 @@ void TOWBasicPin::BeginDestroy() {
   if (destroying_.exchange(true)) return;
   {
     TOWConnectionHold hold(OWConnectionSection());
-    Disconnect();
+    try {
+      Disconnect();
+    } catch (...) {
+      // Destruction goes on whatever a receiver does.
+    }
     // Drains deliveries this pin is making on other threads; later ones are
     // refused.
     TOWGuard d = destroyLock_->EnterDestroy();

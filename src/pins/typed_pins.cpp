@@ -57,14 +57,22 @@ uint8_t TSLOWSourcePin::Receive(const TGUID& type, IOWNotifyOperation* op, uint8
   return onUpstream_ && onUpstream_(this, op) ? 1 : 0;
 }
 
+// A receiver failing on these courtesy deliveries must not leave a link
+// half built or half removed, so their exceptions end here.
 void TSLOWSourcePin::SinkAdded(TOWBasicPin* sink) {
-  SendKeptTo(sink);
+  try {
+    SendKeptTo(sink);
+  } catch (...) {
+  }
   if (onSinkConnected_) onSinkConnected_(this);
 }
 
 void TSLOWSourcePin::SinkRemoving(TOWBasicPin* sink) {
-  TRef<IOWNotifyOperation> stop = MakeOperation<TOWStopOperation>();
-  NotifySink(stop.get(), sink);
+  try {
+    TRef<IOWNotifyOperation> stop = MakeOperation<TOWStopOperation>();
+    NotifySink(stop.get(), sink);
+  } catch (...) {
+  }
 }
 
 void TSLOWSourcePin::SendKeptTo(TOWBasicPin* sink) {
