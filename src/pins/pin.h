@@ -322,7 +322,7 @@ protected:
   std::vector<TOWBasicSinkPin*> functionDeps_;
   std::vector<TOWBasicSinkPin*> dataTypeDeps_;
   TRef<IOWLock> inputOwnerLock_;
-  bool inDisconnect_ = false;
+  std::atomic<bool> inDisconnect_{false};
   mutable bool inDependencyQuery_ = false;
   bool inEditor_ = false;
   friend class TOWSinkPin;

@@ -362,13 +362,10 @@ void TOWSourcePin::Disconnect() {
     }
     owevents::PinDisconnected(this, sink);
     // The sink side detaches (sink guard before source guard).
-    size_t before = entries_.size();
     sink->DisconnectPin(this);
-    TOWGuard g = EnterWrite();
-    if (entries_.size() == before && !entries_.empty() && entries_.back().sink == sink) {
+    if (IsLinkedTo(sink)) {
       // A sink that did not know us: drop the entry ourselves.
       inDisconnect_ = true;
-      g.reset();
       RemoveSink(sink, false);
       inDisconnect_ = false;
     }
