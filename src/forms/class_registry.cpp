@@ -3,6 +3,13 @@
 #include <QReadLocker>
 #include <QWriteLocker>
 
+QString PlainClassName(const QMetaObject* meta) {
+  if (!meta) return QString();
+  const QString name = QString::fromLatin1(meta->className());
+  const qsizetype colon = name.lastIndexOf(QStringLiteral("::"));
+  return colon < 0 ? name : name.mid(colon + 2);
+}
+
 TClassRegistry& TClassRegistry::Instance() {
   static TClassRegistry registry;
   return registry;

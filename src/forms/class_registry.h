@@ -12,7 +12,8 @@
 //   reader calls that instead of QWidget::setParent (page controls, tabs).
 // - A factory called with a null owner must still work: the writer creates
 //   a throw-away instance of each class it writes to learn its defaults.
-// - Class names are compared exactly (case-sensitive), as moc spells them.
+// - Class names are compared exactly (case-sensitive), as moc spells them
+//   but without C++ namespaces (a class formtest::TPanel is "TPanel").
 
 #include <QHash>
 #include <QMetaObject>
@@ -26,6 +27,9 @@
 
 using TComponentFactory = std::function<QObject*(QObject* owner)>;
 
+// The class name used in descriptions: moc's name without namespaces.
+QString PlainClassName(const QMetaObject* meta);
+
 class TClassRegistry {
 public:
   // The process-wide registry used by the description reader and writer.
@@ -38,7 +42,7 @@ public:
   // widget; the reader sets the visual parent afterwards anyway).
   template <class T>
   void Register() {
-    Register(QString::fromLatin1(T::staticMetaObject.className()), [](QObject* owner) -> QObject* {
+    Register(PlainClassName(&T::staticMetaObject), [](QObject* owner) -> QObject* {
       if constexpr (std::is_constructible_v<T, QObject*>) {
         return new T(owner);
       } else {

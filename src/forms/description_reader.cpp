@@ -35,7 +35,7 @@ bool IsObjectProperty(const QMetaProperty& p) { return p.metaType().flags() & QM
 
 bool InheritsClass(const QMetaObject* meta, const QString& className) {
   for (; meta; meta = meta->superClass())
-    if (QString::fromLatin1(meta->className()) == className) return true;
+    if (PlainClassName(meta) == className) return true;
   return false;
 }
 
@@ -47,7 +47,7 @@ public:
     if (!InheritsClass(root_->metaObject(), desc.className)) {
       Fail(desc.line, desc.name,
            QStringLiteral("the description is of class %1, the form of class %2")
-               .arg(desc.className, QString::fromLatin1(root_->metaObject()->className())));
+               .arg(desc.className, PlainClassName(root_->metaObject())));
     }
     if (root_->objectName().isEmpty()) root_->setObjectName(desc.name);
     rootName_ = root_->objectName();

@@ -43,7 +43,7 @@ public:
   TDescriptionObject Build(const QObject* object) {
     TDescriptionObject d;
     d.name = object->objectName();
-    d.className = QString::fromLatin1(object->metaObject()->className());
+    d.className = PlainClassName(object->metaObject());
     DefaultInstance def;
     def.object = TClassRegistry::Instance().Create(d.className, def.owner.get());
     if (!def.object) {
@@ -66,7 +66,7 @@ private:
     if (!object) return false;
     if (object == root_) return true;
     if (object->objectName().isEmpty()) return false;
-    if (!TClassRegistry::Instance().Contains(QString::fromLatin1(object->metaObject()->className()))) return false;
+    if (!TClassRegistry::Instance().Contains(PlainClassName(object->metaObject()))) return false;
     for (const QObject* p = object->parent(); p; p = p->parent())
       if (p == root_) return true;
     return false;
