@@ -2,6 +2,7 @@
 
 #include "forms/description_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -485,6 +486,10 @@ bool IsScalar(const TStoredValue& v) {
 bool InlineForm(const TStoredValue& v, QString& out) {
   using K = TStoredValue::Kind;
   if (v.kind == K::List) {
+    // Lists of strings (string lists, lines of text) go one item per line.
+    const bool allStrings = !v.items.isEmpty() &&
+                            std::all_of(v.items.begin(), v.items.end(), [](const TStoredValue& i) { return i.kind == K::String; });
+    if (allStrings) return false;
     QString s = QStringLiteral("(");
     for (int i = 0; i < v.items.size(); ++i) {
       QString part;

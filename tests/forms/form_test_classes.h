@@ -12,6 +12,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <ostream>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace formtest {
 
 // Initialized calls, in order, by component name.
