@@ -7,6 +7,18 @@
 
 #include "buffers/sl_exception.h"
 
+// Free blocks in the pool are poisoned under AddressSanitizer, so a handle
+// that keeps using a block after giving it back is caught like a use after
+// free.
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define POOL_POISON(p, n) ASAN_POISON_MEMORY_REGION((p), (n))
+#define POOL_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION((p), (n))
+#else
+#define POOL_POISON(p, n) ((void)(p), (void)(n))
+#define POOL_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
 namespace {
 // Set once the pool has been finalised at process exit: blocks that come
 // back afterwards go straight to the heap.
@@ -65,7 +77,10 @@ void StorePutBlock(void* block, uint32_t size) noexcept {
 // ---- TSLSmartBufferList ----
 
 TSLSmartBufferList::~TSLSmartBufferList() {
-  for (void* block : free_) AlignedFree(block);
+  for (void* block : free_) {
+    POOL_UNPOISON(block, size_);
+    AlignedFree(block);
+  }
 }
 
 void* TSLSmartBufferList::GetBlock() {
@@ -73,11 +88,13 @@ void* TSLSmartBufferList::GetBlock() {
   if (free_.empty()) return nullptr;
   void* block = free_.back();
   free_.pop_back();
+  POOL_UNPOISON(block, size_);
   return block;
 }
 
 void TSLSmartBufferList::PutBlock(void* block) {
   free_.push_back(block);
+  POOL_POISON(block, size_);
   countdown_ = static_cast<int32_t>(free_.size()) + kIdleTicks;
 }
 
@@ -85,6 +102,7 @@ bool TSLSmartBufferList::Tick() {
   if (countdown_ > 0) {
     --countdown_;
     while (free_.size() > static_cast<size_t>(countdown_)) {
+      POOL_UNPOISON(free_.back(), size_);
       AlignedFree(free_.back());
       free_.pop_back();
     }

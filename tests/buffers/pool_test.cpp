@@ -122,3 +122,13 @@ TEST(BlockPool, ContainersAndHandlesComeFromThePool) {
   }
   EXPECT_EQ(Pool().HeapAllocations(), steady);
 }
+
+#if defined(__SANITIZE_ADDRESS__)
+TEST(BlockPoolDeathTest, ReadingABlockAfterReturningItIsCaught) {
+  const uint32_t size = 4444;
+  auto* block = static_cast<volatile uint8_t*>(StoreGetBlock(size));
+  block[0] = 1;
+  StorePutBlock(const_cast<uint8_t*>(block), size);
+  EXPECT_DEATH((void)block[10], "use-after-poison");
+}
+#endif
