@@ -24,6 +24,13 @@ namespace {
 // back afterwards go straight to the heap.
 std::atomic<bool> g_poolFinalised{false};
 
+std::atomic<TBlockAllocator> g_allocator{nullptr};
+
+void* HeapBlock(size_t size) {
+  TBlockAllocator allocator = g_allocator.load(std::memory_order_acquire);
+  return allocator ? allocator(size) : AlignedAlloc(size);
+}
+
 constexpr uint32_t kMaxCapacity = 1u << 30;
 constexpr int32_t kIdleTicks = 8;
 constexpr auto kTrimInterval = std::chrono::milliseconds(200);
@@ -55,10 +62,14 @@ void AlignedFree(void* block) noexcept {
   std::free(raw);
 }
 
+void SetBlockAllocator(TBlockAllocator allocator) noexcept {
+  g_allocator.store(allocator, std::memory_order_release);
+}
+
 void* StoreGetBlock(uint32_t size) {
   if (size == 0) return nullptr;
   if (g_poolFinalised.load(std::memory_order_acquire)) {
-    void* block = AlignedAlloc(size);
+    void* block = HeapBlock(size);
     if (!block) throw ESLOutOfMemory();
     return block;
   }
@@ -152,7 +163,7 @@ void* TSLSmartBufferManager::GetBlock(uint32_t size) {
     block = FindList(size, true)->GetBlock();
   }
   if (block) return block;
-  block = AlignedAlloc(size);
+  block = HeapBlock(size);
   if (!block) throw ESLOutOfMemory();
   heapAllocations_.fetch_add(1, std::memory_order_relaxed);
   return block;

@@ -26,6 +26,12 @@ uint32_t RoundCapacity(uint32_t n) noexcept;
 void* AlignedAlloc(size_t size) noexcept;
 void AlignedFree(void* block) noexcept;
 
+// Replaces the heap allocator behind the pool (nullptr restores AlignedAlloc);
+// it must return blocks that AlignedFree can free, or nullptr.
+// Lets tests provoke an exhausted heap.
+using TBlockAllocator = void* (*)(size_t size);
+void SetBlockAllocator(TBlockAllocator allocator) noexcept;
+
 // A block of exactly `size` bytes from the pool (recycled when one is free);
 // nullptr for size 0. Throws ESLOutOfMemory when the heap is exhausted.
 void* StoreGetBlock(uint32_t size);

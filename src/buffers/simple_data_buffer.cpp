@@ -65,7 +65,7 @@ void TSLGenericBuffer::ReleaseOwnership() {
 void TSLGenericBuffer::Assign(ISLData* source) {
   if (!source) return;
   auto* src = dynamic_cast<TSLGenericBuffer*>(source->GetInstance());
-  if (!src) return;
+  if (!src || !src->container_) return;
   if (src != this && src->container_ != container_) {
     SwitchContainer(src->container_);
     ContainerChanged();

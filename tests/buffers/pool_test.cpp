@@ -6,7 +6,9 @@
 #include <cstring>
 #include <vector>
 
+#include "buffers/audio_buffer.h"
 #include "buffers/internal_store.h"
+#include "buffers/sl_exception.h"
 #include "buffers/simple_data_buffer.h"
 #include "support/test_support.h"
 
@@ -121,6 +123,36 @@ TEST(BlockPool, ContainersAndHandlesComeFromThePool) {
     TRef<TSLRealBuffer> c(new TSLRealBuffer(*b));
   }
   EXPECT_EQ(Pool().HeapAllocations(), steady);
+}
+
+TEST(BlockPool, ExhaustedHeapRaisesOutOfMemoryAndLeavesNothingHalfBuilt) {
+  ManualTicks manual;
+  { TRef<TSLRealBuffer> warm(new TSLRealBuffer(1)); }
+  { TRef<TALAudioBuffer> warm(new TALAudioBuffer(8000, 0, 1, 1, 16)); }
+  const size_t handles = Pool().FreeCount(sizeof(TSLRealBuffer));
+  const size_t containers = Pool().FreeCount(sizeof(TSLSmartMemoryBuffer));
+  const size_t audioHandles = Pool().FreeCount(sizeof(TALAudioBuffer));
+  ASSERT_GE(handles, 1u);
+  ASSERT_GE(containers, 1u);
+
+  SetBlockAllocator(+[](size_t) -> void* { return nullptr; });
+  std::string message;
+  try {
+    TRef<TSLRealBuffer> b(new TSLRealBuffer(777777));
+  } catch (const ESLOutOfMemory& e) {
+    message = e.what();
+  }
+  EXPECT_THROW(TRef<TALAudioBuffer>(new TALAudioBuffer(8000, 0, 99999, 2, 16)), ESLException);
+  SetBlockAllocator(nullptr);
+
+  EXPECT_EQ(message, "Out of memory");
+  // The handle and container objects taken from the pool went back to it.
+  EXPECT_EQ(Pool().FreeCount(sizeof(TSLRealBuffer)), handles);
+  EXPECT_EQ(Pool().FreeCount(sizeof(TSLSmartMemoryBuffer)), containers);
+  EXPECT_EQ(Pool().FreeCount(sizeof(TALAudioBuffer)), audioHandles);
+  // And the pool works again afterwards.
+  TRef<TSLRealBuffer> fine(new TSLRealBuffer(777777));
+  EXPECT_EQ(fine->GetCount(), 777777);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
