@@ -89,26 +89,32 @@ TEST(LockStress, ComponentAndPinDeadlocksResolveRepeatedly) {
   long work = 0;
   constexpr int kRounds = 3;
   std::atomic<int> ready{0};
-  auto barrier = [&](int round) {
+  auto barrier = [&](int phase) {
     ready.fetch_add(1);
-    while (ready.load() < 2 * (round + 1)) std::this_thread::yield();
+    while (ready.load() < 2 * (phase + 1)) std::this_thread::yield();
   };
   std::thread a([&] {
     for (int r = 0; r < kRounds; ++r) {
-      auto c = component->EnterWrite();
-      barrier(r);
-      auto p = pin->EnterWrite(component.get());
-      ASSERT_TRUE(p);
-      ++work;
+      {
+        auto c = component->EnterWrite();
+        barrier(2 * r);
+        auto p = pin->EnterWrite(component.get());
+        EXPECT_TRUE(p);
+        ++work;
+      }
+      barrier(2 * r + 1);  // nobody starts the next round before both are done
     }
   });
   std::thread b([&] {
     for (int r = 0; r < kRounds; ++r) {
-      auto p = pin->EnterWrite();
-      barrier(r);
-      auto c = component->EnterWrite();
-      ASSERT_TRUE(c);
-      ++work;
+      {
+        auto p = pin->EnterWrite();
+        barrier(2 * r);
+        auto c = component->EnterWrite();
+        EXPECT_TRUE(c);
+        ++work;
+      }
+      barrier(2 * r + 1);
     }
   });
   a.join();
