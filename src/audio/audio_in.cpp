@@ -1,0 +1,499 @@
+#include "audio/audio_in.h"
+
+#include <pthread.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "buffers/sl_exception.h"
+
+namespace {
+
+const char* const kCantOpen = "Can't open audio device.";
+const char* const kCantStart = "Can't start audio device.";
+const char* const kCantRestart = "Can't restart audio device.";
+const char* const kCantGetCaps = "Can't get device capabilities.";
+const char* const kOverrun = "Audio input overrun: sound was lost.";
+const char* const kDeviceLost = "Audio device stopped delivering.";
+
+}  // namespace
+
+// ------------------------------------------------------------ devices
+
+TALAudioCaptureDeviceItem::TALAudioCaptureDeviceItem(TOWExtCollection* collection)
+    : TLPCollectionItem(collection) {}
+
+QString TALAudioCaptureDeviceItem::DeviceName() const { return Lock()->ReadGuarded(name_); }
+void TALAudioCaptureDeviceItem::SetDeviceName(const QString& name) { Lock()->SetIfChanged(name_, name); }
+
+TALAudioCaptureDeviceItems::TALAudioCaptureDeviceItems(TALAudioCaptureDevice* owner)
+    : TLPCollection(
+          owner,
+          [](TOWExtCollection* c) -> TOWExtCollectionItem* {
+            auto* items = static_cast<TALAudioCaptureDeviceItems*>(c);
+            auto* item = new TALAudioCaptureDeviceItem(c);
+            item->SetDeviceName(NameForNewItem(items, item));
+            return item;
+          },
+          owner->Lock()) {}
+
+QString TALAudioCaptureDeviceItems::NameForNewItem(TALAudioCaptureDeviceItems* items,
+                                                   TALAudioCaptureDeviceItem* added) {
+  auto* device = static_cast<TALAudioCaptureDevice*>(items->GetOwner());
+  const QStringList listed = device->ListDevices();
+  QString best = "Default";
+  int bestCount = 22000;
+  for (const QString& name : listed) {
+    int count = 0;
+    for (int i = 0; i < items->Count(); ++i) {
+      auto* item = items->ItemAt(i);
+      if (item != added && item->DeviceName() == name) ++count;
+    }
+    if (count < bestCount) {
+      bestCount = count;
+      best = name;
+    }
+  }
+  return best;
+}
+
+TALAudioCaptureDevice::TALAudioCaptureDevice(QObject* owner, IOWLock* lock, TWarning warning)
+    : TLPPersistent(owner, lock), name_("Default"), warning_(std::move(warning)) {
+  alternatives_ = new TALAudioCaptureDeviceItems(this);
+}
+
+QString TALAudioCaptureDevice::DeviceName() const { return Lock()->ReadGuarded(name_); }
+void TALAudioCaptureDevice::SetDeviceName(const QString& name) { Lock()->SetIfChanged(name_, name); }
+
+void TALAudioCaptureDevice::SetAlternativeDevices(TALAudioCaptureDeviceItems* items) {
+  if (items && items != alternatives_) alternatives_->Assign(items);
+}
+
+bool TALAudioCaptureDevice::Assign(const QObject* source) {
+  auto* other = qobject_cast<const TALAudioCaptureDevice*>(source);
+  if (!other) return TLPPersistent::Assign(source);
+  SetDeviceName(other->DeviceName());
+  alternatives_->Assign(other->alternatives_);
+  return true;
+}
+
+uint32_t TALAudioCaptureDevice::FindDevice(const QString& name) const {
+  const uint32_t count = WaveInGetNumDevs();
+  for (uint32_t id = 0; id < count; ++id) {
+    TWaveInCaps caps;
+    const uint32_t rc = WaveInGetDevCaps(id, &caps);
+    if (rc != MMSYSERR_NOERROR) {
+      if (warning_) warning_(kCantGetCaps, int(rc));
+      return 0;
+    }
+    if (QString::fromStdString(caps.ProductName) == name) return id;
+  }
+  return WAVE_MAPPER;
+}
+
+uint32_t TALAudioCaptureDevice::ResolveDeviceId() const {
+  const QString name = DeviceName();
+  if (name.toUpper() == "DEFAULT") return WAVE_MAPPER;
+  uint32_t id = FindDevice(name);
+  if (id != WAVE_MAPPER) return id;
+  for (int i = 0; i < alternatives_->Count(); ++i) {
+    const QString alt = alternatives_->ItemAt(i)->DeviceName();
+    if (alt.toUpper() == "DEFAULT") return WAVE_MAPPER;
+    id = FindDevice(alt);
+    if (id != WAVE_MAPPER) return id;
+  }
+  return WAVE_MAPPER;
+}
+
+QStringList TALAudioCaptureDevice::ListDevices() const {
+  QStringList names;
+  const uint32_t count = WaveInGetNumDevs();
+  for (uint32_t id = 0; id < count; ++id) {
+    TWaveInCaps caps;
+    const uint32_t rc = WaveInGetDevCaps(id, &caps);
+    if (rc != MMSYSERR_NOERROR) {
+      if (warning_) warning_(kCantGetCaps, int(rc));
+      break;
+    }
+    names << QString::fromStdString(caps.ProductName);
+  }
+  return names;
+}
+
+// ------------------------------------------------------- capture state
+
+TALAudioParams::~TALAudioParams() = default;
+
+// ------------------------------------------------------- capture thread
+
+TALWaveThread::TALWaveThread(const QString& name, TCallback callback)
+    : callback_(std::move(callback)), name_(name) {
+  thread_ = std::thread([this] { Execute(); });
+}
+
+TALWaveThread::~TALWaveThread() {
+  Terminate();
+  WaitFor();
+}
+
+void TALWaveThread::WaveInCallback(HWAVEIN device, uint32_t message, uintptr_t instance, uintptr_t param1,
+                                   uintptr_t) {
+  auto* self = reinterpret_cast<TALWaveThread*>(instance);
+  if (!self || self->Terminated()) return;
+  self->Post({device, message, param1});
+}
+
+void TALWaveThread::Post(const TNotice& notice) {
+  {
+    std::lock_guard lk(queueMutex_);
+    queue_.push_back(notice);
+  }
+  signal_.notify_one();
+}
+
+void TALWaveThread::Terminate() {
+  {
+    std::lock_guard lk(queueMutex_);
+    terminated_.store(true);
+  }
+  signal_.notify_all();
+}
+
+void TALWaveThread::WaitFor() {
+  if (thread_.joinable() && !OnThread()) thread_.join();
+}
+
+void TALWaveThread::Execute() {
+  // Thread names are limited to 15 characters on Linux.
+  pthread_setname_np(pthread_self(), name_.left(15).toUtf8().constData());
+  // The highest normal priority: buffers go back to the device promptly.
+  // An unprivileged process may not raise it; capture works all the same.
+  errno = 0;
+  const int current = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  if (errno == 0 && setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::max(current - 5, -20)) == 0)
+    priorityRaised_.store(true);
+
+  for (;;) {
+    TNotice notice;
+    {
+      std::unique_lock lk(queueMutex_);
+      signal_.wait(lk, [this] { return terminated_.load() || !queue_.empty(); });
+      if (terminated_.load()) break;
+      notice = queue_.front();
+      queue_.pop_front();
+    }
+    if (callback_) callback_(notice.message, notice.device, notice.param1);
+  }
+  std::lock_guard lk(queueMutex_);
+  queue_.clear();
+}
+
+// ------------------------------------------------------------ component
+
+TALAudioIn::TALAudioIn(QObject* owner) : TLPComponent(owner), params_(new TALAudioParams) {
+  if (!IsDesigning()) {
+    thread_ = std::make_unique<TALWaveThread>(
+        "TALWaveThread", [this](uint32_t message, HWAVEIN device, uintptr_t p1) { WaveMessage(message, device, p1); });
+  }
+  format_ = new TALAudioFormat(this, nullptr, Lock());
+  device_ = new TALAudioCaptureDevice(this, Lock(), [this](const QString& text, int code) {
+    ReportWarning(text, static_cast<uint32_t>(code));
+  });
+  enabled_ = true;
+  outputPin_ = new TALOWAudioSourcePin(
+      this, nullptr, 0, [this](TSLOWSourcePin* pin, IOWNotifyOperation* op) { return HandleUpstream(pin, op); },
+      Lock());
+  enablePin_ = new TOWBoolStatePin(
+      this, [this](TOWBoolStatePin*, bool state) { SetEnabled(state); }, Lock());
+}
+
+TALAudioIn::~TALAudioIn() {
+  {
+    TRef<IOWLockSection> stop = Lock()->EnterStop();
+    try {
+      Stop();
+    } catch (const std::exception&) {
+      // Nobody is left to tell.
+    }
+    // A device that could not be stopped cleanly is shut anyway: its
+    // callback must not outlive the capture thread.
+    ShutDevice(false);
+  }
+  if (thread_) {
+    thread_->Terminate();
+    thread_->WaitFor();
+  }
+  delete enablePin_;
+  enablePin_ = nullptr;
+  delete outputPin_;
+  outputPin_ = nullptr;
+  thread_.reset();
+  params_->Lock();
+  params_->GetBuffers().clear();
+  params_->Unlock();
+}
+
+QString TALAudioIn::ErrorMessage(const QString& text, uint32_t code) {
+  return QString::asprintf("%s - %u - %x", text.toUtf8().constData(), code, code);
+}
+
+bool TALAudioIn::Enabled() const { return Lock()->ReadGuarded(enabled_); }
+
+void TALAudioIn::SetEnabled(bool value) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (value == enabled_) return;
+  if (value && !IsDesigning() && !IsLoading()) StartCapture();
+  if (!value) Stop();
+  enabled_ = value;
+  enablePin_->SetState(value);
+}
+
+int TALAudioIn::PumpPriority() const { return Lock()->ReadGuarded(pumpPriority_); }
+void TALAudioIn::SetPumpPriority(int value) { Lock()->SetIfChanged(pumpPriority_, value); }
+
+void TALAudioIn::SetDevice(TALAudioCaptureDevice* device) {
+  if (device && device != device_) device_->Assign(device);
+}
+
+void TALAudioIn::SetAudioFormat(TALAudioFormat* format) {
+  if (format && format != format_) format_->Assign(format);
+}
+
+void TALAudioIn::SetOnError(TSLErrorEvent handler) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  onError_ = std::move(handler);
+}
+
+void TALAudioIn::SetOnWarning(TSLWarningEvent handler) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  onWarning_ = std::move(handler);
+}
+
+int TALAudioIn::QueuedBufferCount() const {
+  params_->Lock();
+  const int n = static_cast<int>(params_->GetBuffers().size());
+  params_->Unlock();
+  return n;
+}
+
+void TALAudioIn::Initialized() {
+  if (Enabled()) StartCapture();
+}
+
+void TALAudioIn::Start() {
+  if (!Enabled()) StartCapture();
+}
+
+void TALAudioIn::StartCapture() {
+  auto* request = new TOWPumpRequestOperation(this, 1.0, PumpPriority(), 3);
+  TRef<IOWNotifyOperation> op(request);
+  outputPin_->Notify(op.get());
+  if (request->Pump() == this) {
+    params_->SetPump(true);
+    StartDevice();
+    for (int i = 0; i < kQueuedBuffers; ++i) QueueBuffer();
+  } else {
+    params_->SetPump(false);
+    StartDevice();
+  }
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  enabled_ = true;
+  enablePin_->SetState(true);
+}
+
+void TALAudioIn::StartDevice() {
+  const TWaveFormatExtensible format = format_->FormatRecord();
+  outputPin_->Notify(MakeOperation<TOWStartWaveOperation>(format, uint8_t(0)).get());
+  OpenDevice(format);
+  const uint32_t rc = WaveInStart(handle_.load());
+  if (rc != MMSYSERR_NOERROR) ReportError(kCantStart, rc);
+}
+
+void TALAudioIn::OpenDevice(const TWaveFormatExtensible& format) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (!guard) return;
+  if (params_->GetActive()) Stop();
+  // A device left open by a start that failed half-way is not leaked.
+  ShutDevice(false);
+  params_->SetActive(true);
+  const uint32_t id = device_->ResolveDeviceId();
+  const uint32_t flags = id == WAVE_MAPPER ? CALLBACK_FUNCTION | WAVE_ALLOWSYNC
+                                           : CALLBACK_FUNCTION | WAVE_ALLOWSYNC | WAVE_MAPPED;
+  HWAVEIN handle = nullptr;
+  const uint32_t rc = WaveInOpen(&handle, id, &format, &TALWaveThread::WaveInCallback,
+                                 reinterpret_cast<uintptr_t>(thread_.get()), flags);
+  if (rc != MMSYSERR_NOERROR) {
+    ReportError(kCantOpen, rc);
+    return;
+  }
+  handle_.store(handle);
+}
+
+void TALAudioIn::QueueBuffer() {
+  params_->Lock();
+  // Buffers are queued only at an open, running device: a buffer queued
+  // behind a stop's back would be freed while the device still holds it.
+  HWAVEIN handle = handle_.load();
+  if (!params_->GetActive() || !handle) {
+    params_->Unlock();
+    return;
+  }
+  auto wave = std::make_unique<TALWaveBuffer>();
+  {
+    TRef<IOWLockSection> read = Lock()->EnterRead();
+    wave->buffer = TRef<TALAudioBuffer>(new TALAudioBuffer(format_->SampleRate(), format_->ChannelMaskBits(),
+                                                           format_->BufferSize(), format_->Channels(),
+                                                           format_->Bits()));
+  }
+  wave->params = params_;
+  wave->device = handle;
+  wave->header.lpData = wave->buffer->WriteSamples();
+  wave->header.dwBufferLength = wave->buffer->GetByteSize();
+  wave->header.dwUser = reinterpret_cast<uintptr_t>(wave.get());
+  TWaveHeader* header = &wave->header;
+  params_->GetBuffers().push_back(std::move(wave));
+  WaveInPrepareHeader(handle, header, sizeof(TWaveHeader));
+  WaveInAddBuffer(handle, header, sizeof(TWaveHeader));
+  params_->Unlock();
+}
+
+void TALAudioIn::WaveMessage(uint32_t message, HWAVEIN device, uintptr_t param1) {
+  // Nothing raised here may end the capture thread.
+  try {
+    switch (message) {
+      case WIM_DATA:
+        DataArrived(device, reinterpret_cast<TWaveHeader*>(param1));
+        break;
+      case WIM_OVERRUN:
+        ReportWarning(kOverrun, static_cast<uint32_t>(param1));
+        break;
+      case WIM_ERROR:
+        DeviceFailed(static_cast<uint32_t>(param1));
+        break;
+      default:  // opened, closed
+        break;
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+void TALAudioIn::DataArrived(HWAVEIN device, TWaveHeader* header) {
+  (void)device;
+  params_->Lock();
+  auto& list = params_->GetBuffers();
+  auto it = std::find_if(list.begin(), list.end(), [header](const auto& w) { return &w->header == header; });
+  // A notice left over from an earlier run may name the address of a new
+  // buffer that the device still fills: only a finished one is sent.
+  if (!params_->GetActive() || it == list.end() || !(WaveInHeaderFlags(header) & WHDR_DONE)) {
+    params_->Unlock();
+    return;
+  }
+  TALWaveBuffer* wave = it->get();
+  outputPin_->SendBuffer(wave->buffer.get());
+  if (params_->GetActive()) {
+    WaveInUnprepareHeader(wave->device, header, sizeof(TWaveHeader));
+    it = std::find_if(list.begin(), list.end(), [header](const auto& w) { return &w->header == header; });
+    if (it != list.end()) list.erase(it);
+    params_->Unlock();
+    QueueBuffer();
+  } else {
+    params_->Unlock();
+  }
+}
+
+bool TALAudioIn::ShutDevice(bool report) {
+  HWAVEIN handle = handle_.load();
+  params_->Lock();
+  if (handle) {
+    uint32_t rc = WaveInReset(handle);
+    if (rc != MMSYSERR_NOERROR && report) {
+      params_->Unlock();
+      ReportError(kCantRestart, rc);
+      return false;
+    }
+    for (auto& wave : params_->GetBuffers()) WaveInUnprepareHeader(handle, &wave->header, sizeof(TWaveHeader));
+    rc = WaveInReset(handle);
+    if (rc != MMSYSERR_NOERROR && report) {
+      params_->Unlock();
+      ReportError(kCantRestart, rc);
+      return false;
+    }
+    WaveInClose(handle);
+    handle_.store(nullptr);
+  }
+  params_->GetBuffers().clear();
+  params_->Unlock();
+  return true;
+}
+
+void TALAudioIn::Stop() {
+  TRef<IOWLockSection> stop = Lock()->EnterStop();
+  if (!enabled_) return;
+  params_->Lock();
+  if (!params_->GetActive()) {
+    params_->Unlock();
+    return;
+  }
+  params_->SetActive(false);
+  params_->Unlock();
+  if (!ShutDevice(true)) return;
+  outputPin_->SendEndOfStream();
+  enabled_ = false;
+  enablePin_->SetState(false);
+}
+
+void TALAudioIn::DeviceFailed(uint32_t code) {
+  // The device is gone: capture ends here, on the capture thread, without
+  // waiting for the component (a stop in progress finishes the job itself).
+  params_->Lock();
+  const bool wasActive = params_->GetActive();
+  if (wasActive) {
+    params_->SetActive(false);
+    ShutDevice(false);
+  }
+  params_->Unlock();
+  if (!wasActive) return;
+  outputPin_->SendEndOfStream();
+  if (TRef<IOWLockSection> guard = Lock()->EnterWrite()) {
+    enabled_ = false;
+    enablePin_->SetState(false);
+  }
+  ReportError(kDeviceLost, code);
+}
+
+void TALAudioIn::ReportError(const QString& text, uint32_t code) {
+  bool handled = false;
+  TSLErrorEvent handler;
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterRead();
+    handler = onError_;
+  }
+  if (handler) handler(this, text, static_cast<int>(code), handled);
+  if (handled) return;
+  throw ESLException(ErrorMessage(text, code).toStdString());
+}
+
+void TALAudioIn::ReportWarning(const QString& text, uint32_t code) {
+  TSLWarningEvent handler;
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterRead();
+    handler = onWarning_;
+  }
+  if (handler) handler(this, text, static_cast<int>(code));
+}
+
+bool TALAudioIn::HandleUpstream(TSLOWSourcePin* pin, IOWNotifyOperation* op) {
+  (void)pin;
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterWrite();
+    if (!guard) return false;
+    if (auto* start = OperationAs<TOWStartWaveOperation>(op)) {
+      OpenDevice(start->Format());
+    } else if (OperationAs<TOWStopOperation>(op)) {
+      Stop();
+    }
+  }
+  return outputPin_->Notify(op);
+}
