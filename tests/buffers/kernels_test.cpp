@@ -235,6 +235,9 @@ TEST(OwnKernels, ScalingOffsetFlipAndLimit) {
   std::vector<double> dst(9, -5);
   ok::ippsMulC_64f(src.data(), 1.0, dst.data(), 9);
   EXPECT_EQ(dst, src);
+  // Scaling by 1 in place (the copy path with one array) leaves it as it is.
+  ok::ippsMulC_64f(dst.data(), 1.0, dst.data(), 9);
+  EXPECT_EQ(dst, src);
   ok::ippsMulC_64f(src.data(), 0.0, dst.data(), 9);
   EXPECT_EQ(dst, std::vector<double>(9, 0.0));
   ok::ippsMulC_64f(src.data(), -2.0, dst.data(), 9);
