@@ -217,17 +217,9 @@ void TOWSourcePin::RemoveDependency(TOWBasicSinkPin* sink) {
 }
 
 std::vector<TOWPinStreamType::Entry> TOWSourcePin::CollectTypes() const {
-  // Own types, then the types offered to the sinks this source's data type
-  // follows (none in the usual components).
-  std::vector<TOWPinStreamType::Entry> all = types_.Entries();
-  for (TOWBasicSinkPin* dep : dataTypeDeps_)
-    if (auto* sink = qobject_cast<TOWSinkPin*>(dep)) {
-      TGUID t = sink->GetStreamType();
-      if (t.IsNull()) continue;
-      bool present = std::any_of(all.begin(), all.end(), [&](auto& e) { return e.type == t; });
-      if (!present) all.push_back({t, {}});
-    }
-  return all;
+  // Data-type dependencies only keep loops out; no pin of this library
+  // contributes stream types through them.
+  return types_.Entries();
 }
 
 bool TOWSourcePin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {

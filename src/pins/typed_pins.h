@@ -6,6 +6,9 @@
 // on.
 //
 // Owner callbacks are std::function objects (the owner's method bound to it).
+// The owner frees its pins (they have no QObject parent); a subclass that
+// overrides Receive or adds state used there calls BeginDestroy() first in
+// its destructor, so it is detached before its own members go.
 
 #include <QObject>
 
