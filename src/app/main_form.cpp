@@ -1,0 +1,143 @@
+#include "app/main_form.h"
+
+#include "app/experiment_state.h"
+#include "app/rounding.h"
+#include "app/settings_file.h"
+#include "app/settings_form.h"
+#include "app/window_parts.h"
+#include "app/windows.h"
+#include "forms/controls/components.h"
+#include "forms/controls/message_service.h"
+#include "forms/controls/standard_controls.h"
+#include "forms/description_reader.h"
+
+TForm1::TForm1(QWidget* parent) : TForm(parent) {
+  ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm1.dfm"));
+  panel = RequirePart<TPanel>(this, "panel");
+  imgMapa = RequirePart<TImage>(this, "imgMapa");
+  circ[stA] = RequirePart<TShape>(this, "circA");
+  circ[stB] = RequirePart<TShape>(this, "circB");
+  circ[stC] = RequirePart<TShape>(this, "circC");
+  est[stA] = RequirePart<TImage>(this, "Est_A");
+  est[stB] = RequirePart<TImage>(this, "Est_B");
+  est[stC] = RequirePart<TImage>(this, "Est_C");
+  imgEpicenter = RequirePart<TImage>(this, "imgEpicenter");
+  BitBtn1 = RequirePart<TBitBtn>(this, "BitBtn1");
+  BitBtn2 = RequirePart<TBitBtn>(this, "BitBtn2");
+  BitBtn3 = RequirePart<TBitBtn>(this, "BitBtn3");
+  btnReset = RequirePart<TBitBtn>(this, "btnReset");
+  Label13 = RequirePart<TLabel>(this, "Label13");
+  barAjusteRaio = RequirePart<TScrollBar>(this, "barAjusteRaio");
+  Image1 = RequirePart<TImage>(this, "Image1");
+  mnImgMapa = RequirePart<TPopupMenu>(this, "mnImgMapa");
+  ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
+  OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
+  // Menu items are owned by the form; the menu learns its items here.
+  mnImgMapa->Add(ChangeImage1);
+}
+
+void TForm1::FormCreate(QObject*) {
+  LoadSettings(Experiment);
+  for (int k = stA; k <= stC; ++k) Experiment.circleRadius[k] = 0;
+  for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
+  Experiment.mapScale = 2.0;
+  PlaceStations();
+  PlaceCircles();
+  // Without its picture the map stays empty; everything else is in place.
+  try {
+    imgMapa->LoadFromFile(QString::fromStdString(Experiment.imageFileName));
+  } catch (const EInvalidGraphic& e) {
+    ShowMessage(QString::fromUtf8(e.what()));
+  }
+}
+
+void TForm1::PlaceStations() {
+  // The marker's bottom-left corner (the needle tip) lands on the station.
+  for (int k = stA; k <= stC; ++k) {
+    TImage* marker = est[k];
+    marker->SetLeft(RoundHalfEven32(Experiment.stationX[k] / Experiment.mapScale) + 20);
+    marker->SetTop(RoundHalfEven32(Experiment.stationY[k] / Experiment.mapScale) - marker->Height() + 20);
+  }
+}
+
+void TForm1::PlaceCircles() {
+  // Centred on the needle tip (marker height 20).
+  for (int k = stA; k <= stC; ++k) {
+    TShape* circle = circ[k];
+    const int diameter = RoundHalfEven32(2.0 * Experiment.circleRadius[k] / Experiment.mapScale);
+    circle->SetWidth(diameter);
+    circle->SetHeight(diameter);
+    circle->SetTop(est[k]->Top() - circle->Height() / 2 + 20);
+    circle->SetLeft(est[k]->Left() - circle->Width() / 2);
+  }
+}
+
+void TForm1::ApplyRadiusAdjust() {
+  for (int k = stA; k <= stC; ++k)
+    Experiment.circleRadius[k] = Experiment.radiusIncrement[k] + barAjusteRaio->Position();
+  PlaceCircles();
+}
+
+void TForm1::imgMapaClick(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+  const int xmm = RoundHalfEven32(X * Experiment.mapScale);
+  const int ymm = RoundHalfEven32(Y * Experiment.mapScale);
+  imgMapa->SetHint(QStringLiteral("x: %1 mm, y: %2 mm").arg(xmm).arg(ymm));
+  if (!Form2) return;
+  // The stations move only when the settings are applied.
+  if (Form2->rbtnA->Checked()) {
+    Form2->txt_xA->SetText(QString::number(xmm));
+    Form2->txt_yA->SetText(QString::number(ymm));
+  }
+  if (Form2->rbtnB->Checked()) {
+    Form2->txt_xB->SetText(QString::number(xmm));
+    Form2->txt_yB->SetText(QString::number(ymm));
+  }
+  if (Form2->rbtnC->Checked()) {
+    Form2->txt_xC->SetText(QString::number(xmm));
+    Form2->txt_yC->SetText(QString::number(ymm));
+  }
+}
+
+void TForm1::ChangeImage1Click(QObject*) {
+  if (!OpenImage->Execute()) return;
+  // A picture that cannot be loaded raises here: name and file stay as they were.
+  imgMapa->LoadFromFile(OpenImage->FileName());
+  Experiment.imageFileName = OpenImage->FileName().toStdString();
+  SaveSettings(Experiment);
+}
+
+void TForm1::barAjusteRaioChange(QObject*) { ApplyRadiusAdjust(); }
+
+void TForm1::btnResetClick(QObject*) {
+  if (AcquisitionLinks.resetScopes) AcquisitionLinks.resetScopes();
+  Experiment.timeA_AB = 0;
+  Experiment.timeA_AC = 0;
+  Experiment.timeB = 0;
+  Experiment.timeC = 0;
+  for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
+  PlaceCircles();
+  for (TShape* circle : circ) {
+    circle->SetWidth(0);
+    circle->SetHeight(0);
+  }
+  imgEpicenter->SetVisible(false);
+  barAjusteRaio->SetPosition(0);
+}
+
+void TForm1::BitBtn1Click(QObject*) {
+  if (!Form2) return;
+  Form2->SetEnabled(true);
+  Form2->Show();
+}
+
+void TForm1::BitBtn2Click(QObject*) {
+  if (!Form4) return;
+  Form4->SetEnabled(true);
+  Form4->Show();
+}
+
+void TForm1::BitBtn3Click(QObject*) {
+  if (!Form3) return;
+  Form3->SetEnabled(true);
+  Form3->Show();
+}

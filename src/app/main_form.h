@@ -1,0 +1,55 @@
+#pragma once
+// The main window: the map with the station markers, the trilateration
+// circles and the epicenter marker; opens the working windows.
+
+#include "forms/controls/form.h"
+
+class TBitBtn;
+class TImage;
+class TLabel;
+class TMenuItem;
+class TOpenPictureDialog;
+class TPanel;
+class TPopupMenu;
+class TScrollBar;
+class TShape;
+
+class TForm1 : public TForm {
+  Q_OBJECT
+
+public:
+  // Builds the window from its description; the creation handler runs
+  // separately (DoCreate), once the window is reachable as Form1.
+  explicit TForm1(QWidget* parent = nullptr);
+
+  // Map geometry.
+  void PlaceStations();
+  void PlaceCircles();
+  void ApplyRadiusAdjust();
+
+  TPanel* panel = nullptr;
+  TImage* imgMapa = nullptr;
+  TShape* circ[3] = {};  // circA, circB, circC
+  TImage* est[3] = {};   // Est_A, Est_B, Est_C
+  TImage* imgEpicenter = nullptr;
+  TBitBtn* BitBtn1 = nullptr;
+  TBitBtn* BitBtn2 = nullptr;
+  TBitBtn* BitBtn3 = nullptr;
+  TBitBtn* btnReset = nullptr;
+  TLabel* Label13 = nullptr;
+  TScrollBar* barAjusteRaio = nullptr;
+  TImage* Image1 = nullptr;
+  TPopupMenu* mnImgMapa = nullptr;
+  TMenuItem* ChangeImage1 = nullptr;
+  TOpenPictureDialog* OpenImage = nullptr;
+
+public slots:
+  void FormCreate(QObject* Sender);
+  void imgMapaClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void ChangeImage1Click(QObject* Sender);
+  void barAjusteRaioChange(QObject* Sender);
+  void btnResetClick(QObject* Sender);
+  void BitBtn1Click(QObject* Sender);
+  void BitBtn2Click(QObject* Sender);
+  void BitBtn3Click(QObject* Sender);
+};

@@ -1,0 +1,84 @@
+#include "app/settings_form.h"
+
+#include "app/convert.h"
+#include "app/experiment_state.h"
+#include "app/main_form.h"
+#include "app/settings_file.h"
+#include "app/window_parts.h"
+#include "app/windows.h"
+#include "forms/controls/standard_controls.h"
+#include "forms/description_reader.h"
+
+#include <QLocale>
+
+TForm2::TForm2(QWidget* parent) : TForm(parent) {
+  ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm2.dfm"));
+  btnAplicar = RequirePart<TButton>(this, "btnAplicar");
+  PageControl1 = RequirePart<TPageControl>(this, "PageControl1");
+  rbtnA = RequirePart<TRadioButton>(this, "rbtnA");
+  rbtnB = RequirePart<TRadioButton>(this, "rbtnB");
+  rbtnC = RequirePart<TRadioButton>(this, "rbtnC");
+  txt_xA = RequirePart<TEdit>(this, "txt_xA");
+  txt_yA = RequirePart<TEdit>(this, "txt_yA");
+  txt_xB = RequirePart<TEdit>(this, "txt_xB");
+  txt_yB = RequirePart<TEdit>(this, "txt_yB");
+  txt_xC = RequirePart<TEdit>(this, "txt_xC");
+  txt_yC = RequirePart<TEdit>(this, "txt_yC");
+  txt_vel = RequirePart<TEdit>(this, "txt_vel");
+  cmbTempo = RequirePart<TComboBox>(this, "cmbTempo");
+  cmbTaxa = RequirePart<TComboBox>(this, "cmbTaxa");
+  barLevel = RequirePart<TScrollBar>(this, "barLevel");
+  lblLevel = RequirePart<TLabel>(this, "lblLevel");
+  chkShowCircles = RequirePart<TCheckBox>(this, "chkShowCircles");
+}
+
+QString TForm2::LevelText(int position) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(position / 10.0, 'g', 15) + QStringLiteral(" %");
+}
+
+void TForm2::FormCreate(QObject*) {
+  txt_xA->SetText(QString::number(Experiment.stationX[stA]));
+  txt_yA->SetText(QString::number(Experiment.stationY[stA]));
+  txt_xB->SetText(QString::number(Experiment.stationX[stB]));
+  txt_yB->SetText(QString::number(Experiment.stationY[stB]));
+  txt_xC->SetText(QString::number(Experiment.stationX[stC]));
+  txt_yC->SetText(QString::number(Experiment.stationY[stC]));
+  txt_vel->SetText(QString::number(Experiment.pulseVelocity));
+  cmbTempo->SetText(QString::number(Experiment.acquisitionTime));
+  cmbTaxa->SetText(QString::number(Experiment.acquisitionRate));
+  // Raises barLevelChange only when the position actually moves from 0.
+  barLevel->SetPosition(Experiment.detectionLevel);
+}
+
+void TForm2::barLevelChange(QObject*) {
+  Experiment.detectionLevel = barLevel->Position();
+  lblLevel->SetCaption(LevelText(barLevel->Position()));
+  if (Experiment.detectionLevel == 0 && AcquisitionLinks.detectionLevelZero) AcquisitionLinks.detectionLevelZero();
+}
+
+void TForm2::chkShowCirclesClick(QObject*) {
+  if (!Form1) return;
+  for (TShape* circle : Form1->circ) circle->SetVisible(chkShowCircles->Checked());
+}
+
+void TForm2::btnAplicarClick(QObject*) {
+  // Each field goes to the state as it is read: a bad one stops the
+  // sequence with the fields before it already taken.
+  Experiment.stationX[stA] = StrToInt(txt_xA->Text());
+  Experiment.stationY[stA] = StrToInt(txt_yA->Text());
+  Experiment.stationX[stB] = StrToInt(txt_xB->Text());
+  Experiment.stationY[stB] = StrToInt(txt_yB->Text());
+  Experiment.stationX[stC] = StrToInt(txt_xC->Text());
+  Experiment.stationY[stC] = StrToInt(txt_yC->Text());
+  Experiment.pulseVelocity = StrToInt(txt_vel->Text());
+  Experiment.acquisitionTime = StrToInt(cmbTempo->Text());
+  Experiment.acquisitionRate = StrToInt(cmbTaxa->Text());
+  if (Form1) {
+    Form1->PlaceStations();
+    Form1->PlaceCircles();
+  }
+  SaveSettings(Experiment);
+  if (AcquisitionLinks.applyCaptureSettings) AcquisitionLinks.applyCaptureSettings();
+}

@@ -1,0 +1,143 @@
+#include "forms/controls/form.h"
+
+#include "forms/controls/message_service.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QScreen>
+
+namespace {
+QPointer<TForm>& MainFormPointer() {
+  static QPointer<TForm> form;
+  return form;
+}
+}  // namespace
+
+TForm::TForm(QWidget* parent) : TControl(parent) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  SetColor(QColor(0xF0, 0xF0, 0xF0));
+  setAutoFillBackground(false);
+  UpdateWindowFlags();
+}
+
+TForm::~TForm() {
+  emit OnDestroy(this);
+}
+
+TForm* TForm::MainForm() { return MainFormPointer(); }
+void TForm::SetMainForm(TForm* form) { MainFormPointer() = form; }
+
+void TForm::SetVisible(bool v) {
+  if (v) Show(); else hide();
+}
+
+void TForm::SetClientWidth(int v) { SetClientSize(qMax(0, v), height()); }
+
+void TForm::SetClientHeight(int v) { SetClientSize(width(), qMax(0, v)); }
+
+void TForm::SetClientSize(int w, int h) {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  resize(w, h);
+  UpdateSizeConstraints();
+}
+
+void TForm::UpdateSizeConstraints() {
+  if (borderStyle_ != Vcl::bsSizeable && borderStyle_ != Vcl::bsSizeToolWin) {
+    setFixedSize(size());
+  } else {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+}
+
+void TForm::SetBorderStyle(Vcl::TFormBorderStyle v) {
+  borderStyle_ = v;
+  UpdateWindowFlags();
+}
+
+void TForm::SetBorderIcons(Vcl::TBorderIcons v) {
+  borderIcons_ = v;
+  UpdateWindowFlags();
+}
+
+void TForm::UpdateWindowFlags() {
+  if (parentWidget()) return;  // an embedded form is a plain child widget
+  const bool visible = isVisible();
+  Qt::WindowFlags flags;
+  switch (borderStyle_) {
+    case Vcl::bsDialog:
+      flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+      break;
+    case Vcl::bsToolWindow:
+    case Vcl::bsSizeToolWin:
+      flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+      break;
+    case Vcl::bsNone:
+      flags = Qt::Window | Qt::FramelessWindowHint;
+      break;
+    case Vcl::bsSingle:
+    case Vcl::bsSizeable:
+      flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+      if (borderIcons_ & Vcl::biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+      if (borderIcons_ & Vcl::biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+      if ((borderIcons_ & Vcl::biMaximize) && borderStyle_ == Vcl::bsSizeable) flags |= Qt::WindowMaximizeButtonHint;
+      break;
+  }
+  setWindowFlags(flags);
+  UpdateSizeConstraints();
+  if (visible) show();
+}
+
+void TForm::DoCreate() {
+  RunEventHandler([this] { emit OnCreate(this); });
+}
+
+void TForm::Show() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TForm::PlaceOnShow() {
+  if (placed_ || parentWidget()) return;
+  placed_ = true;
+  QRect frame = frameGeometry();
+  QRect target;
+  if (position_ == Vcl::poMainFormCenter || position_ == Vcl::poOwnerFormCenter) {
+    TForm* main = MainForm();
+    if (main && main != this && main->isVisible()) target = main->frameGeometry();
+  }
+  if (target.isNull() && position_ != Vcl::poDesigned && position_ != Vcl::poDefault &&
+      position_ != Vcl::poDefaultPosOnly && position_ != Vcl::poDefaultSizeOnly) {
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+      target = screen->availableGeometry();
+  }
+  if (target.isNull()) return;
+  frame.moveCenter(target.center());
+  move(frame.topLeft());
+}
+
+void TForm::showEvent(QShowEvent* e) {
+  PlaceOnShow();
+  TControl::showEvent(e);
+  if (!e->spontaneous()) RunEventHandler([this] { emit OnShow(this); });
+}
+
+void TForm::closeEvent(QCloseEvent* e) {
+  Vcl::TCloseAction action = this == MainForm() ? Vcl::caFree : Vcl::caHide;
+  RunEventHandler([&] { emit OnClose(this, action); });
+  if (action == Vcl::caNone) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  if (this == MainForm()) {
+    // Closing the main form ends the program.
+    QCoreApplication::quit();
+  } else if (action == Vcl::caMinimize) {
+    e->ignore();
+    showMinimized();
+  }
+}
