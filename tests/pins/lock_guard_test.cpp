@@ -187,6 +187,42 @@ TEST(LockReleaseAll, ReleasingAStopKeepsTheStopWhenTakenBack) {
   EXPECT_EQ(lock->Counts(), TOWLockCounts{});
 }
 
+TEST(LockReleaseAll, TakingBackDuringAnotherThreadsStopBooksCreditAndBalancesOut) {
+  auto lock = NewLock();
+  std::atomic<int> phase{0};
+  TOWLockCounts afterRelock;
+  Worker x([&] {
+    auto held = lock->EnterWrite();
+    auto release = lock->ReleaseAll();
+    phase.store(1);
+    while (phase.load() != 2) std::this_thread::yield();
+    release.reset();  // the stop holder owns the lock: no waiting, credit instead
+    afterRelock = lock->Counts();
+    phase.store(3);
+  });
+  ASSERT_TRUE(WaitUntil([&] { return phase.load() == 1; }));
+  auto stop = lock->EnterStop();
+  phase.store(2);
+  x.Join();
+  EXPECT_EQ(phase.load(), 3);
+  EXPECT_EQ(afterRelock.otherDeferred, 1);
+  EXPECT_EQ(afterRelock.holdCount, 1);  // the stop's own hold
+  // x's write guard gave its credit back when it ended.
+  EXPECT_EQ(lock->Counts().otherDeferred, 0);
+  stop.reset();
+  EXPECT_EQ(lock->Counts(), TOWLockCounts{});
+}
+
+TEST(LockReleaseAll, OnAFreeLockDoesNothingAndTakesNothingBack) {
+  auto lock = NewLock();
+  {
+    auto release = lock->ReleaseAll();
+    EXPECT_EQ(lock->Counts(), TOWLockCounts{});
+  }
+  EXPECT_EQ(lock->Counts(), TOWLockCounts{});
+  EXPECT_FALSE(lock->HeldByCurrentThread());
+}
+
 TEST(LockReleaseAll, OrderedReleaseTakesTheFirstLockBeforeThisOne) {
   auto lock = NewLock();
   auto first = NewLock();
