@@ -5,6 +5,10 @@
 #include "forms/description_values.h"
 #include "forms/event_binding.h"
 #include "pins/component.h"
+#include "pins/pin.h"
+#include "pins/pin_link_storage.h"
+#include "pins/pin_list.h"
+#include "pins/pin_registry.h"
 #include "pins/stored_floats.h"
 
 #include <QFile>
@@ -198,6 +202,19 @@ private:
       }
       if (taken) return;
     }
+    if (auto* list = qobject_cast<TOWPinList*>(current)) {
+      // The list's path inside its component names its placeholders.
+      const QString listPath = object == current || segments.size() < 2 || object->inherits("TOWExtCollectionItem")
+                                   ? QString()
+                                   : QStringList(segments.mid(0, segments.size() - 1)).join(u'.');
+      bool taken = false;
+      try {
+        taken = ReadPinListLink(list, name, value, listPath);
+      } catch (const std::exception& e) {
+        Fail(line, where, QString::fromUtf8(e.what()));
+      }
+      if (taken) return;
+    }
     if (name == kFloatsPropertyName) {
       ApplyFloats(current, value);
       return;
@@ -281,6 +298,9 @@ private:
     // Every loading mark goes first, so that what Loaded starts sees a
     // finished form; then Loaded runs in creation order, the form first.
     ClearMarks(root_, 0);
+    // Pins that store no links of their own still take over placeholders
+    // that stand for them.
+    ResolveAllPlaceholders();
     for (const QPointer<QObject>& object : loadOrder_) {
       if (!object) continue;
       if (auto* component = qobject_cast<TLPComponent*>(object.data())) {
@@ -298,6 +318,23 @@ private:
     }
     for (const QPointer<QObject>& object : rest)
       if (object) dynamic_cast<IStoredLoading*>(object.data())->Loaded();
+    // Pins added while loading finished; list entries no pin took go.
+    ResolveAllPlaceholders();
+    FinishPinListLoading();
+  }
+
+  void ResolveAllPlaceholders() {
+    // Pins are not QObject children of their components: take the form's
+    // pins from the registry of live pins.
+    QList<QPointer<TOWBasicPin>> pins;
+    {
+      TOWPinRegistry& registry = OWPinRegistry();
+      std::lock_guard<std::recursive_mutex> guard(registry.section);
+      for (TOWBasicPin* pin : registry.pins)
+        if (!pin->IsDestroying() && !qobject_cast<TOWUnloadedPin*>(pin) && pin->GetRoot() == root_) pins.append(pin);
+    }
+    for (const QPointer<TOWBasicPin>& pin : pins)
+      if (pin) pin->ResolvePlaceholders();
   }
 
   static void ClearMarks(QObject* object, int depth) {
@@ -322,11 +359,13 @@ EDescriptionError::EDescriptionError(int line, const QString& item, const QStrin
 void ReadDescription(QObject* root, const QString& text) {
   if (!root) throw EDescriptionError(0, QString(), QStringLiteral("no form to read into"));
   const TDescriptionObject desc = ParseDescription(text);
+  InstallPinLinkStorage();
   Reader reader(root);
   try {
     reader.Read(desc);
   } catch (...) {
     reader.Discard();
+    FinishPinListLoading();
     throw;
   }
 }

@@ -499,7 +499,7 @@ bool InlineForm(const TStoredValue& v, QString& out) {
     }
     s += u')';
     out = s;
-    return s.size() <= 100;
+    return s.size() <= 200;
   }
   if (!IsScalar(v)) return false;
   out = FormatDescriptionValue(v, 0);

@@ -5,6 +5,8 @@
 #include "forms/description_values.h"
 #include "forms/event_binding.h"
 #include "pins/component.h"
+#include "pins/pin_link_storage.h"
+#include "pins/pin_list.h"
 #include "pins/stored_floats.h"
 
 #include <QFont>
@@ -95,6 +97,7 @@ private:
     if (!object || depth > 32) return;
     QList<QPair<QString, TStoredValue>> defined;
     if (auto* hook = dynamic_cast<const IDefinedProperties*>(object)) hook->WriteDefinedProperties(defined);
+    if (auto* list = qobject_cast<const TOWPinList*>(object)) WritePinListLinks(const_cast<TOWPinList*>(list), defined);
     bool floatsStored = false;
     for (const auto& d : defined)
       if (d.first == kFloatsPropertyName) floatsStored = true;
@@ -203,6 +206,7 @@ private:
 
 QString WriteDescription(const QObject* root) {
   if (!root) return QString();
+  InstallPinLinkStorage();
   Writer writer(root);
   return FormatDescription(writer.Build(root));
 }
