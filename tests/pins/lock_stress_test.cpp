@@ -80,6 +80,49 @@ TEST(LockStress, StopsWhileOtherThreadsRequestWriteGuards) {
   EXPECT_EQ(lock->Counts(), TOWLockCounts{});
 }
 
+TEST(LockStress, AStopThatReleasesItsLockForABroadcastGetsItBackExclusively) {
+  // The stopping thread gives its lock up while it sends on a pin and takes
+  // it back afterwards; writers may slip in only during that window.
+  TRef<TOWLock> lock(new TOWLock);
+  TRef<TOWLock> input(new TOWLock);
+  std::atomic<bool> running{true};
+  std::atomic<int> inside{0};
+  std::atomic<bool> overlap{false};
+  std::atomic<long> granted{0};
+  std::vector<std::thread> writers;
+  for (int t = 0; t < 3; ++t) {
+    writers.emplace_back([&] {
+      while (running.load()) {
+        auto guard = lock->EnterWrite();
+        if (!guard) continue;
+        if (inside.fetch_add(1) != 0) overlap.store(true);
+        granted.fetch_add(1);
+        inside.fetch_sub(1);
+      }
+    });
+  }
+  for (int i = 0; i < 100; ++i) {
+    auto stop = lock->EnterStop();
+    if (inside.fetch_add(1) != 0) overlap.store(true);
+    inside.fetch_sub(1);
+    {
+      auto released = lock->ReleaseAllOrdered(input.get());
+      std::this_thread::yield();
+    }
+    // Back under the stop: alone again.
+    if (inside.fetch_add(1) != 0) overlap.store(true);
+    EXPECT_TRUE(lock->HeldByCurrentThread());
+    EXPECT_EQ(lock->Counts().stopDepth, 1);
+    inside.fetch_sub(1);
+  }
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return granted.load() > 0; }));
+  running.store(false);
+  for (auto& t : writers) t.join();
+  EXPECT_FALSE(overlap.load());
+  EXPECT_EQ(lock->Counts(), TOWLockCounts{});
+  EXPECT_EQ(input->Counts(), TOWLockCounts{});
+}
+
 TEST(LockStress, ComponentAndPinDeadlocksResolveRepeatedly) {
   // Two threads take the component lock and a pin lock in opposite orders;
   // the pin side names the component lock as its second lock, so each
