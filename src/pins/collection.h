@@ -22,6 +22,9 @@ public:
 
   TOWExtCollection* Collection() const { return collection_; }
   int Index() const;
+  // The item's lock (items with a lock only); set before the item joins its
+  // collection, so handlers of the collection's Changed signal see it.
+  ILPLock* ItemLock() const { return itemLock_.get(); }
   // An editor may register a flag that the item clears when it dies.
   void SetWatcherFlag(bool* flag) { watcher_ = flag; }
 

@@ -295,6 +295,18 @@ TEST(Collections, ItemsKeepOrderLeaveWhenFreedAndClearTheirWatcher) {
   EXPECT_EQ(stored.StoredItem(0), added);
 }
 
+TEST(Collections, AnItemHasItsSharedLockAlreadyWhenItJoins) {
+  TTestComponent c;
+  TLPCollection collection(&c, [](TOWExtCollection* owner) { return new TLPCollectionItem(owner); });
+  TOWLock* lockAtJoin = nullptr;
+  QObject::connect(&collection, &TOWExtCollection::Changed, [&] {
+    TOWExtCollectionItem* item = collection.Item(collection.Count() - 1);
+    if (item && item->ItemLock()) lockAtJoin = item->ItemLock()->LockObject();
+  });
+  collection.Add();
+  EXPECT_EQ(lockAtJoin, c.Lock()->LockObject());
+}
+
 class TCountedNotification : public TInterfacedObject {
 public:
   explicit TCountedNotification(int* alive) : alive_(alive) { ++*alive_; }
