@@ -29,7 +29,10 @@ TControl::TControl(QWidget* parent) : QWidget(parent) {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   setGeometry(left, top, qMax(0, width), qMax(0, height));
+  Resized();
 }
+
+void TControl::resizeEvent(QResizeEvent*) { Resized(); }
 
 void TControl::SetHint(const QString& v) {
   hint_ = v;

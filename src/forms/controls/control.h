@@ -50,8 +50,14 @@ public:
   int Height() const { return height(); }
   virtual void SetLeft(int v) { move(v, y()); }
   virtual void SetTop(int v) { move(x(), v); }
-  virtual void SetWidth(int v) { resize(qMax(0, v), height()); }
-  virtual void SetHeight(int v) { resize(width(), qMax(0, v)); }
+  virtual void SetWidth(int v) {
+    resize(qMax(0, v), height());
+    Resized();
+  }
+  virtual void SetHeight(int v) {
+    resize(width(), qMax(0, v));
+    Resized();
+  }
   void SetBounds(int left, int top, int width, int height);
 
   // Visible is the control's own flag, independent of its parents.
@@ -114,6 +120,10 @@ protected:
   void paintEvent(QPaintEvent* e) override;
   void connectNotify(const QMetaMethod& signal) override;
   void disconnectNotify(const QMetaMethod& signal) override;
+  // Called after a size change, also while the control is hidden (when Qt
+  // holds the resize event back): inner widgets follow the size here.
+  virtual void Resized() {}
+  void resizeEvent(QResizeEvent* e) override;
   // Called when font or text colour changed (own or inherited).
   virtual void FontChanged() {}
   // Pure decorations (pictures and shapes without handlers, hint or menu)

@@ -150,6 +150,7 @@ TButton::TButton(QAbstractButton* button, QWidget* parent) : TControl(parent), b
 
 void TButton::Setup() {
   resize(75, 25);
+  Resized();
   TControl::SetTabStop(true);
   button_->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(button_, &QAbstractButton::clicked, this, [this] { RunEventHandler([this] { Click(); }); });
@@ -170,7 +171,7 @@ void TButton::SetTabStop(bool v) {
   button_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TButton::resizeEvent(QResizeEvent*) { button_->setGeometry(rect()); }
+void TButton::Resized() { button_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TBitBtn
 
@@ -212,6 +213,7 @@ void TBitBtn::UpdateIcon() {
 
 TCheckBox::TCheckBox(QWidget* parent) : TControl(parent), box_(new QCheckBox(this)) {
   resize(97, 17);
+  Resized();
   TControl::SetTabStop(true);
   QObject::connect(box_, &QCheckBox::toggled, this, [this] {
     if (!byCode_) RunEventHandler([this] { emit OnClick(this); });
@@ -241,7 +243,7 @@ void TCheckBox::SetTabStop(bool v) {
   box_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TCheckBox::resizeEvent(QResizeEvent*) { box_->setGeometry(rect()); }
+void TCheckBox::Resized() { box_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TRadioButton
 
@@ -260,6 +262,7 @@ private:
 
 TRadioButton::TRadioButton(QWidget* parent) : TControl(parent), radio_(new TRadioInner(this)) {
   resize(113, 17);
+  Resized();
   TControl::SetTabStop(true);
 }
 
@@ -291,12 +294,13 @@ void TRadioButton::SetTabStop(bool v) {
   radio_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TRadioButton::resizeEvent(QResizeEvent*) { radio_->setGeometry(rect()); }
+void TRadioButton::Resized() { radio_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TEdit
 
 TEdit::TEdit(QWidget* parent) : TControl(parent), edit_(new QLineEdit(this)) {
   resize(121, 21);
+  Resized();
   TControl::SetTabStop(true);
   edit_->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(edit_, &QLineEdit::textChanged, this, [this] {
@@ -328,12 +332,13 @@ void TEdit::SetTabStop(bool v) {
   edit_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TEdit::resizeEvent(QResizeEvent*) { edit_->setGeometry(rect()); }
+void TEdit::Resized() { edit_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TComboBox
 
 TComboBox::TComboBox(QWidget* parent) : TControl(parent), combo_(new QComboBox(this)) {
   resize(145, 21);
+  Resized();
   TControl::SetTabStop(true);
   combo_->setEditable(true);
   combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -403,12 +408,13 @@ void TComboBox::SetTabStop(bool v) {
   combo_->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TComboBox::resizeEvent(QResizeEvent*) { combo_->setGeometry(rect()); }
+void TComboBox::Resized() { combo_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TScrollBar
 
 TScrollBar::TScrollBar(QWidget* parent) : TControl(parent), bar_(new QScrollBar(Qt::Horizontal, this)) {
   resize(121, 17);
+  Resized();
   TControl::SetTabStop(true);
   Sync();
   QObject::connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -465,12 +471,13 @@ void TScrollBar::Sync() {
   bar_->setValue(position_);
 }
 
-void TScrollBar::resizeEvent(QResizeEvent*) { bar_->setGeometry(rect()); }
+void TScrollBar::Resized() { bar_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TTrackBar
 
 TTrackBar::TTrackBar(QWidget* parent) : TControl(parent), slider_(new QSlider(Qt::Horizontal, this)) {
   resize(150, 45);
+  Resized();
   TControl::SetTabStop(true);
   Sync();
   QObject::connect(slider_, &QSlider::valueChanged, this, [this](int value) {
@@ -561,7 +568,7 @@ void TTrackBar::Sync() {
   slider_->setValue(position_);
 }
 
-void TTrackBar::resizeEvent(QResizeEvent*) { slider_->setGeometry(rect()); }
+void TTrackBar::Resized() { slider_->setGeometry(rect()); }
 
 // ---------------------------------------------------------------- TTabSheet
 
@@ -703,7 +710,7 @@ void TPageControl::Relayout() {
   update();
 }
 
-void TPageControl::resizeEvent(QResizeEvent*) { Relayout(); }
+void TPageControl::Resized() { Relayout(); }
 
 void TPageControl::childEvent(QChildEvent* e) {
   if (e->type() == QEvent::ChildRemoved)

@@ -135,7 +135,7 @@ public:
 
 protected:
   explicit TButton(QAbstractButton* button, QWidget* parent);
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
   QAbstractButton* button_;
   QString caption_;
 
@@ -196,7 +196,7 @@ public:
   QCheckBox* Box() const { return box_; }
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   QCheckBox* box_;
@@ -221,7 +221,7 @@ public:
   QRadioButton* Radio() const { return radio_; }
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   void UserChecks();
@@ -251,7 +251,7 @@ signals:
   void OnChange(QObject* Sender);
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   QLineEdit* edit_;
@@ -289,7 +289,7 @@ signals:
   void OnChange(QObject* Sender);
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   QComboBox* combo_;
@@ -333,7 +333,7 @@ signals:
   void OnChange(QObject* Sender);
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   void Sync();
@@ -391,7 +391,7 @@ signals:
   void OnChange(QObject* Sender);
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
 
 private:
   void Sync();
@@ -479,7 +479,7 @@ signals:
   void OnChange(QObject* Sender);
 
 protected:
-  void resizeEvent(QResizeEvent* e) override;
+  void Resized() override;
   void childEvent(QChildEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
 

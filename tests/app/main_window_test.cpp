@@ -1,0 +1,476 @@
+// The main window and the settings dialog, driven through their controls
+// as the user would, with the settings file in a fresh working directory.
+#include "app/experiment_state.h"
+#include "app/main_form.h"
+#include "app/settings_form.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "forms/controls/components.h"
+#include "forms/controls/message_service.h"
+#include "forms/controls/standard_controls.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <filesystem>
+#include <gmock/gmock.h>
+
+QT_BEGIN_NAMESPACE
+// Readable values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+namespace {
+
+fs::path Picture(const char* name) {
+  const char* dir = std::getenv("TREMORA_TEST_DATA");
+  return fs::path(dir ? dir : "tests/data") / "pictures" / name;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Experiment = TExperimentState{};
+    cwd_ = std::make_unique<testsupport::ScopedWorkingDir>(dir_.path());
+  }
+  void TearDown() override {
+    DestroyWindows();
+    TOpenPictureDialog::SetChooser(nullptr);
+    cwd_.reset();
+  }
+  void Start() { CreateWindows(); }
+  void WriteConfig(const std::string& text) { testsupport::WriteFile(dir_ / "config.ini", text); }
+  std::string Config() { return testsupport::ReadFile(dir_ / "config.ini"); }
+
+  // Sent directly: QTest takes the point (0, 0) for "the centre".
+  void ClickMap(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF local(x, y);
+    const QPointF global = Form1->imgMapa->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(Form1->imgMapa, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Form1->imgMapa, &release);
+  }
+  void Type(TEdit* edit, const QString& text) {
+    edit->Editor()->clear();
+    QTest::keyClicks(edit->Editor(), text);
+  }
+  void Apply() { QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton); }
+  void ChooseLoadImage() {
+    Form1->mnImgMapa->Popup(0, 0);
+    QMenu* menu = Form1->mnImgMapa->ShownMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions()[0]->text(), "Load Image");
+    menu->actions()[0]->trigger();
+    menu->close();
+    QApplication::processEvents();  // the item's handler runs after the menu closed
+  }
+
+  testsupport::TempDir dir_;
+  std::unique_ptr<testsupport::ScopedWorkingDir> cwd_;
+  TMessageRecorder messages_;
+};
+
+TEST_F(MainWindowTest, FirstRunWithoutSettingsFile) {
+  Start();
+  // Stations at (0, 0), (20, 0), (40, 0) mm: needle tips at map pixels 0, 10, 20.
+  EXPECT_EQ(Form1->est[stA]->Left(), 20);
+  EXPECT_EQ(Form1->est[stA]->Top(), 0);
+  EXPECT_EQ(Form1->est[stB]->Left(), 30);
+  EXPECT_EQ(Form1->est[stC]->Left(), 40);
+  EXPECT_EQ(Form1->est[stC]->Top(), 0);
+  EXPECT_EQ(Form1->est[stA]->Width(), 16);
+  EXPECT_EQ(Form1->est[stA]->Height(), 20);
+  EXPECT_EQ(Experiment.mapScale, 2.0);
+
+  EXPECT_EQ(Form2->txt_xA->Text(), "0");
+  EXPECT_EQ(Form2->txt_xB->Text(), "20");
+  EXPECT_EQ(Form2->txt_xC->Text(), "40");
+  EXPECT_EQ(Form2->txt_yC->Text(), "0");
+  EXPECT_EQ(Form2->txt_vel->Text(), "120000");
+  EXPECT_EQ(Form2->cmbTempo->Text(), "5");
+  EXPECT_EQ(Form2->cmbTaxa->Text(), "8000");
+  EXPECT_EQ(Form2->barLevel->Position(), 10);
+  EXPECT_EQ(Form2->lblLevel->Caption(), "1 %");
+
+  // default.jpg is missing: reported once, start-up went on with an empty map.
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("default.jpg"));
+  EXPECT_TRUE(Form1->imgMapa->Picture().Empty());
+  EXPECT_FALSE(fs::exists(dir_ / "config.ini"));  // nothing saved at start
+
+  // Fixed sizes and texts of both windows.
+  EXPECT_EQ(Form1->Caption(), "Tremora - Geophysics - Norvale");
+  EXPECT_EQ(Form1->ClientWidth(), 1000);
+  EXPECT_EQ(Form1->ClientHeight(), 540);
+  EXPECT_EQ(Form1->minimumSize(), Form1->maximumSize());
+  EXPECT_EQ(Form2->Caption(), "Settings");
+  EXPECT_EQ(Form2->ClientWidth(), 409);
+  EXPECT_EQ(Form2->ClientHeight(), 244);
+  EXPECT_FALSE(Form2->isVisible());
+  EXPECT_FALSE(Form1->circ[stA]->Visible());
+  EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_EQ(Form2->PageControl1->ActivePageIndex(), 0);
+  EXPECT_EQ(Form2->PageControl1->PageCount(), 4);
+}
+
+TEST_F(MainWindowTest, StoredStationAndMapPictureAreUsed) {
+  fs::copy_file(Picture("map.jpg"), dir_ / "default.jpg");
+  WriteConfig("[POSICAO]\nxA=101\nyA=201\nxB=0x10\n[LEVELDETECTION]\nlevel_detec=0\n");
+  Start();
+  // Round(50.5) = 50 and Round(100.5) = 100.
+  EXPECT_EQ(Form1->est[stA]->Left(), 70);
+  EXPECT_EQ(Form1->est[stA]->Top(), 100);
+  EXPECT_EQ(Form1->est[stB]->Left(), 28);
+  EXPECT_TRUE(messages_.Messages().isEmpty());
+  EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
+  EXPECT_EQ(Form1->imgMapa->Picture().Width(), 140);
+  // A stored level of 0 leaves the read-out at its initial text.
+  EXPECT_EQ(Form2->lblLevel->Caption(), "0");
+  // Circles of radius 0 sit at the needle tip.
+  EXPECT_EQ(Form1->circ[stA]->Width(), 0);
+  EXPECT_EQ(Form1->circ[stA]->Left(), 70);
+  EXPECT_EQ(Form1->circ[stA]->Top(), 120);
+}
+
+TEST_F(MainWindowTest, MapClicksGiveHintAndSelectedStationFields) {
+  Start();
+  ClickMap(60, 32);
+  EXPECT_EQ(Form1->imgMapa->Hint(), "x: 120 mm, y: 64 mm");
+  EXPECT_TRUE(Form1->imgMapa->EffectiveShowHint());
+  // No station selected: only the hint changed.
+  EXPECT_EQ(Form2->txt_xA->Text(), "0");
+  EXPECT_EQ(Form2->txt_xB->Text(), "20");
+  EXPECT_EQ(Form2->txt_xC->Text(), "40");
+
+  QTest::mouseClick(Form2->rbtnA->Radio(), Qt::LeftButton);
+  ASSERT_TRUE(Form2->rbtnA->Checked());
+  ClickMap(60, 32);
+  EXPECT_EQ(Form2->txt_xA->Text(), "120");
+  EXPECT_EQ(Form2->txt_yA->Text(), "64");
+
+  QTest::mouseClick(Form2->rbtnC->Radio(), Qt::LeftButton);
+  EXPECT_FALSE(Form2->rbtnA->Checked());
+  EXPECT_TRUE(Form2->rbtnC->Checked());
+  ClickMap(0, 0);
+  EXPECT_EQ(Form1->imgMapa->Hint(), "x: 0 mm, y: 0 mm");
+  EXPECT_EQ(Form2->txt_xC->Text(), "0");
+  EXPECT_EQ(Form2->txt_yC->Text(), "0");
+  ClickMap(699, 499);
+  EXPECT_EQ(Form1->imgMapa->Hint(), "x: 1398 mm, y: 998 mm");
+  EXPECT_EQ(Form2->txt_xC->Text(), "1398");
+  EXPECT_EQ(Form2->txt_yC->Text(), "998");
+  EXPECT_EQ(Form2->txt_xA->Text(), "120");  // A is no longer selected
+
+  // The right button counts too; the stations themselves have not moved.
+  ClickMap(10, 20, Qt::RightButton);
+  EXPECT_EQ(Form1->imgMapa->Hint(), "x: 20 mm, y: 40 mm");
+  EXPECT_EQ(Form1->est[stC]->Left(), 40);
+  EXPECT_EQ(Experiment.stationX[stC], 40);
+}
+
+TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
+  Start();
+  int pushes = 0;
+  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
+  Type(Form2->txt_xA, "101");
+  Type(Form2->txt_yA, "201");
+  Type(Form2->txt_xB, "900");
+  Type(Form2->txt_yB, "200");
+  Type(Form2->txt_xC, "600");
+  Type(Form2->txt_yC, "800");
+  Type(Form2->txt_vel, "99000");
+  Form2->cmbTempo->Combo()->setEditText("20");
+  Form2->cmbTaxa->Combo()->setEditText("44100");
+  Apply();
+  EXPECT_TRUE(messages_.Messages().size() == 1) << messages_.Messages().join("|").toStdString();  // default.jpg only
+  EXPECT_EQ(Experiment.stationX[stA], 101);
+  EXPECT_EQ(Experiment.stationY[stC], 800);
+  EXPECT_EQ(Experiment.pulseVelocity, 99000);
+  EXPECT_EQ(Experiment.acquisitionTime, 20);
+  EXPECT_EQ(Experiment.acquisitionRate, 44100);
+  EXPECT_EQ(Form1->est[stA]->Left(), 70);
+  EXPECT_EQ(Form1->est[stA]->Top(), 100);
+  EXPECT_EQ(Form1->est[stB]->Left(), 470);
+  EXPECT_EQ(Form1->est[stB]->Top(), 100);
+  EXPECT_EQ(Form1->est[stC]->Left(), 320);
+  EXPECT_EQ(Form1->est[stC]->Top(), 400);
+  EXPECT_EQ(pushes, 1);
+
+  const std::string ini = Config();
+  EXPECT_THAT(ini, HasSubstr("xA=101"));
+  EXPECT_THAT(ini, HasSubstr("yC=800"));
+  EXPECT_THAT(ini, HasSubstr("vel=99000"));
+  EXPECT_THAT(ini, HasSubstr("taq=20"));
+  EXPECT_THAT(ini, HasSubstr("tx=44100"));
+  EXPECT_THAT(ini, HasSubstr("level_detec=10"));
+  EXPECT_THAT(ini, HasSubstr("[DATASHOWMODE]"));
+
+  // A typed rate outside the list is taken as it is.
+  Form2->cmbTaxa->Combo()->setEditText("12000");
+  Apply();
+  EXPECT_EQ(Experiment.acquisitionRate, 12000);
+  EXPECT_EQ(pushes, 2);
+}
+
+TEST_F(MainWindowTest, NonIntegerFieldStopsTheSequence) {
+  Start();
+  int pushes = 0;
+  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
+  messages_.Clear();
+  Type(Form2->txt_xA, "300");
+  Type(Form2->txt_yA, "10");
+  Type(Form2->txt_xB, "12a");
+  Type(Form2->txt_yB, "500");
+  Apply();
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_EQ(messages_.Messages()[0], "'12a' is not a valid integer value");
+  // Fields read before the bad one are taken; nothing after it happened.
+  EXPECT_EQ(Experiment.stationX[stA], 300);
+  EXPECT_EQ(Experiment.stationY[stA], 10);
+  EXPECT_EQ(Experiment.stationX[stB], 20);
+  EXPECT_EQ(Experiment.stationY[stB], 0);
+  EXPECT_EQ(Form1->est[stA]->Left(), 20);  // markers not moved
+  EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
+  EXPECT_EQ(pushes, 0);
+
+  Type(Form2->txt_xB, "");
+  Apply();
+  EXPECT_EQ(messages_.Messages().last(), "'' is not a valid integer value");
+}
+
+TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
+  Start();
+  int pushes = 0;
+  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
+  messages_.Clear();
+  // A directory in the file's place cannot be written, not even by root.
+  fs::create_directory(dir_ / "config.ini");
+  Type(Form2->txt_xA, "200");
+  Apply();
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("Unable to write to"));
+  EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("config.ini"));
+  EXPECT_EQ(Form1->est[stA]->Left(), 120);  // placed before the save
+  EXPECT_EQ(pushes, 0);                     // not pushed after the failure
+  // The program goes on: the window still works.
+  ClickMap(1, 1);
+  EXPECT_EQ(Form1->imgMapa->Hint(), "x: 2 mm, y: 2 mm");
+}
+
+TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
+  Start();
+  messages_.Clear();
+  const fs::path good = dir_ / "site.jpg";
+  fs::copy_file(Picture("map.jpg"), good);
+  QString offered;
+  TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog& dialog) {
+    offered = dialog.Title();
+    return QString::fromStdString(good.string());
+  });
+  ChooseLoadImage();
+  EXPECT_EQ(offered, "Mapa");
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
+  EXPECT_EQ(Experiment.imageFileName, good.string());
+  EXPECT_THAT(Config(), HasSubstr("imgfilename=" + good.string()));
+
+  // A damaged picture: message, previous picture, name and file unchanged.
+  const std::string before = Config();
+  const QByteArray shown = Form1->imgMapa->PictureData();
+  for (const char* bad : {"truncated.jpg", "damaged.jpg", "not_a_picture.png", "map.gif"}) {
+    messages_.Clear();
+    TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog&) {
+      return QString::fromStdString(Picture(bad).string());
+    });
+    ChooseLoadImage();
+    ASSERT_EQ(messages_.Messages().size(), 1) << bad;
+    EXPECT_EQ(Experiment.imageFileName, good.string()) << bad;
+    EXPECT_EQ(Form1->imgMapa->PictureData(), shown) << bad;
+  }
+  EXPECT_EQ(Config(), before);
+
+  // Cancelled: nothing happens.
+  messages_.Clear();
+  TOpenPictureDialog::SetChooser([](const TOpenPictureDialog&) { return QString(); });
+  ChooseLoadImage();
+  EXPECT_TRUE(messages_.Messages().isEmpty());
+  EXPECT_EQ(Experiment.imageFileName, good.string());
+}
+
+TEST_F(MainWindowTest, LoadImageKeepsPictureWhenSaveFails) {
+  Start();
+  messages_.Clear();
+  fs::create_directory(dir_ / "config.ini");
+  TOpenPictureDialog::SetChooser([](const TOpenPictureDialog&) {
+    return QString::fromStdString(Picture("map.png").string());
+  });
+  ChooseLoadImage();
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("Unable to write to"));
+  EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
+  EXPECT_EQ(Experiment.imageFileName, Picture("map.png").string());
+}
+
+TEST_F(MainWindowTest, RadiusAdjusterGrowsTheCircles) {
+  Start();
+  QTest::mouseClick(Form2->chkShowCircles->Box(), Qt::LeftButton);
+  ASSERT_TRUE(Form2->chkShowCircles->Checked());
+  for (TShape* circle : Form1->circ) EXPECT_TRUE(circle->Visible());
+
+  Experiment.radiusIncrement[stB] = 30;
+  Form1->barAjusteRaio->Bar()->setValue(100);  // as dragging the thumb does
+  EXPECT_EQ(Form1->barAjusteRaio->Position(), 100);
+  EXPECT_EQ(Experiment.circleRadius[stA], 100);
+  EXPECT_EQ(Experiment.circleRadius[stB], 130);
+  // Diameter Round(2 r / 2) pixels, centred on the needle tip.
+  EXPECT_EQ(Form1->circ[stA]->Width(), 100);
+  EXPECT_EQ(Form1->circ[stA]->Height(), 100);
+  EXPECT_EQ(Form1->circ[stA]->Left(), 20 - 50);
+  EXPECT_EQ(Form1->circ[stA]->Top(), 0 - 50 + 20);
+  EXPECT_EQ(Form1->circ[stB]->Width(), 130);
+  EXPECT_EQ(Form1->circ[stB]->Left(), 30 - 65);
+
+  // One large step of the bar.
+  QTest::mouseClick(Form1->barAjusteRaio->Bar(), Qt::LeftButton, {},
+                    QPoint(Form1->barAjusteRaio->Bar()->width() - 25, 10));
+  EXPECT_EQ(Form1->barAjusteRaio->Position(), 110);
+  EXPECT_EQ(Form1->circ[stA]->Width(), 110);
+
+  QTest::mouseClick(Form2->chkShowCircles->Box(), Qt::LeftButton);
+  for (TShape* circle : Form1->circ) EXPECT_FALSE(circle->Visible());
+}
+
+TEST_F(MainWindowTest, LevelBarAtZeroAndFifteen) {
+  Start();
+  int zeroCalls = 0;
+  AcquisitionLinks.detectionLevelZero = [&] { ++zeroCalls; };
+  Form2->barLevel->Bar()->setValue(15);
+  EXPECT_EQ(Experiment.detectionLevel, 15);
+  EXPECT_EQ(Form2->lblLevel->Caption(), QStringLiteral("1") + QLocale().decimalPoint() + "5 %");
+  EXPECT_EQ(zeroCalls, 0);
+  Form2->barLevel->Bar()->setValue(1000);
+  EXPECT_EQ(Form2->lblLevel->Caption(), "100 %");
+  Form2->barLevel->Bar()->setValue(0);
+  EXPECT_EQ(Experiment.detectionLevel, 0);
+  EXPECT_EQ(Form2->lblLevel->Caption(), "0 %");
+  EXPECT_EQ(zeroCalls, 1);
+  // The bar keeps its range.
+  Form2->barLevel->SetPosition(5000);
+  EXPECT_EQ(Form2->barLevel->Position(), 1000);
+  EXPECT_EQ(Experiment.detectionLevel, 1000);
+}
+
+TEST_F(MainWindowTest, LevelTextUsesTheLocaleSeparator) {
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(TForm2::LevelText(15), "1,5 %");
+  EXPECT_EQ(TForm2::LevelText(10), "1 %");
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(TForm2::LevelText(15), "1.5 %");
+  EXPECT_EQ(TForm2::LevelText(1), "0.1 %");
+  EXPECT_EQ(TForm2::LevelText(0), "0 %");
+  QLocale::setDefault(previous);
+}
+
+TEST_F(MainWindowTest, ResetClearsTimesCirclesAndEpicenter) {
+  Start();
+  std::vector<std::string> order;
+  AcquisitionLinks.resetScopes = [&] {
+    order.push_back("scopes");
+    EXPECT_EQ(Experiment.timeB, 0.7);  // scopes come first
+  };
+  Experiment.timeA_AB = 0.5;
+  Experiment.timeB = 0.7;
+  Experiment.timeA_AC = 1.0;
+  Experiment.timeC = 1.1;
+  Experiment.radiusIncrement[stC] = 40;
+  Form1->barAjusteRaio->Bar()->setValue(50);
+  Form1->imgEpicenter->SetVisible(true);
+  ASSERT_EQ(Form1->circ[stC]->Width(), 90);
+
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_EQ(order, std::vector<std::string>{"scopes"});
+  EXPECT_EQ(Experiment.timeA_AB, 0.0);
+  EXPECT_EQ(Experiment.timeB, 0.0);
+  EXPECT_EQ(Experiment.timeA_AC, 0.0);
+  EXPECT_EQ(Experiment.timeC, 0.0);
+  EXPECT_EQ(Experiment.radiusIncrement[stC], 0);
+  EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_EQ(Form1->barAjusteRaio->Position(), 0);
+  // The bar moved, so its handler cleared the radii.
+  EXPECT_EQ(Experiment.circleRadius[stC], 0);
+  for (TShape* circle : Form1->circ) {
+    EXPECT_EQ(circle->Width(), 0);
+    EXPECT_EQ(circle->Height(), 0);
+  }
+}
+
+TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
+  Start();
+  Form2->SetEnabled(false);
+  QTest::mouseClick(Form1->BitBtn1->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_TRUE(Form2->isEnabled());
+  // Closing the dialog only hides it; its fields keep what was typed.
+  Form2->txt_vel->SetText("777");
+  Form2->Close();
+  EXPECT_FALSE(Form2->isVisible());
+  QTest::mouseClick(Form1->BitBtn1->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form2->txt_vel->Text(), "777");
+  // Without the other windows the other buttons do nothing (and do not fail).
+  messages_.Clear();
+  QTest::mouseClick(Form1->BitBtn2->Button(), Qt::LeftButton);
+  QTest::mouseClick(Form1->BitBtn3->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages_.Messages().isEmpty());
+  EXPECT_EQ(Form1->BitBtn1->Caption(), "Settings");
+  EXPECT_EQ(Form1->BitBtn2->Caption(), "Listening");
+  EXPECT_EQ(Form1->BitBtn3->Caption(), "Acquisition");
+  EXPECT_EQ(Form1->BitBtn1->GlyphPicture().Size(), QSize(64, 64));
+  EXPECT_EQ(Form1->btnReset->GlyphPicture().Size(), QSize(32, 32));
+}
+
+TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
+  Start();
+  const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
+  ASSERT_EQ(files.size(), 2);
+  const QImage main(files[0]);
+  const QImage settings(files[1]);
+  EXPECT_EQ(main.size(), QSize(1000, 540));
+  EXPECT_EQ(settings.size(), QSize(409, 244));
+  // The right-hand side of the main window shows the grey background.
+  EXPECT_EQ(QColor(main.pixel(995, 530)), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(MainWindowTest, EpicenterMarkerPointsWithItsFocalPoint) {
+  Start();
+  // The solver puts the marker's corner at half the map coordinates; the
+  // centre of the target at (20, 20) inside it is the solved point on the map.
+  const QImage marker = Form1->imgEpicenter->Picture().ToImage();
+  ASSERT_EQ(marker.size(), QSize(60, 60));
+  EXPECT_GT(qAlpha(marker.pixel(20, 20)), 200);
+  EXPECT_GT(qRed(marker.pixel(20, 20)), 150);
+  EXPECT_EQ(qAlpha(marker.pixel(59, 0)), 0);  // transparent background
+  EXPECT_EQ(qAlpha(marker.pixel(0, 59)), 0);
+  EXPECT_TRUE(Form1->imgEpicenter->Proportional());
+  // The push-pin's needle tip is its bottom-left corner.
+  const QImage pin = Form1->est[stA]->Picture().ToImage();
+  ASSERT_EQ(pin.size(), QSize(16, 20));
+  EXPECT_GT(qAlpha(pin.pixel(0, 19)), 0);
+  EXPECT_EQ(qAlpha(pin.pixel(15, 19)), 0);
+}
+
+}  // namespace
