@@ -187,6 +187,11 @@ public:
   // Called (by subclasses) at the start of their destructor: disconnects,
   // raises pin destroying, leaves the registry and tells the remaining pins.
   void BeginDestroy();
+  // Set once the pin takes part in links or dependencies; only such pins
+  // can refer to others, so only they hear of other pins' deaths and
+  // replacements (a pin still being built on another thread is left alone).
+  void MarkReferencing() noexcept { referencing_.store(true, std::memory_order_release); }
+  bool IsReferencing() const noexcept { return referencing_.load(std::memory_order_acquire); }
 
 protected:
   void SetDispatcher(TOWStateDispatcher* d) { dispatcher_ = d; }
@@ -194,6 +199,7 @@ protected:
 
   TRef<IOWDestroyLock> destroyLock_;
   std::atomic<bool> destroying_{false};
+  std::atomic<bool> referencing_{false};
   TOWPinList* ownerList_ = nullptr;
   void* tag_ = nullptr;
   QString formName_;

@@ -94,7 +94,7 @@ void TOWBasicPin::BeginDestroy() {
   std::lock_guard<std::recursive_mutex> lock(r.section);
   r.pins.erase(std::remove(r.pins.begin(), r.pins.end(), this), r.pins.end());
   for (size_t i = r.pins.size(); i-- > 0;) {
-    if (i < r.pins.size()) r.pins[i]->PinDestroying(this);
+    if (i < r.pins.size() && r.pins[i]->IsReferencing()) r.pins[i]->PinDestroying(this);
   }
   if (watcher_) *watcher_ = false;
 }

@@ -23,6 +23,7 @@ bool TOWBasicSinkPin::CanAccept(const TOWBasicPin* source) const {
 }
 
 void TOWBasicSinkPin::AddDependant(TOWSourcePin* pin, bool dataType) {
+  MarkReferencing();
   TOWGuard g = EnterWrite();
   auto& list = dataType ? typeDependants_ : functionDependants_;
   if (std::find(list.begin(), list.end(), pin) == list.end()) list.push_back(pin);
@@ -128,6 +129,8 @@ bool TOWSinkPin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {
   // 1.
   if (pin == this) return false;
   TOWConnectionHold hold(OWConnectionSection());
+  MarkReferencing();
+  if (pin) pin->MarkReferencing();
   // 2.
   TOWGuard g = EnterWrite();
   if (!g) return false;

@@ -194,6 +194,7 @@ bool TOWSourcePin::DependsOn(const TOWBasicPin* pin) const {
 
 void TOWSourcePin::AddFunctionDependency(TOWBasicSinkPin* sink) {
   if (!sink) return;
+  MarkReferencing();
   TOWGuard g = EnterWrite();
   if (std::find(functionDeps_.begin(), functionDeps_.end(), sink) == functionDeps_.end()) {
     functionDeps_.push_back(sink);
@@ -203,6 +204,7 @@ void TOWSourcePin::AddFunctionDependency(TOWBasicSinkPin* sink) {
 
 void TOWSourcePin::AddDataTypeDependency(TOWBasicSinkPin* sink) {
   if (!sink) return;
+  MarkReferencing();
   TOWGuard g = EnterWrite();
   if (std::find(dataTypeDeps_.begin(), dataTypeDeps_.end(), sink) == dataTypeDeps_.end()) {
     dataTypeDeps_.push_back(sink);
@@ -247,6 +249,8 @@ bool TOWSourcePin::ConnectSink(TOWBasicPin* pin, TOWBasicPin* orderPin) {
 
 bool TOWSourcePin::AddSink(TOWBasicPin* sink, TOWBasicPin* orderPin) {
   if (!sink) return false;
+  MarkReferencing();
+  sink->MarkReferencing();
   TOWGuard g = EnterWrite();
   if (qobject_cast<TOWUnloadedPin*>(sink)) {
     TOWSinkEntry e;

@@ -79,6 +79,7 @@ bool TOWStateDispatcher::AddMember(TOWBasicPin* pin) {
   if (!pin) return false;
   if (pin->Dispatcher() == this) return true;
   if (!CanJoin(pin)) return false;
+  pin->MarkReferencing();
   if (TOWStateDispatcher* old = pin->Dispatcher()) old->RemoveMember(pin);
   {
     std::lock_guard<std::recursive_mutex> lock(section_);

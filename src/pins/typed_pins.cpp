@@ -312,3 +312,20 @@ TALOWAudioSinkPin::TALOWAudioSinkPin(QObject* owner, PinCallback onDisconnecting
 bool TALOWAudioSinkPin::SupportsType(const TGUID& type) const {
   return type == st::AudioBuffer || TSLOWSinkPin::SupportsType(type);
 }
+
+// Each concrete class detaches in its own destructor, before any part of
+// the object is torn down, so a delivery racing the destruction either
+// completes on the whole object or does not happen.
+TSLOWRealSourcePin::~TSLOWRealSourcePin() { BeginDestroy(); }
+TSLOWIntegerSourcePin::~TSLOWIntegerSourcePin() { BeginDestroy(); }
+TSLOWBinarySourcePin::~TSLOWBinarySourcePin() { BeginDestroy(); }
+TSLOWStringSourcePin::~TSLOWStringSourcePin() { BeginDestroy(); }
+TSLOWRealMatrixSourcePin::~TSLOWRealMatrixSourcePin() { BeginDestroy(); }
+TSLOWRealSinkPin::~TSLOWRealSinkPin() { BeginDestroy(); }
+TSLOWIntegerSinkPin::~TSLOWIntegerSinkPin() { BeginDestroy(); }
+TSLOWComplexSinkPin::~TSLOWComplexSinkPin() { BeginDestroy(); }
+TSLOWComboRealSinkPin::~TSLOWComboRealSinkPin() { BeginDestroy(); }
+TSLOWComboRealIntSinkPin::~TSLOWComboRealIntSinkPin() { BeginDestroy(); }
+TSLOWComboRealIntComplexPairedSinkPin::~TSLOWComboRealIntComplexPairedSinkPin() { BeginDestroy(); }
+TALOWAudioSourcePin::~TALOWAudioSourcePin() { BeginDestroy(); }
+TALOWAudioSinkPin::~TALOWAudioSinkPin() { BeginDestroy(); }

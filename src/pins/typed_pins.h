@@ -101,6 +101,7 @@ class TSLOWRealSourcePin : public TSLOWSourcePin {
 public:
   TSLOWRealSourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks, UpstreamCallback onUpstream,
                      bool withValues, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TSLOWRealSourcePin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -109,6 +110,7 @@ class TSLOWIntegerSourcePin : public TSLOWSourcePin {
 public:
   TSLOWIntegerSourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks,
                         UpstreamCallback onUpstream, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TSLOWIntegerSourcePin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -117,6 +119,7 @@ class TSLOWBinarySourcePin : public TSLOWSourcePin {
 public:
   TSLOWBinarySourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks,
                        UpstreamCallback onUpstream, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TSLOWBinarySourcePin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -125,6 +128,7 @@ class TSLOWStringSourcePin : public TSLOWSourcePin {
 public:
   TSLOWStringSourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks,
                        UpstreamCallback onUpstream, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TSLOWStringSourcePin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -133,6 +137,7 @@ class TSLOWRealMatrixSourcePin : public TSLOWSourcePin {
 public:
   TSLOWRealMatrixSourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks,
                            UpstreamCallback onUpstream, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TSLOWRealMatrixSourcePin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -141,6 +146,7 @@ class TSLOWRealSinkPin : public TSLOWSinkPin {
 public:
   TSLOWRealSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected, ReceiveCallback onReceive,
                    IOWLock* ownerLock);
+  ~TSLOWRealSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -149,6 +155,7 @@ class TSLOWIntegerSinkPin : public TSLOWSinkPin {
 public:
   TSLOWIntegerSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected,
                       ReceiveCallback onReceive, IOWLock* ownerLock);
+  ~TSLOWIntegerSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -157,6 +164,7 @@ class TSLOWComplexSinkPin : public TSLOWSinkPin {
 public:
   TSLOWComplexSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected,
                       ReceiveCallback onReceive, IOWLock* ownerLock);
+  ~TSLOWComplexSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -165,6 +173,7 @@ class TSLOWComboRealSinkPin : public TSLOWRealSinkPin {
 public:
   TSLOWComboRealSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected,
                         ReceiveCallback onReceive, IOWLock* ownerLock);
+  ~TSLOWComboRealSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -173,6 +182,7 @@ class TSLOWComboRealIntSinkPin : public TSLOWComboRealSinkPin {
 public:
   TSLOWComboRealIntSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected,
                            ReceiveCallback onReceive, IOWLock* ownerLock);
+  ~TSLOWComboRealIntSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -181,6 +191,7 @@ class TSLOWComboRealIntComplexPairedSinkPin : public TSLOWComboRealIntSinkPin {
 public:
   TSLOWComboRealIntComplexPairedSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected,
                                         ReceiveCallback onReceive, IOWLock* ownerLock);
+  ~TSLOWComboRealIntComplexPairedSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };
 
@@ -189,6 +200,7 @@ class TALOWAudioSourcePin : public TSLOWSourcePin {
 public:
   TALOWAudioSourcePin(QObject* owner, SinkConnectedCallback onSinkConnected, int maxSinks,
                       UpstreamCallback onUpstream, IOWLock* ownerLock, IOWLock* inputOwnerLock = nullptr);
+  ~TALOWAudioSourcePin() override;
   bool SupportsType(const TGUID& type) const override;
   TRef<IOWNotifyOperation> KeptResume() const;
 
@@ -204,5 +216,6 @@ class TALOWAudioSinkPin : public TSLOWSinkPin {
 public:
   TALOWAudioSinkPin(QObject* owner, PinCallback onDisconnecting, PinCallback onConnected, ReceiveCallback onReceive,
                     IOWLock* ownerLock);
+  ~TALOWAudioSinkPin() override;
   bool SupportsType(const TGUID& type) const override;
 };

@@ -73,6 +73,8 @@ QString TOWUnloadedPin::GetConnectionText() const {
 bool TOWUnloadedPin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {
   if (!pin || pin == this) return false;
   TOWConnectionHold hold(OWConnectionSection());
+  MarkReferencing();
+  pin->MarkReferencing();
   {
     TOWGuard g = EnterWrite();
     for (auto& l : links_)
@@ -176,7 +178,7 @@ void TOWUnloadedPin::MergeInto(TOWBasicPin* real) {
     auto& r = OWPinRegistry();
     std::lock_guard<std::recursive_mutex> lock(r.section);
     for (size_t i = r.pins.size(); i-- > 0;)
-      if (i < r.pins.size() && r.pins[i] != this) r.pins[i]->PinReplaced(this, real);
+      if (i < r.pins.size() && r.pins[i] != this && r.pins[i]->IsReferencing()) r.pins[i]->PinReplaced(this, real);
   }
   std::vector<Link> links;
   {
