@@ -618,17 +618,14 @@ void TPageControl::InsertControl(QWidget* control) {
   if (page->parentWidget() != this) page->setParent(this);
   if (pages_.contains(page)) return;  // setParent may have inserted it already
   pages_.append(page);
-  QObject::connect(page, &QObject::destroyed, this, [this, page] {
-    pages_.removeAll(page);
-    RebuildTabs();
-  });
+  QObject::connect(page, &QObject::destroyed, this, [this, page] { RemovePage(page); });
   if (!active_) active_ = page;
   RebuildTabs();
 }
 
 void TPageControl::RemovePage(TTabSheet* page) {
   pages_.removeAll(page);
-  if (active_ == page) active_ = pages_.value(0);
+  if (!active_ || active_ == page) active_ = pages_.value(0);
   RebuildTabs();
 }
 
