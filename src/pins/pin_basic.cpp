@@ -71,13 +71,16 @@ TOWBasicPin::~TOWBasicPin() {
 
 void TOWBasicPin::BeginDestroy() {
   if (destroying_.exchange(true)) return;
+  // Held throughout: no other pin finishes its destruction meanwhile, so the
+  // pins collected below stay alive while they are told, and the registry's
+  // section is never held while a pin lock is awaited.
+  TOWConnectionHold hold(OWConnectionSection());
+  try {
+    Disconnect();
+  } catch (...) {
+    // Destruction goes on whatever a receiver does.
+  }
   {
-    TOWConnectionHold hold(OWConnectionSection());
-    try {
-      Disconnect();
-    } catch (...) {
-      // Destruction goes on whatever a receiver does.
-    }
     // Drains deliveries this pin is making on other threads; later ones are
     // refused.
     TOWGuard d = destroyLock_->EnterDestroy();
@@ -90,12 +93,15 @@ void TOWBasicPin::BeginDestroy() {
     ownerList_ = nullptr;
     list->Remove(this);
   }
-  auto& r = OWPinRegistry();
-  std::lock_guard<std::recursive_mutex> lock(r.section);
-  r.pins.erase(std::remove(r.pins.begin(), r.pins.end(), this), r.pins.end());
-  for (size_t i = r.pins.size(); i-- > 0;) {
-    if (i < r.pins.size() && r.pins[i]->IsReferencing()) r.pins[i]->PinDestroying(this);
+  std::vector<TOWBasicPin*> referencing;
+  {
+    auto& r = OWPinRegistry();
+    std::lock_guard<std::recursive_mutex> lock(r.section);
+    r.pins.erase(std::remove(r.pins.begin(), r.pins.end(), this), r.pins.end());
+    for (size_t i = r.pins.size(); i-- > 0;)
+      if (r.pins[i]->IsReferencing()) referencing.push_back(r.pins[i]);
   }
+  for (TOWBasicPin* pin : referencing) pin->PinDestroying(this);
   if (watcher_) *watcher_ = false;
 }
 

@@ -174,12 +174,16 @@ void TOWUnloadedPin::MergeInto(TOWBasicPin* real) {
   if (!real || real == this) return;
   TOWConnectionHold hold(OWConnectionSection());
   removing_ = true;
+  std::vector<TOWBasicPin*> referencing;
   {
     auto& r = OWPinRegistry();
     std::lock_guard<std::recursive_mutex> lock(r.section);
     for (size_t i = r.pins.size(); i-- > 0;)
-      if (i < r.pins.size() && r.pins[i] != this && r.pins[i]->IsReferencing()) r.pins[i]->PinReplaced(this, real);
+      if (r.pins[i] != this && r.pins[i]->IsReferencing()) referencing.push_back(r.pins[i]);
   }
+  // Told outside the registry's section (they take their own locks); the
+  // connection section keeps them alive.
+  for (TOWBasicPin* pin : referencing) pin->PinReplaced(this, real);
   std::vector<Link> links;
   {
     TOWGuard g = EnterRead();
