@@ -332,6 +332,18 @@ void TALAudioIn::OpenDevice(const TWaveFormatExtensible& format) {
 }
 
 void TALAudioIn::QueueBuffer() {
+  // The format is read before the capture state is locked: the component's
+  // lock is never waited for while the capture state is held (a start on
+  // another thread holds the component's lock and waits for the state).
+  uint32_t rate, mask, frames, channels, bits;
+  {
+    TRef<IOWLockSection> read = Lock()->EnterRead();
+    rate = format_->SampleRate();
+    mask = format_->ChannelMaskBits();
+    frames = format_->BufferSize();
+    channels = format_->Channels();
+    bits = format_->Bits();
+  }
   params_->Lock();
   // Buffers are queued only at an open, running device: a buffer queued
   // behind a stop's back would be freed while the device still holds it.
@@ -341,12 +353,7 @@ void TALAudioIn::QueueBuffer() {
     return;
   }
   auto wave = std::make_unique<TALWaveBuffer>();
-  {
-    TRef<IOWLockSection> read = Lock()->EnterRead();
-    wave->buffer = TRef<TALAudioBuffer>(new TALAudioBuffer(format_->SampleRate(), format_->ChannelMaskBits(),
-                                                           format_->BufferSize(), format_->Channels(),
-                                                           format_->Bits()));
-  }
+  wave->buffer = TRef<TALAudioBuffer>(new TALAudioBuffer(rate, mask, frames, channels, bits));
   wave->params = params_;
   wave->device = handle;
   wave->header.lpData = wave->buffer->WriteSamples();

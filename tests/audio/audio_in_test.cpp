@@ -268,6 +268,36 @@ TEST_F(Capture, OverrunIsAWarningAndCaptureGoesOn) {
   EXPECT_TRUE(ai->Enabled());
 }
 
+TEST_F(Capture, StopWaitsForTheBufferInFlight) {
+  // A receiver that holds the first buffer until told to let go.
+  std::atomic<bool> inside{false}, release{false}, stopReturned{false}, stopSeenInside{false};
+  TLPComponent owner;
+  TALOWAudioSinkPin slow(&owner, nullptr, nullptr,
+                         [&](TSLOWSinkPin*, const TGUID&, uint8_t, IOWNotifyOperation* op) {
+                           if (OperationAs<TOWSuppliedBufferOperation>(op) && !inside.exchange(true)) {
+                             WaitUntil([&] { return release.load(); });
+                             stopSeenInside = stopReturned.load();
+                           }
+                           return false;
+                         },
+                         owner.Lock());
+  ASSERT_TRUE(slow.Connect(ai->OutputPin()));
+  ai->Start();
+  ASSERT_TRUE(WaitUntil([&] { return inside.load(); }));
+  std::thread stopper([&] {
+    ai->Stop();
+    stopReturned = true;
+  });
+  // The stop has begun (it holds the component's stop guard) ...
+  ASSERT_TRUE(WaitUntil([&] { return ai->Lock()->LockObject()->Counts().stopDepth > 0; }));
+  EXPECT_FALSE(stopReturned.load()) << "... but cannot end while the buffer is downstream";
+  release = true;
+  stopper.join();
+  EXPECT_FALSE(stopSeenInside.load());
+  EXPECT_FALSE(ai->Enabled());
+  EXPECT_EQ(sink.Classes().back(), "end");
+}
+
 TEST_F(Capture, DestroyingARunningComponentStopsItFirst) {
   const int before = audiotest::gLiveSources.load();
   ai->Start();
