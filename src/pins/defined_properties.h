@@ -88,13 +88,15 @@ public:
   virtual QObject* AddStoredItem() = 0;
 };
 
-// Implemented by components that must know they are being read from a
-// description. The reader calls BeginLoading on the root and on every
-// component it creates before setting any property, and Loaded on each of
-// them (root first, then creation order) once the whole description is
-// read and every pending reference is resolved. Afterwards it also calls
-// Loaded on every other object below the root that still reports
-// IsLoading() (components created by code while their owner was loading).
+// Implemented by objects that must know they are being read from a
+// description (TLPComponent has its own protocol in pins/component.h, which
+// the reader follows as well). The reader calls BeginLoading (possibly more
+// than once) on the root and on every component it creates before setting
+// any property, and Loaded on each of them (root first, then creation
+// order) once the whole description is read and every pending reference is
+// resolved. Afterwards it also calls Loaded on every other object below the
+// root that still reports IsLoading() (objects created by code while their
+// owner was loading).
 class IStoredLoading {
 public:
   virtual ~IStoredLoading() = default;

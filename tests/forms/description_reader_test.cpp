@@ -62,6 +62,7 @@ const char* kFull = R"(object Form1: TTestForm
     YAxis.Color = 16744448
     YAxis.Tick._Floats = ((Value 0.0) (Missing 0.0) (Count 0.0))
     Buddy = Converter
+    Partner = Converter
     OnChange = DeviceChange
     OnError = DeviceError
     AxisIndex_ = (2 1)
@@ -125,6 +126,7 @@ TEST_F(DescriptionReader, SetsEveryKindOfValue) {
   EXPECT_EQ(ai->YAxis()->Tick()->Count(), 5);
   EXPECT_EQ(ai->XAxis()->Tick()->Value(), 1.5);
   EXPECT_EQ(ai->Buddy(), conv);
+  EXPECT_EQ(ai->Partner(), conv);
   EXPECT_EQ(ai->yIndex, 2);
   EXPECT_EQ(ai->xIndex, 1);
   ASSERT_EQ(conv->Channels()->Count(), 2);
@@ -235,6 +237,7 @@ TEST_F(DescriptionReader, BadInputNamesLineAndItemAndLeavesNothingBehind) {
       {"object F: TTestForm\n  object A: TTestDevice\n    OnChange = 5\n  end\nend\n", 3, "F.A.OnChange", "handler name expected"},
       {"object F: TTestForm\n  object A: TTestDevice\n    Buddy = Nobody\n  end\nend\n", 3, "F.A.Buddy", "unknown component Nobody"},
       {"object F: TTestForm\n  object A: TTestDevice\n  end\n  object A: TTestDevice\n  end\nend\n", 4, "F.A", "already exists"},
+      {"object F: TTestForm\n  object A: TTestDevice\n    Partner = P\n  end\n  object P: TTestPanel\n  end\nend\n", 3, "F.A.Partner", "wrong class"},
       {"object F: TTestForm\n  object A: TTestDevice\n    AxisIndex_ = (1 2 3)\n  end\nend\n", 3, "F.A.AxisIndex_", "AxisIndex_ holds"},
       {"object F: TTestForm\n  object A: TTestDevice\n    XAxis.Font.Weight = 3\n  end\nend\n", 3, "F.A.XAxis.Font.Weight", "unknown font property"},
       {"object F: TTestForm\n  object A: TTestDevice\n    Channels = <\n      item\n        Name = 'x'\n      end\n      item\n        Nope = 1\n      end>\n  end\nend\n",

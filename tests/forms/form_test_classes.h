@@ -125,6 +125,7 @@ class TTestDevice : public TLPComponent, public IDefinedProperties {
   Q_PROPERTY(TTestAxis* YAxis READ YAxis)
   Q_PROPERTY(TOWExtCollection* Channels READ Channels)
   Q_PROPERTY(QObject* Buddy READ Buddy WRITE SetBuddy)
+  Q_PROPERTY(TTestDevice* Partner READ Partner WRITE SetPartner)
   Q_PROPERTY(int ReadOnly READ ReadOnly)
 public:
   explicit TTestDevice(QObject* owner);
@@ -151,6 +152,8 @@ public:
   TOWExtCollection* Channels() const { return channels_; }
   QObject* Buddy() const { return buddy_; }
   void SetBuddy(QObject* b) { buddy_ = b; }
+  TTestDevice* Partner() const { return partner_; }
+  void SetPartner(TTestDevice* p) { partner_ = p; }
   int ReadOnly() const { return 1; }
 
   int initializedCount = 0;
@@ -180,6 +183,7 @@ private:
   TTestAxis* yAxis_;
   TOWExtCollection* channels_;
   QObject* buddy_ = nullptr;
+  TTestDevice* partner_ = nullptr;
 };
 
 class TTestPanel : public QWidget {

@@ -1,0 +1,2 @@
+object Form2: TFuzzForm
+end
