@@ -6,6 +6,8 @@
 #include "forms/description_writer.h"
 #include "pins/pin_list.h"
 #include "pins/typed_pins.h"
+#include "pins/value_pins.h"
+#include "pins/state_dispatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +79,19 @@ private:
   TOWPinList* inputs_;
 };
 
+// A component with an enable pin joined to others through a state link.
+class TLinkSwitch : public TLPComponent {
+  Q_OBJECT
+  Q_PROPERTY(TOWBoolStatePin* EnablePin READ EnablePin)
+public:
+  explicit TLinkSwitch(QObject* owner) : TLPComponent(owner) { pin_ = new TOWBoolStatePin(this, nullptr, Lock()); }
+  ~TLinkSwitch() override { delete pin_; }
+  TOWBoolStatePin* EnablePin() const { return pin_; }
+
+private:
+  TOWBoolStatePin* pin_;
+};
+
 // Scopes first: their inputs name converter outputs that do not exist yet.
 const char* kLinked = R"(object Form4: TTestForm
   object ScpLeft: TLinkScope
@@ -111,6 +126,7 @@ protected:
     r.Register(QStringLiteral("TLinkSource"), [](QObject* o) -> QObject* { return MakeComponent<TLinkSource>(o); });
     r.Register(QStringLiteral("TLinkConverter"), [](QObject* o) -> QObject* { return MakeComponent<TLinkConverter>(o); });
     r.Register(QStringLiteral("TLinkScope"), [](QObject* o) -> QObject* { return MakeComponent<TLinkScope>(o); });
+    r.Register(QStringLiteral("TLinkSwitch"), [](QObject* o) -> QObject* { return MakeComponent<TLinkSwitch>(o); });
   }
   void TearDown() override { EXPECT_EQ(OWPendingPlaceholderCount(), 0) << "placeholders outlived the forms"; }
 
@@ -267,6 +283,29 @@ TEST_F(PinLinks, UnresolvedNamesWaitAsPlaceholdersWithoutFailing) {
   // The link survives writing.
   EXPECT_TRUE(WriteDescription(form.get()).contains(QStringLiteral("InputPin.SourcePin = OtherForm.Missing.OutputPin")));
   form.reset();
+}
+
+TEST_F(PinLinks, StateLinksJoinOneDispatcher) {
+  auto form = std::make_unique<TTestForm>();
+  ReadDescription(form.get(), QStringLiteral(
+      "object Form5: TTestForm\n"
+      "  object A: TLinkSwitch\n"
+      "    EnablePin.Form = Form5\n"
+      "    EnablePin.State = (Form5Link1 Form5.B.EnablePin)\n"
+      "  end\n"
+      "  object B: TLinkSwitch\n"
+      "  end\n"
+      "end\n"));
+  auto* a = Find<TLinkSwitch>(form.get(), "A");
+  auto* b = Find<TLinkSwitch>(form.get(), "B");
+  ASSERT_TRUE(a && b);
+  ASSERT_NE(a->EnablePin()->Dispatcher(), nullptr);
+  EXPECT_EQ(a->EnablePin()->Dispatcher(), b->EnablePin()->Dispatcher());
+  const QString text = WriteDescription(form.get());
+  EXPECT_TRUE(text.contains(QStringLiteral("    EnablePin.Form = Form5\n    EnablePin.State = (Form5Link"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral(" Form5.B.EnablePin)\n"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral(" Form5.A.EnablePin)\n"))) << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("SourcePin"))) << "a state link is stored instead of a source";
 }
 
 }  // namespace
