@@ -313,7 +313,12 @@ public:
 protected:
   // Hooks of typed pins around the broadcast and around sinks.
   virtual void AfterBroadcast(IOWNotifyOperation* op) { (void)op; }
-  virtual void SinkAdded(TOWBasicPin* sink) { (void)sink; }
+  // `bringUpToDate` is false when the sink joined an existing converter,
+  // whose output brings it up to date itself.
+  virtual void SinkAdded(TOWBasicPin* sink, bool bringUpToDate) {
+    (void)sink;
+    (void)bringUpToDate;
+  }
   virtual void SinkRemoving(TOWBasicPin* sink) { (void)sink; }
   virtual void Disconnecting() {}
 

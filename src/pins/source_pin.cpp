@@ -294,19 +294,29 @@ bool TOWSourcePin::AddSink(TOWBasicPin* sink, TOWBasicPin* orderPin) {
   entries_.push_back(e);
   g.reset();
   owevents::PinChanged(this);
-  SinkAdded(sink);
+  // Through an existing converter, our courtesy operations would reach every
+  // sink of that converter; its output serves the new sink alone.
+  SinkAdded(sink, !(converter && !n.create));
   return true;
 }
 
 void TOWSourcePin::RemoveSink(TOWBasicPin* sink, bool leavePlaceholder) {
   (void)leavePlaceholder;  // placeholders for kept links exist only in a designer
   if (!sink) return;
+  bool direct = false;
   {
     TOWGuard g = EnterWrite();
-    bool present = std::any_of(entries_.begin(), entries_.end(), [&](auto& e) { return e.sink == sink; });
+    bool present = false;
+    for (auto& e : entries_)
+      if (e.sink == sink) {
+        present = true;
+        direct = e.target == e.sink;
+      }
     if (!present) return;
   }
-  SinkRemoving(sink);
+  // Through a converter the stop would reach every sink of the converter;
+  // the converter's output sends it to this sink alone below.
+  if (direct) SinkRemoving(sink);
   std::vector<TRef<IOWFormatConverter>> released;
   {
     TOWGuard g = EnterWrite();

@@ -59,9 +59,9 @@ uint8_t TSLOWSourcePin::Receive(const TGUID& type, IOWNotifyOperation* op, uint8
 
 // A receiver failing on these courtesy deliveries must not leave a link
 // half built or half removed, so their exceptions end here.
-void TSLOWSourcePin::SinkAdded(TOWBasicPin* sink) {
+void TSLOWSourcePin::SinkAdded(TOWBasicPin* sink, bool bringUpToDate) {
   try {
-    SendKeptTo(sink);
+    if (bringUpToDate) SendKeptTo(sink);
   } catch (...) {
   }
   if (onSinkConnected_) onSinkConnected_(this);

@@ -62,7 +62,7 @@ public:
 protected:
   void AfterBroadcast(IOWNotifyOperation* op) override;
   // A new sink gets the kept start operation, then the owner is told.
-  void SinkAdded(TOWBasicPin* sink) override;
+  void SinkAdded(TOWBasicPin* sink, bool bringUpToDate) override;
   // A sink about to be removed gets a stop operation first.
   void SinkRemoving(TOWBasicPin* sink) override;
   // Brings a newly added sink up to date (the kept start operation).

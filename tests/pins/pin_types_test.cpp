@@ -123,6 +123,30 @@ TEST_F(Types, StartPassesThroughTheConverterUnchanged) {
   EXPECT_EQ(rec.Items()[0].id, start->GetOperation()->Id());
 }
 
+TEST_F(Types, JoiningAndLeavingASharedConverterConcernsThatSinkOnly) {
+  TALOWAudioSourcePin capture(&owner, nullptr, 0, nullptr, owner.Lock());
+  TRecorder ra, rb, rc;
+  TSLOWRealSinkPin a(&owner, nullptr, nullptr, ra.Callback(), owner.Lock());
+  TSLOWRealSinkPin b(&owner, nullptr, nullptr, rb.Callback(), owner.Lock());
+  ASSERT_TRUE(a.Connect(&capture));
+  capture.Notify(MakeOperation<TOWStartOperation>().get());
+  ASSERT_TRUE(b.Connect(&capture));
+  EXPECT_EQ(ra.Classes(), (std::vector<std::string>{"start"}));
+  EXPECT_EQ(rb.Classes(), (std::vector<std::string>{"start"}));
+  {
+    TSLOWRealSinkPin c(&owner, nullptr, nullptr, rc.Callback(), owner.Lock());
+    ASSERT_TRUE(c.Connect(&capture));
+    EXPECT_EQ(rc.Classes(), (std::vector<std::string>{"start"}));
+    c.Disconnect();
+    EXPECT_EQ(rc.Classes(), (std::vector<std::string>{"start", "stop"}));
+  }
+  b.Disconnect();
+  EXPECT_EQ(rb.Classes(), (std::vector<std::string>{"start", "stop"}));
+  // The first sink heard nothing of the others coming and going.
+  EXPECT_EQ(ra.Classes(), (std::vector<std::string>{"start"}));
+  EXPECT_EQ(capture.ConverterCount(), 1);
+}
+
 TEST_F(Types, ConverterPairRegisteredTwiceKeepsOneEntryWithTheSecondClass) {
   auto count = [] {
     int n = 0;
