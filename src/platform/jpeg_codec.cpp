@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include <jpeglib.h>
 
@@ -54,7 +55,16 @@ TRgbImage DecodeJpeg(const uint8_t* data, size_t size) {
   if (data == nullptr || size == 0) Fail("empty file");
   if (size > 0xFFFFFFFFu) Fail("file too large");
 
-  TRgbImage image;
+  // Everything that owns memory lives on the heap, behind a pointer set
+  // before setjmp and never changed after it: a longjmp skips destructors of
+  // locals made after setjmp and leaves changed locals indeterminate, while
+  // this way the unique_ptr frees the rows and pixels when Fail throws.
+  struct TDecodeState {
+    TRgbImage image;
+    std::vector<uint8_t> row;
+  };
+  const auto work = std::make_unique<TDecodeState>();
+  TDecodeState* const state = work.get();
   jpeg_decompress_struct cinfo;
   TErrorManager err;
   InitErrors(err);
@@ -83,30 +93,30 @@ TRgbImage DecodeJpeg(const uint8_t* data, size_t size) {
   const int width = static_cast<int>(cinfo.output_width);
   const int height = static_cast<int>(cinfo.output_height);
   const int components = cinfo.output_components;
-  image.width = width;
-  image.height = height;
-  image.rgb.resize(size_t(width) * height * 3);
-  std::vector<uint8_t> row(size_t(width) * components);
-  JSAMPROW rowPointer = row.data();
+  state->image.width = width;
+  state->image.height = height;
+  state->image.rgb.resize(size_t(width) * height * 3);
+  state->row.resize(size_t(width) * components);
+  JSAMPROW rowPointer = state->row.data();
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = static_cast<int>(cinfo.output_scanline);
     if (jpeg_read_scanlines(&cinfo, &rowPointer, 1) != 1) break;
-    uint8_t* out = image.rgb.data() + size_t(y) * width * 3;
+    uint8_t* out = state->image.rgb.data() + size_t(y) * width * 3;
     if (cmyk) {
       // Adobe writes CMYK inverted; the usual conversion then is plain products.
       for (int x = 0; x < width; ++x) {
-        const uint8_t* p = &row[size_t(x) * 4];
+        const uint8_t* p = &state->row[size_t(x) * 4];
         out[x * 3 + 0] = uint8_t(p[0] * p[3] / 255);
         out[x * 3 + 1] = uint8_t(p[1] * p[3] / 255);
         out[x * 3 + 2] = uint8_t(p[2] * p[3] / 255);
       }
     } else {
-      std::memcpy(out, row.data(), size_t(width) * 3);
+      std::memcpy(out, state->row.data(), size_t(width) * 3);
     }
   }
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
-  return image;
+  return std::move(state->image);
 }
 
 std::vector<uint8_t> EncodeJpeg(const uint8_t* rgb, int width, int height, int quality) {
