@@ -388,25 +388,34 @@ void TALAudioIn::WaveMessage(uint32_t message, HWAVEIN device, uintptr_t param1)
 
 void TALAudioIn::DataArrived(HWAVEIN device, TWaveHeader* header) {
   (void)device;
-  params_->Lock();
-  auto& list = params_->GetBuffers();
-  auto it = std::find_if(list.begin(), list.end(), [header](const auto& w) { return &w->header == header; });
-  // A notice left over from an earlier run may name the address of a new
-  // buffer that the device still fills: only a finished one is sent.
-  if (!params_->GetActive() || it == list.end() || !(WaveInHeaderFlags(header) & WHDR_DONE)) {
-    params_->Unlock();
-    return;
-  }
-  TALWaveBuffer* wave = it->get();
-  outputPin_->SendBuffer(wave->buffer.get());
-  if (params_->GetActive()) {
-    WaveInUnprepareHeader(wave->device, header, sizeof(TWaveHeader));
-    it = std::find_if(list.begin(), list.end(), [header](const auto& w) { return &w->header == header; });
+  (void)header;
+  // The device fills buffers in the order they were queued, and the list
+  // keeps that order. A notice only says that the front may be finished: a
+  // notice left over from an earlier run can name the address a new buffer
+  // now reuses, so sending "the buffer named" could send a later block before
+  // an earlier one. Sending finished buffers from the front keeps every
+  // block in order and sends each once; a notice with nothing finished at
+  // the front does nothing.
+  for (;;) {
+    params_->Lock();
+    auto& list = params_->GetBuffers();
+    if (!params_->GetActive() || list.empty() || !(WaveInHeaderFlags(&list.front()->header) & WHDR_DONE)) {
+      params_->Unlock();
+      return;
+    }
+    TALWaveBuffer* wave = list.front().get();
+    // The capture state stays locked while the buffer travels downstream, so
+    // a stop waits for it.
+    outputPin_->SendBuffer(wave->buffer.get());
+    if (!params_->GetActive()) {
+      params_->Unlock();
+      return;
+    }
+    WaveInUnprepareHeader(wave->device, &wave->header, sizeof(TWaveHeader));
+    auto it = std::find_if(list.begin(), list.end(), [wave](const auto& w) { return w.get() == wave; });
     if (it != list.end()) list.erase(it);
     params_->Unlock();
     QueueBuffer();
-  } else {
-    params_->Unlock();
   }
 }
 
