@@ -7,7 +7,7 @@
 #include "app/window_parts.h"
 #include "app/windows.h"
 #include "forms/controls/components.h"
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 

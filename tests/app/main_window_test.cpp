@@ -6,7 +6,7 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "forms/controls/components.h"
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "support/test_support.h"
 

@@ -3,7 +3,7 @@
 #include "forms/class_registry.h"
 #include "forms/controls/components.h"
 #include "forms/controls/form.h"
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"

@@ -1,6 +1,6 @@
 #include "forms/controls/components.h"
 
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 #include "forms/controls/picture.h"
 
 #include <QAction>

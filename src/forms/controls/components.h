@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 
+#include "draw/control.h"
+
 class QTimer;
 
 class TMenuItem : public QObject {
@@ -48,7 +50,7 @@ private:
   int tag_ = 0;
 };
 
-class TPopupMenu : public QObject {
+class TPopupMenu : public QObject, public IControlPopupMenu {
   Q_OBJECT
   Q_PROPERTY(bool AutoPopup READ AutoPopup WRITE SetAutoPopup)
   Q_PROPERTY(int Left READ Left WRITE SetLeft)  // position on the design surface only
@@ -72,6 +74,10 @@ public:
 
   // Shows the menu at screen position (x, y); returns at once.
   void Popup(int x, int y);
+  void PopupFor(QWidget* component, const QPoint& globalPos) override {
+    PopupComponent = component;
+    Popup(globalPos.x(), globalPos.y());
+  }
   // The menu shown last (nullptr when none): lets tests choose an item.
   QMenu* ShownMenu() const { return shown_; }
 

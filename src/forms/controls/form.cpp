@@ -1,6 +1,6 @@
 #include "forms/controls/form.h"
 
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 // shown through TForm::SetMainForm is the main form: closing it ends the
 // event loop, closing any other form only hides it.
 
-#include "forms/controls/control.h"
-#include "forms/controls/vcl_types.h"
+#include "draw/control.h"
+#include "draw/vcl_types.h"
 
 class TForm : public TControl {
   Q_OBJECT

@@ -1,6 +1,6 @@
 #include "forms/controls/standard_controls.h"
 
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

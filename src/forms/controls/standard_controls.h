@@ -1,9 +1,9 @@
 #pragma once
 // The standard controls of the experiment windows over Qt widgets.
 
-#include "forms/controls/control.h"
+#include "draw/control.h"
 #include "forms/controls/picture.h"
-#include "forms/controls/vcl_types.h"
+#include "draw/vcl_types.h"
 
 #include <QList>
 #include <QPointer>

@@ -43,6 +43,14 @@ Q_ENUM_NS(TShapeType)
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 Q_ENUM_NS(TPenStyle)
 
+enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+                pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor };
+Q_ENUM_NS(TPenMode)
+
+enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
+
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 Q_ENUM_NS(TBrushStyle)
 
@@ -63,3 +71,4 @@ Q_ENUM_NS(TCloseAction)
 }  // namespace Vcl
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Vcl::TBorderIcons)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Vcl::TFontStyles)

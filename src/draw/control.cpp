@@ -1,7 +1,6 @@
-#include "forms/controls/control.h"
+#include "draw/control.h"
 
-#include "forms/controls/components.h"
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -53,13 +52,13 @@ bool TControl::EffectiveShowHint() const {
 void TControl::SetColor(const QColor& c) {
   color_ = c;
   parentColor_ = false;
-  update();
+  ColorChanged();
 }
 
 void TControl::SetParentColor(bool v) {
   parentColor_ = v;
   if (v) color_ = QColor();
-  update();
+  ColorChanged();
 }
 
 void TControl::SetFont(const QFont& f) {
@@ -159,9 +158,8 @@ void TControl::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TControl::contextMenuEvent(QContextMenuEvent* e) {
-  if (auto* menu = qobject_cast<TPopupMenu*>(popupMenu_)) {
-    menu->PopupComponent = this;
-    menu->Popup(e->globalPos().x(), e->globalPos().y());
+  if (auto* menu = dynamic_cast<IControlPopupMenu*>(popupMenu_)) {
+    menu->PopupFor(this, e->globalPos());
     e->accept();
     return;
   }

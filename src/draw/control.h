@@ -13,7 +13,15 @@
 #include <QString>
 #include <QWidget>
 
-class TPopupMenu;
+// A popup menu that a control shows on a context-menu request; the menus of
+// the standard controls implement it, so the base needs no menu class.
+class IControlPopupMenu {
+public:
+  virtual void PopupFor(QWidget* component, const QPoint& globalPos) = 0;
+
+protected:
+  ~IControlPopupMenu() = default;
+};
 
 // Maps the fonts the window descriptions name (Tahoma, Arial, MS Sans
 // Serif) to installed metric-compatible fonts. Called by every form; safe
@@ -126,6 +134,8 @@ protected:
   void resizeEvent(QResizeEvent* e) override;
   // Called when font or text colour changed (own or inherited).
   virtual void FontChanged() {}
+  // Called when Color or ParentColor changed.
+  virtual void ColorChanged() { update(); }
   // Pure decorations (pictures and shapes without handlers, hint or menu)
   // let the mouse through to what lies below them.
   virtual bool PassesMouseWhenIdle() const { return false; }

@@ -1,4 +1,4 @@
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 
 #include <QApplication>
 #include <QMessageBox>
