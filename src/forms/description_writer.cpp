@@ -105,7 +105,7 @@ private:
     // their own hook leaves "_Floats" to the base (it comes first then).
     if (!floatsStored && (object->inherits("TLPComponent") || object->inherits("TLPPersistent"))) {
       TStoredValue floats;
-      floatsStored = FloatsValue(object, floats);
+      floatsStored = FloatsValue(object, floats, def);
       if (floatsStored) defined.prepend({kFloatsPropertyName, floats});
     }
 

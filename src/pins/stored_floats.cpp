@@ -30,7 +30,7 @@ bool IsStoredFloatProperty(const QMetaProperty& property) {
 bool FloatsSuppressed() { return g_floatsSuppressed.load(); }
 void SetFloatsSuppressed(bool suppressed) { g_floatsSuppressed.store(suppressed); }
 
-bool FloatsValue(const QObject* object, TStoredValue& value) {
+bool FloatsValue(const QObject* object, TStoredValue& value, const QObject* reference) {
   if (!object || FloatsSuppressed()) return false;
   QList<TStoredValue> pairs;
   const QMetaObject* meta = object->metaObject();
@@ -39,8 +39,14 @@ bool FloatsValue(const QObject* object, TStoredValue& value) {
     if (!IsStoredFloatProperty(p) || !p.isReadable() || !p.isStored()) continue;
     bool ok = false;
     const double v = p.read(object).toDouble(&ok);
-    if (ok && v == 0.0)
-      pairs.append(TStoredValue::ListOf({TStoredValue::Ident(QString::fromLatin1(p.name())), TStoredValue::Real(0.0)}));
+    if (!ok || v != 0.0) continue;
+    if (reference) {
+      // A zero that is also the class's default needs no entry.
+      const int ri = reference->metaObject()->indexOfProperty(p.name());
+      bool refOk = false;
+      if (ri >= 0 && reference->metaObject()->property(ri).read(reference).toDouble(&refOk) == 0.0 && refOk) continue;
+    }
+    pairs.append(TStoredValue::ListOf({TStoredValue::Ident(QString::fromLatin1(p.name())), TStoredValue::Real(0.0)}));
   }
   if (pairs.isEmpty()) return false;
   value = TStoredValue::ListOf(pairs);

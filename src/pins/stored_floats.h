@@ -37,8 +37,9 @@ private:
 };
 
 // The value to store for `object`; false when nothing is stored (no float
-// property is 0, or writing is suppressed).
-bool FloatsValue(const QObject* object, TStoredValue& value);
+// property is 0, or writing is suppressed). With a `reference` (a fresh
+// instance of the class), zeros that are also its defaults are left out.
+bool FloatsValue(const QObject* object, TStoredValue& value, const QObject* reference = nullptr);
 // Applies a stored value: every (Name value) pair whose property exists and
 // accepts the value is set; other pairs and malformed entries are skipped.
 // Returns the number of properties set.
