@@ -3,8 +3,9 @@
 #include "app/main_form.h"
 #include "app/settings_form.h"
 #include "app/windows.h"
-#include "forms/controls/message_service.h"
+#include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
+#include "forms/register_scope.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ void InitializeWindowing() {
   done = true;
   InitResources();
   RegisterStandardControls();
+  RegisterScopeClasses();
 }
 
 namespace {

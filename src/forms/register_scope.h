@@ -1,0 +1,3 @@
+#pragma once
+// Makes the scope loadable from window descriptions.
+void RegisterScopeClasses();

@@ -1,0 +1,280 @@
+#pragma once
+// The scope's axes: their published settings (end values, ticks, labels,
+// zoom limits, toolbar and button) and the zoom state the display's zoom
+// operations use. Range computation, ticks and painting build on this.
+
+#include "scope/display_settings.h"
+
+class TSLEnabledValue : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(double, Value, 0.0, LayoutChanged)
+  TLP_PROPERTY(bool, Enabled, false, LayoutChanged)
+public:
+  TSLEnabledValue(QObject* owner, TSLDataDisplay* display, double value, bool enabled);
+};
+
+// Low and high limits (each a value with an enabled flag).
+class TSLAxisRange : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_SUBOBJECT(TSLEnabledValue, Low)
+  TLP_SUBOBJECT(TSLEnabledValue, High)
+public:
+  TSLAxisRange(QObject* owner, TSLDataDisplay* display, double low, bool lowEnabled, double high,
+               bool highEnabled);
+};
+
+class TSLAxisTick : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, AutoScale, true, LayoutChanged)
+  TLP_PROPERTY(double, Value, 0.0, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLAxisValue : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, AutoScale, true, LayoutChanged)
+  TLP_PROPERTY(double, Value, 0.0, LayoutChanged)
+  TLP_PROPERTY(double, DataValue, 0.0, LayoutChanged)
+  TLP_SUBOBJECT(TSLAxisRange, Range)
+  TLP_SUBOBJECT(TSLAxisTick, Tick)
+public:
+  TSLAxisValue(QObject* owner, TSLDataDisplay* display, double value);
+};
+
+class TSLMaxAxisValue : public TSLAxisValue {
+  Q_OBJECT
+  TLP_PROPERTY(SL::TSLMaxAxisMode, Mode, SL::mamValue, LayoutChanged)
+public:
+  using TSLAxisValue::TSLAxisValue;
+};
+
+class TSLAxisFormat : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(SL::TSLPrecisionMode, PrecisionMode, SL::dpmGeneral, LayoutChanged)
+  TLP_PROPERTY(int, Precision, 0, LayoutChanged)
+  TLP_PROPERTY(bool, FixedPrecision, false, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLDisplayTitleLabel : public TSLDisplayLabel {
+  Q_OBJECT
+public:
+  using TSLDisplayLabel::TSLDisplayLabel;
+};
+
+class TSLTicksStart : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(SL::TSLMajorTicksMode, Mode, SL::mtmAuto, LayoutChanged)
+  TLP_PROPERTY(double, StartFrom, 0.0, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLMajorTicks : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(SL::TSLMajorTicksMode, Mode, SL::mtmAuto, LayoutChanged)
+  TLP_PROPERTY(double, Step, 1.0, LayoutChanged)
+  TLP_SUBOBJECT(TSLTicksStart, StartFrom)
+public:
+  TSLMajorTicks(QObject* owner, TSLDataDisplay* display);
+};
+
+class TSLMinorTicks : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(int, Count, 4, Changed)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLDisplayAxisZoom : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, MouseWheelEnabled, true, NoNotify)
+  TLP_PROPERTY(bool, MousePan, true, NoNotify)
+  TLP_SUBOBJECT(TSLAxisRange, Range)
+public:
+  TSLDisplayAxisZoom(QObject* owner, TSLDataDisplay* display);
+};
+
+class TSLAxisCursorSettings : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, SnapToSample, false, NoNotify)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLDisplayGridDirectionalLinesSettings : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_SUBOBJECT(TSLDisplayGridLineSettings, Lines)
+  TLP_SUBOBJECT(TSLDisplayGridLineSettings, ZeroLine)
+public:
+  TSLDisplayGridDirectionalLinesSettings(QObject* owner, TSLDataDisplay* display);
+};
+
+class TSLDisplayChannel;
+
+// The axis chain's common part.
+class TSLOptionalAxis : public TSLOptionalView {
+  Q_OBJECT
+public:
+  using TSLOptionalView::TSLOptionalView;
+};
+
+class TSLTrackingOptionalAxis : public TSLOptionalAxis {
+  Q_OBJECT
+  TLP_PROPERTY(bool, TrackCursor, true, Changed)
+  TLP_PROPERTY(QColor, TrackColor, QColor(Qt::red), Changed)
+public:
+  using TSLOptionalAxis::TSLOptionalAxis;
+};
+
+class TSLDisplayAxis : public TSLTrackingOptionalAxis {
+  Q_OBJECT
+  TLP_SUBOBJECT(TSLAxisValue, Min)
+  TLP_SUBOBJECT(TSLMaxAxisValue, Max)
+  TLP_SUBOBJECT(TSLAxisFormat, Format)
+  TLP_PROPERTY(QColor, Color, QColor(Qt::white), Changed)
+  TLP_SUBOBJECT(TSLDisplayFont, Font)
+  TLP_SUBOBJECT(TSLDisplayTitleLabel, AxisLabel)
+  TLP_SUBOBJECT(TSLMajorTicks, MajorTicks)
+  TLP_SUBOBJECT(TSLMinorTicks, MinorTicks)
+  TLP_SUBOBJECT(TSLDisplayAxisZoom, Zooming)
+  TLP_SUBOBJECT(TSLAxisToolBar, ToolBar)
+  TLP_SUBOBJECT(TSLViewButtonSettings, Button)
+  TLP_PROPERTY(SL::TSLScaleMode, ScaleMode, SL::smLinear, LayoutChanged)
+  TLP_SUBOBJECT(TSLAxisCursorSettings, CursorSettings)
+  TLP_SUBOBJECT(TSLDisplayGridDirectionalLinesSettings, DataView)
+public:
+  TSLDisplayAxis(QObject* owner, TSLDataDisplay* display, SL::TSLViewAlign align, double minValue,
+                 double maxValue, const QString& label);
+  ~TSLDisplayAxis() override;
+
+  virtual bool IsXAxis() const = 0;
+
+  // Zoom state, in shown values.
+  bool IsZoomed() const;
+  double ZoomedLow() const;
+  double ZoomedHigh() const;
+  void SetZoomed(double low, double high);
+  // Leaves the zoomed state; true when the axis was zoomed.
+  bool ZoomOff();
+  // The shown range in values: the zoomed one, else the axis ends.
+  double ShownMin() const;
+  double ShownMax() const;
+
+  // Channels drawn against this axis (kept by the chart).
+  QList<TSLDisplayChannel*> Channels() const { return channels_; }
+  void AttachChannel(TSLDisplayChannel* channel);
+  void DetachChannel(TSLDisplayChannel* channel);
+
+  // Data-path notices from publishing (window thread).
+  virtual void DataChanged() { ForgetRanges(); }
+  virtual void ForgetRanges() {}
+
+signals:
+  void OnCustomStep(QObject* Sender, double SampleValue, double& Step, bool& Draw);
+  void OnCustomLabel(QObject* Sender, double SampleValue, QString& AxisLabel);
+
+private:
+  QList<TSLDisplayChannel*> channels_;
+  bool zoomed_ = false;
+  double zoomLow_ = 0, zoomHigh_ = 0;
+};
+
+class TSLBasicDisplayXAxis : public TSLDisplayAxis {
+  Q_OBJECT
+public:
+  TSLBasicDisplayXAxis(QObject* owner, TSLDataDisplay* display);
+  bool IsXAxis() const override { return true; }
+};
+
+class TSLUnitScale : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, AutoScale, true, LayoutChanged)
+  TLP_PROPERTY(int, Exponent, 0, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLMaxSample : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, Autosize, true, LayoutChanged)
+  TLP_PROPERTY(int, Value, 1024, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLDisplayXAxis : public TSLBasicDisplayXAxis {
+  Q_OBJECT
+  TLP_PROPERTY(SL::TSLDisplayAxisTicksMode, TicksMode, SL::atmAuto, LayoutChanged)
+  TLP_SUBOBJECT(TSLUnitScale, UnitScale)
+public:
+  TSLDisplayXAxis(QObject* owner, TSLDataDisplay* display);
+};
+
+class TSLBasicScopeXAxis : public TSLDisplayXAxis {
+  Q_OBJECT
+  TLP_SUBOBJECT(TSLMaxSample, MaxSample)
+public:
+  TSLBasicScopeXAxis(QObject* owner, TSLDataDisplay* display);
+  // A stream started: the rate-dependent spans are stale.
+  void ResetRateScale() { ForgetRanges(); }
+};
+
+class TSLScopeXAxis : public TSLBasicScopeXAxis {
+  Q_OBJECT
+public:
+  using TSLBasicScopeXAxis::TSLBasicScopeXAxis;
+};
+
+class TSLBasicDisplayYAxis : public TSLDisplayAxis {
+  Q_OBJECT
+  TLP_PROPERTY(bool, Reversed, false, LayoutChanged)
+public:
+  TSLBasicDisplayYAxis(QObject* owner, TSLDataDisplay* display);
+  bool IsXAxis() const override { return false; }
+};
+
+class TSLAutoScaleSpace : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(double, Space, 20.0, LayoutChanged)
+  TLP_PROPERTY(double, Threshold, 10.0, LayoutChanged)
+public:
+  using TSLDisplayPersistent::TSLDisplayPersistent;
+};
+
+class TSLScopeAutoScaling : public TSLDisplayPersistent {
+  Q_OBJECT
+  TLP_PROPERTY(bool, Enabled, true, LayoutChanged)
+  TLP_SUBOBJECT(TSLAutoScaleSpace, SpaceAbove)
+  TLP_SUBOBJECT(TSLAutoScaleSpace, SpaceBelow)
+  TLP_PROPERTY(int, MaxHistory, 20, LayoutChanged)
+public:
+  TSLScopeAutoScaling(QObject* owner, TSLDataDisplay* display);
+};
+
+class TSLDisplayYAxis : public TSLBasicDisplayYAxis {
+  Q_OBJECT
+public:
+  using TSLBasicDisplayYAxis::TSLBasicDisplayYAxis;
+};
+
+class TSLBasicScopeYAxis : public TSLDisplayYAxis {
+  Q_OBJECT
+  TLP_SUBOBJECT(TSLScopeAutoScaling, AutoScaling)
+public:
+  TSLBasicScopeYAxis(QObject* owner, TSLDataDisplay* display);
+  // Forgets the auto-scaling history (a stream started or stopped).
+  void ResetHistory() { historyCount_ = 0; }
+  int HistoryCount() const { return historyCount_; }
+
+protected:
+  int historyCount_ = 0;
+};
+
+class TSLScopeYAxis : public TSLBasicScopeYAxis {
+  Q_OBJECT
+public:
+  using TSLBasicScopeYAxis::TSLBasicScopeYAxis;
+};

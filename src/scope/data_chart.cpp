@@ -1,0 +1,95 @@
+#include "scope/data_chart.h"
+
+#include <cmath>
+
+TSLDataChart::TSLDataChart(QWidget* parent) : TSLDataDisplay(parent) {
+  trails_ = new TSLDisplayTrails(this, this);
+  title_ = new TSLDisplayTitle(this, this);
+  highlighting_ = new TSLDisplayHighlighting(this, this);
+}
+
+TSLDataChart::~TSLDataChart() = default;
+
+bool TSLDataChart::CursorsStayInView() const { return Lock()->ReadGuarded(cursorsStayInView_); }
+
+void TSLDataChart::SetCursorsStayInView(bool v) { Lock()->SetIfChanged(cursorsStayInView_, v, [this] { Changed(); }); }
+
+TSLDisplayAxis* TSLDataChart::XAxisAt(int index) const {
+  const auto axes = XAxes();
+  return index >= 0 && index < axes.size() ? axes[index] : nullptr;
+}
+
+TSLDisplayAxis* TSLDataChart::YAxisAt(int index) const {
+  const auto axes = YAxes();
+  return index >= 0 && index < axes.size() ? axes[index] : nullptr;
+}
+
+int TSLDataChart::XAxisIndexOf(const TSLDisplayAxis* axis) const {
+  return int(XAxes().indexOf(const_cast<TSLDisplayAxis*>(axis)));
+}
+
+int TSLDataChart::YAxisIndexOf(const TSLDisplayAxis* axis) const {
+  return int(YAxes().indexOf(const_cast<TSLDisplayAxis*>(axis)));
+}
+
+int TSLDataChart::AxisIndexOf(const TSLDisplayAxis* axis) const {
+  const int x = XAxisIndexOf(axis);
+  if (x >= 0) return x;
+  const int y = YAxisIndexOf(axis);
+  return y < 0 ? -1 : int(XAxes().size()) + y;
+}
+
+void TSLDataChart::ZoomOff() {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  PushZoomState(false);
+  TSLRealRanges ranges;
+  ranges.BeforeMin = {VisibleXMin(), VisibleYMin()};
+  ranges.BeforeMax = {VisibleXMax(), VisibleYMax()};
+  ResetZoom();
+  LayoutChanged();
+  ranges.AfterMin = {VisibleXMin(), VisibleYMin()};
+  ranges.AfterMax = {VisibleXMax(), VisibleYMax()};
+  emit OnZoomChanged(this, SL::zoZoomOff, ranges);
+}
+
+void TSLDataChart::ReapplyCursorPositions() {
+  if (!cursors_) return;
+  for (int i = 0; i < cursors_->Count(); ++i) {
+    TSLDisplayCursor* c = cursors_->Cursor(i);
+    c->Position()->SetX(c->Position()->X());
+    c->Position()->SetY(c->Position()->Y());
+  }
+}
+
+QString TSLDataChart::FormatAxisValue(const TSLDisplayAxis* axis, double value) const {
+  // General format with the axis precision; the tick rules refine this.
+  const int precision = axis ? axis->Format()->Precision() : 0;
+  return QString::number(value, 'g', precision > 0 ? precision : 6);
+}
+
+QString TSLDataChart::FormatPointText(const QString& format, const QString& defaultFormat, double x,
+                                      double y) const {
+  QString pending = format.isEmpty() ? defaultFormat : format;
+  QString out;
+  // "%D" inserts the default format in place; its placeholders are expanded
+  // next. Each default is inserted at most once, so it cannot loop.
+  bool defaultUsed = false;
+  int i = 0;
+  while (i < pending.size()) {
+    const QChar c = pending[i++];
+    if (c != QLatin1Char('%')) {
+      out += c;
+      continue;
+    }
+    if (i >= pending.size()) break;  // a "%" at the very end ends the text
+    const QChar key = pending[i++].toUpper();
+    if (key == QLatin1Char('%')) out += QLatin1Char('%');
+    else if (key == QLatin1Char('X')) out += FormatAxisValue(xAxis_, x);
+    else if (key == QLatin1Char('Y')) out += FormatAxisValue(yAxis_, y);
+    else if (key == QLatin1Char('D') && !defaultUsed) {
+      defaultUsed = true;
+      pending.insert(i, defaultFormat);
+    }
+  }
+  return out;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// TSLDataChart: the display with pins, channels, cursors, cursor links,
+// channel links, axes, legend, title, data view, trails and highlighting.
+
+#include "scope/axes.h"
+#include "scope/data_display.h"
+#include "scope/display_collections.h"
+#include "scope/views.h"
+
+#include "pins/pin_list.h"
+
+class TSLDataChart : public TSLDataDisplay {
+  Q_OBJECT
+  Q_PROPERTY(TSLScopeXAxis* XAxis READ XAxis WRITE SetXAxis)
+  Q_PROPERTY(TSLScopeYAxis* YAxis READ YAxis WRITE SetYAxis)
+  Q_PROPERTY(TSLScopeLegendView* Legend READ Legend WRITE SetLegend)
+  Q_PROPERTY(TSLDisplayTitle* Title READ Title WRITE SetTitle)
+  Q_PROPERTY(TSLScopeDataView* DataView READ DataView WRITE SetDataView)
+  Q_PROPERTY(TSLDisplayTrails* Trails READ Trails WRITE SetTrails)
+  Q_PROPERTY(TSLDisplayHighlighting* Highlighting READ Highlighting WRITE SetHighlighting)
+  Q_PROPERTY(bool CursorsStayInView READ CursorsStayInView WRITE SetCursorsStayInView)
+public:
+  explicit TSLDataChart(QWidget* parent = nullptr);
+  ~TSLDataChart() override;
+
+  TSLScopeXAxis* XAxis() const { return xAxis_; }
+  TSLScopeYAxis* YAxis() const { return yAxis_; }
+  TSLScopeLegendView* Legend() const { return legend_; }
+  TSLDisplayTitle* Title() const { return title_; }
+  TSLScopeDataView* DataView() const { return dataView_; }
+  TSLDisplayTrails* Trails() const { return trails_; }
+  TSLDisplayHighlighting* Highlighting() const { return highlighting_; }
+  void SetXAxis(TSLScopeXAxis* other) { Copy(xAxis_, other); }
+  void SetYAxis(TSLScopeYAxis* other) { Copy(yAxis_, other); }
+  void SetLegend(TSLScopeLegendView* other) { Copy(legend_, other); }
+  void SetTitle(TSLDisplayTitle* other) { Copy(title_, other); }
+  void SetDataView(TSLScopeDataView* other) { Copy(dataView_, other); }
+  void SetTrails(TSLDisplayTrails* other) { Copy(trails_, other); }
+  void SetHighlighting(TSLDisplayHighlighting* other) { Copy(highlighting_, other); }
+  bool CursorsStayInView() const;
+  void SetCursorsStayInView(bool v);
+
+  // Axis addressing: 0 is the main axis, n the n-th additional one.
+  TSLDisplayAxis* XAxisAt(int index) const;
+  TSLDisplayAxis* YAxisAt(int index) const;
+  int XAxisIndexOf(const TSLDisplayAxis* axis) const;
+  int YAxisIndexOf(const TSLDisplayAxis* axis) const;
+  int AxisIndexOf(const TSLDisplayAxis* axis) const;
+
+  double VisibleXMin() const { return xAxis_->ShownMin(); }
+  double VisibleXMax() const { return xAxis_->ShownMax(); }
+  double VisibleYMin() const { return yAxis_->ShownMin(); }
+  double VisibleYMax() const { return yAxis_->ShownMax(); }
+
+  void ZoomOff() override;
+  // Assigns every cursor's X and Y their own values again (re-clamps them).
+  void ReapplyCursorPositions();
+  // Expands "%X", "%Y", "%D" and "%%" of a label format.
+  QString FormatPointText(const QString& format, const QString& defaultFormat, double x, double y) const;
+  // Tick-label text of a value on an axis (the axis formatting rules).
+  virtual QString FormatAxisValue(const TSLDisplayAxis* axis, double value) const;
+  virtual void DataViewChanged() { Changed(); }
+
+protected:
+  template <class T>
+  void Copy(T* mine, T* other) {
+    if (other && other != mine) mine->Assign(other);
+  }
+
+  TSLScopeXAxis* xAxis_ = nullptr;
+  TSLScopeYAxis* yAxis_ = nullptr;
+  TSLScopeLegendView* legend_ = nullptr;
+  TSLDisplayTitle* title_ = nullptr;
+  TSLScopeDataView* dataView_ = nullptr;
+  TSLDisplayTrails* trails_ = nullptr;
+  TSLDisplayHighlighting* highlighting_ = nullptr;
+  TSLDisplayCursors* cursors_ = nullptr;
+  TSLDisplayCursorLinks* cursorLinks_ = nullptr;
+  TSLDisplayChannelLinks* channelLinks_ = nullptr;
+
+private:
+  bool cursorsStayInView_ = true;
+};

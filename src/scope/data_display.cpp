@@ -1,0 +1,187 @@
+#include "scope/data_display.h"
+
+#include <QPainter>
+#include <QThread>
+
+#include "pins/timer.h"
+#include "scope/axes.h"
+
+TSLDataDisplay::TSLDataDisplay(QWidget* parent) : TLPControlDrawLayer(parent) {
+  SetTabStop(true);
+  resize(450, 280);
+  SetColor(QColor(Qt::black));
+  timer_ = new TLPTimer(this);
+  timer_->SetInterval(100);
+  timer_->SetEnabled(!IsDesigning());
+  connect(timer_, &TLPTimer::OnTimer, this, [this](QObject*) { RefreshTimerTick(); });
+  toolBar_ = new TSLDisplayToolBar(this, this);
+  elements_ = new TLPComponentElements(this);
+  zooming_ = new TSLDisplayZoom(this, this);
+  backBuffer_ = QImage(10, 10, QImage::Format_RGB32);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TSLDataDisplay::~TSLDataDisplay() {
+  BeginDestroy();
+  // Sub-objects unregister from the lists below: they go while those exist.
+  const QObjectList children = this->children();
+  for (QObject* child : children)
+    if (!child->isWidgetType()) delete child;
+}
+
+void TSLDataDisplay::BeginDestroy() {
+  if (destroying_) return;
+  destroying_ = true;
+  timer_->SetEnabled(false);
+}
+
+void TSLDataDisplay::SetToolBar(TSLDisplayToolBar* other) {
+  if (other && other != toolBar_) toolBar_->Assign(other);
+}
+
+void TSLDataDisplay::SetZooming(TSLDisplayZoom* other) {
+  if (other && other != zooming_) zooming_->Assign(other);
+}
+
+SL::TSLDisplayNavigateMode TSLDataDisplay::NavigateMode() const { return Lock()->ReadGuarded(navigateMode_); }
+
+void TSLDataDisplay::SetNavigateMode(SL::TSLDisplayNavigateMode mode) {
+  Lock()->SetIfChanged(navigateMode_, mode, [this] { Changed(); });
+}
+
+int TSLDataDisplay::RefreshInterval() const { return timer_->Interval(); }
+
+void TSLDataDisplay::SetRefreshInterval(int ms) { timer_->SetInterval(qMax(1, ms)); }
+
+void TSLDataDisplay::SetHold(bool hold) {
+  if (hold_.exchange(hold) != hold) Changed();
+}
+
+void TSLDataDisplay::RegisterComponent(TSLDisplayComponent* c) { components_.append(c); }
+void TSLDataDisplay::UnregisterComponent(TSLDisplayComponent* c) { components_.removeAll(c); }
+void TSLDataDisplay::RegisterView(TSLDisplayView* v) { views_.append(v); }
+void TSLDataDisplay::UnregisterView(TSLDisplayView* v) { views_.removeAll(v); }
+void TSLDataDisplay::RegisterAxis(TSLDisplayAxis* axis) { axes_.append(axis); }
+void TSLDataDisplay::UnregisterAxis(TSLDisplayAxis* axis) { axes_.removeAll(axis); }
+
+QList<TSLDisplayAxis*> TSLDataDisplay::XAxes() const {
+  QList<TSLDisplayAxis*> out;
+  for (TSLDisplayAxis* a : axes_)
+    if (a->IsXAxis()) out.append(a);
+  return out;
+}
+
+QList<TSLDisplayAxis*> TSLDataDisplay::YAxes() const {
+  QList<TSLDisplayAxis*> out;
+  for (TSLDisplayAxis* a : axes_)
+    if (!a->IsXAxis()) out.append(a);
+  return out;
+}
+
+void TSLDataDisplay::RefreshTimerTick() {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (!guard || destroying_) return;
+  if (PublishPendingData() || dirty_.load()) Changed();
+}
+
+void TSLDataDisplay::Changed() {
+  dirty_ = true;
+  stateRecorded_ = false;
+  RequestRepaint();
+}
+
+void TSLDataDisplay::LayoutChanged() {
+  layoutStale_ = true;
+  Changed();
+}
+
+void TSLDataDisplay::RequestRepaint() {
+  if (InvalidationSuppressed() || destroying_) return;
+  if (QThread::currentThread() == thread()) {
+    update();
+    return;
+  }
+  // Another thread: one posted repaint at a time is enough.
+  if (repaintPosted_.exchange(true)) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        repaintPosted_ = false;
+        update();
+      },
+      Qt::QueuedConnection);
+}
+
+void TSLDataDisplay::paintEvent(QPaintEvent*) {
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterWrite();
+    if (!guard || destroying_) return;
+    if (dirty_.load() || backBuffer_.size() != RenderSize()) RedrawBackBuffer();
+  }
+  // Exposure only copies the back buffer.
+  QPainter painter(this);
+  painter.drawImage(0, 0, backBuffer_);
+}
+
+void TSLDataDisplay::RedrawBackBuffer() {
+  const QSize s = RenderSize();
+  if (backBuffer_.size() != s && s.width() > 0 && s.height() > 0) {
+    backBuffer_ = QImage(s, QImage::Format_RGB32);
+    layoutStale_ = true;
+  }
+  dirty_ = false;
+  ++redraws_;
+  if (layoutStale_.exchange(false)) UpdateLayout();
+  if (s.width() <= 0 || s.height() <= 0) return;
+  QPainter painter(&backBuffer_);
+  PaintBackBuffer(painter);
+}
+
+void TSLDataDisplay::PaintBackBuffer(QPainter& painter) { painter.fillRect(backBuffer_.rect(), Color()); }
+
+bool TSLDataDisplay::IsZoomed() const {
+  for (TSLDisplayAxis* a : axes_)
+    if (a->IsZoomed()) return true;
+  return false;
+}
+
+void TSLDataDisplay::ResetZoom() {
+  Changed();
+  for (TSLDisplayAxis* a : axes_) a->ZoomOff();
+}
+
+void TSLDataDisplay::ZoomOff() {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  PushZoomState(false);
+  ResetZoom();
+  LayoutChanged();
+}
+
+TSLDataDisplay::TZoomState TSLDataDisplay::CaptureZoomState() const {
+  TZoomState state;
+  for (TSLDisplayAxis* a : axes_) state.append({a->IsZoomed(), a->ZoomedLow(), a->ZoomedHigh()});
+  return state;
+}
+
+void TSLDataDisplay::RestoreZoomState(const TZoomState& state) {
+  for (int i = 0; i < state.size() && i < axes_.size(); ++i) {
+    if (state[i].zoomed) axes_[i]->SetZoomed(state[i].low, state[i].high);
+    else axes_[i]->ZoomOff();
+  }
+  LayoutChanged();
+}
+
+void TSLDataDisplay::PushZoomState(bool once) {
+  if (once && stateRecorded_) return;
+  constexpr int kMaxHistory = 100;
+  const TZoomState state = CaptureZoomState();
+  undo_.append(state);
+  while (undo_.size() > kMaxHistory) undo_.removeFirst();
+  redo_.clear();
+  stateRecorded_ = once;
+}
+
+void TSLDataDisplay::ClearZoomHistory() {
+  undo_.clear();
+  redo_.clear();
+}

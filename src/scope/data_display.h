@@ -1,0 +1,140 @@
+#pragma once
+// TSLDataDisplay: the windowed base of the scope. It owns the back buffer,
+// the refresh timer, the toolbar and zoom settings, the zoom history and the
+// lists of its components, views and axes. Property changes mark it dirty
+// (Changed) or also mark its layout stale (LayoutChanged); the back buffer
+// is redrawn at the next paint, so many changes in a row cost one repaint.
+// Changed may be called from any thread: off the window thread the repaint
+// is posted to it.
+
+#include <QImage>
+#include <QList>
+#include <QVector>
+#include <atomic>
+
+#include "draw/custom_control.h"
+#include "scope/display_settings.h"
+
+class TLPTimer;
+class TSLDisplayAxis;
+
+class TSLDataDisplay : public TLPControlDrawLayer {
+  Q_OBJECT
+  Q_PROPERTY(TSLDisplayToolBar* ToolBar READ ToolBar WRITE SetToolBar)
+  Q_PROPERTY(TSLDisplayZoom* Zooming READ Zooming WRITE SetZooming)
+  Q_PROPERTY(SL::TSLDisplayNavigateMode NavigateMode READ NavigateMode WRITE SetNavigateMode)
+  Q_PROPERTY(TLPComponentElements* Elements READ Elements)
+  Q_PROPERTY(int RefreshInterval READ RefreshInterval WRITE SetRefreshInterval)
+public:
+  explicit TSLDataDisplay(QWidget* parent = nullptr);
+  ~TSLDataDisplay() override;
+
+  TSLDisplayToolBar* ToolBar() const { return toolBar_; }
+  void SetToolBar(TSLDisplayToolBar* other);
+  TSLDisplayZoom* Zooming() const { return zooming_; }
+  void SetZooming(TSLDisplayZoom* other);
+  SL::TSLDisplayNavigateMode NavigateMode() const;
+  void SetNavigateMode(SL::TSLDisplayNavigateMode mode);
+  TLPComponentElements* Elements() const { return elements_; }
+  int RefreshInterval() const;
+  void SetRefreshInterval(int ms);
+
+  // While set, arriving data are kept but not published.
+  bool Hold() const { return hold_.load(); }
+  void SetHold(bool hold);
+
+  // Registration of sub-objects (creation order is layout and paint order).
+  void RegisterComponent(TSLDisplayComponent* c);
+  void UnregisterComponent(TSLDisplayComponent* c);
+  void RegisterView(TSLDisplayView* v);
+  void UnregisterView(TSLDisplayView* v);
+  void RegisterAxis(TSLDisplayAxis* axis);
+  void UnregisterAxis(TSLDisplayAxis* axis);
+  const QList<TSLDisplayComponent*>& Components() const { return components_; }
+  const QList<TSLDisplayView*>& Views() const { return views_; }
+  const QList<TSLDisplayAxis*>& Axes() const { return axes_; }
+  QList<TSLDisplayAxis*> XAxes() const;
+  QList<TSLDisplayAxis*> YAxes() const;
+
+  bool IsDirty() const { return dirty_.load(); }
+  bool IsLayoutStale() const { return layoutStale_.load(); }
+  bool IsDestroying() const { return destroying_; }
+  // Repaints of the back buffer so far (tests and benchmarks count them).
+  int RedrawCount() const { return redraws_; }
+
+  // Operations of the display classes.
+  virtual void ResetDrawLayers() { LayoutChanged(); }
+  virtual bool IsFocused() const { return hasFocus(); }
+  virtual void RefreshTimerTick();
+  virtual void Changed();
+  virtual void LayoutChanged();
+  virtual void ResetTraceCaches() {}
+  virtual bool PublishPendingData() { return layoutStale_.load(); }
+  virtual void ResetZoom();
+  virtual void ZoomOff();
+  virtual bool IsZoomed() const;
+  virtual bool IsVertical() const { return false; }
+  virtual void ResetAutoScaling() {}
+  virtual QString PrintTitle() const { return QStringLiteral("Unknown"); }
+
+  // Zoom history: one entry per axis (zoomed flag and range).
+  struct TZoomEntry {
+    bool zoomed = false;
+    double low = 0, high = 0;
+    bool operator==(const TZoomEntry&) const = default;
+  };
+  using TZoomState = QVector<TZoomEntry>;
+  virtual TZoomState CaptureZoomState() const;
+  virtual void RestoreZoomState(const TZoomState& state);
+  void PushZoomState(bool once);
+  int UndoCount() const { return undo_.size(); }
+  int RedoCount() const { return redo_.size(); }
+  void ClearZoomHistory();
+
+  // The back buffer as last drawn.
+  const QImage& BackBuffer() const { return backBuffer_; }
+  // Renders at this size instead of the client size (printing, export);
+  // an empty size returns to the client size.
+  void SetFixedRenderSize(const QSize& size) { fixedSize_ = size; }
+  QSize RenderSize() const { return fixedSize_.isEmpty() ? size() : fixedSize_; }
+  // Draws the whole display into the back buffer now.
+  void RedrawBackBuffer();
+
+signals:
+  void OnZoomChanged(QObject* Sender, SL::TSLZoomOperation ZoomOperation, TSLRealRanges& ZoomValues);
+
+protected:
+  void paintEvent(QPaintEvent* e) override;
+  void ColorChanged() override { Changed(); }
+  void Resized() override { LayoutChanged(); }
+  // Paints into the back buffer (dirty or resized only).
+  virtual void PaintBackBuffer(QPainter& painter);
+  virtual void UpdateLayout() {}
+  // Suppresses invalidation (a channel-draw handler is running).
+  virtual bool InvalidationSuppressed() const { return false; }
+  void RequestRepaint();
+  // Called first in the most derived destructor: no timer tick, no data.
+  void BeginDestroy();
+  TLPTimer* RefreshTimer() const { return timer_; }
+
+  std::atomic<bool> dirty_{true};
+  std::atomic<bool> layoutStale_{true};
+  bool stateRecorded_ = false;
+
+private:
+  TSLDisplayToolBar* toolBar_ = nullptr;
+  TSLDisplayZoom* zooming_ = nullptr;
+  TLPComponentElements* elements_ = nullptr;
+  TLPTimer* timer_ = nullptr;
+  SL::TSLDisplayNavigateMode navigateMode_ = SL::nmZoom;
+  std::atomic<bool> hold_{false};
+  std::atomic<bool> repaintPosted_{false};
+  bool destroying_ = false;
+  int redraws_ = 0;
+  QList<TSLDisplayComponent*> components_;
+  QList<TSLDisplayView*> views_;
+  QList<TSLDisplayAxis*> axes_;
+  QList<TZoomState> undo_, redo_;
+  QImage backBuffer_;
+  QSize fixedSize_;
+};

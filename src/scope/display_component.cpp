@@ -1,0 +1,58 @@
+#include "scope/display_component.h"
+
+#include "scope/data_display.h"
+
+TSLDisplayPersistent::TSLDisplayPersistent(QObject* owner, TSLDataDisplay* display)
+    : TLPPersistent(owner), display_(display) {}
+
+void TSLDisplayPersistent::Changed() {
+  if (display_) display_->Changed();
+}
+
+void TSLDisplayPersistent::LayoutChanged() {
+  if (display_) display_->LayoutChanged();
+}
+
+TSLDisplayPen* TSLDisplayPersistent::MakePen(const QColor& color, Vcl::TPenStyle style) {
+  return Watched(new TSLDisplayPen(this, color, style), false);
+}
+
+TSLDisplayBrush* TSLDisplayPersistent::MakeBrush(const QColor& color, Vcl::TBrushStyle style) {
+  return Watched(new TSLDisplayBrush(this, color, style), false);
+}
+
+TSLDisplayFont* TSLDisplayPersistent::MakeFont(int size, const QColor& color, Vcl::TFontStyles style,
+                                               const QString& name) {
+  // Text sizes change the layout.
+  return Watched(new TSLDisplayFont(this, name, size, color, style), true);
+}
+
+TSLDisplayComponent::TSLDisplayComponent(QObject* owner, TSLDataDisplay* display)
+    : TSLDisplayPersistent(owner, display) {
+  if (display) display->RegisterComponent(this);
+}
+
+TSLDisplayComponent::~TSLDisplayComponent() {
+  if (Display()) Display()->UnregisterComponent(this);
+}
+
+TSLDisplayView::TSLDisplayView(QObject* owner, TSLDataDisplay* display) : TSLDisplayComponent(owner, display) {
+  if (display) display->RegisterView(this);
+}
+
+TSLDisplayView::~TSLDisplayView() {
+  if (Display()) Display()->UnregisterView(this);
+}
+
+TSLCustomColorDisplayView::TSLCustomColorDisplayView(QObject* owner, TSLDataDisplay* display)
+    : TSLDisplayView(owner, display), Background_(new TSLDisplayViewBackground(this, display)) {}
+
+TSLCustomSizeDisplayView::TSLCustomSizeDisplayView(QObject* owner, TSLDataDisplay* display, SL::TSLViewAlign align)
+    : TSLCustomColorDisplayView(owner, display), ViewSize_(new TSLViewSize(this, display)), Align_(align) {}
+
+TSLDisplayGridLineSettings::TSLDisplayGridLineSettings(QObject* owner, TSLDataDisplay* display, const QColor& color)
+    : TSLDisplayPersistent(owner, display), Pen_(MakePen(color)) {}
+
+TSLDisplayLabel::TSLDisplayLabel(QObject* owner, TSLDataDisplay* display, const QString& text, int fontSize,
+                                 Vcl::TFontStyles style)
+    : TSLDisplayPersistent(owner, display), Text_(text), Font_(MakeFont(fontSize, QColor(Qt::white), style)) {}

@@ -1,0 +1,155 @@
+#include "scope/scope.h"
+
+#include <QPainter>
+
+#include "pins/pin_list.h"
+
+TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
+  channels_ = new TSLScopeChannels(this, this);
+  channelLinks_ = new TSLDisplayChannelLinks(this, this);
+  cursors_ = new TSLDisplayCursors(this, this);
+  zones_ = new TSLDisplayZones(this, this);
+  ellipses_ = new TSLDisplayEllipticZones(this, this);
+  cursorLinks_ = new TSLDisplayCursorLinks(this, this);
+  markerGroups_ = new TSLScopeMarkerGroups(this, this);
+  labels_ = new TSLDisplayTextLabels(this, this);
+  legend_ = new TSLScopeLegendView(this, this);
+  xAxis_ = new TSLScopeXAxis(this, this);
+  yAxis_ = new TSLScopeYAxis(this, this);
+  dataView_ = new TSLScopeDataView(this, this);
+  // The channels own their pins; the lists only name them.
+  inputPins_ = new TOWPinList(this, false, Lock());
+  xInputPins_ = new TOWPinList(this, false, Lock());
+  channels_->Add();
+  for (TOWExtCollection* c : std::initializer_list<TOWExtCollection*>{channels_, channelLinks_, cursors_, zones_,
+                                                                       ellipses_, cursorLinks_, markerGroups_, labels_})
+    connect(c, &TOWExtCollection::Changed, this, [this] { LayoutChanged(); });
+}
+
+TSLScope::~TSLScope() {
+  BeginDestroy();
+  {
+    // No data callback runs while the channels and their pins go.
+    TRef<IOWLockSection> stop = Lock()->EnterStop();
+    for (int i = 0; i < channels_->Count(); ++i) {
+      channels_->Channel(i)->InputPin()->Disconnect();
+      channels_->Channel(i)->XInputPin()->Disconnect();
+    }
+    delete channels_;
+    channels_ = nullptr;
+  }
+  delete inputPins_;
+  inputPins_ = nullptr;
+  delete xInputPins_;
+  xInputPins_ = nullptr;
+}
+
+bool TSLScope::Vertical() const { return Lock()->ReadGuarded(vertical_); }
+
+void TSLScope::SetVertical(bool v) { Lock()->SetIfChanged(vertical_, v, [this] { LayoutChanged(); }); }
+
+void TSLScope::SetSizeLimit(int limit) {
+  limit = qMax(0, limit);
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (sizeLimit_.exchange(limit) == limit) return;
+  if (limit > 0 && channels_) {
+    std::lock_guard<std::mutex> data(dataLock_);
+    for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->ShrinkTo(limit);
+  }
+}
+
+void TSLScope::LayoutChanged() {
+  if (channelDraw_) return;
+  TSLDataChart::LayoutChanged();
+}
+
+void TSLScope::ChannelCreated(TSLScopeChannel* channel) {
+  QList<QColor> used;
+  for (int i = 0; i < channels_->Count(); ++i)
+    if (channels_->Channel(i) != channel) used.append(channels_->Channel(i)->Color());
+  channel->SetColor(SLLeastUsedColor(used));
+  const QString name = QStringLiteral("Channel%1").arg(inputPins_->Count());
+  channel->SetName(name);
+  inputPins_->AddNamed(channel->InputPin(), name);
+  xInputPins_->AddNamed(channel->XInputPin(), name);
+  LayoutChanged();
+}
+
+void TSLScope::ChannelDestroyed(TSLScopeChannel* channel) {
+  if (inputPins_) inputPins_->Remove(channel->InputPin());
+  if (xInputPins_) xInputPins_->Remove(channel->XInputPin());
+  MarkLayoutChanged();
+}
+
+void TSLScope::ChannelRenamed(TSLScopeChannel* channel) {
+  const QString name = channel->Name();
+  if (inputPins_) {
+    const int i = inputPins_->IndexOf(channel->InputPin());
+    if (i >= 0) inputPins_->SetPinName(i, name);
+  }
+  if (xInputPins_) {
+    const int i = xInputPins_->IndexOf(channel->XInputPin());
+    if (i >= 0) xInputPins_->SetPinName(i, name);
+  }
+}
+
+void TSLScope::RefreshConnectionFlags() {
+  for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->RefreshConnectionFlags();
+}
+
+bool TSLScope::AllReady(TSLScopeChannel* self, int32_t n, double rate) {
+  for (int i = 0; i < channels_->Count(); ++i) {
+    TSLScopeChannel* other = channels_->Channel(i);
+    if (other != self && !self->ReadyFor(other, n, rate)) return false;
+  }
+  for (int i = 0; i < channels_->Count(); ++i) {
+    TSLScopeChannel* other = channels_->Channel(i);
+    if (other == self || !other->Visible() || !other->InputPin()->IsConnected()) continue;
+    TSLOWQueuedPinImpl& queue = other->InputPin()->Queued();
+    if (!queue.Ignored() && queue.Queue().HeadCount() > 0) other->DrainOne();
+  }
+  return true;
+}
+
+bool TSLScope::PublishPendingData() {
+  if (Hold()) return false;
+  bool published = false;
+  {
+    std::lock_guard<std::mutex> data(dataLock_);
+    for (int i = 0; i < channels_->Count(); ++i) {
+      TSLScopeChannel* channel = channels_->Channel(i);
+      if (!channel->IsPending()) continue;
+      LayoutChanged();
+      channel->Publish();
+      if (TSLDisplayAxis* x = XAxisAt(channel->XAxisIndex())) x->DataChanged();
+      if (TSLDisplayAxis* y = YAxisAt(channel->YAxisIndex())) y->DataChanged();
+      published = true;
+    }
+  }
+  if (published)
+    for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
+  return layoutStale_.load();
+}
+
+void TSLScope::ResetAutoScaling() {
+  yAxis_->ResetHistory();
+  Changed();
+}
+
+QString TSLScope::HitPointText(double x, double y) {
+  QString text = FormatPointText(Highlighting()->MouseHitPoint()->PointLabel()->Text(), QStringLiteral("%X : %Y"), x, y);
+  emit OnCustomMouseHitLabel(this, x, y, text);
+  return text;
+}
+
+void TSLScope::AfterLoaded() {
+  LayoutChanged();
+  if (yAxis_->Min()->Value() == yAxis_->Max()->Value()) yAxis_->Min()->SetValue(-yAxis_->Min()->Value());
+  for (int i = 0; i < cursorLinks_->Count(); ++i) cursorLinks_->Link(i)->ResolveStoredIndices();
+}
+
+void TSLScope::PaintBackBuffer(QPainter& painter) {
+  TSLDataChart::PaintBackBuffer(painter);
+  // Each visible channel's trace is prepared on every redraw.
+  for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
+}

@@ -1,0 +1,98 @@
+#pragma once
+// TSLScope: the oscilloscope-style display control. Each channel owns an
+// input pin through which real-valued buffers arrive from the dataflow
+// graph on the data thread; the scope keeps the newest data per channel,
+// publishes it on the refresh timer (window thread) and repaints from its
+// back buffer.
+
+#include <mutex>
+
+#include "scope/data_chart.h"
+#include "scope/scope_channel.h"
+
+#include "pins/pin_list.h"
+
+class TSLScope : public TSLDataChart {
+  Q_OBJECT
+  Q_PROPERTY(TOWPinList* InputPins READ InputPins)
+  Q_PROPERTY(TOWPinList* XInputPins READ XInputPins)
+  Q_PROPERTY(bool Vertical READ Vertical WRITE SetVertical)
+  Q_PROPERTY(TSLScopeChannels* Channels READ Channels)
+  Q_PROPERTY(TSLDisplayCursors* Cursors READ Cursors)
+  Q_PROPERTY(TSLDisplayCursorLinks* CursorLinks READ CursorLinks)
+  Q_PROPERTY(TSLDisplayChannelLinks* ChannelLinks READ ChannelLinks)
+  Q_PROPERTY(TSLScopeMarkerGroups* MarkerGroups READ MarkerGroups)
+  Q_PROPERTY(TSLDisplayZones* Zones READ Zones)
+  Q_PROPERTY(TSLDisplayEllipticZones* Ellipses READ Ellipses)
+  Q_PROPERTY(TSLDisplayTextLabels* Labels READ Labels)
+  Q_PROPERTY(int SizeLimit READ SizeLimit WRITE SetSizeLimit)
+public:
+  explicit TSLScope(QWidget* parent = nullptr);
+  ~TSLScope() override;
+
+  TOWPinList* InputPins() const { return inputPins_; }
+  TOWPinList* XInputPins() const { return xInputPins_; }
+  bool Vertical() const;
+  void SetVertical(bool v);
+  TSLScopeChannels* Channels() const { return channels_; }
+  TSLDisplayCursors* Cursors() const { return cursors_; }
+  TSLDisplayCursorLinks* CursorLinks() const { return cursorLinks_; }
+  TSLDisplayChannelLinks* ChannelLinks() const { return channelLinks_; }
+  TSLScopeMarkerGroups* MarkerGroups() const { return markerGroups_; }
+  TSLDisplayZones* Zones() const { return zones_; }
+  TSLDisplayEllipticZones* Ellipses() const { return ellipses_; }
+  TSLDisplayTextLabels* Labels() const { return labels_; }
+  // Samples kept per channel; 0 keeps whole blocks without copying them.
+  int SizeLimit() const { return sizeLimit_.load(); }
+  void SetSizeLimit(int limit);
+
+  bool IsVertical() const override { return Vertical(); }
+  void LayoutChanged() override;
+  void ResetTraceCaches() override {}
+  bool PublishPendingData() override;
+  void ResetAutoScaling() override;
+  // Whether a channel-draw handler is running.
+  bool InChannelDraw() const { return channelDraw_; }
+
+  // Label of the mouse hit point: "%X : %Y" unless a text is set;
+  // OnCustomMouseHitLabel may replace it.
+  QString HitPointText(double x, double y);
+
+signals:
+  void OnDataToolTip(QObject* Sender, QPoint& MousePoint, TSLRealPoint& DataPoint, QString& Text);
+  void OnOverChannel(QObject* Sender, int ChannelIndex, int BeginSampleIndex, int EndSampleIndex,
+                     TSLRealPoint ClickedValue);
+  void OnLeaveChannel(QObject* Sender);
+  void OnCustomMouseHitLabel(QObject* Sender, double XValue, double YValue, QString& AxisLabel);
+
+protected:
+  void PaintBackBuffer(QPainter& painter) override;
+  bool InvalidationSuppressed() const override { return channelDraw_; }
+  void AfterLoaded() override;
+
+private:
+  friend class TSLScopeChannel;
+  // Channel bookkeeping.
+  void ChannelCreated(TSLScopeChannel* channel);
+  void ChannelDestroyed(TSLScopeChannel* channel);
+  void ChannelRenamed(TSLScopeChannel* channel);
+  // Data thread, see the channel.
+  std::mutex& DataLock() { return dataLock_; }
+  void RefreshConnectionFlags();
+  bool AllReady(TSLScopeChannel* self, int32_t n, double rate);
+  void MarkLayoutChanged() { layoutStale_ = true; }
+  void BeginChannelDraw() { channelDraw_ = true; }
+  void EndChannelDraw() { channelDraw_ = false; }
+
+  std::mutex dataLock_;
+  std::atomic<int> sizeLimit_{0};
+  bool vertical_ = false;
+  bool channelDraw_ = false;
+  TOWPinList* inputPins_ = nullptr;
+  TOWPinList* xInputPins_ = nullptr;
+  TSLScopeChannels* channels_ = nullptr;
+  TSLDisplayTextLabels* labels_ = nullptr;
+  TSLDisplayZones* zones_ = nullptr;
+  TSLDisplayEllipticZones* ellipses_ = nullptr;
+  TSLScopeMarkerGroups* markerGroups_ = nullptr;
+};

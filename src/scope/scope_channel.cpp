@@ -1,0 +1,426 @@
+#include "scope/scope_channel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <QMetaMethod>
+
+#include "buffers/kernels.h"
+#include "buffers/simple_data_buffer.h"
+#include "pins/operations.h"
+#include "scope/scope.h"
+
+namespace {
+
+TRef<ISLRealBuffer> NewReals(int32_t count = 0) { return TRef<ISLRealBuffer>(new TSLRealBuffer(count)); }
+
+// A real view of a supplied buffer: reals as they are, integers converted.
+TRef<ISLRealBuffer> AsReals(ISLDataBuffer* buffer) {
+  if (auto reals = QueryInterface<ISLRealBuffer>(buffer)) return reals;
+  if (auto ints = QueryInterface<ISLIntegerBuffer>(buffer)) {
+    const int32_t n = ints->GetCount();
+    TRef<ISLRealBuffer> out = NewReals(n);
+    if (n > 0) Kernels().ippsConvert_32s64f(ints->ReadIntegers(), out->WriteReals(), n);
+    return out;
+  }
+  return {};
+}
+
+}  // namespace
+
+TSLScopePoints::TSLScopePoints(QObject* owner, TSLDataDisplay* display)
+    : TSLDisplayPersistent(owner, display), Brush_(MakeBrush(QColor(Qt::red))), Pen_(MakePen(QColor(Qt::red))) {}
+
+// ---------------------------------------------------------------------------
+
+TSLDisplayChannel::TSLDisplayChannel(TOWExtCollection* collection) : TSLOptionalDisplayCollectionItem(collection) {}
+
+void TSLDisplayChannel::SetXAxisIndex(int i) {
+  if (i < 0) return;
+  Lock()->SetIfChanged(x_, i, [this] { ItemLayoutChanged(); });
+}
+
+void TSLDisplayChannel::SetYAxisIndex(int i) {
+  if (i < 0) return;
+  Lock()->SetIfChanged(y_, i, [this] { ItemLayoutChanged(); });
+}
+
+void TSLDisplayChannel::SetWidth(int width) {
+  Lock()->SetIfChanged(width_, std::clamp(width, 1, 2000), [this] { ItemChanged(); });
+}
+
+// ---------------------------------------------------------------------------
+
+TSLScopeChannel::TSLScopeChannel(TOWExtCollection* collection)
+    : TSLDisplayChannel(collection), recvY_(NewReals()), recvX_(NewReals()), dispY_(NewReals()), dispX_(NewReals()) {
+  TSLScope* scope = Scope();
+  Points_ = new TSLScopePoints(this, Display());
+  markers_ = new TLPCollection(this, [](TOWExtCollection* c) { return new TSLScopeChannelMarker(c); });
+  inputPin_ = new TSLOWComboRealIntComplexPairedQueuedSinkPin(
+      scope, nullptr, nullptr,
+      [this](TSLOWSinkPin*, const TGUID&, uint8_t, IOWNotifyOperation* op) { return ReceiveInput(op); }, Lock());
+  xInputPin_ = new TSLOWQueuedIntegerRealSinkPin(
+      scope, nullptr, nullptr,
+      [this](TSLOWSinkPin*, const TGUID&, uint8_t, IOWNotifyOperation* op) { return ReceiveXInput(op); }, Lock());
+  inputPin_->SetIgnoreUpstream(true);
+  xInputPin_->SetIgnoreUpstream(true);
+  if (scope) scope->ChannelCreated(this);
+}
+
+TSLScopeChannel::~TSLScopeChannel() {
+  TSLScope* scope = Scope();
+  inputPin_->Disconnect();
+  xInputPin_->Disconnect();
+  if (scope) scope->ChannelDestroyed(this);
+  delete inputPin_;
+  delete xInputPin_;
+}
+
+TSLScope* TSLScopeChannel::Scope() const { return qobject_cast<TSLScope*>(Display()); }
+
+void TSLScopeChannel::NameChanged() {
+  if (TSLScope* scope = Scope()) scope->ChannelRenamed(this);
+  ItemLayoutChanged();
+}
+
+int TSLScopeChannel::DisplayCount() const { return dispY_ ? dispY_->GetCount() : 0; }
+
+bool TSLScopeChannel::IsPending() const {
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  return pending_;
+}
+
+double TSLScopeChannel::SampleRate() const {
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  return rate_;
+}
+
+bool TSLScopeChannel::IsPaired() const {
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  return paired_;
+}
+
+// --- data thread -------------------------------------------------------------
+
+bool TSLScopeChannel::ReceiveInput(IOWNotifyOperation* op) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (!guard) return false;  // the scope is being destroyed
+  TSLScope* scope = Scope();
+  if (!scope) return false;
+  TSLOWQueuedPinImpl& queue = inputPin_->Queued();
+  if (OperationAs<TOWStartOperation>(op)) {
+    queue.SetIgnored(false);
+    scope->ResetAutoScaling();
+    const auto* withRate = OperationAs<TOWStartRateOperation>(op);
+    {
+      std::lock_guard<std::mutex> lock(receiveSection_);
+      rate_ = withRate && withRate->Rate() > 0 ? withRate->Rate() : 10000.0;
+      recvY_ = NewReals();
+      recvX_ = NewReals();
+      recvUniformX_ = true;
+    }
+    // Ask every input for its stream, so channels fed by one source learn
+    // which of them will deliver.
+    for (int i = 0; i < scope->InputPins()->Count(); ++i) {
+      if (TOWBasicPin* pin = scope->InputPins()->GetPin(i); pin && pin->IsConnected())
+        pin->Notify(MakeOperation<TOWQueryStreamOperation>().get());
+    }
+    xInputPin_->Queued().SetIgnored(false);
+    if (xInputPin_->IsConnected()) xInputPin_->Notify(MakeOperation<TOWQueryStreamOperation>().get());
+    {
+      std::lock_guard<std::mutex> lock(receiveSection_);
+      paired_ = xInputPin_->IsConnected() && !xInputPin_->Queued().Ignored();
+      pending_ = true;
+    }
+    scope->XAxis()->ResetRateScale();
+    return false;
+  }
+  if (OperationAs<TOWStopOperation>(op)) {
+    queue.SetIgnored(true);
+    queue.ForgetRate();
+    scope->ResetAutoScaling();
+    return false;
+  }
+  if (auto* supplied = OperationAs<TOWSuppliedBufferOperation>(op)) {
+    ISLData* data = supplied->Buffer();
+    if (!data) return false;
+    if (auto complex = QueryInterface<ISLComplexBuffer>(data)) {
+      const int32_t n = complex->GetCount();
+      TRef<ISLRealBuffer> x = NewReals(n), y = NewReals(n);
+      if (n > 0) {
+        const TSLComplex* c = complex->ReadComplex();
+        double* xs = x->WriteReals();
+        double* ys = y->WriteReals();
+        for (int32_t i = 0; i < n; ++i) {
+          xs[i] = c[i].re;
+          ys[i] = c[i].im;
+        }
+      }
+      std::lock_guard<std::mutex> dataLock(scope->DataLock());
+      TakePair(x, y);
+      return false;
+    }
+    auto buffer = QueryInterface<ISLDataBuffer>(data);
+    if (!buffer) return false;
+    if (IsPaired()) {
+      queue.QueueBuffer(buffer);
+      std::lock_guard<std::mutex> dataLock(scope->DataLock());
+      {
+        std::lock_guard<std::mutex> lock(receiveSection_);
+        xInputConnected_ = xInputPin_->IsConnected();
+        queuedOnInput_ = true;
+      }
+      TryPair();
+      return false;
+    }
+    Arrival(buffer);
+    return false;
+  }
+  if (auto* single = OperationAs<TOWSuppliedSingleOperation>(op)) {
+    AppendSingle(single->Value());
+    return false;
+  }
+  if (auto* real = OperationAs<TOWSuppliedRealOperation>(op)) {
+    AppendSingle(real->Value());
+    return false;
+  }
+  if (OperationAs<TOWIgnoreStreamOperation>(op)) queue.SetIgnored(true);
+  return false;
+}
+
+bool TSLScopeChannel::ReceiveXInput(IOWNotifyOperation* op) {
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (!guard) return false;
+  TSLOWQueuedPinImpl& queue = xInputPin_->Queued();
+  if (auto* start = OperationAs<TOWStartRateOperation>(op)) {
+    queue.SetIgnored(false);
+    queue.SetRate(start->Rate());
+  } else if (OperationAs<TOWStopOperation>(op)) {
+    queue.SetIgnored(true);
+    queue.ForgetRate();
+  } else if (OperationAs<TOWIgnoreStreamOperation>(op)) {
+    queue.SetIgnored(true);
+  } else if (auto* supplied = OperationAs<TOWSuppliedBufferOperation>(op)) {
+    if (auto buffer = QueryInterface<ISLDataBuffer>(supplied->Buffer())) queue.QueueBuffer(buffer);
+  }
+  return false;
+}
+
+void TSLScopeChannel::RefreshConnectionFlags() {
+  const bool in = inputPin_->IsConnected();
+  const bool xin = xInputPin_->IsConnected();
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  inputConnected_ = in;
+  xInputConnected_ = xin;
+}
+
+bool TSLScopeChannel::ReadyFor(TSLScopeChannel* b, int32_t n, double rate) {
+  bool connected, xConnected;
+  double bRate;
+  {
+    std::lock_guard<std::mutex> lock(b->receiveSection_);
+    connected = b->inputConnected_;
+    xConnected = b->xInputConnected_;
+    bRate = b->rate_;
+  }
+  TSLOWQueuedPinImpl& queue = b->inputPin_->Queued();
+  if (!b->Visible() || !connected || queue.Ignored()) return true;
+  const int32_t head = queue.Queue().HeadCount();
+  if (rate != bRate || (head != 0 && head != n)) return true;
+  if (n > rate * queue.CollectedSamples() / bRate) return false;
+  TSLOWQueuedPinImpl& xQueue = b->xInputPin_->Queued();
+  if (!xConnected || xQueue.Ignored()) return true;
+  const double xRate = xQueue.Rate();
+  if (xRate <= 0) return true;
+  return n <= rate * xQueue.CollectedSamples() / xRate;
+}
+
+void TSLScopeChannel::Arrival(const TRef<ISLDataBuffer>& buffer) {
+  TSLScope* scope = Scope();
+  scope->RefreshConnectionFlags();
+  std::lock_guard<std::mutex> dataLock(scope->DataLock());
+  TSLBufferQueue& queue = inputPin_->Queued().Queue();
+  const double rate = SampleRate();
+  int32_t b = queue.HeadCount();
+  if (b > 0) {
+    // Older data still wait for the other channels: the newer block goes.
+    while (b > 0 && scope->AllReady(this, b, rate)) {
+      TRef<ISLDataBuffer> head;
+      if (!queue.Pop(head)) break;
+      TakeBuffer(head);
+      b = queue.HeadCount();
+    }
+    return;
+  }
+  if (scope->AllReady(this, buffer->GetCount(), rate)) TakeBuffer(buffer);
+  else queue.Push(buffer);
+}
+
+void TSLScopeChannel::DrainOne() {
+  if (IsPaired()) {
+    TryPair();
+    return;
+  }
+  TRef<ISLDataBuffer> head;
+  if (inputPin_->Queued().Queue().Pop(head)) TakeBuffer(head);
+}
+
+bool TSLScopeChannel::TryPair() {
+  TSLOWQueuedPinImpl& yQueue = inputPin_->Queued();
+  TSLOWQueuedPinImpl& xQueue = xInputPin_->Queued();
+  const int32_t n = yQueue.Queue().HeadCount();
+  const double q = xQueue.Rate();
+  const double r = SampleRate();
+  if (n <= 0 || q <= 0 || r <= 0) return false;
+  const double needed = n * q / r;
+  if (xQueue.CollectedSamples() < needed) return false;
+  xQueue.SetRequestedCount(int32_t(std::lround(needed)));
+  TRef<ISLDataBuffer> head;
+  if (!yQueue.Queue().Pop(head)) return false;
+  TRef<ISLRealBuffer> y = AsReals(head.get());
+  TRef<ISLRealBuffer> x = xInputPin_->TakeSamples(n);
+  if (!y || !x) return false;
+  TakePair(x, y);
+  return true;
+}
+
+void TSLScopeChannel::TakePair(const TRef<ISLRealBuffer>& x, const TRef<ISLRealBuffer>& y) {
+  const int32_t limit = Scope()->SizeLimit();
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  const int32_t m = std::min(x->GetCount(), y->GetCount());
+  if (limit > 0) {
+    AppendSamples(y->ReadReals(), m, x->ReadReals());
+  } else {
+    recvY_->Assign(y.get());
+    recvX_->Assign(x.get());
+    if (recvY_->GetCount() > m) recvY_->SetCount(m);
+    if (recvX_->GetCount() > m) recvX_->SetCount(m);
+  }
+  recvUniformX_ = false;
+  pending_ = true;
+}
+
+void TSLScopeChannel::TakeBuffer(const TRef<ISLDataBuffer>& buffer) {
+  TRef<ISLRealBuffer> reals = AsReals(buffer.get());
+  if (!reals) return;
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  TakeReals(reals);
+  RebuildUniformX();
+  pending_ = true;
+}
+
+void TSLScopeChannel::TakeReals(const TRef<ISLRealBuffer>& reals) {
+  const int32_t limit = Scope()->SizeLimit();
+  const int32_t count = reals->GetCount();
+  if (limit > 0 && count > limit) {
+    TRef<ISLRealBuffer> last = NewReals(limit);
+    Kernels().ippsCopy_64f(reals->ReadReals() + (count - limit), last->WriteReals(), limit);
+    recvY_ = last;
+  } else if (limit > 0 && count < limit) {
+    AppendSamples(reals->ReadReals(), count, nullptr);
+  } else {
+    // No copy: the receive buffer shares the upstream block.
+    recvY_->Assign(reals.get());
+  }
+}
+
+void TSLScopeChannel::AppendSamples(const double* values, int32_t k, const double* xValues) {
+  const int32_t limit = Scope()->SizeLimit();
+  if (limit > 0 && k > limit) {
+    values += k - limit;
+    if (xValues) xValues += k - limit;
+    k = limit;
+  }
+  const int32_t old = recvY_->GetCount();
+  const int32_t total = limit > 0 ? std::min(limit, old + k) : old + k;
+  const int32_t keep = total - k;
+  TRef<ISLRealBuffer> y = NewReals(total);
+  TRef<ISLRealBuffer> x = xValues ? NewReals(total) : TRef<ISLRealBuffer>();
+  if (keep > 0) {
+    Kernels().ippsCopy_64f(recvY_->ReadReals() + (old - keep), y->WriteReals(), keep);
+    if (x && recvX_->GetCount() >= old) Kernels().ippsCopy_64f(recvX_->ReadReals() + (old - keep), x->WriteReals(), keep);
+  }
+  if (k > 0) {
+    Kernels().ippsCopy_64f(values, y->WriteReals() + keep, k);
+    if (x) Kernels().ippsCopy_64f(xValues, x->WriteReals() + keep, k);
+  }
+  recvY_ = y;
+  if (x) recvX_ = x;
+  pending_ = true;
+  if (TSLScope* scope = Scope()) scope->MarkLayoutChanged();
+}
+
+void TSLScopeChannel::RebuildUniformX() {
+  const int32_t count = recvY_->GetCount();
+  if (recvUniformX_ && recvX_->GetCount() == count) return;  // already 0, 1, ..., count - 1
+  TRef<ISLRealBuffer> x = NewReals(count);
+  double* xs = count > 0 ? x->WriteReals() : nullptr;
+  for (int32_t i = 0; i < count; ++i) xs[i] = i;
+  recvX_ = x;
+  recvUniformX_ = true;
+}
+
+void TSLScopeChannel::AppendSingle(double value) {
+  const int32_t limit = Scope()->SizeLimit();
+  std::lock_guard<std::mutex> lock(receiveSection_);
+  const int32_t old = recvY_->GetCount();
+  const double lastX = old > 0 && recvX_->GetCount() >= old ? recvX_->GetValue(old - 1) : -1.0;
+  const bool drop = limit > 0 && old >= limit;
+  const int32_t total = drop ? limit : old + 1;
+  const int32_t from = old - (total - 1);
+  TRef<ISLRealBuffer> y = NewReals(total), x = NewReals(total);
+  if (total > 1) {
+    Kernels().ippsCopy_64f(recvY_->ReadReals() + from, y->WriteReals(), total - 1);
+    if (recvX_->GetCount() >= old) Kernels().ippsCopy_64f(recvX_->ReadReals() + from, x->WriteReals(), total - 1);
+  }
+  y->SetValue(total - 1, value);
+  x->SetValue(total - 1, lastX + 1.0);
+  recvY_ = y;
+  recvX_ = x;
+  recvUniformX_ = false;
+  pending_ = true;
+  Scope()->MarkLayoutChanged();
+}
+
+// --- window thread -------------------------------------------------------------
+
+bool TSLScopeChannel::Publish() {
+  std::lock_guard<std::mutex> receive(receiveSection_);
+  if (!pending_) return false;
+  {
+    std::lock_guard<std::mutex> display(displaySection_);
+    dispY_ = NewReals();
+    dispY_->Assign(recvY_.get());
+    dispX_ = NewReals();
+    dispX_->Assign(recvX_.get());
+    dispUniformX_ = recvUniformX_;
+    wasChanged_ = true;
+  }
+  pending_ = false;
+  return true;
+}
+
+void TSLScopeChannel::ShrinkTo(int32_t limit) {
+  std::lock_guard<std::mutex> receive(receiveSection_);
+  if (recvY_->GetCount() <= limit) return;
+  recvY_->SetCount(limit);
+  if (recvX_->GetCount() > limit) recvX_->SetCount(limit);
+}
+
+void TSLScopeChannel::PrepareTrace() {
+  TSLScope* scope = Scope();
+  if (scope && Visible() && DisplayCount() > 0 && isSignalConnected(QMetaMethod::fromSignal(&TSLScopeChannel::OnChannelDraw))) {
+    scope->BeginChannelDraw();
+    RunEventHandler([&] {
+      emit OnChannelDraw(scope, Index(), dispY_->ReadReals(), dispY_->GetCount(), wasChanged_);
+    });
+    scope->EndChannelDraw();
+  }
+  wasChanged_ = false;
+}
+
+// ---------------------------------------------------------------------------
+
+TSLScopeChannels::TSLScopeChannels(QObject* owner, TSLDataDisplay* display)
+    : TSLOptionalDisplayCollection(owner, display, [](TOWExtCollection* c) { return new TSLScopeChannel(c); }) {}

@@ -1,0 +1,34 @@
+#include "scope/views.h"
+
+TSLScopeDataView::TSLScopeDataView(QObject* owner, TSLDataDisplay* display)
+    : TSLCustomColorDisplayView(owner, display),
+      Border_(new TSLDisplayGridLineSettings(this, display, QColor(0, 128, 0))) {}
+
+TSLDisplayTitle::TSLDisplayTitle(QObject* owner, TSLDataDisplay* display)
+    : TSLOptionalView(owner, display, SL::vaTop), Font_(MakeFont(16, QColor(Qt::white), Vcl::fsBold)) {}
+
+TSLBasicLegendGroup::TSLBasicLegendGroup(QObject* owner, TSLDataDisplay* display, const QString& defaultCaption)
+    : TSLDisplayPersistent(owner, display),
+      Caption_(new TSLDisplayLabel(this, display, QString(), 10)),
+      defaultCaption_(defaultCaption) {}
+
+QString TSLBasicLegendGroup::CaptionText() const {
+  const QString text = Caption()->Text();
+  return text.isEmpty() ? defaultCaption_ : text;
+}
+
+TSLLegendView::TSLLegendView(QObject* owner, TSLDataDisplay* display)
+    : TSLOptionalView(owner, display, SL::vaRight),
+      Font_(MakeFont()),
+      Buttons_(new TSLLegendViewButtonSettings(this, display)) {}
+
+TSLScopeLegendView::TSLScopeLegendView(QObject* owner, TSLDataDisplay* display)
+    : TSLLegendView(owner, display),
+      Channels_(new TSLLegendGroup(this, display, QStringLiteral("Channels"))),
+      ChannelLinks_(new TSLLegendGroup(this, display, QStringLiteral("Channel Links"))),
+      MarkerGroups_(new TSLLegendGroup(this, display, QStringLiteral("Marker Groups"))),
+      Zones_(new TSLLegendGroup(this, display, QStringLiteral("Zones"))),
+      Ellipses_(new TSLLegendGroup(this, display, QStringLiteral("Ellipses"))),
+      Cursors_(new TSLLegendGroup(this, display, QStringLiteral("Cursors"))),
+      CursorLinks_(new TSLLegendGroup(this, display, QStringLiteral("Cursor Links"))),
+      Labels_(new TSLLegendGroup(this, display, QStringLiteral("Labels"))) {}
