@@ -85,6 +85,8 @@ void TSLDataDisplay::RefreshTimerTick() {
 }
 
 void TSLDataDisplay::Changed() {
+  // A channel-draw handler's changes appear in the paint that runs it.
+  if (InvalidationSuppressed()) return;
   dirty_ = true;
   stateRecorded_ = false;
   RequestRepaint();

@@ -87,7 +87,7 @@ private:
   std::mutex dataLock_;
   std::atomic<int> sizeLimit_{0};
   bool vertical_ = false;
-  bool channelDraw_ = false;
+  std::atomic<bool> channelDraw_{false};
   TOWPinList* inputPins_ = nullptr;
   TOWPinList* xInputPins_ = nullptr;
   TSLScopeChannels* channels_ = nullptr;

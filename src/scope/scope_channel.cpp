@@ -112,10 +112,14 @@ bool TSLScopeChannel::ReceiveInput(IOWNotifyOperation* op) {
   if (OperationAs<TOWStartOperation>(op)) {
     queue.SetIgnored(false);
     scope->ResetAutoScaling();
-    const auto* withRate = OperationAs<TOWStartRateOperation>(op);
+    double rate = 10000.0;
+    if (const auto* exact = OperationAs<TOWStartSampleRateOperation>(op); exact && exact->SampleRate() > 0)
+      rate = exact->SampleRate();
+    else if (const auto* withRate = OperationAs<TOWStartRateOperation>(op); withRate && withRate->Rate() > 0)
+      rate = withRate->Rate();
     {
       std::lock_guard<std::mutex> lock(receiveSection_);
-      rate_ = withRate && withRate->Rate() > 0 ? withRate->Rate() : 10000.0;
+      rate_ = rate;
       recvY_ = NewReals();
       recvX_ = NewReals();
       recvUniformX_ = true;
