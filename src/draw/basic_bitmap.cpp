@@ -164,15 +164,20 @@ void TVLBasicBitmap::CopyTo(QPixmap& target) {
 
 void TVLBasicBitmap::SaveToFile(const QString& fileName) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) throw EVLBitmapError("Cannot write bitmap file " + fileName.toStdString());
+  const std::string failed = "Cannot write bitmap file " + fileName.toStdString();
+  if (!file.open(QIODevice::WriteOnly)) throw EVLBitmapError(failed);
   SaveToStream(file);
-  if (!file.commit()) throw EVLBitmapError("Cannot write bitmap file " + fileName.toStdString());
+  if (!file.commit()) throw EVLBitmapError(failed);
 }
 
 void TVLBasicBitmap::SaveToStream(QIODevice& device) {
   ClosePainter();
   const int64_t stride = FileStride(width_, bits_);
   const int64_t pixelBytes = stride * height_;
+  // A file without pixels, or past the 32-bit sizes of the headers, could
+  // not be read back.
+  if (image_.isNull() || pixelBytes > int64_t(UINT32_MAX) - 54)
+    throw EVLBitmapError("Cannot write bitmap file: no picture or too large");
   char header[kFileHeaderSize + kInfoHeaderSize] = {};
   header[0] = 'B';
   header[1] = 'M';
@@ -199,7 +204,8 @@ void TVLBasicBitmap::SaveToStream(QIODevice& device) {
 
 void TVLBasicBitmap::LoadFromFile(const QString& fileName) {
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw EVLBitmapError("Cannot open bitmap file " + fileName.toStdString());
+  if (!file.open(QIODevice::ReadOnly))
+    throw EVLBitmapError("Cannot open bitmap file " + fileName.toStdString());
   LoadFromStream(file);
 }
 
@@ -219,7 +225,8 @@ void TVLBasicBitmap::LoadFromStream(QIODevice& device) {
   const uint32_t compression = Get32(info + 16);
   if (infoSize < kInfoHeaderSize || infoSize > (1u << 16)) Damaged("bad info header size");
   if (planes != 1) Damaged("bad plane count");
-  if (bits != 24 && bits != 32) throw EVLBitmapError("Unsupported bitmap file: only 24 and 32 bits per pixel");
+  if (bits != 24 && bits != 32)
+    throw EVLBitmapError("Unsupported bitmap file: only 24 and 32 bits per pixel");
   if (compression != 0) throw EVLBitmapError("Unsupported bitmap file: compressed");
   const bool bottomUp = rawHeight > 0;
   const int64_t height = bottomUp ? int64_t(rawHeight) : -int64_t(rawHeight);

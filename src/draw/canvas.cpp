@@ -81,7 +81,8 @@ void TLPCanvasImpl::SetPixel(int x, int y, const QColor& color) {
 // one pixel inside to keep the shape within rect.
 void TLPCanvasImpl::Ellipse(const QRect& rect) {
   if (rect.isEmpty()) return;
-  if (QPainter* p = Prepare(true)) p->drawEllipse(pen_.style() == Qt::NoPen ? rect : rect.adjusted(0, 0, -1, -1));
+  if (QPainter* p = Prepare(true))
+    p->drawEllipse(pen_.style() == Qt::NoPen ? rect : rect.adjusted(0, 0, -1, -1));
 }
 
 void TLPCanvasImpl::Rectangle(const QRect& rect) {
