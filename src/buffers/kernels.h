@@ -27,6 +27,7 @@ inline constexpr IppStatus ippStsDivByZeroErr = -10;  // a constant divisor of 0
 inline constexpr IppStatus ippStsSqrtNegArg = 3;     // warning: NaN written
 inline constexpr IppStatus ippStsLnZeroArg = 7;      // warning: -inf written
 inline constexpr IppStatus ippStsLnNegArg = 8;       // warning: NaN written
+inline constexpr IppStatus ippStsOutOfRangeErr = -11; // an index argument lies outside its range
 
 // Rounding modes of the converting kernels.
 using IppRoundMode = int;
@@ -59,6 +60,9 @@ struct IppiSize {
   K(ippsMax_64f, (const Ipp64f* pSrc, int len, Ipp64f* pMax))                                \
   K(ippiCopy_32s_C1R,                                                                        \
     (const Ipp32s* pSrc, int srcStep, Ipp32s* pDst, int dstStep, IppiSize roiSize))          \
+  /* trace reduction: our own kernel, no library entry (see below) */                        \
+  K(tremoraColumnMinMax_64f, (const Ipp64f* pSrc, int len, const Ipp32s* pBounds,           \
+                              int columns, Ipp64f* pMin, Ipp64f* pMax))                      \
   /* real buffer operations */                                                               \
   K(ippsSet_64f, (Ipp64f val, Ipp64f* pDst, int len))                                        \
   K(ippsZero_64f, (Ipp64f* pDst, int len))                                                   \
@@ -131,6 +135,16 @@ struct IppiSize {
   K(ippsSubC_32s_ISfs, (Ipp32s val, Ipp32s* pSrcDst, int len, int scaleFactor))              \
   K(ippsMulC_32s_ISfs, (Ipp32s val, Ipp32s* pSrcDst, int len, int scaleFactor))              \
   K(ippsDivC_32s_ISfs, (Ipp32s val, Ipp32s* pSrcDst, int len, int scaleFactor))
+
+// tremoraColumnMinMax_64f reduces a trace to one minimum and one maximum per
+// pixel column. Column j covers the samples [pBounds[j], pBounds[j + 1]), so
+// pBounds holds columns + 1 non-decreasing indices within [0, len]; the
+// caller chooses them (they need not cover the whole array). NaN samples are
+// ignored; a column without any other sample (empty, or only NaN) reports NaN
+// as both its minimum and maximum. Bounds that decrease or leave [0, len] give
+// ippStsOutOfRangeErr and nothing is written. The libraries have no such entry
+// and its name is looked up in none of them, so the slot always holds our own
+// routine, which picks AVX2 or SSE2 code when the program loads.
 
 #define TREMORA_KERNEL_SLOT_FIELD(name, params) IppStatus(*name) params = nullptr;
 struct TKernelTable {
