@@ -194,7 +194,12 @@ public:
   bool IsReferencing() const noexcept { return referencing_.load(std::memory_order_acquire); }
 
 protected:
-  void SetDispatcher(TOWStateDispatcher* d) { dispatcher_ = d; }
+  void SetDispatcher(TOWStateDispatcher* d) {
+    dispatcher_ = d;
+    ConnectionChanged();
+  }
+  // The links of the pin changed (called under its write guard).
+  virtual void ConnectionChanged() {}
   friend class TOWStateDispatcher;
 
   TRef<IOWDestroyLock> destroyLock_;
@@ -407,6 +412,13 @@ public:
 protected:
   // Detach from the current source (under the sink's write guard).
   void DetachSource(bool keep);
+  // Keeps the connected flag in step with the links. IsConnected reads the
+  // flag: it is asked from data threads, also while a stop of the owner
+  // makes guards come back empty.
+  void ConnectionChanged() override {
+    connected_.store(source_ != nullptr || linked_ != nullptr || dispatcher_ != nullptr, std::memory_order_release);
+  }
+  std::atomic<bool> connected_{false};
 
   TOWBasicPin* delivering_ = nullptr;
   TOWBasicPin* linked_ = nullptr;

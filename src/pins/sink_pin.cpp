@@ -69,10 +69,7 @@ TGUID TOWSinkPin::GetStreamType() const {
 
 QString TOWSinkPin::StreamTypeText() const { return OWStreamTypeName(GetStreamType()); }
 
-bool TOWSinkPin::IsConnected() const {
-  TOWGuard g = const_cast<TOWSinkPin*>(this)->EnterRead();
-  return source_ != nullptr || linked_ != nullptr || dispatcher_ != nullptr;
-}
+bool TOWSinkPin::IsConnected() const { return connected_.load(std::memory_order_acquire); }
 
 bool TOWSinkPin::IsLinkedTo(const TOWBasicPin* pin) const {
   TOWGuard g = const_cast<TOWSinkPin*>(this)->EnterRead();
@@ -98,6 +95,7 @@ void TOWSinkPin::SetDeliveringPin(TOWBasicPin* pin) { delivering_ = pin; }
 void TOWSinkPin::AttachAsConverterInput(TOWSourcePin* source, const TGUID& type) {
   TOWGuard g = EnterWrite();
   delivering_ = linked_ = source_ = source;
+  ConnectionChanged();
   negotiated_ = type;
   const TOWHandler* h = types_.HandlerFor(type);
   upstream_ = OWEffectiveHandler(h ? *h : TOWHandler{});
@@ -106,6 +104,7 @@ void TOWSinkPin::AttachAsConverterInput(TOWSourcePin* source, const TGUID& type)
 void TOWSinkPin::DetachConverterInput() {
   TOWGuard g = EnterWrite();
   delivering_ = linked_ = source_ = nullptr;
+  ConnectionChanged();
   negotiated_ = TGUID{};
   upstream_ = {};
 }
@@ -119,6 +118,7 @@ void TOWSinkPin::DetachSource(bool keep) {
   }
   owevents::PinDisconnected(this, old);
   delivering_ = linked_ = source_ = nullptr;
+  ConnectionChanged();
   negotiated_ = TGUID{};
   upstream_ = {};
   owevents::PinChanged(this);
@@ -166,6 +166,7 @@ bool TOWSinkPin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {
   if (auto* s = qobject_cast<TOWSourcePin*>(pin)) {
     delivering_ = s;
     source_ = s;
+    ConnectionChanged();
     bool added;
     {
       TOWGuard sg = s->EnterWrite();
@@ -173,11 +174,13 @@ bool TOWSinkPin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {
     }
     if (!added) {
       delivering_ = source_ = nullptr;
+      ConnectionChanged();
       return false;
     }
     g = EnterWrite();
     linked_ = s;
     source_ = s;
+    ConnectionChanged();
     TOWNegotiation n = OWNegotiate(s, this, true, false);
     TGUID type = n.type;
     if (!type.IsNull() && !s->SupportsType(type)) {

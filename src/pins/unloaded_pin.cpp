@@ -93,6 +93,7 @@ bool TOWUnloadedPin::ConnectEx(TOWBasicPin* pin, TOWBasicPin* orderPin) {
     sink->delivering_ = nullptr;
     sink->linked_ = this;
     sink->source_ = this;
+    sink->ConnectionChanged();
   }
   owevents::PinConnected(this, pin);
   return true;
@@ -122,6 +123,7 @@ void TOWUnloadedPin::DisconnectPin(TOWBasicPin* pin) {
   } else if (auto* sink = qobject_cast<TOWSinkPin*>(pin)) {
     TOWGuard kg = sink->EnterWrite();
     if (sink->linked_ == this) sink->delivering_ = sink->linked_ = sink->source_ = nullptr;
+    sink->ConnectionChanged();
   }
 }
 
