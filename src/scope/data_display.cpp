@@ -17,7 +17,6 @@ TSLDataDisplay::TSLDataDisplay(QWidget* parent) : TLPControlDrawLayer(parent) {
   toolBar_ = new TSLDisplayToolBar(this, this);
   elements_ = new TLPComponentElements(this);
   zooming_ = new TSLDisplayZoom(this, this);
-  backBuffer_ = QImage(10, 10, QImage::Format_RGB32);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -118,28 +117,31 @@ void TSLDataDisplay::paintEvent(QPaintEvent*) {
   {
     TRef<IOWLockSection> guard = Lock()->EnterWrite();
     if (!guard || destroying_) return;
-    if (dirty_.load() || backBuffer_.size() != RenderSize()) RedrawBackBuffer();
+    if (dirty_.load() || QSize(backBuffer_.Width(), backBuffer_.Height()) != RenderSize()) RedrawBackBuffer();
   }
   // Exposure only copies the back buffer.
   QPainter painter(this);
-  painter.drawImage(0, 0, backBuffer_);
+  painter.drawImage(0, 0, backBuffer_.Image());
 }
 
 void TSLDataDisplay::RedrawBackBuffer() {
   const QSize s = RenderSize();
-  if (backBuffer_.size() != s && s.width() > 0 && s.height() > 0) {
-    backBuffer_ = QImage(s, QImage::Format_RGB32);
+  if (QSize(backBuffer_.Width(), backBuffer_.Height()) != s && s.width() > 0 && s.height() > 0) {
+    backBuffer_.SetSize(s.width(), s.height());
     layoutStale_ = true;
   }
   dirty_ = false;
   ++redraws_;
   if (layoutStale_.exchange(false)) UpdateLayout();
   if (s.width() <= 0 || s.height() <= 0) return;
-  QPainter painter(&backBuffer_);
-  PaintBackBuffer(painter);
+  PaintBackBuffer(backBuffer_.Canvas());
 }
 
-void TSLDataDisplay::PaintBackBuffer(QPainter& painter) { painter.fillRect(backBuffer_.rect(), Color()); }
+void TSLDataDisplay::PaintBackBuffer(TLPCanvas& canvas) {
+  canvas.Brush().SetColor(Color());
+  canvas.Brush().SetStyle(Qt::SolidPattern);
+  canvas.FillRect(QRect(0, 0, backBuffer_.Width(), backBuffer_.Height()));
+}
 
 bool TSLDataDisplay::IsZoomed() const {
   for (TSLDisplayAxis* a : axes_)

@@ -12,6 +12,8 @@
 #include <QVector>
 #include <atomic>
 
+#include "draw/basic_bitmap.h"
+#include "draw/canvas.h"
 #include "draw/custom_control.h"
 #include "scope/display_settings.h"
 
@@ -91,8 +93,9 @@ public:
   int RedoCount() const { return redo_.size(); }
   void ClearZoomHistory();
 
-  // The back buffer as last drawn.
-  const QImage& BackBuffer() const { return backBuffer_; }
+  // The back buffer as last drawn, and the canvas over it.
+  const QImage& BackBuffer() { return backBuffer_.Image(); }
+  TLPCanvas& BackCanvas() { return backBuffer_.Canvas(); }
   // Renders at this size instead of the client size (printing, export);
   // an empty size returns to the client size.
   void SetFixedRenderSize(const QSize& size) { fixedSize_ = size; }
@@ -108,7 +111,7 @@ protected:
   void ColorChanged() override { Changed(); }
   void Resized() override { LayoutChanged(); }
   // Paints into the back buffer (dirty or resized only).
-  virtual void PaintBackBuffer(QPainter& painter);
+  virtual void PaintBackBuffer(TLPCanvas& canvas);
   virtual void UpdateLayout() {}
   // Suppresses invalidation (a channel-draw handler is running).
   virtual bool InvalidationSuppressed() const { return false; }
@@ -119,7 +122,7 @@ protected:
 
   std::atomic<bool> dirty_{true};
   std::atomic<bool> layoutStale_{true};
-  bool stateRecorded_ = false;
+  std::atomic<bool> stateRecorded_{false};
 
 private:
   TSLDisplayToolBar* toolBar_ = nullptr;
@@ -135,6 +138,6 @@ private:
   QList<TSLDisplayView*> views_;
   QList<TSLDisplayAxis*> axes_;
   QList<TZoomState> undo_, redo_;
-  QImage backBuffer_;
+  TVLBasicBitmap backBuffer_{10, 10, 32};
   QSize fixedSize_;
 };

@@ -148,8 +148,8 @@ void TSLScope::AfterLoaded() {
   for (int i = 0; i < cursorLinks_->Count(); ++i) cursorLinks_->Link(i)->ResolveStoredIndices();
 }
 
-void TSLScope::PaintBackBuffer(QPainter& painter) {
-  TSLDataChart::PaintBackBuffer(painter);
+void TSLScope::PaintBackBuffer(TLPCanvas& canvas) {
+  TSLDataChart::PaintBackBuffer(canvas);
   // Each visible channel's trace is prepared on every redraw.
   for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
 }

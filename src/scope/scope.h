@@ -66,7 +66,7 @@ signals:
   void OnCustomMouseHitLabel(QObject* Sender, double XValue, double YValue, QString& AxisLabel);
 
 protected:
-  void PaintBackBuffer(QPainter& painter) override;
+  void PaintBackBuffer(TLPCanvas& canvas) override;
   bool InvalidationSuppressed() const override { return channelDraw_; }
   void AfterLoaded() override;
 
