@@ -96,8 +96,9 @@ int RunProgram(int argc, char** argv) {
     }
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("tremora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tremora"));
+  // No display name: Qt would append it to every window title, and the
+  // windows' captions are their own. Message boxes take this name instead.
+  QApplication::setApplicationName(QStringLiteral("Tremora"));
   // Closing the main window ends the run even while other windows are shown.
   QApplication::setQuitOnLastWindowClosed(false);
 

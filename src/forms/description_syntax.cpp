@@ -20,6 +20,7 @@ struct Token {
   QString text;       // Ident: the (dotted) name; String: the decoded text; Symbol: the character
   qint64 integer = 0;
   double real = 0.0;
+  char floatSuffix = 0;  // Float: 's', 'c', 'd' or 0
   QByteArray binary;
   int line = 1;
 };
@@ -136,15 +137,26 @@ private:
         while (pos_ < s_.size() && s_[pos_].isDigit()) ++pos_;
       }
     }
+    const qsizetype end = pos_;
+    // Other designers mark single, currency and date values with a letter
+    // (1.5s, 12.34c, 32874d); such a number is a float even without a point.
+    char suffix = 0;
+    if (pos_ < s_.size() && QStringLiteral("sScCdD").contains(s_[pos_]) &&
+        (pos_ + 1 >= s_.size() || !(IsIdentPart(s_[pos_ + 1]) || s_[pos_ + 1] == u'.'))) {
+      suffix = static_cast<char>(s_[pos_].toLower().unicode());
+      isFloat = true;
+      ++pos_;
+    }
     if (pos_ < s_.size() && (IsIdentPart(s_[pos_]) || s_[pos_] == u'.'))
       Fail(QStringLiteral("bad number '%1'").arg(s_.mid(start, pos_ - start + 1)));
-    const QByteArray digits = s_.mid(start, pos_ - start).toLatin1();
+    const QByteArray digits = s_.mid(start, end - start).toLatin1();
     if (isFloat) {
       double v = 0.0;
       const auto r = std::from_chars(digits.constData(), digits.constData() + digits.size(), v);
       if (r.ec != std::errc() || !std::isfinite(v)) Fail(QStringLiteral("floating-point number out of range"));
       t.type = Tok::Float;
       t.real = negative ? -v : v;
+      t.floatSuffix = suffix;
     } else {
       quint64 v = 0;
       const auto r = std::from_chars(digits.constData(), digits.constData() + digits.size(), v);
@@ -164,8 +176,9 @@ private:
   // one string; parts joined with '+' (possibly across lines) too.
   QString ReadString() {
     QString out;
+    char16_t high = 0;  // a high surrogate code waiting for its low half
     for (;;) {
-      ReadStringRun(out);
+      ReadStringRun(out, high);
       // A '+' followed by another string part continues the string.
       const qsizetype savePos = pos_;
       const int saveLine = line_;
@@ -178,15 +191,19 @@ private:
       }
       pos_ = savePos;
       line_ = saveLine;
+      if (high) Fail(QStringLiteral("lone surrogate character code"));
       return out;
     }
   }
 
-  void ReadStringRun(QString& out) {
+  // Characters above U+FFFF come from some writers as two UTF-16 codes
+  // (#55357#57032); a high half must be followed at once by a low half.
+  void ReadStringRun(QString& out, char16_t& high) {
     bool any = false;
     while (pos_ < s_.size()) {
       const QChar c = s_[pos_];
       if (c == u'\'') {
+        if (high) Fail(QStringLiteral("lone surrogate character code"));
         ++pos_;
         for (;;) {
           if (pos_ >= s_.size() || s_[pos_] == u'\n' || s_[pos_] == u'\r')
@@ -215,10 +232,21 @@ private:
         if (pos_ == start) Fail(QStringLiteral("character code without digits"));
         bool ok = false;
         const uint code = s_.mid(start, pos_ - start).toUInt(&ok, hex ? 16 : 10);
-        if (!ok || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-          Fail(QStringLiteral("bad character code"));
-        const char32_t c32 = code;
-        out += QString::fromUcs4(&c32, 1);
+        if (!ok || code > 0x10FFFF) Fail(QStringLiteral("bad character code"));
+        const bool isHigh = code >= 0xD800 && code <= 0xDBFF;
+        const bool isLow = code >= 0xDC00 && code <= 0xDFFF;
+        if (high && !isLow) Fail(QStringLiteral("lone surrogate character code"));
+        if (isHigh) {
+          high = static_cast<char16_t>(code);
+        } else if (isLow) {
+          if (!high) Fail(QStringLiteral("lone surrogate character code"));
+          out += QChar(high);
+          out += QChar(static_cast<char16_t>(code));
+          high = 0;
+        } else {
+          const char32_t c32 = code;
+          out += QString::fromUcs4(&c32, 1);
+        }
         any = true;
       } else {
         break;
@@ -326,6 +354,14 @@ private:
     } else {
       obj.className = first;  // an object without a name
     }
+    if (IsSymbol('[')) {
+      Advance();
+      if (tok_.type != Tok::Integer || tok_.integer < 0 || tok_.integer > std::numeric_limits<int>::max())
+        Fail(QStringLiteral("child order index expected after '[', found %1").arg(Describe()), obj.name);
+      obj.childOrder = static_cast<int>(tok_.integer);
+      Advance();
+      Expect(']', QStringLiteral("after the child order index"));
+    }
     for (;;) {
       if (tok_.type == Tok::End) Fail(QStringLiteral("'end' of object %1 missing").arg(obj.name.isEmpty() ? obj.className : obj.name));
       if (IsKeyword(QStringLiteral("end"))) {
@@ -372,6 +408,7 @@ private:
       case Tok::Float:
         v.kind = TStoredValue::Kind::Float;
         v.real = tok_.real;
+        v.floatSuffix = tok_.floatSuffix;
         Advance();
         return v;
       case Tok::String:
@@ -523,6 +560,7 @@ void FormatObject(QString& out, const TDescriptionObject& obj, int indent) {
   }
   if (!obj.name.isEmpty()) out += obj.name + QStringLiteral(": ");
   out += obj.className;
+  if (obj.childOrder >= 0) out += QStringLiteral(" [%1]").arg(obj.childOrder);
   out += u'\n';
   for (const TDescriptionProperty& p : obj.properties) FormatProperty(out, p.path, p.value, indent + 2);
   for (const TDescriptionObject& child : obj.children) FormatObject(out, child, indent + 2);
@@ -548,11 +586,24 @@ QString FormatDescriptionFloat(double value) {
   return s;
 }
 
+namespace {
+
+// A float with its type letter is already marked as a float: it keeps the
+// other tools' form (32874d, not 32874.0d).
+QString FormatSuffixedFloat(const TStoredValue& v) {
+  QString text = FormatDescriptionFloat(v.real);
+  if (!v.floatSuffix || !std::isfinite(v.real)) return text;
+  if (text.endsWith(QStringLiteral(".0"))) text.chop(2);
+  return text + QChar::fromLatin1(v.floatSuffix);
+}
+
+}  // namespace
+
 QString FormatDescriptionValue(const TStoredValue& v, int indent) {
   using K = TStoredValue::Kind;
   switch (v.kind) {
     case K::Integer: return QString::number(v.integer);
-    case K::Float: return FormatDescriptionFloat(v.real);
+    case K::Float: return FormatSuffixedFloat(v);
     case K::String: return FormatString(v.text);
     case K::Identifier: return v.text;
     case K::Set: return QStringLiteral("[") + v.set.join(QStringLiteral(", ")) + QStringLiteral("]");

@@ -19,6 +19,10 @@ struct TDescriptionObject {
   Kind kind = Kind::Object;
   QString name;
   QString className;
+  // The position among its parent's children that designers write after
+  // the class name of inherited and inline objects ("TPanel [2]"); -1 for
+  // none. Kept so that the text is written back as it was read.
+  int childOrder = -1;
   int line = 0;
   QList<TDescriptionProperty> properties;
   QList<TDescriptionObject> children;

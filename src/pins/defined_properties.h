@@ -23,6 +23,9 @@ struct TStoredValue {
   Kind kind = Kind::Integer;
   qint64 integer = 0;
   double real = 0.0;
+  // Float: the type letter written after the number by tools that keep
+  // single ('s'), currency ('c') and date ('d') values apart; 0 for none.
+  char floatSuffix = 0;
   QString text;                       // String, Identifier
   QStringList set;                    // Set: element identifiers
   QList<TStoredValue> items;          // List: values in order
@@ -49,7 +52,7 @@ struct TStoredValue {
     if (a.kind != b.kind) return false;
     switch (a.kind) {
       case Kind::Integer: return a.integer == b.integer;
-      case Kind::Float: return a.real == b.real;
+      case Kind::Float: return a.real == b.real && a.floatSuffix == b.floatSuffix;
       case Kind::String: return a.text == b.text;
       case Kind::Identifier: return a.text == b.text;
       case Kind::Set: return a.set == b.set;

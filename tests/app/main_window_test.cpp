@@ -146,6 +146,33 @@ TEST_F(MainWindowTest, StoredStationAndMapPictureAreUsed) {
   EXPECT_EQ(Form1->circ[stA]->Top(), 120);
 }
 
+// What scripts/run starts in when the caller's folder has no settings.
+TEST_F(MainWindowTest, ExampleLabOpensWithItsMapAndStations) {
+  const char* data = std::getenv("TREMORA_TEST_DATA");
+  const fs::path lab = fs::path(data ? data : "tests/data") / ".." / ".." / "examples" / "lab";
+  for (const char* name : {"config.ini", "default.jpg"}) fs::copy_file(lab / name, dir_ / name);
+  Start();
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().value(0).toStdString();
+  ASSERT_FALSE(Form1->imgMapa->Picture().Empty());
+  EXPECT_EQ(Form1->imgMapa->Picture().Width(), 700);
+  EXPECT_EQ(Form1->imgMapa->Picture().Height(), 500);
+  // Every station lies on the map, inside the drawn room (60..1340 x 60..940 mm).
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_GT(Experiment.stationX[k], 60);
+    EXPECT_LT(Experiment.stationX[k], 1340);
+    EXPECT_GT(Experiment.stationY[k], 60);
+    EXPECT_LT(Experiment.stationY[k], 940);
+  }
+  EXPECT_EQ(Form2->cmbTaxa->Text(), "44100");
+  EXPECT_EQ(Form2->cmbTempo->Text(), "1");
+  EXPECT_EQ(Form2->lblLevel->Caption(), "5 %");
+  // The copy is writable: Apply and Save keeps the comments and stations.
+  Apply();
+  EXPECT_TRUE(messages_.Messages().isEmpty());
+  EXPECT_THAT(Config(), HasSubstr("; The example lab"));
+  EXPECT_THAT(Config(), HasSubstr("xB=900"));
+}
+
 TEST_F(MainWindowTest, MapClicksGiveHintAndSelectedStationFields) {
   Start();
   ClickMap(60, 32);

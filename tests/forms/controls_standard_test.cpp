@@ -217,6 +217,31 @@ TEST(PageControl, PagesTabsAndActivePage) {
   EXPECT_EQ(pages.ActivePage(), one);
 }
 
+TEST(PageControl, TheActivePagesButtonIsDrawnPressed) {
+  TPageControl pages;
+  pages.SetBounds(0, 0, 400, 204);
+  pages.SetStyle(Vcl::tsButtons);
+  auto* one = new TTabSheet;
+  auto* two = new TTabSheet;
+  pages.InsertControl(one);
+  pages.InsertControl(two);
+  one->SetCaption("View");
+  two->SetCaption("Data");
+  // A pressed button has the dark outer edge on its top-left corner.
+  const auto pressed = [&](int i) { return pages.TabButton(i)->grab().toImage().pixelColor(0, 0) == QColor(64, 64, 64); };
+  EXPECT_TRUE(pressed(0));
+  EXPECT_FALSE(pressed(1));
+  QTest::mouseClick(pages.TabButton(1), Qt::LeftButton);
+  EXPECT_FALSE(pressed(0));
+  EXPECT_TRUE(pressed(1));
+  // Clicking the active page's button keeps it pressed.
+  QTest::mouseClick(pages.TabButton(1), Qt::LeftButton);
+  EXPECT_TRUE(pressed(1));
+  pages.SetStyle(Vcl::tsFlatButtons);
+  EXPECT_TRUE(pressed(1));
+  EXPECT_FALSE(pressed(0));
+}
+
 TEST(Shape, PenBrushAndMouseTransparency) {
   QWidget parent;
   parent.resize(100, 100);
@@ -463,6 +488,17 @@ TEST(Form, CloseHidesOtherFormsAndCentresOnTheMainForm) {
   dialog.Close();
   EXPECT_EQ(closes, 1);
   EXPECT_FALSE(dialog.isVisible());
+  // Shown again after the main form moved: centred on it again.
+  main.move(main.pos() + QPoint(150, 90));
+  dialog.Show();
+  EXPECT_NEAR(dialog.frameGeometry().center().x(), main.frameGeometry().center().x(), 2);
+  EXPECT_NEAR(dialog.frameGeometry().center().y(), main.frameGeometry().center().y(), 2);
+  // A form placed by its designer stays where it was moved to.
+  dialog.Close();
+  dialog.SetPosition(Vcl::poDesigned);
+  dialog.move(10, 20);
+  dialog.Show();
+  EXPECT_EQ(dialog.pos(), QPoint(10, 20));
   TForm::SetMainForm(nullptr);
 }
 

@@ -1,6 +1,7 @@
 // Runs the description reader and writer on arbitrary text: any input must
-// either read or fail with EDescriptionError, and whatever was read must
-// write back as text that parses again.
+// either read or fail with EDescriptionError, whatever was read must write
+// back as text that parses again, and text that parses must print as text
+// that prints the same again (nothing read is lost on the way back).
 
 #include "forms/class_registry.h"
 #include "forms/description_reader.h"
@@ -116,6 +117,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   (void)registered;
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  try {
+    const QString printed = FormatDescription(ParseDescription(text));
+    QString again;
+    try {
+      again = FormatDescription(ParseDescription(printed));
+    } catch (const EDescriptionError& e) {
+      std::fprintf(stderr, "printed text does not parse: %s\n%s\n", e.what(), printed.toUtf8().constData());
+      std::abort();
+    }
+    if (again != printed) {
+      std::fprintf(stderr, "printing is not stable:\n%s\n---\n%s\n", printed.toUtf8().constData(),
+                   again.toUtf8().constData());
+      std::abort();
+    }
+  } catch (const EDescriptionError&) {
+    return 0;
+  }
   TFuzzForm form;
   try {
     ReadDescription(&form, text);

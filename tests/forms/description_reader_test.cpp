@@ -212,6 +212,28 @@ TEST_F(DescriptionReader, AnExistingFormNameIsKept) {
   EXPECT_THROW(ReadDescription(&other, QStringLiteral("object Form4: TForm4\nend\n")), EDescriptionError);
 }
 
+TEST_F(DescriptionReader, ReadsWhatOtherDesignersWrite) {
+  TTestForm form;
+  auto* existing = new TTestPanel(&form);
+  existing->setObjectName(QStringLiteral("pShowDetail"));
+  ReadDescription(&form, QStringLiteral("object Form1: TTestForm\n"
+                                        "  Caption = 'pin '#55357#56524\n"
+                                        "  object AI: TTestDevice [0]\n"
+                                        "    Gain = 1.5s\n"
+                                        "    XAxis.Max = 32874d\n"
+                                        "  end\n"
+                                        "  inherited pShowDetail: TTestPanel [2]\n"
+                                        "    Left = 7\n"
+                                        "  end\n"
+                                        "end\n"));
+  EXPECT_EQ(form.Caption(), QString::fromUtf8("pin \xF0\x9F\x93\x8C"));  // U+1F4CC
+  auto* ai = form.findChild<TTestDevice*>(QStringLiteral("AI"));
+  ASSERT_TRUE(ai);
+  EXPECT_EQ(ai->Gain(), 1.5);
+  EXPECT_EQ(ai->XAxis()->Max(), 32874.0);
+  EXPECT_EQ(existing->x(), 7);
+}
+
 TEST_F(DescriptionReader, BadInputNamesLineAndItemAndLeavesNothingBehind) {
   struct Case {
     const char* text;

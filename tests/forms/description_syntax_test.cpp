@@ -227,4 +227,77 @@ TEST(DescriptionSyntax, LongListsBreakOverLinesAndReadBack) {
   EXPECT_TRUE(ParseDescriptionValue(text) == list);
 }
 
+// What other form designers write: child-order indices, characters above
+// U+FFFF as two UTF-16 codes, and floats with a type letter.
+TEST(DescriptionSyntax, OtherDesignersFormsReadAndWriteBack) {
+  const QString text = QStringLiteral(
+      "inherited Form5: TForm5\n"
+      "  Value = 32874d\n"
+      "  Ratio = -1.5s\n"
+      "  Price = 12.34c\n"
+      "  Big = 1e+300d\n"
+      "  Plain = 2.0\n"
+      "  Steps = (0.5s 3d)\n"
+      "  object Splitter: TSplitter [0]\n"
+      "  end\n"
+      "  inherited pShowDetail: TPanel [2]\n"
+      "    inline Frame1: TFrame1 [11]\n"
+      "    end\n"
+      "  end\n"
+      "end\n");
+  const TDescriptionObject root = ParseDescription(text);
+  EXPECT_EQ(root.childOrder, -1);
+  ASSERT_EQ(root.children.size(), 2);
+  EXPECT_EQ(root.children[0].name, QStringLiteral("Splitter"));
+  EXPECT_EQ(root.children[0].className, QStringLiteral("TSplitter"));
+  EXPECT_EQ(root.children[0].childOrder, 0);
+  EXPECT_EQ(root.children[1].childOrder, 2);
+  EXPECT_EQ(root.children[1].children[0].kind, TDescriptionObject::Kind::Inline);
+  EXPECT_EQ(root.children[1].children[0].childOrder, 11);
+  const TStoredValue& date = root.properties[0].value;
+  EXPECT_EQ(date.kind, K::Float);
+  EXPECT_EQ(date.real, 32874.0);
+  EXPECT_EQ(date.floatSuffix, 'd');
+  EXPECT_EQ(root.properties[1].value.real, -1.5);
+  EXPECT_EQ(root.properties[1].value.floatSuffix, 's');
+  EXPECT_EQ(root.properties[2].value.real, 12.34);
+  EXPECT_EQ(root.properties[2].value.floatSuffix, 'c');
+  EXPECT_EQ(root.properties[3].value.real, 1e300);
+  EXPECT_EQ(root.properties[4].value.floatSuffix, 0);
+  // The suffix is part of the value: a single is not the same as a double.
+  EXPECT_FALSE(V("1.5s") == V("1.5"));
+  EXPECT_TRUE(V("1.5S") == V("1.5s"));
+  // Written back exactly as read.
+  EXPECT_EQ(FormatDescription(root), text);
+
+  // Surrogate halves joined, in decimal and hexadecimal codes, across '+'.
+  const QString info = QString::fromUtf8("\xF0\x9F\x9B\x88");    // U+1F6C8
+  const QString smiling = QString::fromUtf8("\xF0\x9F\x98\x88");  // U+1F608
+  EXPECT_EQ(V("#55357#57032").text, info);
+  EXPECT_EQ(V("'a'#$D83D#$DE08'b'").text, QStringLiteral("a") + smiling + QStringLiteral("b"));
+  EXPECT_EQ(V("#55357 +\n  #57032").text, info);
+  // Our writer prints the character as one code, which reads back the same.
+  const TStoredValue joined = V("'x'#55357#57032");
+  EXPECT_EQ(FormatDescriptionValue(joined), QStringLiteral("'x'#128712"));
+  EXPECT_TRUE(V("'x'#128712") == joined);
+
+  // Refused: lone halves, halves in the wrong order, bad indices, letters
+  // that are no type suffix, and suffixes on hexadecimal numbers (digits).
+  EXPECT_EQ(ErrorLine("object F: T\n  A = #55357\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = #55357'a'\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = #55357#55357#57032\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = #57032\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = #57032#55357\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = 'a'#55357 +\n 'b'\nend\n"), 3);
+  EXPECT_EQ(ErrorLine("object F: T\n  object B: T [-1]\n  end\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  object B: T [x]\n  end\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  object B: T [1\n  end\nend\n"), 3);
+  EXPECT_EQ(ErrorLine("object F: T\n  object B: T [99999999999]\n  end\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = 1.5x\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = 1.5ss\nend\n"), 2);
+  EXPECT_EQ(ErrorLine("object F: T\n  A = 1.5s.0\nend\n"), 2);
+  EXPECT_EQ(V("$1d").kind, K::Integer);
+  EXPECT_EQ(V("$1d").integer, 0x1d);
+}
+
 }  // namespace

@@ -196,6 +196,31 @@ TEST_F(DescriptionWriter, RoundTripOverEveryValueKind) {
   EXPECT_EQ(sheet->parentWidget(), pages->Page());
 }
 
+// Another designer's text reads into the form; the form is written in our
+// own form (the properties hold plain numbers and characters), which reads
+// back to the same form.
+TEST_F(DescriptionWriter, OtherDesignersTextWritesBackInOurForm) {
+  TTestForm first;
+  ReadDescription(&first, QStringLiteral("object Form1: TTestForm\n"
+                                         "  Caption = #55357#56524\n"
+                                         "  object AI: TTestDevice [0]\n"
+                                         "    Gain = 1.5s\n"
+                                         "    XAxis.Max = 32874d\n"
+                                         "  end\n"
+                                         "end\n"));
+  const QString written = WriteDescription(&first);
+  EXPECT_EQ(written, QStringLiteral("object Form1: TTestForm\n"
+                                    "  Caption = #128204\n"
+                                    "  object AI: TTestDevice\n"
+                                    "    Gain = 1.5\n"
+                                    "    XAxis.Max = 32874.0\n"
+                                    "  end\n"
+                                    "end\n"));
+  TTestForm second;
+  ReadDescription(&second, written);
+  EXPECT_EQ(WriteDescription(&second), written);
+}
+
 TEST_F(DescriptionWriter, ChangedDefaultsOfCollectionsAndReferences) {
   TTestForm form;
   form.setObjectName(QStringLiteral("F"));

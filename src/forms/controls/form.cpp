@@ -101,7 +101,13 @@ void TForm::Show() {
 }
 
 void TForm::PlaceOnShow() {
-  if (placed_ || parentWidget()) return;
+  if (parentWidget()) return;
+  // A centred window opens centred at every showing (the main window may
+  // have moved while it was hidden); the others are placed once and then
+  // stay where the user put them.
+  const bool centred = position_ == Vcl::poMainFormCenter || position_ == Vcl::poOwnerFormCenter ||
+                       position_ == Vcl::poScreenCenter || position_ == Vcl::poDesktopCenter;
+  if (placed_ && !centred) return;
   placed_ = true;
   QRect frame = frameGeometry();
   QRect target;
@@ -120,7 +126,9 @@ void TForm::PlaceOnShow() {
 }
 
 void TForm::showEvent(QShowEvent* e) {
-  PlaceOnShow();
+  // The window system's own show events (a window restored from an icon)
+  // are no new showing.
+  if (!e->spontaneous()) PlaceOnShow();
   TControl::showEvent(e);
   if (!e->spontaneous()) RunEventHandler([this] { emit OnShow(this); });
 }

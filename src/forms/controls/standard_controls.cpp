@@ -20,6 +20,38 @@
 
 namespace {
 
+// The button of one page in a button-style page control. The active page's
+// button is drawn held down, with a lowered edge and its label moved in;
+// styles differ in whether (and how faintly) they mark a checked push
+// button, so that look is not left to them.
+class TPageButton : public QPushButton {
+public:
+  explicit TPageButton(QWidget* parent) : QPushButton(parent) {}
+
+protected:
+  void paintEvent(QPaintEvent* e) override {
+    if (!isChecked()) {
+      QPushButton::paintEvent(e);
+      return;
+    }
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    p.fillRect(rect(), palette().color(QPalette::Button).darker(112));
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setFont(font());
+    p.drawText(rect().translated(1, 1), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  }
+};
+
 // Delphi's 3-D edges: highlight on the top-left, shadow on the bottom-right
 // for a raised edge, the other way round for a lowered one.
 void DrawBevel(QPainter& p, QRect& r, Vcl::TBevelCut cut, int width) {
@@ -665,7 +697,7 @@ void TPageControl::RebuildTabs() {
       button->setAutoRaise(true);
       tab = button;
     } else {
-      auto* button = new QPushButton(this);
+      auto* button = new TPageButton(this);
       button->setFlat(style_ == Vcl::tsFlatButtons);
       tab = button;
     }
