@@ -2,6 +2,30 @@
 
 #include <cmath>
 
+namespace {
+TSLPropertiesDialogOpener& Opener() {
+  static TSLPropertiesDialogOpener opener;
+  return opener;
+}
+}  // namespace
+
+void TSLDataChart::SetPropertiesDialogOpener(TSLPropertiesDialogOpener opener) { Opener() = std::move(opener); }
+
+void TSLDataChart::ShowPropertiesDialog(int page, int item) {
+  if (!Opener()) return;
+  // The toolbar is hidden while the dialog is open, and comes back after.
+  const bool toolBarVisible = ToolBar()->Visible();
+  ToolBar()->SetVisible(false);
+  Opener()(this, page, item);
+  ToolBar()->SetVisible(toolBarVisible);
+}
+
+void TSLDataChart::ShowAxisProperties(int axisIndex) {
+  const int xCount = int(XAxes().size());
+  if (axisIndex < xCount) ShowPropertiesDialog(kXAxesPage, axisIndex);
+  else ShowPropertiesDialog(kYAxesPage, axisIndex - xCount);
+}
+
 TSLDataChart::TSLDataChart(QWidget* parent) : TSLDataDisplay(parent) {
   trails_ = new TSLDisplayTrails(this, this);
   title_ = new TSLDisplayTitle(this, this);

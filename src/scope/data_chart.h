@@ -2,12 +2,21 @@
 // TSLDataChart: the display with pins, channels, cursors, cursor links,
 // channel links, axes, legend, title, data view, trails and highlighting.
 
+#include <functional>
+
 #include "scope/axes.h"
 #include "scope/data_display.h"
 #include "scope/display_collections.h"
 #include "scope/views.h"
 
 #include "pins/pin_list.h"
+
+class TSLDataChart;
+
+// The run-time property dialog lives above the scope and installs its
+// opener here; (chart, page kind, item index). Without one, asking for the
+// dialog does nothing.
+using TSLPropertiesDialogOpener = std::function<void(TSLDataChart* chart, int page, int item)>;
 
 class TSLDataChart : public TSLDataDisplay {
   Q_OBJECT
@@ -60,6 +69,17 @@ public:
   // Tick-label text of a value on an axis (the axis formatting rules).
   virtual QString FormatAxisValue(const TSLDisplayAxis* axis, double value) const;
   virtual void DataViewChanged() { Changed(); }
+
+  // Page kinds of the property dialog.
+  enum { kChannelsPage, kChannelLinksPage, kMarkerGroupsPage, kZonesPage, kEllipsesPage, kCursorsPage,
+         kCursorLinksPage, kXAxesPage, kYAxesPage };
+  static void SetPropertiesDialogOpener(TSLPropertiesDialogOpener opener);
+  // Hides the toolbar and opens the dialog modally on `page` at `item`.
+  virtual void ShowPropertiesDialog(int page, int item);
+  // The X axes page for an index up to the number of X axes, else the Y
+  // axes page (AxisIndexOf numbering).
+  void ShowAxisProperties(int axisIndex);
+  void ShowProperties() { ShowPropertiesDialog(kChannelsPage, 0); }
 
 protected:
   template <class T>
