@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 
 #include "buffers/sl_exception.h"
 
@@ -401,11 +400,11 @@ void TALAudioIn::QueueBuffer(uint64_t run) {
   auto wave = std::make_unique<TALWaveBuffer>();
   wave->buffer = TRef<TALAudioBuffer>(new TALAudioBuffer(rate, mask, frames, channels, bits));
   wave->params = params_;
+  // A recycled block holds an earlier capture: a device that reports frames
+  // without writing them must deliver silence (127 in 8 bits), not old sound.
+  wave->buffer->FillValue(0);
   wave->header.lpData = wave->buffer->WriteSamples();
   wave->header.dwBufferLength = wave->buffer->GetByteSize();
-  // A recycled block holds an earlier capture: a device that reports frames
-  // without writing them must deliver silence, not old sound.
-  std::memset(wave->header.lpData, 0, wave->header.dwBufferLength);
   wave->header.dwUser = reinterpret_cast<uintptr_t>(wave.get());
 
   TALCaptureStateGuard state(params_.get());
