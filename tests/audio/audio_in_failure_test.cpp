@@ -215,6 +215,7 @@ TEST_F(CaptureFailure, ADeviceFailingWhileTheStartQueuesBuffersLeavesItStartable
 TEST_F(CaptureFailure, ReceiversCallingUpstreamDuringABufferNeitherDeadlockNorTouchFreedBuffers) {
   Open(17000);
   std::atomic<int> seen{0};
+  std::atomic<bool> reopened{false}, stopped{false};
   // Outlives the test should a probe be stuck behind a held capture state.
   auto stateFree = std::make_shared<std::atomic<bool>>(false);
   TLPComponent owner;
@@ -237,9 +238,11 @@ TEST_F(CaptureFailure, ReceiversCallingUpstreamDuringABufferNeitherDeadlockNorTo
           // Reopens the device under the buffer being sent.
           const TWaveFormatExtensible format = ai->AudioFormat()->FormatRecord();
           receiver->Notify(MakeOperation<TOWStartWaveOperation>(format, uint8_t(0)).get());
+          reopened = true;
         } else if (n == 4) {
           // Stops on the capture thread, which must not wait for itself.
           receiver->Notify(MakeOperation<TOWStopOperation>().get());
+          stopped = true;
         }
         return false;
       },
@@ -253,12 +256,14 @@ TEST_F(CaptureFailure, ReceiversCallingUpstreamDuringABufferNeitherDeadlockNorTo
     ai->SetEnabled(true);
     ASSERT_TRUE(WaitUntil([&] { return seen.load() >= 3; }));
     EXPECT_TRUE(stateFree->load()) << "the capture state was held across the send";
-    ASSERT_TRUE(WaitUntil([&] { return ai->IsDeviceOpen() && ai->QueuedBufferCount() == 0; }))
-        << "an upstream start reopens the device without queueing";
+    ASSERT_TRUE(WaitUntil([&] { return reopened.load(); }));
+    EXPECT_TRUE(ai->IsDeviceOpen());
+    EXPECT_EQ(ai->QueuedBufferCount(), 0) << "an upstream start reopens the device without queueing";
     EXPECT_EQ(sink.Count("end"), 1u);
     ai->Stop();
     ai->Start();
-    ASSERT_TRUE(WaitUntil([&] { return seen.load() >= 4 && !ai->IsDeviceOpen(); }));
+    ASSERT_TRUE(WaitUntil([&] { return stopped.load(); }));
+    EXPECT_FALSE(ai->IsDeviceOpen());
     EXPECT_FALSE(ai->Enabled());
     EXPECT_EQ(sink.Count("end"), 3u);
   }
