@@ -80,8 +80,9 @@ struct CaptureFailure : ::testing::Test {
     SetBlockAllocator(&HookedAllocator);
   }
   static void TearDownTestSuite() { SetBlockAllocator(nullptr); }
-  // Each test uses its own buffer size, so that the pool has no free block
-  // of it and every buffer comes from the allocator.
+  // Each test uses a buffer size of its own pool block class (blocks are
+  // powers of two), so that the pool holds no free block of it and every
+  // buffer comes from the allocator.
   void Open(uint32_t frames, const char* device = "Counter", bool record = true) {
     ai = new TALAudioIn();
     ai->SetEnabled(false);
