@@ -15,6 +15,20 @@ std::filesystem::path WorkingDirectory() {
 }
 }  // namespace
 
+std::string AcquisitionBoundsError(int32_t time, int32_t rate) {
+  using std::to_string;
+  if (time < kMinAcquisitionTime || time > kMaxAcquisitionTime)
+    return "Acquisition time must be between " + to_string(kMinAcquisitionTime) + " and " +
+           to_string(kMaxAcquisitionTime) + " seconds";
+  if (rate < kMinAcquisitionRate || rate > kMaxAcquisitionRate)
+    return "Acquisition rate must be between " + to_string(kMinAcquisitionRate) + " and " +
+           to_string(kMaxAcquisitionRate) + " samples / s";
+  if (int64_t(time) * rate > kMaxAcquisitionSamples)
+    return "Acquisition time x rate must not exceed " + to_string(kMaxAcquisitionSamples) +
+           " samples (30 seconds at 44100 samples / s)";
+  return {};
+}
+
 std::filesystem::path SettingsPath() { return WorkingDirectory() / "config.ini"; }
 
 void LoadSettings(TExperimentState& state) {
@@ -34,8 +48,11 @@ void LoadSettings(TExperimentState& state) {
   state.imageFileName =
       profile::ReadString(path, "IMGFILE", "imgfilename", (workingDir / "default.jpg").string());
   state.pulseVelocity = readInt("VELOCIDADE", "vel", 120000);
-  state.acquisitionTime = readInt("TAQUISICAO", "taq", 5);
-  state.acquisitionRate = readInt("TXAQUISICAO", "tx", 8000);
+  // A hand-edited file cannot ask for blocks the capture cannot make.
+  const int32_t time = readInt("TAQUISICAO", "taq", 5);
+  const int32_t rate = readInt("TXAQUISICAO", "tx", 8000);
+  state.acquisitionRate = AcquisitionBoundsError(1, rate).empty() ? rate : 8000;
+  state.acquisitionTime = AcquisitionBoundsError(time, state.acquisitionRate).empty() ? time : 5;
   state.detectionLevel = readInt("LEVELDETECTION", "level_detec", 10);
 }
 

@@ -15,11 +15,23 @@ public:
   explicit ESettingsWriteError(const std::filesystem::path& path);
 };
 
+// Bounds of one acquisition block. The capture keeps 40 blocks queued, so
+// the samples of a block (rate x time) are bounded too: at most 30 s at
+// 44100 samples/s, 5.3 MB of stereo 16-bit sound a block and 212 MB queued.
+inline constexpr int32_t kMinAcquisitionTime = 1, kMaxAcquisitionTime = 60;        // s
+inline constexpr int32_t kMinAcquisitionRate = 1000, kMaxAcquisitionRate = 96000;  // samples/s
+inline constexpr int64_t kMaxAcquisitionSamples = 30 * 44100;
+
+// Empty when an acquisition time (s) and rate (samples/s) are within the
+// bounds; otherwise the message saying which bound they break.
+std::string AcquisitionBoundsError(int32_t time, int32_t rate);
+
 // <working directory>/config.ini at this moment.
 std::filesystem::path SettingsPath();
 
 // Reads config.ini into the state; missing file, keys or unreadable numbers
-// give the defaults. Never fails.
+// give the defaults, and so does an acquisition time or rate beyond the
+// bounds (the time, when only their product is too large). Never fails.
 void LoadSettings(TExperimentState& state);
 
 // Writes the state to config.ini, key by key. Stops at the first key that

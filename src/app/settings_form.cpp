@@ -73,8 +73,14 @@ void TForm2::btnAplicarClick(QObject*) {
   Experiment.stationX[stC] = StrToInt(txt_xC->Text());
   Experiment.stationY[stC] = StrToInt(txt_yC->Text());
   Experiment.pulseVelocity = StrToInt(txt_vel->Text());
-  Experiment.acquisitionTime = StrToInt(cmbTempo->Text());
-  Experiment.acquisitionRate = StrToInt(cmbTaxa->Text());
+  const int32_t time = StrToInt(cmbTempo->Text());
+  const int32_t rate = StrToInt(cmbTaxa->Text());
+  // Refused before anything moves or is saved: the capture could not make
+  // the blocks, or not keep them queued.
+  const std::string bounds = AcquisitionBoundsError(time, rate);
+  if (!bounds.empty()) throw std::runtime_error(bounds);
+  Experiment.acquisitionTime = time;
+  Experiment.acquisitionRate = rate;
   if (Form1) {
     Form1->PlaceStations();
     Form1->PlaceCircles();

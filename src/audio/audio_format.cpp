@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "buffers/audio_buffer.h"
+#include "buffers/sl_exception.h"
 #include "pins/component.h"
 
 TALAudioFormatBasic::TALAudioFormatBasic(QObject* owner, TChangeEvent onChange, IOWLock* lock)
@@ -78,6 +80,21 @@ TALAudioFormat::TALAudioFormat(QObject* owner, TChangeEvent onChange, IOWLock* l
 
 uint32_t TALAudioFormat::BufferSize() const { return Lock()->ReadGuarded(bufferSize_); }
 
-void TALAudioFormat::SetBufferSize(uint32_t value) { Lock()->SetIfChanged(bufferSize_, std::max<uint32_t>(value, 1)); }
+void TALAudioFormat::SetBufferSize(uint32_t value) {
+  // Refused here, where the value is set, rather than when a device is
+  // already open and the first buffer cannot be made.
+  const uint32_t most = MaxBufferSize();
+  if (value > most)
+    throw ESLException(QString::asprintf("Buffer size too large: %u frames, a capture buffer holds at most %u frames",
+                                         value, most)
+                           .toStdString());
+  Lock()->SetIfChanged(bufferSize_, std::max<uint32_t>(value, 1));
+}
+
+uint32_t TALAudioFormat::MaxBufferSize() const {
+  const TWaveFormatExtensible f = FormatRecord();
+  const uint64_t frames = (kAudioMaxBlockSize - kAudioHeaderSize) / std::max<uint16_t>(f.nBlockAlign, 1);
+  return static_cast<uint32_t>(std::min<uint64_t>(frames, UINT32_MAX));
+}
 
 int TALAudioFormatBasic::SpeakerPosition(TALSpeaker s) { return std::countr_zero(static_cast<uint32_t>(s)); }

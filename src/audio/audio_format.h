@@ -89,9 +89,13 @@ class TALAudioFormat : public TALAudioFormatBasic {
 public:
   TALAudioFormat(QObject* owner, TChangeEvent onChange, IOWLock* lock);
 
-  // Frames per capture buffer; values below 1 become 1.
+  // Frames per capture buffer; values below 1 become 1. A value whose
+  // buffer would exceed the largest audio block with the current channels
+  // and bits is refused with ESLException, and the size stays as it was.
   uint32_t BufferSize() const;
   void SetBufferSize(uint32_t value);
+  // The most frames one capture buffer can hold with the current format.
+  uint32_t MaxBufferSize() const;
 
 private:
   uint32_t bufferSize_ = 0;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 
 #include "buffers/sl_exception.h"
@@ -17,6 +18,7 @@ const char* const kCantRestart = "Can't restart audio device.";
 const char* const kCantGetCaps = "Can't get device capabilities.";
 const char* const kOverrun = "Audio input overrun: sound was lost.";
 const char* const kDeviceLost = "Audio device stopped delivering.";
+const char* const kBufferTooLarge = "Buffer size too large to capture.";
 
 }  // namespace
 
@@ -201,7 +203,7 @@ TALAudioIn::TALAudioIn(QObject* owner) : TLPComponent(owner), params_(new TALAud
   device_ = new TALAudioCaptureDevice(this, Lock(), [this](const QString& text, int code) {
     ReportWarning(text, static_cast<uint32_t>(code));
   });
-  enabled_ = true;
+  enabled_.store(true);
   outputPin_ = new TALOWAudioSourcePin(
       this, nullptr, 0, [this](TSLOWSourcePin* pin, IOWNotifyOperation* op) { return HandleUpstream(pin, op); },
       Lock());
@@ -230,24 +232,29 @@ TALAudioIn::~TALAudioIn() {
   delete outputPin_;
   outputPin_ = nullptr;
   thread_.reset();
-  params_->Lock();
+  TALCaptureStateGuard state(params_.get());
   params_->GetBuffers().clear();
-  params_->Unlock();
 }
 
 QString TALAudioIn::ErrorMessage(const QString& text, uint32_t code) {
   return QString::asprintf("%s - %u - %x", text.toUtf8().constData(), code, code);
 }
 
-bool TALAudioIn::Enabled() const { return Lock()->ReadGuarded(enabled_); }
+bool TALAudioIn::Enabled() const { return enabled_.load(); }
 
 void TALAudioIn::SetEnabled(bool value) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
-  if (value == enabled_) return;
-  if (value && !IsDesigning() && !IsLoading()) StartCapture();
-  if (!value) Stop();
-  enabled_ = value;
-  enablePin_->SetState(value);
+  if (value == enabled_.load()) return;
+  if (value && !IsDesigning() && !IsLoading()) {
+    // Sets `Enabled` itself, and only if its run survives the start.
+    StartCapture();
+  } else if (value) {
+    TALCaptureStateGuard state(params_.get());
+    enabled_.store(true);
+  } else {
+    Stop();
+  }
+  SyncEnablePin();
 }
 
 int TALAudioIn::PumpPriority() const { return Lock()->ReadGuarded(pumpPriority_); }
@@ -272,10 +279,8 @@ void TALAudioIn::SetOnWarning(TSLWarningEvent handler) {
 }
 
 int TALAudioIn::QueuedBufferCount() const {
-  params_->Lock();
-  const int n = static_cast<int>(params_->GetBuffers().size());
-  params_->Unlock();
-  return n;
+  TALCaptureStateGuard state(params_.get());
+  return static_cast<int>(params_->GetBuffers().size());
 }
 
 void TALAudioIn::Initialized() {
@@ -286,38 +291,76 @@ void TALAudioIn::Start() {
   if (!Enabled()) StartCapture();
 }
 
+void TALAudioIn::SyncEnablePin() {
+  std::lock_guard lk(pinMutex_);
+  if (enablePin_) enablePin_->SetState(enabled_.load());
+}
+
+bool TALAudioIn::BufferSizeFits(uint32_t* frames) const {
+  *frames = format_->BufferSize();
+  return *frames <= format_->MaxBufferSize();
+}
+
 void TALAudioIn::StartCapture() {
+  // The channels or bits may have grown since the size was set: a buffer
+  // that cannot be made is refused before any device is opened.
+  uint32_t frames = 0;
+  if (!BufferSizeFits(&frames)) {
+    ReportError(kBufferTooLarge, frames);
+    return;
+  }
   auto* request = new TOWPumpRequestOperation(this, 1.0, PumpPriority(), 3);
   TRef<IOWNotifyOperation> op(request);
   outputPin_->Notify(op.get());
-  if (request->Pump() == this) {
-    params_->SetPump(true);
-    StartDevice();
-    for (int i = 0; i < kQueuedBuffers; ++i) QueueBuffer();
-  } else {
-    params_->SetPump(false);
-    StartDevice();
+  const bool pump = request->Pump() == this;
+  params_->SetPump(pump);
+  uint64_t run = 0;
+  try {
+    StartDevice(&run);
+    if (run == 0) return;  // a stop on another thread refused the start
+    if (pump)
+      for (int i = 0; i < kQueuedBuffers; ++i) QueueBuffer(run);
+  } catch (...) {
+    // Nothing is left open behind the failure: the next start begins anew.
+    AbandonRun(run);
+    throw;
   }
-  TRef<IOWLockSection> guard = Lock()->EnterWrite();
-  enabled_ = true;
-  enablePin_->SetState(true);
+  {
+    // A device that failed meanwhile (or a stop or another start) ended
+    // this run: it then stays closed, and a later start works.
+    TALCaptureStateGuard state(params_.get());
+    if (run_ == run && params_->GetActive()) enabled_.store(true);
+  }
+  SyncEnablePin();
 }
 
-void TALAudioIn::StartDevice() {
+void TALAudioIn::StartDevice(uint64_t* run) {
   const TWaveFormatExtensible format = format_->FormatRecord();
   outputPin_->Notify(MakeOperation<TOWStartWaveOperation>(format, uint8_t(0)).get());
-  OpenDevice(format);
-  const uint32_t rc = WaveInStart(handle_.load());
+  OpenDevice(format, run);
+  if (*run == 0) return;
+  uint32_t rc = MMSYSERR_NOERROR;
+  {
+    TALCaptureStateGuard state(params_.get());
+    if (run_ != *run) return;
+    rc = WaveInStart(handle_.load());
+  }
   if (rc != MMSYSERR_NOERROR) ReportError(kCantStart, rc);
 }
 
-void TALAudioIn::OpenDevice(const TWaveFormatExtensible& format) {
+void TALAudioIn::OpenDevice(const TWaveFormatExtensible& format, uint64_t* started) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
   if (!guard) return;
   if (params_->GetActive()) Stop();
   // A device left open by a start that failed half-way is not leaked.
   ShutDevice(false);
-  params_->SetActive(true);
+  uint64_t run;
+  {
+    TALCaptureStateGuard state(params_.get());
+    params_->SetActive(true);
+    run = run_ = ++lastRun_;
+  }
+  if (started) *started = run;
   const uint32_t id = device_->ResolveDeviceId();
   const uint32_t flags = id == WAVE_MAPPER ? CALLBACK_FUNCTION | WAVE_ALLOWSYNC
                                            : CALLBACK_FUNCTION | WAVE_ALLOWSYNC | WAVE_MAPPED;
@@ -328,13 +371,23 @@ void TALAudioIn::OpenDevice(const TWaveFormatExtensible& format) {
     ReportError(kCantOpen, rc);
     return;
   }
-  handle_.store(handle);
+  {
+    TALCaptureStateGuard state(params_.get());
+    if (run_ == run) {
+      handle_.store(handle);
+      return;
+    }
+  }
+  // The run ended while the device opened: it is not kept.
+  WaveInReset(handle);
+  TALCaptureStateGuard state(params_.get());
+  if (WaveInClose(handle) == MMSYSERR_NOERROR) ++closing_[handle];
 }
 
-void TALAudioIn::QueueBuffer() {
-  // The format is read before the capture state is locked: the component's
-  // lock is never waited for while the capture state is held (a start on
-  // another thread holds the component's lock and waits for the state).
+void TALAudioIn::QueueBuffer(uint64_t run) {
+  // The format is read, and the buffer made, before the capture state is
+  // locked: the component's lock is never waited for while the state is
+  // held, and a failing allocation cannot leave the state locked.
   uint32_t rate, mask, frames, channels, bits;
   {
     TRef<IOWLockSection> read = Lock()->EnterRead();
@@ -344,26 +397,27 @@ void TALAudioIn::QueueBuffer() {
     channels = format_->Channels();
     bits = format_->Bits();
   }
-  params_->Lock();
-  // Buffers are queued only at an open, running device: a buffer queued
-  // behind a stop's back would be freed while the device still holds it.
-  HWAVEIN handle = handle_.load();
-  if (!params_->GetActive() || !handle) {
-    params_->Unlock();
-    return;
-  }
   auto wave = std::make_unique<TALWaveBuffer>();
   wave->buffer = TRef<TALAudioBuffer>(new TALAudioBuffer(rate, mask, frames, channels, bits));
   wave->params = params_;
-  wave->device = handle;
+  // A recycled block holds an earlier capture: a device that reports frames
+  // without writing them must deliver silence (127 in 8 bits), not old sound.
+  wave->buffer->FillValue(0);
   wave->header.lpData = wave->buffer->WriteSamples();
   wave->header.dwBufferLength = wave->buffer->GetByteSize();
   wave->header.dwUser = reinterpret_cast<uintptr_t>(wave.get());
+
+  TALCaptureStateGuard state(params_.get());
+  // Buffers are queued only at the open device of the run they were made
+  // for: a buffer queued behind a stop's back would be freed while the
+  // device still holds it.
+  HWAVEIN handle = handle_.load();
+  if (run_ != run || !params_->GetActive() || !handle) return;
+  wave->device = handle;
   TWaveHeader* header = &wave->header;
   params_->GetBuffers().push_back(std::move(wave));
   WaveInPrepareHeader(handle, header, sizeof(TWaveHeader));
   WaveInAddBuffer(handle, header, sizeof(TWaveHeader));
-  params_->Unlock();
 }
 
 void TALAudioIn::WaveMessage(uint32_t message, HWAVEIN device, uintptr_t param1) {
@@ -377,9 +431,15 @@ void TALAudioIn::WaveMessage(uint32_t message, HWAVEIN device, uintptr_t param1)
         ReportWarning(kOverrun, static_cast<uint32_t>(param1));
         break;
       case WIM_ERROR:
-        DeviceFailed(static_cast<uint32_t>(param1));
+        DeviceFailed(device, static_cast<uint32_t>(param1));
         break;
-      default:  // opened, closed
+      case WIM_CLOSE: {
+        TALCaptureStateGuard state(params_.get());
+        auto it = closing_.find(device);
+        if (it != closing_.end() && --it->second <= 0) closing_.erase(it);
+        break;
+      }
+      default:  // opened
         break;
     }
   } catch (const std::exception&) {
@@ -397,85 +457,143 @@ void TALAudioIn::DataArrived(HWAVEIN device, TWaveHeader* header) {
   // block in order and sends each once; a notice with nothing finished at
   // the front does nothing.
   for (;;) {
-    params_->Lock();
-    auto& list = params_->GetBuffers();
-    if (!params_->GetActive() || list.empty() || !(WaveInHeaderFlags(&list.front()->header) & WHDR_DONE)) {
-      params_->Unlock();
+    std::unique_ptr<TALWaveBuffer> wave;
+    uint64_t run;
+    {
+      TALCaptureStateGuard state(params_.get());
+      auto& list = params_->GetBuffers();
+      if (!params_->GetActive() || list.empty() || !(WaveInHeaderFlags(&list.front()->header) & WHDR_DONE)) return;
+      // The buffer leaves the list before it is sent: the state is not held
+      // while the receivers work (they may start, stop or call upstream,
+      // which needs the component's lock that a start holds while it queues
+      // buffers), and nothing they do can free the buffer under the sender.
+      wave = std::move(list.front());
+      list.erase(list.begin());
+      run = run_;
+      std::lock_guard lk(flightMutex_);
+      ++inFlight_;
+    }
+    {
+      struct TLanded {
+        TALAudioIn* self;
+        ~TLanded() {
+          std::lock_guard lk(self->flightMutex_);
+          --self->inFlight_;
+          self->flightDone_.notify_all();
+        }
+      } landed{this};
+      outputPin_->SendBuffer(wave->buffer.get());
+    }
+    {
+      TALCaptureStateGuard state(params_.get());
+      if (run_ != run || !params_->GetActive()) return;
+      WaveInUnprepareHeader(wave->device, &wave->header, sizeof(TWaveHeader));
+    }
+    const HWAVEIN waveDevice = wave->device;
+    wave.reset();
+    try {
+      QueueBuffer(run);
+    } catch (const std::exception&) {
+      // Without a buffer to replace it the queue would drain and capture
+      // stop unnoticed: it ends now, reported as a device that stopped.
+      DeviceFailed(waveDevice, ENOMEM);
       return;
     }
-    TALWaveBuffer* wave = list.front().get();
-    // The capture state stays locked while the buffer travels downstream, so
-    // a stop waits for it.
-    outputPin_->SendBuffer(wave->buffer.get());
-    if (!params_->GetActive()) {
-      params_->Unlock();
-      return;
-    }
-    WaveInUnprepareHeader(wave->device, &wave->header, sizeof(TWaveHeader));
-    auto it = std::find_if(list.begin(), list.end(), [wave](const auto& w) { return w.get() == wave; });
-    if (it != list.end()) list.erase(it);
-    params_->Unlock();
-    QueueBuffer();
   }
 }
 
-bool TALAudioIn::ShutDevice(bool report) {
+void TALAudioIn::WaitForBufferInFlight() {
+  if (thread_ && thread_->OnThread()) return;
+  std::unique_lock lk(flightMutex_);
+  flightDone_.wait(lk, [this] { return inFlight_ == 0; });
+}
+
+uint32_t TALAudioIn::ShutDeviceLocked(bool force) {
   HWAVEIN handle = handle_.load();
-  params_->Lock();
   if (handle) {
     uint32_t rc = WaveInReset(handle);
-    if (rc != MMSYSERR_NOERROR && report) {
-      params_->Unlock();
-      ReportError(kCantRestart, rc);
-      return false;
-    }
+    if (rc != MMSYSERR_NOERROR && !force) return rc;
     for (auto& wave : params_->GetBuffers()) WaveInUnprepareHeader(handle, &wave->header, sizeof(TWaveHeader));
     rc = WaveInReset(handle);
-    if (rc != MMSYSERR_NOERROR && report) {
-      params_->Unlock();
-      ReportError(kCantRestart, rc);
-      return false;
-    }
-    WaveInClose(handle);
+    if (rc != MMSYSERR_NOERROR && !force) return rc;
+    if (WaveInClose(handle) == MMSYSERR_NOERROR) ++closing_[handle];
     handle_.store(nullptr);
   }
   params_->GetBuffers().clear();
-  params_->Unlock();
-  return true;
+  return MMSYSERR_NOERROR;
+}
+
+bool TALAudioIn::ShutDevice(bool report) {
+  uint32_t rc;
+  {
+    TALCaptureStateGuard state(params_.get());
+    rc = ShutDeviceLocked(!report);
+  }
+  if (rc == MMSYSERR_NOERROR) return true;
+  ReportError(kCantRestart, rc);
+  return false;
 }
 
 void TALAudioIn::Stop() {
   TRef<IOWLockSection> stop = Lock()->EnterStop();
-  if (!enabled_) return;
-  params_->Lock();
-  if (!params_->GetActive()) {
-    params_->Unlock();
+  bool wasEnabled, wasActive;
+  {
+    TALCaptureStateGuard state(params_.get());
+    wasEnabled = enabled_.load();
+    wasActive = params_->GetActive();
+    // Whatever is left of a run is stopped: an open device or an active
+    // state is never ignored because `Enabled` says otherwise.
+    if (!wasEnabled && !wasActive && !handle_.load()) return;
+    params_->SetActive(false);
+    run_ = 0;
+  }
+  // A buffer being sent is finished downstream before the device goes.
+  WaitForBufferInFlight();
+  uint32_t rc;
+  {
+    TALCaptureStateGuard state(params_.get());
+    rc = ShutDeviceLocked(false);
+    enabled_.store(rc == MMSYSERR_NOERROR ? false : wasEnabled);
+  }
+  if (rc != MMSYSERR_NOERROR) {
+    SyncEnablePin();
+    ReportError(kCantRestart, rc);
     return;
   }
-  params_->SetActive(false);
-  params_->Unlock();
-  if (!ShutDevice(true)) return;
-  outputPin_->SendEndOfStream();
-  enabled_ = false;
-  enablePin_->SetState(false);
+  if (wasActive) outputPin_->SendEndOfStream();
+  SyncEnablePin();
 }
 
-void TALAudioIn::DeviceFailed(uint32_t code) {
-  // The device is gone: capture ends here, on the capture thread, without
-  // waiting for the component (a stop in progress finishes the job itself).
-  params_->Lock();
-  const bool wasActive = params_->GetActive();
-  if (wasActive) {
+void TALAudioIn::AbandonRun(uint64_t run) {
+  {
+    TALCaptureStateGuard state(params_.get());
+    if (run == 0 || run_ != run) return;
     params_->SetActive(false);
-    ShutDevice(false);
+    run_ = 0;
+    enabled_.store(false);
+    ShutDeviceLocked(true);
   }
-  params_->Unlock();
-  if (!wasActive) return;
   outputPin_->SendEndOfStream();
-  if (TRef<IOWLockSection> guard = Lock()->EnterWrite()) {
-    enabled_ = false;
-    enablePin_->SetState(false);
+  SyncEnablePin();
+}
+
+void TALAudioIn::DeviceFailed(HWAVEIN device, uint32_t code) {
+  // The device is gone: capture ends here, on the capture thread, without
+  // waiting for the component. The device, the run and `Enabled` end
+  // together, so a start racing with the failure cannot mark a dead run
+  // enabled, nor can this clear a newer run's `Enabled`.
+  {
+    TALCaptureStateGuard state(params_.get());
+    // A closed device's notices come before its close notice; a device
+    // opened since at the same address is not the one that failed.
+    if (!params_->GetActive() || !device || handle_.load() != device || closing_.count(device)) return;
+    params_->SetActive(false);
+    run_ = 0;
+    enabled_.store(false);
+    ShutDeviceLocked(true);
   }
+  outputPin_->SendEndOfStream();
+  SyncEnablePin();
   ReportError(kDeviceLost, code);
 }
 

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -97,9 +98,22 @@ public:
   virtual bool GetPump() = 0;
   virtual void SetPump(bool pump) = 0;
   virtual std::vector<std::unique_ptr<TALWaveBuffer>>& GetBuffers() = 0;
-  // Re-entrant on one thread.
+  // Re-entrant on one thread. Take it through TALCaptureStateGuard, so that
+  // an exception cannot leave it held.
   virtual void Lock() = 0;
   virtual void Unlock() = 0;
+};
+
+// Holds the capture state's lock for its scope.
+class TALCaptureStateGuard {
+public:
+  explicit TALCaptureStateGuard(IALAudioParams* params) : params_(params) { params_->Lock(); }
+  ~TALCaptureStateGuard() { params_->Unlock(); }
+  TALCaptureStateGuard(const TALCaptureStateGuard&) = delete;
+  TALCaptureStateGuard& operator=(const TALCaptureStateGuard&) = delete;
+
+private:
+  IALAudioParams* params_;
 };
 
 class TALAudioParams : public TInterfacedObject, public virtual IALAudioParams {
@@ -218,10 +232,16 @@ public:
 protected:
   void Initialized() override;
 
+  // Each opening of the device starts a new run, numbered; 0 is no run.
+  // Work begun for one run (a start, a buffer downstream) touches the device
+  // and `Enabled` only while that run is still the current one.
   void StartCapture();
-  void StartDevice();
-  void OpenDevice(const TWaveFormatExtensible& format);
-  void QueueBuffer();
+  // Set `*run` to the run begun, or 0 when a stop refused it.
+  void StartDevice(uint64_t* run);
+  void OpenDevice(const TWaveFormatExtensible& format, uint64_t* run = nullptr);
+  // Allocates and clears a buffer, then queues it if `run` is still current.
+  // Raises ESLOutOfMemory when the buffer cannot be had.
+  void QueueBuffer(uint64_t run);
   void DataArrived(HWAVEIN device, TWaveHeader* header);
   void ReportError(const QString& text, uint32_t code);
   void ReportWarning(const QString& text, uint32_t code);
@@ -229,13 +249,40 @@ protected:
 private:
   bool HandleUpstream(TSLOWSourcePin* pin, IOWNotifyOperation* op);
   void WaveMessage(uint32_t message, HWAVEIN device, uintptr_t param1);
-  void DeviceFailed(uint32_t code);
-  // Resets and closes an open device and frees the buffers; false (after
-  // reporting) when a reset fails.
+  // Ends the run of `device` (if it is still the current one) on the capture
+  // thread: the device is shut, `Enabled` cleared, the stream ended and the
+  // error reported with `code`.
+  void DeviceFailed(HWAVEIN device, uint32_t code);
+  // Ends `run` if it is still current after a start failed half-way.
+  void AbandonRun(uint64_t run);
+  // With the capture state locked: resets and closes an open device and
+  // frees the buffers. Answers the failing reset's code (the device stays
+  // open) or MMSYSERR_NOERROR; `force` closes the device even then.
+  uint32_t ShutDeviceLocked(bool force);
   bool ShutDevice(bool report);
+  // Waits until no buffer is downstream (not on the capture thread, which is
+  // the one sending it).
+  void WaitForBufferInFlight();
+  // Gives the enable pin the current `Enabled`; calls are serialised so the
+  // last one sends the latest value.
+  void SyncEnablePin();
+  // Frames x block align of the current format fit one capture buffer.
+  bool BufferSizeFits(uint32_t* frames) const;
 
+  // Under the capture state's lock: the device, `Enabled` and the run change
+  // together.
   std::atomic<HWAVEIN> handle_{nullptr};
-  bool enabled_ = false;
+  std::atomic<bool> enabled_{false};
+  uint64_t run_ = 0;
+  uint64_t lastRun_ = 0;
+  // Devices closed whose close notice the capture thread has yet to see,
+  // with how many times: their earlier notices are stale.
+  std::map<HWAVEIN, int> closing_;
+  // Buffers taken out of the list and being sent downstream.
+  std::mutex flightMutex_;
+  std::condition_variable flightDone_;
+  int inFlight_ = 0;
+  std::recursive_mutex pinMutex_;
   int pumpPriority_ = 0;
   TALAudioFormat* format_;
   TALAudioCaptureDevice* device_;

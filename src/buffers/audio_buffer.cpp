@@ -153,7 +153,7 @@ void TALAudioBuffer::Init(uint32_t sampleRate, uint32_t channelMask, uint32_t fr
   uint64_t blockAlign = uint64_t(channels) * containerBits / 8;
   uint64_t total = uint64_t(frames) * blockAlign + kAudioHeaderSize;
   // Larger blocks do not exist; a smaller one would be overrun.
-  if (total > (uint64_t(1) << 30) || blockAlign > 0xFFFF) throw ESLOutOfMemory();
+  if (total > kAudioMaxBlockSize || blockAlign > 0xFFFF) throw ESLOutOfMemory();
   auto* container = new TALSmartAudioBuffer(static_cast<uint32_t>(total));
   SwitchContainer(container);
   byteSize_ = static_cast<uint32_t>(total);

@@ -12,6 +12,8 @@
 #include "buffers/simple_data_buffer.h"
 
 inline constexpr uint32_t kAudioHeaderSize = 40;
+// The largest audio block, header included: larger ones are never allocated.
+inline constexpr uint64_t kAudioMaxBlockSize = uint64_t(1) << 30;
 
 class TMLTimeStamp {
 public:

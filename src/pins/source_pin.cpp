@@ -450,6 +450,11 @@ bool TOWSourcePin::Broadcast(IOWNotifyOperation* op, TOWBasicPin* onlySink) {
   } else if (ownerLock_) {
     releaseOwner = ownerLock_->ReleaseAll();
   }
+  // The pin is used between receivers and after the last one too: a
+  // destruction on another thread waits for the whole broadcast, not only
+  // for the receiver being served (and cuts it short: the uses below are
+  // refused meanwhile). Released before the component locks are taken back.
+  TOWGuard alive = destroyLock_->EnterUse();
   // 2.-3. Snapshot under the read guard.
   TOWPinEntryListNotifyArray snapshot;
   TOWGuard rg = EnterRead();
@@ -522,6 +527,7 @@ bool TOWSourcePin::Broadcast(IOWNotifyOperation* op, TOWBasicPin* onlySink) {
   // Keeping start and stop state follows full broadcasts only: a stop sent
   // to one sink being removed must not end the stream for the others.
   if (!onlySink) AfterBroadcast(op);
+  alive.reset();
   return result;
 }
 

@@ -108,6 +108,19 @@ private:
 
 }  // namespace
 
+namespace {
+// Hints name every PCM that might capture, plugins that need a slave or a
+// server among them; only one that opens for capture is offered. A device
+// busy with another program can capture all the same.
+bool CanCapture(const char* name) {
+  snd_pcm_t* pcm = nullptr;
+  const int rc = snd_pcm_open(&pcm, name, SND_PCM_STREAM_CAPTURE, SND_PCM_NONBLOCK);
+  if (rc < 0) return rc == -EBUSY;
+  snd_pcm_close(pcm);
+  return true;
+}
+}  // namespace
+
 std::vector<std::string> AlsaCaptureDeviceNames() {
   std::vector<std::string> names;
   void** hints = nullptr;
@@ -117,7 +130,7 @@ std::vector<std::string> AlsaCaptureDeviceNames() {
     char* ioid = snd_device_name_get_hint(*h, "IOID");
     const bool capture = !ioid || std::strcmp(ioid, "Input") == 0;
     if (name && capture && std::strcmp(name, "default") != 0 &&
-        std::find(names.begin(), names.end(), name) == names.end()) {
+        std::find(names.begin(), names.end(), name) == names.end() && CanCapture(name)) {
       names.emplace_back(name);
     }
     free(name);

@@ -279,6 +279,38 @@ TEST_F(MainWindowTest, NonIntegerFieldStopsTheSequence) {
   EXPECT_EQ(messages_.Messages().last(), "'' is not a valid integer value");
 }
 
+TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritten) {
+  Start();
+  int pushes = 0;
+  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
+  messages_.Clear();
+  const struct {
+    const char *time, *rate, *message;
+  } refused[] = {
+      {"7000", "44100", "Acquisition time must be between 1 and 60 seconds"},
+      {"0", "8000", "Acquisition time must be between 1 and 60 seconds"},
+      {"5", "192000", "Acquisition rate must be between 1000 and 96000 samples / s"},
+      {"31", "44100", "Acquisition time x rate must not exceed 1323000 samples (30 seconds at 44100 samples / s)"},
+  };
+  for (const auto& c : refused) {
+    Form2->cmbTempo->Combo()->setEditText(c.time);
+    Form2->cmbTaxa->Combo()->setEditText(c.rate);
+    Apply();
+    ASSERT_FALSE(messages_.Messages().isEmpty()) << c.time << " s at " << c.rate;
+    EXPECT_EQ(messages_.Messages().last(), c.message);
+  }
+  EXPECT_EQ(Experiment.acquisitionTime, 5);
+  EXPECT_EQ(Experiment.acquisitionRate, 8000);
+  EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
+  EXPECT_EQ(pushes, 0);
+  // The largest block allowed goes through.
+  Form2->cmbTempo->Combo()->setEditText("30");
+  Form2->cmbTaxa->Combo()->setEditText("44100");
+  Apply();
+  EXPECT_EQ(Experiment.acquisitionTime, 30);
+  EXPECT_EQ(pushes, 1);
+}
+
 TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
   Start();
   int pushes = 0;

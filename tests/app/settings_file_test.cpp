@@ -73,6 +73,25 @@ TEST_F(SettingsFile, HexadecimalAndGarbageValues) {
   EXPECT_EQ(s.acquisitionRate, 11025);
 }
 
+TEST_F(SettingsFile, AcquisitionValuesBeyondTheCaptureBoundsGiveTheDefaults) {
+  const struct {
+    const char* file;
+    int32_t time, rate;
+  } cases[] = {
+      {"[TAQUISICAO]\ntaq=7000\n[TXAQUISICAO]\ntx=44100\n", 5, 44100},
+      {"[TAQUISICAO]\ntaq=-3\n[TXAQUISICAO]\ntx=999\n", 5, 8000},
+      {"[TAQUISICAO]\ntaq=60\n[TXAQUISICAO]\ntx=96000\n", 5, 96000},  // only the product too large
+      {"[TAQUISICAO]\ntaq=30\n[TXAQUISICAO]\ntx=44100\n", 30, 44100},
+  };
+  for (const auto& c : cases) {
+    WriteFile(ini, c.file);
+    TExperimentState s;
+    LoadSettings(s);
+    EXPECT_EQ(s.acquisitionTime, c.time) << c.file;
+    EXPECT_EQ(s.acquisitionRate, c.rate) << c.file;
+  }
+}
+
 TEST_F(SettingsFile, SaveWritesTheSevenSectionsAndNoMapSection) {
   SaveSettings(Sample());
   const std::string text = ReadFile(ini);

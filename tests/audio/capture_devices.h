@@ -6,6 +6,9 @@
 //   "NoStart"     opens but cannot start
 //   "Vanishing"   delivers 3 reads, then the device is gone
 //   "Overrunning" reports one overrun at its second read
+//   "Scripted"    a counter that is gone at read gScriptedFailRead (taken
+//                 when the device opens; -1 never)
+//   "Hollow"      reports every read as done without writing the samples
 // and an ALSA configuration whose default PCM is the null device, so that
 // the default device opens without a sound card.
 
@@ -22,11 +25,12 @@
 namespace audiotest {
 
 inline std::atomic<int> gLiveSources{0};
+inline std::atomic<int> gScriptedFailRead{-1};
 
 class TCounterSource : public TWaveInSource {
 public:
-  TCounterSource(const TWaveFormatExtensible& f, int loseAfter, int overrunAt)
-      : format_(f), loseAfter_(loseAfter), overrunAt_(overrunAt) {
+  TCounterSource(const TWaveFormatExtensible& f, int loseAfter, int overrunAt, bool writes = true)
+      : format_(f), loseAfter_(loseAfter), overrunAt_(overrunAt), writes_(writes) {
     ++gLiveSources;
   }
   ~TCounterSource() override { --gLiveSources; }
@@ -44,6 +48,7 @@ public:
     if (loseAfter_ >= 0 && read >= loseAfter_) return -ENODEV;
     const uint32_t n = std::min<uint32_t>(frames, 4096);
     const uint32_t bytes = format_.wBitsPerSample / 8;
+    if (!writes_) return long(n);
     for (uint32_t i = 0; i < n; ++i, ++frame_) {
       for (uint32_t c = 0; c < format_.nChannels; ++c) {
         const uint32_t v = static_cast<uint32_t>(frame_);
@@ -57,6 +62,7 @@ public:
 private:
   TWaveFormatExtensible format_;
   int loseAfter_, overrunAt_;
+  bool writes_;
   int reads_ = 0;
   uint64_t frame_ = 0;
   uint64_t overrun_ = 0;
@@ -90,6 +96,14 @@ inline void RegisterTestDevices() {
     });
     WaveInRegisterDevice("Vanishing", counter(3, -1));
     WaveInRegisterDevice("Overrunning", counter(-1, 1));
+    WaveInRegisterDevice("Scripted", [](const TWaveFormatExtensible& f, uint32_t* e) -> std::unique_ptr<TWaveInSource> {
+      *e = 0;
+      return std::make_unique<TCounterSource>(f, gScriptedFailRead.load(), -1);
+    });
+    WaveInRegisterDevice("Hollow", [](const TWaveFormatExtensible& f, uint32_t* e) -> std::unique_ptr<TWaveInSource> {
+      *e = 0;
+      return std::make_unique<TCounterSource>(f, -1, -1, false);
+    });
     return true;
   }();
   (void)once;

@@ -181,4 +181,38 @@ TEST(PinStress, SourceDestroyedAfterItsBroadcasterStops) {
   EXPECT_GE(life->received.load(), 20);
 }
 
+TEST(PinStress, SourceDestroyedBetweenTwoSinksOfItsBroadcastWaitsForIt) {
+  TLPComponent owner;
+  TRef<ISLData> buffer(new TSLRealBuffer(4));
+  for (int round = 0; round < 200; ++round) {
+    auto* src = new TSLOWRealSourcePin(&owner, nullptr, 0, nullptr, true, owner.Lock());
+    std::atomic<bool> destroy{false};
+    // The first sink lets a destroyer in and returns once it is waiting: the
+    // broadcast is then between its two sinks.
+    TSLOWRealSinkPin first(&owner, nullptr, nullptr,
+                           [&](TSLOWSinkPin*, const TGUID&, uint8_t, IOWNotifyOperation* op) {
+                             if (OperationAs<TOWSuppliedBufferOperation>(op)) {
+                               destroy = true;
+                               testsupport::WaitUntil([&] { return src->DestroyLock()->DestroyLockObject()->IsDestroying(); });
+                             }
+                             return false;
+                           },
+                           owner.Lock());
+    auto life = std::make_shared<SinkLife>();
+    TSLOWRealSinkPin second(&owner, nullptr, nullptr, Watch(life), owner.Lock());
+    ASSERT_TRUE(first.Connect(src));
+    ASSERT_TRUE(second.Connect(src));
+    std::thread destroyer([&] {
+      testsupport::WaitUntil([&] { return destroy.load(); });
+      delete src;
+    });
+    // Under the sanitizers a pin used after its destruction is reported.
+    src->SendBuffer(buffer.get());
+    destroyer.join();
+    EXPECT_EQ(life->received.load(), 0) << "the destruction cuts the broadcast short, round " << round;
+    EXPECT_FALSE(first.IsConnected());
+    EXPECT_FALSE(second.IsConnected());
+  }
+}
+
 }  // namespace
