@@ -18,7 +18,9 @@
 namespace profile {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A carriage return counts as blank: a file cut after the CR of its last
+// CRLF must read the same once a write completes that line ending.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string Trim(const std::string& s) {
   std::size_t b = 0, e = s.size();

@@ -112,6 +112,14 @@ TEST_F(ProfileFile, WindowsLineEndingsAreKept) {
   ASSERT_FALSE(profile::WriteString(ini, "A", "k", "3"));
   ASSERT_FALSE(profile::WriteString(ini, "C", "k", "4"));
   EXPECT_EQ(ReadFile(ini), "[A]\r\nk=3\r\n[B]\r\nk=2\r\n[C]\r\nk=4\r\n");
+
+  // Cut after the last CR: the value is the same before and after a write
+  // completes the line.
+  WriteFile(ini, "[A]\nk=1\nj=401\r");
+  EXPECT_EQ(profile::ReadString(ini, "A", "j", ""), "401");
+  ASSERT_FALSE(profile::WriteString(ini, "B", "k", "2"));
+  EXPECT_EQ(profile::ReadString(ini, "A", "j", ""), "401");
+  EXPECT_EQ(profile::ReadString(ini, "B", "k", ""), "2");
 }
 
 TEST_F(ProfileFile, FailedWriteIsReportedAndLeavesTheFileAlone) {
