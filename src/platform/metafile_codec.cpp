@@ -129,6 +129,10 @@ TSvg WmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   const wmf_error_t played = wmf_play(api.get(), 0, &bbox);
   device->out = nullptr;
   if (played != wmf_E_None || text.empty()) Fail("the WMF picture is damaged");
+  // The reader writes polylines without a fill, which SVG fills black; a
+  // metafile's polyline is a line only.
+  for (size_t at = text.find("<polyline "); at != std::string::npos; at = text.find("<polyline ", at + 1))
+    text.insert(at + 10, "fill=\"none\" ");
   TSvg result;
   result.text = std::move(text);
   result.width = int(width);

@@ -149,6 +149,8 @@ TEST(Picture, MetafilesLoadDrawAndRoundTrip) {
     EXPECT_GT(qBlue(image.pixel(100, 80)), 200);
     EXPECT_LT(qRed(image.pixel(100, 80)), 60);
     EXPECT_LT(qAlpha(image.pixel(180, 40)), 60);
+    // The polyline across the top is a line, not a filled shape.
+    EXPECT_LT(qAlpha(image.pixel(100, 20)), 60);
 
     // Stored as TMetafile with the file's bytes; read back as the same kind.
     const QByteArray stored = picture.Data();
