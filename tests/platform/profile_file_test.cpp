@@ -228,11 +228,26 @@ TEST_F(ProfileFile, WritableFileInAFolderOfSomeoneElseIsRewrittenInPlace) {
 }
 
 TEST_F(ProfileFile, AtomicReplacementOnlyForAnOwnedFileWithOneLink) {
-  // The ordinary case: the file is replaced by a new one.
-  WriteFile(ini, "[S]\nk=1\n");
-  const ino_t first = InodeOf(ini);
-  ASSERT_FALSE(profile::WriteString(ini, "S", "k", "2"));
-  EXPECT_NE(InodeOf(ini), first);
+  // The ordinary case, as an ordinary user in their own folder: the file is
+  // replaced by a new one, still theirs.
+  const auto own = dir / "own";
+  std::filesystem::create_directory(own);
+  const auto owned = own / "config.ini";
+  WriteFile(owned, "[S]\nk=1\n");
+  if (testsupport::RunningAsRoot()) {
+    ASSERT_EQ(::chown(own.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(owned.c_str(), 65534, 65534), 0);
+  }
+  struct stat before {};
+  ASSERT_EQ(::stat(owned.c_str(), &before), 0);
+  ASSERT_FALSE(SaveAsOrdinaryUser([&] { return profile::WriteString(owned, "S", "k", "2"); }));
+  struct stat after {};
+  ASSERT_EQ(::stat(owned.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(ReadFile(owned), "[S]\nk=2\n");
+
+  WriteFile(ini, "[S]\nk=2\n");
 
   // A hard link keeps seeing the settings: both names are one file.
   const auto link = dir / "linked.ini";
