@@ -21,7 +21,9 @@ constexpr size_t kEmfHeaderSize = 88;
 constexpr double kWmfDpi = 96.0;
 constexpr double kPlainWmfDpi = 72.0;
 
-uint32_t ReadU32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t ReadU32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 int32_t ReadI32(const uint8_t* p) { return int32_t(ReadU32(p)); }
 uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
@@ -50,8 +52,12 @@ void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, i
     const int32_t devW = ReadI32(data + 72), devH = ReadI32(data + 76);
     const int32_t mmW = ReadI32(data + 80), mmH = ReadI32(data + 84);
     if (devW <= 0 || devH <= 0 || mmW <= 0 || mmH <= 0) Fail("the header is damaged");
-    w = frameW * devW / (int64_t(mmW) * 100);
-    h = frameH * devH / (int64_t(mmH) * 100);
+    // In floating point: the product of two header fields can pass 2^63.
+    const double fw = double(frameW) * devW / (double(mmW) * 100);
+    const double fh = double(frameH) * devH / (double(mmH) * 100);
+    if (!(fw < 1e12 && fh < 1e12)) Fail("the picture is too large");
+    w = int64_t(fw);
+    h = int64_t(fh);
   }
   CheckSize(w, h, maxPixels);
   width = int(w);

@@ -171,6 +171,12 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
   const std::string wmf = testsupport::SampleWmf();
   std::string badRecord = emf;
   badRecord[88 + 4] = char(0xF0);  // first record's size runs far past the end
+  // No bounds, and a frame whose size at the reference resolution passes
+  // any integer: the size is worked out without overflow and refused.
+  std::string hugeFrame = emf;
+  auto put = [&](size_t at, int32_t v) { qToLittleEndian<qint32>(v, hugeFrame.data() + at); };
+  for (size_t at : {8, 12, 16, 20}) put(at, 0);
+  put(24, -2147483647), put(32, 2147483647), put(72, 2147483647), put(80, 1);
   std::string notWmf = wmf;
   notWmf[0] = 'x';
   const std::pair<const char*, std::string> refused[] = {
@@ -183,6 +189,7 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
       {"huge.emf", testsupport::SampleEmf({.width = 20000, .height = 20000})},
       {"huge.wmf", testsupport::SampleWmf({.width = 32000, .height = 32000})},
       {"map.emf", wmf},  // a WMF named .emf
+      {"huge_frame.emf", hugeFrame},
   };
   for (const auto& [name, bytes] : refused) {
     SCOPED_TRACE(name);
