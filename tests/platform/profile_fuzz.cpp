@@ -26,6 +26,11 @@ std::filesystem::path File() {
         std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     auto dir = base / ("tremora-profile-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
+    static const std::filesystem::path made = dir;
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(made, ec);
+    });
     return dir / "config.ini";
   }();
   return file;
