@@ -59,14 +59,16 @@ function(tremora_test source)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TREMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
 
-# tremora_fuzz(<source.cpp> LIBS <targets>... [SECONDS n])
+# tremora_fuzz(<source.cpp> LIBS <targets>... [SECONDS n] [CORPUS <seed_writer.cpp>])
 # A libFuzzer target, run by CTest (label "fuzz") for a bounded time on
 # random input. Only built in a tree configured with TREMORA_FUZZ=ON.
+# Seeds come from <name>_seeds/ beside the source and, with CORPUS, from a
+# program that writes made-up seed files into the corpus folder first.
 function(tremora_fuzz source)
   if(NOT TREMORA_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "SECONDS" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "SECONDS;CORPUS" "LIBS" ${ARGN})
   if(NOT ARG_SECONDS)
     set(ARG_SECONDS 60)
   endif()
@@ -78,8 +80,22 @@ function(tremora_fuzz source)
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
   file(MAKE_DIRECTORY ${corpus})
   set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/${name}_seeds)
+  if(NOT EXISTS ${seeds})
+    set(seeds "")
+  endif()
   add_test(NAME fuzz.${name}
            COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=4096 ${corpus} ${seeds})
   set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 600
                        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_CORPUS)
+    get_filename_component(writer ${ARG_CORPUS} NAME_WE)
+    add_executable(${writer} ${ARG_CORPUS})
+    target_include_directories(${writer} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${writer} PRIVATE ${ARG_LIBS})
+    add_dependencies(fuzz_all ${writer})
+    add_test(NAME fuzz.${writer} COMMAND ${writer} ${corpus})
+    set_tests_properties(fuzz.${writer} PROPERTIES LABELS fuzz FIXTURES_SETUP ${name}_corpus
+                         ENVIRONMENT "TREMORA_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    set_tests_properties(fuzz.${name} PROPERTIES FIXTURES_REQUIRED ${name}_corpus)
+  endif()
 endfunction()

@@ -9,14 +9,18 @@
 #include <sstream>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace profile {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A carriage return counts as blank: a file cut after the CR of its last
+// CRLF must read the same once a write completes that line ending.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string Trim(const std::string& s) {
   std::size_t b = 0, e = s.size();
@@ -134,16 +138,56 @@ Location Find(const std::vector<Line>& lines, const std::string& section, const 
 
 std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
 
+std::error_code WriteAll(int fd, const std::string& content) {
+  const char* p = content.data();
+  std::size_t left = content.size();
+  off_t offset = 0;
+  while (left > 0) {
+    ssize_t n = ::pwrite(fd, p, left, offset);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastError();
+    }
+    p += n;
+    offset += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+// A saver holds a lock on its temporary file until the rename; a temporary
+// file nobody holds was left by a saver that died (killed, power cut) and
+// would pile up, so it is removed.
+void RemoveAbandonedTemporaries(const std::filesystem::path& dir, const std::string& prefix) {
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return;
+  while (const dirent* entry = ::readdir(d)) {
+    const std::string name = entry->d_name;
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string path = (dir / name).string();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) continue;
+    struct stat held {}, named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+        ::lstat(path.c_str(), &named) == 0 && held.st_ino == named.st_ino)
+      ::unlink(path.c_str());
+    ::close(fd);
+  }
+  ::closedir(d);
+}
+
 // Writes `content` to a new file beside `target` and renames it over the
 // target, so readers see either the old or the new file, never a mix.
-std::error_code ReplaceAtomically(const std::filesystem::path& target, const std::string& content) {
-  std::filesystem::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+std::error_code ReplaceOnce(const std::filesystem::path& target, const std::filesystem::path& dir,
+                            const std::string& content) {
+  const std::string prefix = "." + target.filename().string() + ".";
+  RemoveAbandonedTemporaries(dir, prefix);
+  std::string tmpl = (dir / (prefix + "XXXXXX")).string();
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = ::mkstemp(name.data());
   if (fd < 0) return LastError();
+  ::flock(fd, LOCK_EX);  // held until close: marks the file as in use
 
   auto fail = [&](std::error_code ec) {
     ::close(fd);
@@ -152,35 +196,22 @@ std::error_code ReplaceAtomically(const std::filesystem::path& target, const std
   };
   struct stat st {};
   mode_t mode = 0644;
-  if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
-  else {
+  if (::stat(target.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+    // Keep the file's group; a user outside it would lose the group's access.
+    if (st.st_gid != ::getegid() && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0)
+      return fail(std::make_error_code(std::errc::operation_not_permitted));
+  } else {
     mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
   if (::fchmod(fd, mode) != 0) return fail(LastError());
-  const char* p = content.data();
-  std::size_t left = content.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(LastError());
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
+  if (std::error_code ec = WriteAll(fd, content)) return fail(ec);
   if (::fsync(fd) != 0) return fail(LastError());
-  if (::close(fd) != 0) {
-    std::error_code ec = LastError();
-    ::unlink(name.data());
-    return ec;
-  }
-  if (::rename(name.data(), target.c_str()) != 0) {
-    std::error_code ec = LastError();
-    ::unlink(name.data());
-    return ec;
-  }
+  // Renamed while still open and locked, so no clean-up takes it first.
+  if (::rename(name.data(), target.c_str()) != 0) return fail(LastError());
+  ::close(fd);  // the data is already flushed
   // Make the rename itself durable.
   int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
   if (dfd >= 0) {
@@ -188,6 +219,52 @@ std::error_code ReplaceAtomically(const std::filesystem::path& target, const std
     ::close(dfd);
   }
   return {};
+}
+
+std::error_code ReplaceAtomically(const std::filesystem::path& target, const std::filesystem::path& dir,
+                                  const std::string& content) {
+  std::error_code ec = ReplaceOnce(target, dir, content);
+  // Another saver's clean-up took the new file between its creation and
+  // its lock: the rename finds it gone. Once more is enough.
+  if (ec == std::errc::no_such_file_or_directory && ::access(dir.c_str(), F_OK) == 0)
+    ec = ReplaceOnce(target, dir, content);
+  return ec;
+}
+
+// Rewrites the whole file where it is: the same inode keeps its owner,
+// group, links and permissions, and needs only the file to be writable.
+std::error_code RewriteInPlace(const std::filesystem::path& target, const std::string& content) {
+  int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return LastError();
+  std::error_code ec = WriteAll(fd, content);
+  if (!ec && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) ec = LastError();
+  if (!ec && ::fsync(fd) != 0) ec = LastError();
+  if (::close(fd) != 0 && !ec) ec = LastError();
+  return ec;
+}
+
+// A rename would replace the file by another one: only right for a plain
+// file with one link that the saving user owns, in a folder they may write.
+bool MayReplace(const std::filesystem::path& target, const std::filesystem::path& dir) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return true;  // a new file
+  return S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid() &&
+         ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+std::error_code Store(const std::filesystem::path& target, const std::string& content) {
+  std::filesystem::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  const bool exists = ::access(target.c_str(), F_OK) == 0;
+  if (!MayReplace(target, dir)) return RewriteInPlace(target, content);
+  std::error_code ec = ReplaceAtomically(target, dir, content);
+  // The folder or the group refused what the checks allowed (a read-only
+  // mount of the folder only, an ACL): the file itself may still take it.
+  if (ec && exists && ::access(target.c_str(), W_OK) == 0 &&
+      (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+       ec == std::errc::read_only_file_system))
+    return RewriteInPlace(target, content);
+  return ec;
 }
 
 }  // namespace
@@ -293,7 +370,7 @@ std::error_code WriteString(const std::filesystem::path& file, const std::string
 
   std::string out;
   for (const auto& l : lines) out += l.text + l.eol;
-  return ReplaceAtomically(target, out);
+  return Store(target, out);
 }
 
 }  // namespace profile

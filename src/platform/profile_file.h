@@ -3,8 +3,11 @@
 // file is kept. Section and key names compare without regard to case; values
 // are trimmed of blanks and of one pair of matching surrounding quotes.
 // Writing changes only the one line of the key (or adds it), keeps every
-// other section, key, comment and the file's line endings, and replaces the
-// file atomically, so a crash or a full disk never leaves a half-written file.
+// other section, key, comment and the file's line endings. A plain file with
+// one link, owned by the saving user in a folder they may write, is replaced
+// atomically (a crash or a full disk never leaves a half-written file);
+// any other writable file (a shared file in someone else's folder, a hard
+// link) is rewritten in place, whole and flushed, keeping owner and links.
 
 #include <cstdint>
 #include <filesystem>

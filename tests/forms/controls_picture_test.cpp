@@ -3,6 +3,7 @@
 #include "forms/controls/components.h"
 #include "forms/controls/picture.h"
 #include "forms/controls/standard_controls.h"
+#include "support/metafile_samples.h"
 #include "support/test_support.h"
 
 #include <QPainter>
@@ -121,6 +122,83 @@ TEST(Picture, StoredDataRoundTripsAndPlainGlyphsAreRecognised) {
   EXPECT_EQ(glyph.GetKind(), TPicture::Kind::Png);
   glyph.LoadFromData(QByteArray());
   EXPECT_TRUE(glyph.Empty());
+}
+
+QString WriteSample(const testsupport::TempDir& dir, const std::string& name, const std::string& bytes) {
+  testsupport::WriteFile(dir / name, bytes);
+  return QString::fromStdString((dir / name).string());
+}
+
+TEST(Picture, MetafilesLoadDrawAndRoundTrip) {
+  testsupport::TempDir dir;
+  const std::pair<QString, TPicture::Kind> files[] = {
+      {WriteSample(dir, "map.emf", testsupport::SampleEmf()), TPicture::Kind::Emf},
+      {WriteSample(dir, "map.wmf", testsupport::SampleWmf()), TPicture::Kind::Wmf},
+      {WriteSample(dir, "plain.WMF", testsupport::SampleWmf({.placeable = false})), TPicture::Kind::Wmf}};
+  for (const auto& [path, kind] : files) {
+    SCOPED_TRACE(path.toStdString());
+    TPicture picture;
+    picture.LoadFromFile(path);
+    EXPECT_EQ(picture.GetKind(), kind);
+    // A plain WMF's size comes from what it draws, pen included.
+    EXPECT_NEAR(picture.Width(), 200, 1);
+    EXPECT_NEAR(picture.Height(), 100, 1);
+    // A blue rectangle fills the lower half; the top is left undrawn.
+    const QImage image = picture.ToImage();
+    ASSERT_EQ(image.size(), picture.Size());
+    EXPECT_GT(qBlue(image.pixel(100, 80)), 200);
+    EXPECT_LT(qRed(image.pixel(100, 80)), 60);
+    EXPECT_LT(qAlpha(image.pixel(180, 40)), 60);
+    // The polyline across the top is a line, not a filled shape.
+    EXPECT_LT(qAlpha(image.pixel(100, 20)), 60);
+
+    // Stored as TMetafile with the file's bytes; read back as the same kind.
+    const QByteArray stored = picture.Data();
+    EXPECT_EQ(stored.mid(1, 9), "TMetafile");
+    TPicture copy;
+    copy.LoadFromData(stored);
+    EXPECT_EQ(copy.GetKind(), kind);
+    EXPECT_EQ(copy.Data(), stored);
+  }
+}
+
+TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
+  testsupport::TempDir dir;
+  TPicture picture;
+  picture.LoadFromFile(Data("map.png"));
+  const QByteArray before = picture.Data();
+  const std::string emf = testsupport::SampleEmf();
+  const std::string wmf = testsupport::SampleWmf();
+  std::string badRecord = emf;
+  badRecord[88 + 4] = char(0xF0);  // first record's size runs far past the end
+  // No bounds, and a frame whose size at the reference resolution passes
+  // any integer: the size is worked out without overflow and refused.
+  std::string hugeFrame = emf;
+  auto put = [&](size_t at, int32_t v) { qToLittleEndian<qint32>(v, hugeFrame.data() + at); };
+  for (size_t at : {8, 12, 16, 20}) put(at, 0);
+  put(24, -2147483647), put(32, 2147483647), put(72, 2147483647), put(80, 1);
+  std::string notWmf = wmf;
+  notWmf[0] = 'x';
+  const std::pair<const char*, std::string> refused[] = {
+      {"truncated.emf", emf.substr(0, 60)},
+      {"cut.emf", emf.substr(0, emf.size() - 30)},
+      {"bad_record.emf", badRecord},
+      {"empty.wmf", ""},
+      {"not.wmf", notWmf},
+      {"cut.wmf", wmf.substr(0, 40)},
+      {"huge.emf", testsupport::SampleEmf({.width = 20000, .height = 20000})},
+      {"huge.wmf", testsupport::SampleWmf({.width = 32000, .height = 32000})},
+      {"map.emf", wmf},  // a WMF named .emf
+      {"huge_frame.emf", hugeFrame},
+  };
+  for (const auto& [name, bytes] : refused) {
+    SCOPED_TRACE(name);
+    EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, name, bytes)); }), StartsWith("Metafile error: "));
+  }
+  EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "huge2.emf", refused[6].second)); }),
+              HasSubstr("too large"));
+  EXPECT_EQ(picture.GetKind(), TPicture::Kind::Png);
+  EXPECT_EQ(picture.Data(), before);
 }
 
 TEST(Image, StretchProportionalAndCentre) {

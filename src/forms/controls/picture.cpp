@@ -1,6 +1,7 @@
 #include "forms/controls/picture.h"
 
 #include "platform/jpeg_codec.h"
+#include "platform/metafile_codec.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -17,7 +18,9 @@ QString KindClassName(TPicture::Kind kind) {
     case TPicture::Kind::Jpeg: return QStringLiteral("TJPEGImage");
     case TPicture::Kind::Bitmap: return QStringLiteral("TBitmap");
     case TPicture::Kind::Png: return QStringLiteral("TPngImage");
-    case TPicture::Kind::Svg: return QStringLiteral("TMetafile");
+    case TPicture::Kind::Svg:
+    case TPicture::Kind::Wmf:
+    case TPicture::Kind::Emf: return QStringLiteral("TMetafile");
     case TPicture::Kind::Empty: break;
   }
   return QString();
@@ -31,8 +34,18 @@ TPicture::Kind KindOfClassName(const QByteArray& name) {
   return TPicture::Kind::Empty;
 }
 
+TPicture::Kind SniffMetafile(const QByteArray& bytes) {
+  switch (metafile::Sniff(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()))) {
+    case metafile::Kind::Wmf: return TPicture::Kind::Wmf;
+    case metafile::Kind::Emf: return TPicture::Kind::Emf;
+    case metafile::Kind::None: break;
+  }
+  return TPicture::Kind::Empty;
+}
+
 // Recognises file bytes by their first bytes.
 TPicture::Kind SniffKind(const QByteArray& bytes) {
+  if (const TPicture::Kind kind = SniffMetafile(bytes); kind != TPicture::Kind::Empty) return kind;
   if (bytes.startsWith("\xFF\xD8")) return TPicture::Kind::Jpeg;
   if (bytes.startsWith("BM")) return TPicture::Kind::Bitmap;
   if (bytes.startsWith("\x89PNG")) return TPicture::Kind::Png;
@@ -59,16 +72,18 @@ TPicture& TPicture::operator=(const TPicture& other) = default;
 
 QStringList TPicture::Extensions() {
   return {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"), QStringLiteral("png"),
-          QStringLiteral("svg")};
+          QStringLiteral("svg"), QStringLiteral("wmf"), QStringLiteral("emf")};
 }
 
 QString TPicture::GraphicFilter() {
   return QStringLiteral(
-      "All pictures (*.jpg;*.jpeg;*.bmp;*.png;*.svg)|*.jpg;*.jpeg;*.bmp;*.png;*.svg|"
+      "All pictures (*.jpg;*.jpeg;*.bmp;*.png;*.svg;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.png;*.svg;*.emf;*.wmf|"
       "JPEG Image File (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
       "Bitmaps (*.bmp)|*.bmp|"
       "PNG Image (*.png)|*.png|"
-      "Scalable Vector Graphics (*.svg)|*.svg");
+      "Scalable Vector Graphics (*.svg)|*.svg|"
+      "Enhanced Metafiles (*.emf)|*.emf|"
+      "Metafiles (*.wmf)|*.wmf");
 }
 
 void TPicture::LoadFromFile(const QString& path) {
@@ -78,6 +93,8 @@ void TPicture::LoadFromFile(const QString& path) {
   else if (ext == QLatin1String("bmp")) kind = Kind::Bitmap;
   else if (ext == QLatin1String("png")) kind = Kind::Png;
   else if (ext == QLatin1String("svg")) kind = Kind::Svg;
+  else if (ext == QLatin1String("wmf")) kind = Kind::Wmf;
+  else if (ext == QLatin1String("emf")) kind = Kind::Emf;
   else throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
 
   QFile file(path);
@@ -109,6 +126,7 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
   // Decode into locals first: a failure leaves the picture as it was.
   QImage image;
   std::shared_ptr<QSvgRenderer> svg;
+  QSize vectorSize;
   switch (kind) {
     case Kind::Jpeg:
       image = DecodeJpegBytes(bytes);
@@ -121,6 +139,13 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
       buffer.open(QIODevice::ReadOnly);
       QImageReader reader(&buffer, format);
       reader.setDecideFormatFromContent(false);
+      // The same limit as for JPEG, checked before any pixel memory is taken.
+      const QSize declared = reader.size();
+      if (declared.isValid() && quint64(declared.width()) * quint64(declared.height()) > jpeg::kMaxPixels)
+        throw EInvalidGraphic(QStringLiteral("%1 picture is too large (%2 x %3 pixels)")
+                                  .arg(QLatin1String(kind == Kind::Bitmap ? "Bitmap" : "PNG"))
+                                  .arg(declared.width())
+                                  .arg(declared.height()));
       image = reader.read();
       if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("%1 picture is not valid: %2")
@@ -131,6 +156,22 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
       svg = std::make_shared<QSvgRenderer>();
       if (!svg->load(bytes) || !svg->isValid() || svg->defaultSize().isEmpty())
         throw EInvalidGraphic(QStringLiteral("Vector picture is not valid"));
+      vectorSize = svg->defaultSize();
+      break;
+    }
+    case Kind::Wmf:
+    case Kind::Emf: {
+      metafile::TSvg converted;
+      try {
+        converted = metafile::ToSvg(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()),
+                                    kind == Kind::Wmf ? metafile::Kind::Wmf : metafile::Kind::Emf, jpeg::kMaxPixels);
+      } catch (const metafile::EMetafileError& e) {
+        throw EInvalidGraphic(QString::fromUtf8(e.what()));
+      }
+      svg = std::make_shared<QSvgRenderer>();
+      if (!svg->load(QByteArray::fromStdString(converted.text)) || !svg->isValid())
+        throw EInvalidGraphic(QStringLiteral("Metafile error: the picture could not be drawn"));
+      vectorSize = QSize(converted.width, converted.height);
       break;
     }
     case Kind::Empty:
@@ -140,6 +181,7 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
   bytes_ = bytes;
   image_ = image;
   svg_ = svg;
+  vectorSize_ = vectorSize;
 }
 
 void TPicture::LoadFromData(const QByteArray& data) {
@@ -150,7 +192,11 @@ void TPicture::LoadFromData(const QByteArray& data) {
   const auto nameLength = static_cast<unsigned char>(data[0]);
   if (nameLength > 0 && nameLength < 64 && data.size() > nameLength && data[1] == 'T') {
     const QByteArray name = data.mid(1, nameLength);
-    const Kind kind = KindOfClassName(name);
+    Kind kind = KindOfClassName(name);
+    if (kind == Kind::Svg) {
+      const Kind metafile = SniffMetafile(StripLength(data.mid(1 + nameLength)));
+      if (metafile != Kind::Empty) kind = metafile;
+    }
     if (kind == Kind::Empty) throw EInvalidGraphic(QStringLiteral("Unknown picture class %1").arg(QString::fromLatin1(name)));
     LoadFromBytes(StripLength(data.mid(1 + nameLength)), kind);
     return;
@@ -167,7 +213,7 @@ QByteArray TPicture::Data() const {
   QByteArray out;
   out.append(char(name.size()));
   out.append(name);
-  if (kind_ != Kind::Svg) {
+  if (!svg_) {
     char length[4];
     qToLittleEndian<quint32>(quint32(bytes_.size()), length);
     out.append(length, 4);
@@ -181,15 +227,16 @@ void TPicture::Clear() {
   bytes_.clear();
   image_ = QImage();
   svg_.reset();
+  vectorSize_ = QSize();
 }
 
 int TPicture::Width() const {
-  if (svg_) return svg_->defaultSize().width();
+  if (svg_) return vectorSize_.width();
   return image_.width();
 }
 
 int TPicture::Height() const {
-  if (svg_) return svg_->defaultSize().height();
+  if (svg_) return vectorSize_.height();
   return image_.height();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures of the standard controls: raster pictures (JPEG through our
-// libjpeg codec, bitmap and PNG through Qt) and vector pictures (SVG, this
-// platform's counterpart of a metafile). A picture is read from a file or
+// libjpeg codec, bitmap and PNG through Qt) and vector pictures (SVG, and
+// WMF and EMF metafiles converted to SVG). A picture is read from a file or
 // from the binary data a window description stores; a picture that cannot
 // be read raises EInvalidGraphic with a message for the user and leaves
 // the previous picture in place.
@@ -24,14 +24,16 @@ public:
 
 class TPicture {
 public:
-  enum class Kind { Empty, Jpeg, Bitmap, Png, Svg };
+  enum class Kind { Empty, Jpeg, Bitmap, Png, Svg, Wmf, Emf };
 
   TPicture();
   ~TPicture();
   TPicture(const TPicture& other);
   TPicture& operator=(const TPicture& other);
 
-  // By the file's extension: .jpg/.jpeg, .bmp, .png, .svg (any case).
+  // By the file's extension: .jpg/.jpeg, .bmp, .png, .svg, .wmf, .emf (any
+  // case). Raster pictures and metafiles larger than the JPEG decoder's
+  // pixel limit are refused.
   void LoadFromFile(const QString& path);
   // The formats LoadFromFile reads, as an open-dialog filter
   // ("Description|*.a;*.b|..."), all of them first.
@@ -41,7 +43,7 @@ public:
   // Stored form: the graphic class name as a length-prefixed string
   // (TJPEGImage, TBitmap, TPngImage, TMetafile) followed by the file's
   // bytes, each raster one behind a 32-bit little-endian length as the
-  // original components write them. Plain file bytes (a button glyph) are
+  // original components write them; TMetafile holds an SVG, WMF or EMF. Plain file bytes (a button glyph) are
   // read too, by their content.
   void LoadFromData(const QByteArray& data);
   QByteArray Data() const;
@@ -67,5 +69,6 @@ private:
   Kind kind_ = Kind::Empty;
   QByteArray bytes_;  // the file's bytes
   QImage image_;      // raster pictures
-  std::shared_ptr<QSvgRenderer> svg_;
+  std::shared_ptr<QSvgRenderer> svg_;  // vector pictures
+  QSize vectorSize_;  // a vector picture's own size
 };
