@@ -3,6 +3,11 @@
 // zoom limits, toolbar and button) and the zoom state the display's zoom
 // operations use. Range computation, ticks and painting build on this.
 
+#include <QPair>
+#include <QSize>
+#include <QVector>
+#include <functional>
+
 #include "scope/display_settings.h"
 
 class TSLEnabledValue : public TSLDisplayPersistent {
@@ -113,6 +118,30 @@ public:
 };
 
 class TSLDisplayChannel;
+class TLPCanvas;
+
+// A lower and an upper end.
+struct TSLRange {
+  double lo = 0, hi = 0;
+  double Span() const { return hi - lo; }
+  bool operator==(const TSLRange&) const = default;
+};
+
+// What the channels drawn against an axis hold (filled by the scope).
+struct TSLAxisData {
+  int channels = 0;       // visible channels with data
+  int maxCount = 0;       // largest Y display count
+  double xMin = 0, xMax = 0;  // X extent of the data
+  double yMin = 0, yMax = 0;  // Y extent within the shown X range
+  bool hasY = false;
+  double maxRate = 0;     // highest sample rate
+  bool paired = false;    // a channel takes X values from its X input
+  bool multiSample = false;  // a channel holds more than one sample
+};
+
+// A linear map from one limit pair onto another; equal source limits pass
+// the value unchanged.
+double SLMapRange(double v, const TSLRange& from, const TSLRange& to);
 
 // The axis chain's common part.
 class TSLOptionalAxis : public TSLOptionalView {
@@ -170,7 +199,56 @@ public:
 
   // Data-path notices from publishing (window thread).
   virtual void DataChanged() { ForgetRanges(); }
-  virtual void ForgetRanges() {}
+  void ForgetRanges() { cacheValid_ = false; }
+
+  // --- ranges (cached until the data, the settings or the zoom change) ---
+  TSLRange DataLimits();
+  TSLRange ValueLimits();
+  TSLRange TickLimits();
+  TSLRange ShownData();
+  TSLRange ShownValue();
+  TSLRange ShownTick();
+  double ToValue(double data);
+  double ToData(double value);
+  double DataToTick(double data);
+  double TickToData(double tick);
+  // Whether the axis runs horizontally on the screen.
+  bool RunsHorizontally() const;
+  // Pixel extent P along the axis (data view width or height - 1).
+  int PixelExtent() const;
+  // Mapping of the shown tick range onto P pixels: pixel = offset + v * scale
+  // (from the data view's left edge, or upwards from its bottom edge).
+  void PixelMapping(double& scale, double& offset);
+  // A tick value to a screen coordinate of the data view.
+  int TickToScreen(double tick);
+  // A screen coordinate to a tick value.
+  double ScreenToTick(int pixel);
+  bool IsLogarithmic() const { return ScaleMode() != SL::smLinear; }
+
+  // --- ticks and labels ---
+  QString LabelText(double tick);
+  // Title of the axis band ("Sec", "Samples", the label text, ...).
+  virtual QString TitleText();
+  double MajorStep(TLPCanvas& canvas);
+  // Walks the drawn major ticks: (value, screen coordinate, counts as zero).
+  void WalkMajorTicks(TLPCanvas& canvas, const std::function<void(double, int, bool)>& onMajor,
+                      const std::function<void(int)>& onMinor = {});
+  QSize BandSize(TLPCanvas& canvas);
+  // Margins asked of the neighbouring sides (first: left or top).
+  QPair<int, int> Margins(TLPCanvas& canvas);
+  void PaintBand(TLPCanvas& canvas);
+  // Band alignment after the scope's orientation is applied.
+  SL::TSLViewAlign ScreenAlign() const;
+
+protected:
+  virtual void ComputeLimits(const TSLAxisData& data) = 0;
+  virtual TSLRange ComputeShown(const TSLAxisData& data) = 0;
+  // Label extents for tick spacing.
+  int LabelExtent(TLPCanvas& canvas);
+  void EnsureRanges();
+  TSLRange data_, value_, tick_, shown_;
+  bool cacheValid_ = false;
+  int cacheGeneration_ = -1;
 
 signals:
   void OnCustomStep(QObject* Sender, double SampleValue, double& Step, bool& Draw);
@@ -187,6 +265,10 @@ class TSLBasicDisplayXAxis : public TSLDisplayAxis {
 public:
   TSLBasicDisplayXAxis(QObject* owner, TSLDataDisplay* display);
   bool IsXAxis() const override { return true; }
+
+protected:
+  void ComputeLimits(const TSLAxisData& data) override;
+  TSLRange ComputeShown(const TSLAxisData& data) override;
 };
 
 class TSLUnitScale : public TSLDisplayPersistent {
@@ -220,6 +302,18 @@ public:
   TSLBasicScopeXAxis(QObject* owner, TSLDataDisplay* display);
   // A stream started: the rate-dependent spans are stale.
   void ResetRateScale() { ForgetRanges(); }
+  // Sample count N, time-mode unit exponent and the mode in effect.
+  int SampleCount();
+  int UnitExponent();
+  enum TMode { kSamples, kTime, kFrequency, kIntensity, kAxis, kManual };
+  TMode EffectiveMode();
+  QString TitleText() override;
+
+protected:
+  void ComputeLimits(const TSLAxisData& data) override;
+
+private:
+  TSLAxisData last_;
 };
 
 class TSLScopeXAxis : public TSLBasicScopeXAxis {
@@ -234,6 +328,10 @@ class TSLBasicDisplayYAxis : public TSLDisplayAxis {
 public:
   TSLBasicDisplayYAxis(QObject* owner, TSLDataDisplay* display);
   bool IsXAxis() const override { return false; }
+
+protected:
+  void ComputeLimits(const TSLAxisData& data) override;
+  TSLRange ComputeShown(const TSLAxisData& data) override;
 };
 
 class TSLAutoScaleSpace : public TSLDisplayPersistent {
@@ -266,11 +364,21 @@ class TSLBasicScopeYAxis : public TSLDisplayYAxis {
 public:
   TSLBasicScopeYAxis(QObject* owner, TSLDataDisplay* display);
   // Forgets the auto-scaling history (a stream started or stopped).
-  void ResetHistory() { historyCount_ = 0; }
+  void ResetHistory();
   int HistoryCount() const { return historyCount_; }
+  // After a publication with data: the current data ends join the history.
+  void RecordHistory();
 
 protected:
+  void ComputeLimits(const TSLAxisData& data) override;
+  TSLRange ComputeShown(const TSLAxisData& data) override;
+
+private:
+  QVector<double> lows_, highs_;
+  int historyIndex_ = 0;
   int historyCount_ = 0;
+  bool hasPrevious_ = false;
+  TSLRange previous_;
 };
 
 class TSLScopeYAxis : public TSLBasicScopeYAxis {

@@ -69,6 +69,7 @@ public:
   // Tick-label text of a value on an axis (the axis formatting rules).
   virtual QString FormatAxisValue(const TSLDisplayAxis* axis, double value) const;
   virtual void DataViewChanged() { Changed(); }
+  QRect DataViewRect() const override { return dataView_ ? dataView_->ViewRect() : QRect(); }
 
   // Page kinds of the property dialog.
   enum { kChannelsPage, kChannelLinksPage, kMarkerGroupsPage, kZonesPage, kEllipsesPage, kCursorsPage,

@@ -91,8 +91,11 @@ void TSLDataDisplay::Changed() {
   RequestRepaint();
 }
 
+TSLAxisData TSLDataDisplay::AxisData(TSLDisplayAxis*) { return TSLAxisData(); }
+
 void TSLDataDisplay::LayoutChanged() {
   layoutStale_ = true;
+  ++layoutGeneration_;
   Changed();
 }
 
@@ -132,7 +135,6 @@ void TSLDataDisplay::RedrawBackBuffer() {
   }
   dirty_ = false;
   ++redraws_;
-  if (layoutStale_.exchange(false)) UpdateLayout();
   if (s.width() <= 0 || s.height() <= 0) return;
   PaintBackBuffer(backBuffer_.Canvas());
 }

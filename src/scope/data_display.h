@@ -19,6 +19,7 @@
 
 class TLPTimer;
 class TSLDisplayAxis;
+struct TSLAxisData;
 
 class TSLDataDisplay : public TLPControlDrawLayer {
   Q_OBJECT
@@ -57,6 +58,12 @@ public:
   const QList<TSLDisplayAxis*>& Axes() const { return axes_; }
   QList<TSLDisplayAxis*> XAxes() const;
   QList<TSLDisplayAxis*> YAxes() const;
+
+  // What the channels drawn against `axis` hold; the rectangle of the data
+  // view; a counter that changes with every LayoutChanged (axis caches).
+  virtual TSLAxisData AxisData(TSLDisplayAxis* axis);
+  virtual QRect DataViewRect() const { return QRect(); }
+  int LayoutGeneration() const { return layoutGeneration_.load(); }
 
   bool IsDirty() const { return dirty_.load(); }
   bool IsLayoutStale() const { return layoutStale_.load(); }
@@ -112,7 +119,6 @@ protected:
   void Resized() override { LayoutChanged(); }
   // Paints into the back buffer (dirty or resized only).
   virtual void PaintBackBuffer(TLPCanvas& canvas);
-  virtual void UpdateLayout() {}
   // Suppresses invalidation (a channel-draw handler is running).
   virtual bool InvalidationSuppressed() const { return false; }
   void RequestRepaint();
@@ -122,6 +128,7 @@ protected:
 
   std::atomic<bool> dirty_{true};
   std::atomic<bool> layoutStale_{true};
+  std::atomic<int> layoutGeneration_{0};
   std::atomic<bool> stateRecorded_{false};
 
 private:

@@ -126,8 +126,10 @@ bool TSLScope::PublishPendingData() {
       published = true;
     }
   }
-  if (published)
+  if (published) {
     for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
+    yAxis_->RecordHistory();
+  }
   return layoutStale_.load();
 }
 
@@ -148,8 +150,8 @@ void TSLScope::AfterLoaded() {
   for (int i = 0; i < cursorLinks_->Count(); ++i) cursorLinks_->Link(i)->ResolveStoredIndices();
 }
 
-void TSLScope::PaintBackBuffer(TLPCanvas& canvas) {
-  TSLDataChart::PaintBackBuffer(canvas);
-  // Each visible channel's trace is prepared on every redraw.
-  for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
+void TSLScope::PaintBackBuffer(TLPCanvas& canvas) { PaintAll(canvas, false); }
+
+void TSLScope::ResetTraceCaches() {
+  for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->ResetTraceCache();
 }

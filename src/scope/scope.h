@@ -48,7 +48,11 @@ public:
 
   bool IsVertical() const override { return Vertical(); }
   void LayoutChanged() override;
-  void ResetTraceCaches() override {}
+  void ResetTraceCaches() override;
+  TSLAxisData AxisData(TSLDisplayAxis* axis) override;
+  // Renders the whole control (printing leaves out the toolbar and hover
+  // effects) into `canvas`, at the render size.
+  void PaintAll(TLPCanvas& canvas, bool printing);
   bool PublishPendingData() override;
   void ResetAutoScaling() override;
   // Whether a channel-draw handler is running.
@@ -83,6 +87,13 @@ private:
   void MarkLayoutChanged() { layoutStale_ = true; }
   void BeginChannelDraw() { channelDraw_ = true; }
   void EndChannelDraw() { channelDraw_ = false; }
+
+  void Layout(TLPCanvas& canvas);
+  QSize BandSize(TSLDisplayView* view, TLPCanvas& canvas);
+  void PaintDataViewBand(TLPCanvas& canvas);
+  void PaintTitle(TLPCanvas& canvas);
+  void PaintLegend(TLPCanvas& canvas);
+  int LegendWidth(TLPCanvas& canvas);
 
   std::mutex dataLock_;
   std::atomic<int> sizeLimit_{0};

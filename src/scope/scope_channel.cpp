@@ -5,9 +5,13 @@
 #include <cstring>
 
 #include <QMetaMethod>
+#include <QPainter>
+
+#include <functional>
 
 #include "buffers/kernels.h"
 #include "buffers/simple_data_buffer.h"
+#include "draw/canvas.h"
 #include "pins/operations.h"
 #include "scope/scope.h"
 
@@ -414,14 +418,88 @@ void TSLScopeChannel::ShrinkTo(int32_t limit) {
 
 void TSLScopeChannel::PrepareTrace() {
   TSLScope* scope = Scope();
-  if (scope && Visible() && DisplayCount() > 0 && isSignalConnected(QMetaMethod::fromSignal(&TSLScopeChannel::OnChannelDraw))) {
+  if (!scope || !Visible() || DisplayCount() == 0) {
+    trace_.Clear();
+    return;
+  }
+  if (isSignalConnected(QMetaMethod::fromSignal(&TSLScopeChannel::OnChannelDraw))) {
     scope->BeginChannelDraw();
     RunEventHandler([&] {
       emit OnChannelDraw(scope, Index(), dispY_->ReadReals(), dispY_->GetCount(), wasChanged_);
     });
     scope->EndChannelDraw();
   }
+  trace_.Prepare(dispY_, dispX_, dispUniformX_, wasChanged_, scope->XAxisAt(XAxisIndex()), scope->YAxisAt(YAxisIndex()),
+                 scope->DataViewRect(), scope->IsVertical());
   wasChanged_ = false;
+}
+
+void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
+  const QVector<QPoint>& points = trace_.Points();
+  if (points.isEmpty() || !Visible()) return;
+  QPainter* painter = canvas.Painter();
+  if (!painter) return;
+  const QColor color = Color();
+  const int width = Width() + (highlight ? 2 : 0);
+  QPen pen(color);
+  pen.setWidth(width);
+  painter->setPen(pen);
+  painter->setBrush(color);
+  const QVector<int>& breaks = trace_.Breaks();
+  // Pieces between breaks, each drawn in one call.
+  const auto forEachPiece = [&](const std::function<void(const QPoint*, int)>& draw) {
+    int from = 0;
+    for (int b : breaks) {
+      if (b > from) draw(points.constData() + from, b - from);
+      from = b;
+    }
+    if (points.size() > from) draw(points.constData() + from, points.size() - from);
+  };
+  switch (ChannelMode()) {
+    case SL::cmLine:
+      forEachPiece([&](const QPoint* p, int n) {
+        if (n > 1) painter->drawPolyline(p, n);
+        else painter->drawPoint(p[0]);
+      });
+      break;
+    case SL::cmStep:
+      forEachPiece([&](const QPoint* p, int n) {
+        QVector<QPoint> steps;
+        steps.reserve(2 * n);
+        for (int i = 0; i < n; ++i) {
+          if (i > 0) steps.append(QPoint(p[i].x(), p[i - 1].y()));
+          steps.append(p[i]);
+        }
+        if (steps.size() > 1) painter->drawPolyline(steps.constData(), int(steps.size()));
+        else painter->drawPoint(p[0]);
+      });
+      break;
+    case SL::cmBar: {
+      TSLScope* scope = Scope();
+      TSLDisplayAxis* yAxis = scope ? scope->YAxisAt(YAxisIndex()) : nullptr;
+      const QRect view = scope ? scope->DataViewRect() : QRect();
+      int base = view.bottom();
+      if (ShadeMode() == SL::csmZero && yAxis) base = yAxis->TickToScreen(0);
+      else if (ShadeMode() == SL::csmTop) base = view.top();
+      const int barWidth = std::max(1, width);
+      painter->setPen(Qt::NoPen);
+      for (const QPoint& p : points) {
+        bool defaultDraw = true;
+        emit OnSampleDraw(scope, p.x(), p.y(), nullptr, highlight, defaultDraw);
+        if (defaultDraw)
+          painter->drawRect(QRect(QPoint(p.x() - barWidth / 2, std::min(base, p.y())),
+                                  QPoint(p.x() - barWidth / 2 + barWidth - 1, std::max(base, p.y()))));
+      }
+      break;
+    }
+    case SL::cmPoint:
+      if (highlight) {
+        for (const QPoint& p : points) painter->fillRect(QRect(p.x() - 1, p.y() - 1, 3, 3), color);
+      } else {
+        painter->drawPoints(points.constData(), int(points.size()));
+      }
+      break;
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "buffers/buffer_interfaces.h"
 #include "pins/queued_pins.h"
 #include "scope/display_collections.h"
+#include "scope/trace.h"
 
 class TSLScope;
 
@@ -93,9 +94,14 @@ public:
   bool IsPaired() const;
   bool UniformX() const { return dispUniformX_; }
 
-  // Trace preparation for painting: raises OnChannelDraw, then the trace
-  // counts as drawn (WasChanged false until new data are published).
+  // Trace preparation for painting: raises OnChannelDraw, then rebuilds the
+  // pixel arrays when the data or the geometry changed (WasChanged is false
+  // from then on until new data are published).
   void PrepareTrace();
+  // Draws the prepared trace (clipped by the caller to the data view).
+  void DrawTrace(TLPCanvas& canvas, bool highlight);
+  const TSLTraceCache& Trace() const { return trace_; }
+  void ResetTraceCache() { trace_.Clear(); }
 
 signals:
   void OnChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize, bool WasChanged);
@@ -143,6 +149,7 @@ private:
   TRef<ISLRealBuffer> dispY_, dispX_;
   bool dispUniformX_ = true;
   bool wasChanged_ = false;
+  TSLTraceCache trace_;
 };
 
 class TSLScopeChannels : public TSLOptionalDisplayCollection {

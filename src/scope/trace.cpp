@@ -1,0 +1,205 @@
+#include "scope/trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QVariant>
+
+#include "buffers/kernels.h"
+
+namespace {
+constexpr double kPixelLimit = 10000000.0;
+}  // namespace
+
+void TSLTraceCache::Clear() {
+  keys_ = TSLTraceKeys();
+  points_.clear();
+  breaks_.clear();
+  used_ = 0;
+}
+
+// values → pixel = value * scale + offset, limited, rounded; NaN → break.
+void TSLTraceCache::BuildPixels(const double* values, int count, double scale, double offset, QVector<int>& out) {
+  const TKernelTable& k = Kernels();
+  scratch_.resize(count);
+  out.resize(count);
+  if (count == 0) return;
+  double* s = scratch_.data();
+  k.ippsMulC_64f(values, scale, s, count);
+  k.ippsAddC_64f_I(offset, s, count);
+  k.ippsThreshold_GT_64f_I(s, count, kPixelLimit);
+  k.ippsThreshold_LT_64f_I(s, count, -kPixelLimit);
+  k.ippsConvert_64f32s_Sfs(s, out.data(), count, ippRndNear, 0);
+}
+
+void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRealBuffer>& xBuffer, bool uniformX,
+                            bool newData, TSLDisplayAxis* xAxis, TSLDisplayAxis* yAxis, const QRect& view,
+                            bool vertical) {
+  const int z = yBuffer ? yBuffer->GetCount() : 0;
+  if (z == 0 || !xAxis || !yAxis || view.width() <= 0 || view.height() <= 0) {
+    Clear();
+    return;
+  }
+  TSLTraceKeys keys;
+  keys.count = z;
+  keys.view = view;
+  keys.shownX = xAxis->ShownTick();
+  keys.shownY = yAxis->ShownTick();
+  keys.logX = xAxis->IsLogarithmic();
+  keys.logY = yAxis->IsLogarithmic();
+  keys.vertical = vertical;
+  if (!newData && keys == keys_) return;  // the cached arrays still hold
+  keys_ = keys;
+  ++rebuilds_;
+
+  const double* yv = yBuffer->ReadReals();
+  const bool haveX = xBuffer && xBuffer->GetCount() >= z;
+  const double* xv = haveX ? xBuffer->ReadReals() : nullptr;
+  if (newData || !haveX) {
+    dataMinX_ = uniformX || !haveX ? 0 : xBuffer->Min();
+    dataMaxX_ = uniformX || !haveX ? z - 1 : xBuffer->Max();
+  }
+  const double xMin = dataMinX_, xMax = dataMaxX_;
+
+  double c = keys.shownX.lo, d = keys.shownX.hi;
+  if (c == d) {
+    c -= 1;
+    d += 1;
+  }
+  const double e = xAxis->TickToData(c), f = xAxis->TickToData(d);
+  // Along the time direction: P pixels from `start`; across: the value span.
+  const int p = vertical ? view.height() : view.width();
+  const int across = vertical ? view.width() : view.height();
+  const int start = vertical ? view.top() : view.left();
+  const double sx = p - 1;
+  const double t = across - 1;
+
+  int h = p;
+  if ((f > xMax || e < xMin) && f != e)
+    h = std::max(0, int(std::lround((std::min(f, xMax) - std::max(e, xMin)) * p / (f - e))));
+  int s = 0, n = z;
+  const bool uniform = uniformX || !haveX;
+  const double xSpan = xMax - xMin;
+  if (uniform && xSpan > 0) {
+    if (e > xMin) {
+      s = std::min(z, int(std::trunc((e - xMin) * z / xSpan)));
+      n = f >= xMax ? z - s : int(std::lround((f - e) * z / xSpan));
+    } else if (f < xMax) {
+      n = int(std::lround((f - xMin) * z / xSpan));
+    }
+    n = std::clamp(n, 0, z - s);
+  }
+  reduced_ = uniform && !keys.logX && h > 0 && n > 2 * h + 8;
+  if (!reduced_ && uniform) {
+    s = std::max(0, s - 4);
+    n = std::max(0, std::min(n + 8, z - s));
+  }
+  first_ = s;
+  used_ = n;
+
+  // Y mapping: pixel = (bottom) - (v - ylo) * T / (yhi - ylo); X likewise.
+  double ylo = keys.shownY.lo, yhi = keys.shownY.hi;
+  double yScale, yOffset;
+  const bool reversedY = yAxis->property("Reversed").toBool();
+  if (yhi != ylo) {
+    yScale = -t / (yhi - ylo);
+    yOffset = view.bottom() + ylo * t / (yhi - ylo);
+  } else {
+    yScale = 0;
+    yOffset = view.bottom() - t / 2;
+  }
+  if (reversedY) {
+    // Values grow downwards: mirror about the data view's middle.
+    yOffset = view.top() + view.bottom() - yOffset;
+    yScale = -yScale;
+  }
+  if (vertical) {
+    // Values run left to right, time top to bottom.
+    if (yhi != ylo) {
+      yScale = t / (yhi - ylo);
+      yOffset = view.left() - ylo * t / (yhi - ylo);
+    } else {
+      yScale = 0;
+      yOffset = view.left() + t / 2;
+    }
+  }
+
+  breaks_.clear();
+  if (reduced_) {
+    // Column j covers [bounds[j], bounds[j + 1]); every sample belongs to one
+    // column, the last included, so no extreme is lost.
+    bounds_.resize(h + 1);
+    for (int j = 0; j < h; ++j) bounds_[j] = j == 0 ? 0 : int(int64_t(j) * n / h - 1);
+    bounds_[h] = n;
+    mins_.resize(h);
+    maxs_.resize(h);
+    Kernels().tremoraColumnMinMax_64f(yv + s, n, bounds_.data(), h, mins_.data(), maxs_.data());
+    // Columns begin where the data begin when the shown range starts before.
+    const double dataStartTick = xAxis->DataToTick(xMin);
+    const int shift = std::max(0, int(std::lround((dataStartTick - c) * sx / (d - c))));
+    QVector<int> lows, highs;
+    BuildPixels(mins_.data(), h, yScale, yOffset, ys_);
+    lows = ys_;
+    BuildPixels(maxs_.data(), h, yScale, yOffset, ys_);
+    highs = ys_;
+    points_.resize(2 * h);
+    bool gap = false;
+    for (int j = 0; j < h; ++j) {
+      const int along = start + j + shift;
+      if (std::isnan(mins_[j])) {
+        gap = true;
+        points_[2 * j] = points_[2 * j + 1] = vertical ? QPoint(0, along) : QPoint(along, 0);
+        continue;
+      }
+      if (gap || (j > 0 && std::isnan(mins_[j - 1]))) breaks_.append(2 * j);
+      gap = false;
+      points_[2 * j] = vertical ? QPoint(lows[j], along) : QPoint(along, lows[j]);
+      points_[2 * j + 1] = vertical ? QPoint(highs[j], along) : QPoint(along, highs[j]);
+    }
+    // NaN-only columns are not drawn.
+    QVector<QPoint> kept;
+    QVector<int> keptBreaks;
+    kept.reserve(points_.size());
+    for (int j = 0; j < h; ++j) {
+      if (std::isnan(mins_[j])) {
+        if (kept.size() && (keptBreaks.isEmpty() || keptBreaks.last() != kept.size())) keptBreaks.append(kept.size());
+        continue;
+      }
+      kept.append(points_[2 * j]);
+      kept.append(points_[2 * j + 1]);
+    }
+    if (kept.size() != points_.size()) {
+      points_ = kept;
+      breaks_ = keptBreaks;
+    }
+    return;
+  }
+
+  // Every used sample is a vertex.
+  scratch_.resize(n);
+  QVector<double> xsD(n);
+  if (uniform) {
+    for (int i = 0; i < n; ++i) xsD[i] = s + i;
+  } else {
+    Kernels().ippsCopy_64f(xv + s, xsD.data(), n);
+  }
+  // X in tick units: tick = DataToTick(x), linear.
+  const double t0 = xAxis->DataToTick(0), t1 = xAxis->DataToTick(1);
+  const double xScale = (t1 - t0) * sx / (d - c);
+  const double xOffset = start + (t0 - c) * sx / (d - c);
+  BuildPixels(xsD.data(), n, xScale, xOffset, xs_);
+  BuildPixels(yv + s, n, yScale, yOffset, ys_);
+  points_.resize(n);
+  int kept = 0;
+  bool gap = false;
+  for (int i = 0; i < n; ++i) {
+    if (std::isnan(yv[s + i])) {
+      gap = true;
+      continue;
+    }
+    if (gap && kept > 0) breaks_.append(kept);
+    gap = false;
+    points_[kept++] = vertical ? QPoint(ys_[i], xs_[i]) : QPoint(xs_[i], ys_[i]);
+  }
+  points_.resize(kept);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A channel's trace: which samples are in view, their pixel coordinates
+// (one minimum and one maximum per pixel column when many more samples than
+// columns are in view), cached between repaints while neither the data nor
+// the geometry change.
+
+#include <QPoint>
+#include <QRect>
+#include <QVector>
+
+#include "buffers/buffer_interfaces.h"
+#include "scope/axes.h"
+
+class TLPCanvas;
+
+struct TSLTraceKeys {
+  int count = -1;
+  QRect view;
+  TSLRange shownX, shownY;
+  bool logX = false, logY = false, vertical = false;
+  bool operator==(const TSLTraceKeys&) const = default;
+};
+
+class TSLTraceCache {
+public:
+  // Prepares the pixel arrays for the channel's display buffers (Y values,
+  // X values, uniform X) against its axes; `newData` forces a rebuild.
+  void Prepare(const TRef<ISLRealBuffer>& y, const TRef<ISLRealBuffer>& x, bool uniformX, bool newData,
+               TSLDisplayAxis* xAxis, TSLDisplayAxis* yAxis, const QRect& view, bool vertical);
+  void Clear();
+
+  // The drawn vertices (two per column when reduced) and the positions
+  // where the line is interrupted (a vertex that starts a new piece).
+  const QVector<QPoint>& Points() const { return points_; }
+  const QVector<int>& Breaks() const { return breaks_; }
+  bool Reduced() const { return reduced_; }
+  int FirstSample() const { return first_; }
+  int UsedCount() const { return used_; }
+  // How often the pixel arrays were rebuilt (a hover must not rebuild).
+  int Rebuilds() const { return rebuilds_; }
+
+private:
+  void BuildPixels(const double* values, int count, double scale, double offset, QVector<int>& out);
+
+  TSLTraceKeys keys_;
+  double dataMinX_ = 0, dataMaxX_ = 0;
+  QVector<QPoint> points_;
+  QVector<int> breaks_;
+  // Scratch arrays kept between rebuilds, so a new block allocates nothing.
+  QVector<double> scratch_, mins_, maxs_;
+  QVector<int> bounds_, xs_, ys_;
+  bool reduced_ = false;
+  int first_ = 0, used_ = 0, rebuilds_ = 0;
+};

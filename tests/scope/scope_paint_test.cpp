@@ -1,0 +1,218 @@
+// Painting a real scope offscreen and reading its pixels: trace rows and
+// columns, reduction keeping the extremes, grid lines at the ticks, tick
+// labels and axis titles, the trace cache across hovers and resizes, and
+// bad data that must not crash.
+
+#include <QImage>
+
+#include <cmath>
+#include <limits>
+
+#include "buffers/simple_data_buffer.h"
+#include "pins/component.h"
+#include "pins/operations.h"
+#include "scope/scope.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Paint : ::testing::Test {
+  TLPComponent owner;
+  TSLOWRealSourcePin source{&owner, nullptr, 0, nullptr, false, owner.Lock()};
+  TSLScope scope;
+
+  void SetUp() override {
+    scope.resize(800, 230);
+    scope.Title()->SetVisible(false);
+    scope.Legend()->SetVisible(false);
+    scope.XAxis()->DataView()->Lines()->SetVisible(false);
+    scope.XAxis()->DataView()->ZeroLine()->SetVisible(false);
+    scope.YAxis()->DataView()->Lines()->SetVisible(false);
+    scope.YAxis()->DataView()->ZeroLine()->SetVisible(false);
+    scope.YAxis()->AutoScaling()->SetEnabled(false);
+    scope.YAxis()->Min()->SetValue(-1);
+    scope.YAxis()->Max()->SetValue(1);
+    scope.DataView()->Border()->SetVisible(false);
+    ASSERT_TRUE(scope.InputPins()->GetPin(0)->Connect(&source));
+    source.Notify(MakeOperation<TOWStartSampleRateOperation>(44100.0).get());
+  }
+  void TearDown() override { scope.InputPins()->GetPin(0)->Disconnect(); }
+
+  void Send(const std::vector<double>& samples) {
+    TRef<ISLRealBuffer> b(new TSLRealBuffer(samples.data(), int(samples.size())));
+    source.SendBuffer(b.get());
+    scope.RefreshTimerTick();
+  }
+  QImage Render() {
+    scope.RedrawBackBuffer();
+    return scope.BackBuffer().copy();
+  }
+  // Rows of column x holding the channel colour (red).
+  static std::vector<int> RedRows(const QImage& image, int x) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+      if (image.pixelColor(x, y) == QColor(Qt::red)) rows.push_back(y);
+    return rows;
+  }
+  static int RedCount(const QImage& image, const QRect& area) {
+    int n = 0;
+    for (int x = area.left(); x <= area.right(); ++x)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        if (image.pixelColor(x, y) == QColor(Qt::red)) ++n;
+    return n;
+  }
+};
+
+TEST_F(Paint, ConstantTraceLandsOnThePredictedRow) {
+  Send(std::vector<double>(1000, 0.5));
+  const QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  ASSERT_GT(view.width(), 100);
+  const int expected = scope.YAxis()->TickToScreen(0.5);
+  // Value 0.5 of -1..1 lies a quarter of the height below the top.
+  EXPECT_NEAR(expected, view.bottom() - 0.75 * (view.height() - 1), 1.0);
+  for (int x : {view.left() + 10, view.center().x(), view.right() - 10})
+    EXPECT_EQ(RedRows(image, x), std::vector<int>{expected}) << "column " << x;
+  if (qEnvironmentVariableIsSet("TREMORA_SCOPE_PNG")) image.save(qEnvironmentVariable("TREMORA_SCOPE_PNG"));
+}
+
+TEST_F(Paint, ReductionKeepsASpikeAtAnyIndex) {
+  for (int index : {0, 1, 12345, 22050, 44098, 44099}) {
+    std::vector<double> samples(44100, 0.0);
+    samples[index] = 1.0;
+    Send(samples);
+    const QImage image = Render();
+    EXPECT_TRUE(scope.Channels()->Channel(0)->Trace().Reduced());
+    const QRect view = scope.DataViewRect();
+    const int top = scope.YAxis()->TickToScreen(1.0);
+    int hits = 0;
+    for (int x = view.left(); x <= view.right(); ++x)
+      if (image.pixelColor(x, top) == QColor(Qt::red)) ++hits;
+    EXPECT_GE(hits, 1) << "spike at " << index << " lost";
+    EXPECT_EQ(scope.Channels()->Channel(0)->Trace().Points().size(), 2 * view.width()) << index;
+  }
+}
+
+TEST_F(Paint, RangeStartingBeforeTheDataLeavesLeftColumnsEmpty) {
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Min()->SetDataValue(-44100);
+  scope.XAxis()->Min()->SetValue(-44100);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(44100);
+  scope.XAxis()->Max()->SetValue(44100);
+  Send(std::vector<double>(44100, 0.5));
+  const QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  const int zeroColumn = scope.XAxis()->TickToScreen(0);
+  EXPECT_NEAR(zeroColumn, view.left() + (view.width() - 1) / 2.0, 1.0);
+  EXPECT_EQ(RedCount(image, QRect(QPoint(view.left(), view.top()), QPoint(zeroColumn - 2, view.bottom()))), 0);
+  EXPECT_FALSE(RedRows(image, zeroColumn + 2).empty());
+}
+
+TEST_F(Paint, GridLinesStandAtTheTicksAndLabelsFollowTheFormat) {
+  scope.YAxis()->DataView()->Lines()->SetVisible(true);
+  scope.YAxis()->DataView()->Lines()->Pen()->SetColor(QColor(0, 0, 255));
+  scope.YAxis()->Format()->SetPrecision(3);
+  scope.XAxis()->Format()->SetPrecision(3);
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(44100);
+  scope.XAxis()->Max()->SetValue(1.0);
+  const QImage image = Render();
+  if (qEnvironmentVariableIsSet("TREMORA_SCOPE_PNG")) image.save(qEnvironmentVariable("TREMORA_SCOPE_PNG"));
+  std::vector<double> ticks;
+  QStringList labels;
+  scope.YAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double value, int pixel, bool zero) {
+    ticks.push_back(value);
+    labels << scope.YAxis()->LabelText(value);
+    // A horizontal grid line at each tick but zero, whose line is hidden.
+    const QColor expected = zero ? QColor(Qt::black) : QColor(0, 0, 255);
+    EXPECT_EQ(image.pixelColor(scope.DataViewRect().center().x(), pixel), expected) << value;
+  });
+  ASSERT_GE(ticks.size(), 3u);
+  EXPECT_TRUE(labels.contains(QStringLiteral("0.00"))) << labels.join(' ').toStdString();
+  EXPECT_TRUE(labels.contains(QStringLiteral("-1.00"))) << labels.join(' ').toStdString();
+  EXPECT_TRUE(labels.contains(QStringLiteral("0.50"))) << labels.join(' ').toStdString();
+  // Sample 22050 of 44100 sits at the centre and reads 0.50.
+  const QRect view = scope.DataViewRect();
+  EXPECT_NEAR(scope.XAxis()->TickToScreen(scope.XAxis()->DataToTick(22050)), view.left() + (view.width() - 1) / 2.0, 1);
+  EXPECT_EQ(scope.XAxis()->LabelText(scope.XAxis()->DataToTick(22050)), QStringLiteral("0.50"));
+  // A time range 0 .. 0.5 gets three decimals; tiny values read as zero.
+  scope.XAxis()->Max()->SetValue(0.5);
+  EXPECT_EQ(scope.XAxis()->LabelText(0.25), QStringLiteral("0.250"));
+  // Tick values within 1.5e-45 of zero read as zero.
+  scope.YAxis()->Min()->SetValue(-1e-44);
+  scope.YAxis()->Max()->SetValue(1e-44);
+  Render();
+  QStringList tiny;
+  scope.YAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double v, int, bool zero) {
+    if (zero) tiny << scope.YAxis()->LabelText(v);
+  });
+  EXPECT_FALSE(tiny.isEmpty());
+  for (const QString& t : tiny) EXPECT_FALSE(t.startsWith('-')) << t.toStdString();
+}
+
+TEST_F(Paint, AxisTitlesAndEqualEnds) {
+  scope.XAxis()->SetTicksMode(SL::atmTime);
+  Send(std::vector<double>(44100, 0.0));
+  EXPECT_EQ(scope.XAxis()->TitleText(), QStringLiteral("mSec"));
+  scope.XAxis()->SetTicksMode(SL::atmBufferSamples);
+  EXPECT_EQ(scope.XAxis()->TitleText(), QStringLiteral("Samples"));
+  scope.XAxis()->AxisLabel()->SetText(QStringLiteral("Time (s)"));
+  EXPECT_EQ(scope.XAxis()->TitleText(), QStringLiteral("Time (s)"));
+  EXPECT_EQ(scope.YAxis()->TitleText(), QStringLiteral("Y Axis"));
+  // Equal shown ends put every value at the centre.
+  scope.YAxis()->Min()->SetValue(0.25);
+  scope.YAxis()->Max()->SetValue(0.25);
+  Render();
+  const QRect view = scope.DataViewRect();
+  EXPECT_NEAR(scope.YAxis()->TickToScreen(123.0), view.bottom() - (view.height() - 1) / 2.0, 1.0);
+}
+
+TEST_F(Paint, HoverReusesTheCachedTraceAndResizeRebuildsIt) {
+  Send(std::vector<double>(44100, 0.25));
+  Render();
+  const TSLTraceCache& trace = scope.Channels()->Channel(0)->Trace();
+  const int rebuilds = trace.Rebuilds();
+  for (int i = 0; i < 100; ++i) {
+    scope.Changed();  // what every pointer move over the control does
+    Render();
+  }
+  EXPECT_EQ(trace.Rebuilds(), rebuilds);
+  scope.resize(600, 200);
+  Render();
+  EXPECT_EQ(trace.Rebuilds(), rebuilds + 1);
+  EXPECT_EQ(trace.Points().size(), 2 * scope.DataViewRect().width());
+  // A new block rebuilds too.
+  Send(std::vector<double>(44100, -0.25));
+  Render();
+  EXPECT_EQ(trace.Rebuilds(), rebuilds + 2);
+}
+
+TEST_F(Paint, FarValuesAreClippedAndBadDataPaintsWithoutCrashing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Send({0.0, 1e300, -1e300, 0.0});
+  QImage image = Render();
+  for (const QPoint& p : scope.Channels()->Channel(0)->Trace().Points()) EXPECT_LE(std::abs(p.y()), 10000000);
+  // NaN leaves a gap in the line.
+  Send({0.5, 0.5, nan, nan, 0.5, 0.5});
+  Render();
+  EXPECT_EQ(scope.Channels()->Channel(0)->Trace().Breaks().size(), 1u);
+  Send({inf, -inf, nan});
+  Render();
+  Send({0.5});
+  image = Render();
+  EXPECT_GE(RedCount(image, scope.DataViewRect()), 1);
+  std::vector<double> manyNan(44100, nan);
+  manyNan[100] = 0.5;
+  Send(manyNan);
+  Render();
+  for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(3, 200), QSize(800, 3)}) {
+    scope.resize(size);
+    Render();
+  }
+}
+
+}  // namespace
