@@ -80,6 +80,52 @@ void TOWLock::ReleaseMutexIfFree() {
   }
 }
 
+namespace {
+
+// Per-thread free lists of guard blocks by size (16-byte classes up to 256
+// bytes, at most 32 blocks each); a block freed on another thread joins
+// that thread's lists.
+class TGuardRecycler {
+public:
+  static constexpr size_t kClasses = 16, kMaxKept = 32;
+  ~TGuardRecycler() {
+    for (auto& list : lists_)
+      for (size_t i = 0; i < list.count; ++i) ::operator delete(list.blocks[i]);
+  }
+  static size_t ClassOf(size_t size) { return (size + 15) / 16 - 1; }
+  void* Take(size_t size) {
+    const size_t c = ClassOf(size);
+    if (c < kClasses && lists_[c].count > 0) return lists_[c].blocks[--lists_[c].count];
+    return ::operator new(c < kClasses ? (c + 1) * 16 : size);
+  }
+  void Give(void* block, size_t size) {
+    const size_t c = ClassOf(size);
+    if (c < kClasses && lists_[c].count < kMaxKept) {
+      lists_[c].blocks[lists_[c].count++] = block;
+      return;
+    }
+    ::operator delete(block);
+  }
+
+private:
+  struct TList {
+    void* blocks[kMaxKept];
+    size_t count = 0;
+  };
+  TList lists_[kClasses];
+};
+
+TGuardRecycler& Recycler() {
+  thread_local TGuardRecycler recycler;
+  return recycler;
+}
+
+}  // namespace
+
+void* TOWSimpleLockSection::operator new(size_t size) { return Recycler().Take(size); }
+
+void TOWSimpleLockSection::operator delete(void* block, size_t size) noexcept { Recycler().Give(block, size); }
+
 TRef<IOWLockSection> TOWLock::EnterRead(IOWLock* secondLock) { return EnterShared(false, secondLock); }
 
 TRef<IOWLockSection> TOWLock::EnterWrite(IOWLock* secondLock) { return EnterShared(true, secondLock); }

@@ -112,6 +112,12 @@ protected:
 };
 
 class TOWSimpleLockSection : public TOWLockSection {
+public:
+  // Guards are made for every guarded property read; their memory is kept
+  // in small per-thread free lists, so a steady data path allocates none.
+  static void* operator new(size_t size);
+  static void operator delete(void* block, size_t size) noexcept;
+
 protected:
   using TOWLockSection::TOWLockSection;
 };

@@ -38,15 +38,19 @@ bool TSLDataChart::CursorsStayInView() const { return Lock()->ReadGuarded(cursor
 
 void TSLDataChart::SetCursorsStayInView(bool v) { Lock()->SetIfChanged(cursorsStayInView_, v, [this] { Changed(); }); }
 
-TSLDisplayAxis* TSLDataChart::XAxisAt(int index) const {
-  const auto axes = XAxes();
-  return index >= 0 && index < axes.size() ? axes[index] : nullptr;
+namespace {
+// The index-th axis of one kind, without building a list (called per block).
+TSLDisplayAxis* NthAxis(const QList<TSLDisplayAxis*>& axes, bool x, int index) {
+  if (index < 0) return nullptr;
+  for (TSLDisplayAxis* a : axes)
+    if (a->IsXAxis() == x && index-- == 0) return a;
+  return nullptr;
 }
+}  // namespace
 
-TSLDisplayAxis* TSLDataChart::YAxisAt(int index) const {
-  const auto axes = YAxes();
-  return index >= 0 && index < axes.size() ? axes[index] : nullptr;
-}
+TSLDisplayAxis* TSLDataChart::XAxisAt(int index) const { return NthAxis(Axes(), true, index); }
+
+TSLDisplayAxis* TSLDataChart::YAxisAt(int index) const { return NthAxis(Axes(), false, index); }
 
 int TSLDataChart::XAxisIndexOf(const TSLDisplayAxis* axis) const {
   return int(XAxes().indexOf(const_cast<TSLDisplayAxis*>(axis)));

@@ -137,57 +137,39 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     // Columns begin where the data begin when the shown range starts before.
     const double dataStartTick = xAxis->DataToTick(xMin);
     const int shift = std::max(0, int(std::lround((dataStartTick - c) * sx / (d - c))));
-    QVector<int> lows, highs;
-    BuildPixels(mins_.data(), h, yScale, yOffset, ys_);
-    lows = ys_;
-    BuildPixels(maxs_.data(), h, yScale, yOffset, ys_);
-    highs = ys_;
+    BuildPixels(mins_.data(), h, yScale, yOffset, lows_);
+    BuildPixels(maxs_.data(), h, yScale, yOffset, highs_);
     points_.resize(2 * h);
+    int kept = 0;
     bool gap = false;
     for (int j = 0; j < h; ++j) {
-      const int along = start + j + shift;
+      // Columns holding only NaN are not drawn: the line breaks there.
       if (std::isnan(mins_[j])) {
         gap = true;
-        points_[2 * j] = points_[2 * j + 1] = vertical ? QPoint(0, along) : QPoint(along, 0);
         continue;
       }
-      if (gap || (j > 0 && std::isnan(mins_[j - 1]))) breaks_.append(2 * j);
+      if (gap && kept > 0) breaks_.append(kept);
       gap = false;
-      points_[2 * j] = vertical ? QPoint(lows[j], along) : QPoint(along, lows[j]);
-      points_[2 * j + 1] = vertical ? QPoint(highs[j], along) : QPoint(along, highs[j]);
+      const int along = start + j + shift;
+      points_[kept++] = vertical ? QPoint(lows_[j], along) : QPoint(along, lows_[j]);
+      points_[kept++] = vertical ? QPoint(highs_[j], along) : QPoint(along, highs_[j]);
     }
-    // NaN-only columns are not drawn.
-    QVector<QPoint> kept;
-    QVector<int> keptBreaks;
-    kept.reserve(points_.size());
-    for (int j = 0; j < h; ++j) {
-      if (std::isnan(mins_[j])) {
-        if (kept.size() && (keptBreaks.isEmpty() || keptBreaks.last() != kept.size())) keptBreaks.append(kept.size());
-        continue;
-      }
-      kept.append(points_[2 * j]);
-      kept.append(points_[2 * j + 1]);
-    }
-    if (kept.size() != points_.size()) {
-      points_ = kept;
-      breaks_ = keptBreaks;
-    }
+    points_.resize(kept);
     return;
   }
 
   // Every used sample is a vertex.
-  scratch_.resize(n);
-  QVector<double> xsD(n);
+  xData_.resize(n);
   if (uniform) {
-    for (int i = 0; i < n; ++i) xsD[i] = s + i;
-  } else {
-    Kernels().ippsCopy_64f(xv + s, xsD.data(), n);
+    for (int i = 0; i < n; ++i) xData_[i] = s + i;
+  } else if (n > 0) {
+    Kernels().ippsCopy_64f(xv + s, xData_.data(), n);
   }
   // X in tick units: tick = DataToTick(x), linear.
   const double t0 = xAxis->DataToTick(0), t1 = xAxis->DataToTick(1);
   const double xScale = (t1 - t0) * sx / (d - c);
   const double xOffset = start + (t0 - c) * sx / (d - c);
-  BuildPixels(xsD.data(), n, xScale, xOffset, xs_);
+  BuildPixels(xData_.data(), n, xScale, xOffset, xs_);
   BuildPixels(yv + s, n, yScale, yOffset, ys_);
   points_.resize(n);
   int kept = 0;

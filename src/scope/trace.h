@@ -47,8 +47,8 @@ private:
   QVector<QPoint> points_;
   QVector<int> breaks_;
   // Scratch arrays kept between rebuilds, so a new block allocates nothing.
-  QVector<double> scratch_, mins_, maxs_;
-  QVector<int> bounds_, xs_, ys_;
+  QVector<double> scratch_, mins_, maxs_, xData_;
+  QVector<int> bounds_, xs_, ys_, lows_, highs_;
   bool reduced_ = false;
   int first_ = 0, used_ = 0, rebuilds_ = 0;
 };
