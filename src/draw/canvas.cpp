@@ -126,18 +126,28 @@ void TLPCanvasImpl::LineTo(int x, int y) {
   pos_ = to;
 }
 
-QSize TLPCanvasImpl::TextExtent(const QString& text) {
+const QFontMetrics& TLPCanvasImpl::Metrics() {
   QPainter* p = ActivePainter();
-  QFontMetrics fm = p && p->device() ? QFontMetrics(font_, p->device()) : QFontMetrics(font_);
+  QPaintDevice* device = p ? p->device() : nullptr;
+  if (!metrics_ || device != metricsDevice_ || !(font_ == metricsFont_)) {
+    metrics_.emplace(device ? QFontMetrics(font_, device) : QFontMetrics(font_));
+    metricsFont_ = font_;
+    metricsDevice_ = device;
+  }
+  return *metrics_;
+}
+
+QSize TLPCanvasImpl::TextExtent(const QString& text) {
+  const QFontMetrics& fm = Metrics();
   return QSize(fm.horizontalAdvance(text), fm.height());
 }
 
 void TLPCanvasImpl::TextOut(int x, int y, const QString& text) {
   QPainter* p = ActivePainter();
   if (!p || text.isEmpty()) return;
+  const QFontMetrics& fm = Metrics();
   p->save();
   p->setFont(font_);
-  QFontMetrics fm(font_, p->device());
   p->translate(x, y);
   if (escapement_ % 3600 != 0) p->rotate(-escapement_ / 10.0);
   // Opaque text over the brush colour, as a clear brush gives transparent text.

@@ -10,6 +10,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPen>
 #include <QPoint>
 #include <QRect>
@@ -301,6 +302,11 @@ private:
   QPen pen_;
   QBrush brush_;
   QFont font_;
+  // Metrics of the font last measured; fonts are looked up once per change.
+  const QFontMetrics& Metrics();
+  QFont metricsFont_;
+  QPaintDevice* metricsDevice_ = nullptr;
+  std::optional<QFontMetrics> metrics_;
   QColor fontColor_;
   QPoint pos_;
   std::optional<QRegion> clip_;  // none: not clipped

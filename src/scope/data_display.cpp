@@ -45,7 +45,10 @@ void TSLDataDisplay::SetZooming(TSLDisplayZoom* other) {
 SL::TSLDisplayNavigateMode TSLDataDisplay::NavigateMode() const { return Lock()->ReadGuarded(navigateMode_); }
 
 void TSLDataDisplay::SetNavigateMode(SL::TSLDisplayNavigateMode mode) {
-  Lock()->SetIfChanged(navigateMode_, mode, [this] { Changed(); });
+  Lock()->SetIfChanged(navigateMode_, mode, [this] {
+    InvalidateStatic();
+    Changed();
+  });
 }
 
 int TSLDataDisplay::RefreshInterval() const { return timer_->Interval(); }

@@ -65,6 +65,11 @@ public:
   virtual QRect DataViewRect() const { return QRect(); }
   int LayoutGeneration() const { return layoutGeneration_.load(); }
 
+  // A setting that changes the look of the bands (title, legend, axes, grid)
+  // changed: the cached band layer is painted again at the next redraw.
+  void InvalidateStatic() { staticGeneration_++; }
+  int StaticGeneration() const { return staticGeneration_.load(); }
+
   bool IsDirty() const { return dirty_.load(); }
   bool IsLayoutStale() const { return layoutStale_.load(); }
   bool IsDestroying() const { return destroying_; }
@@ -115,8 +120,14 @@ signals:
 
 protected:
   void paintEvent(QPaintEvent* e) override;
-  void ColorChanged() override { Changed(); }
-  void Resized() override { LayoutChanged(); }
+  void ColorChanged() override {
+    InvalidateStatic();
+    Changed();
+  }
+  void Resized() override {
+    InvalidateStatic();
+    LayoutChanged();
+  }
   // Paints into the back buffer (dirty or resized only).
   virtual void PaintBackBuffer(TLPCanvas& canvas);
   // Suppresses invalidation (a channel-draw handler is running).
@@ -129,6 +140,7 @@ protected:
   std::atomic<bool> dirty_{true};
   std::atomic<bool> layoutStale_{true};
   std::atomic<int> layoutGeneration_{0};
+  std::atomic<int> staticGeneration_{0};
   std::atomic<bool> stateRecorded_{false};
 
 private:

@@ -18,11 +18,17 @@ TSLDataDisplay* TSLDisplayCollectionItem::Display() const {
 }
 
 void TSLDisplayCollectionItem::ItemChanged() {
-  if (TSLDataDisplay* d = Display()) d->Changed();
+  if (TSLDataDisplay* d = Display()) {
+    d->InvalidateStatic();
+    d->Changed();
+  }
 }
 
 void TSLDisplayCollectionItem::ItemLayoutChanged() {
-  if (TSLDataDisplay* d = Display()) d->LayoutChanged();
+  if (TSLDataDisplay* d = Display()) {
+    d->InvalidateStatic();
+    d->LayoutChanged();
+  }
 }
 
 TSLDisplayPen* TSLDisplayCollectionItem::MakePen(const QColor& color, Vcl::TPenStyle style) {

@@ -6,11 +6,15 @@ TSLDisplayPersistent::TSLDisplayPersistent(QObject* owner, TSLDataDisplay* displ
     : TLPPersistent(owner), display_(display) {}
 
 void TSLDisplayPersistent::Changed() {
-  if (display_) display_->Changed();
+  if (!display_) return;
+  display_->InvalidateStatic();
+  display_->Changed();
 }
 
 void TSLDisplayPersistent::LayoutChanged() {
-  if (display_) display_->LayoutChanged();
+  if (!display_) return;
+  display_->InvalidateStatic();
+  display_->LayoutChanged();
 }
 
 TSLDisplayPen* TSLDisplayPersistent::MakePen(const QColor& color, Vcl::TPenStyle style) {

@@ -23,7 +23,10 @@ TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
   channels_->Add();
   for (TOWExtCollection* c : std::initializer_list<TOWExtCollection*>{channels_, channelLinks_, cursors_, zones_,
                                                                        ellipses_, cursorLinks_, markerGroups_, labels_})
-    connect(c, &TOWExtCollection::Changed, this, [this] { LayoutChanged(); });
+    connect(c, &TOWExtCollection::Changed, this, [this] {
+      InvalidateStatic();
+      LayoutChanged();
+    });
 }
 
 TSLScope::~TSLScope() {
@@ -46,7 +49,12 @@ TSLScope::~TSLScope() {
 
 bool TSLScope::Vertical() const { return Lock()->ReadGuarded(vertical_); }
 
-void TSLScope::SetVertical(bool v) { Lock()->SetIfChanged(vertical_, v, [this] { LayoutChanged(); }); }
+void TSLScope::SetVertical(bool v) {
+  Lock()->SetIfChanged(vertical_, v, [this] {
+    InvalidateStatic();
+    LayoutChanged();
+  });
+}
 
 void TSLScope::SetSizeLimit(int limit) {
   limit = qMax(0, limit);

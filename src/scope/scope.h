@@ -5,6 +5,8 @@
 // publishes it on the refresh timer (window thread) and repaints from its
 // back buffer.
 
+#include <QImage>
+#include <QVector>
 #include <mutex>
 
 #include "scope/data_chart.h"
@@ -89,6 +91,13 @@ private:
   void EndChannelDraw() { channelDraw_ = false; }
 
   void Layout(TLPCanvas& canvas);
+  // The bands (background, title, legend, axes, data view with grid) are
+  // kept in their own layer, painted again only when a setting, the size or
+  // a shown range changed; hovers and new blocks with the same ranges copy it.
+  void PaintBands(TLPCanvas& canvas);
+  QVector<double> BandKey();
+  QImage bandLayer_;
+  QVector<double> bandKey_;
   QSize BandSize(TSLDisplayView* view, TLPCanvas& canvas);
   void PaintDataViewBand(TLPCanvas& canvas);
   void PaintTitle(TLPCanvas& canvas);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <QMetaMethod>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <functional>
@@ -443,6 +444,8 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
   const int width = Width() + (highlight ? 2 : 0);
   QPen pen(color);
   pen.setWidth(width);
+  // One device pixel, as the thin pens of the canvas: the fast line path.
+  pen.setCosmetic(width <= 1);
   painter->setPen(pen);
   painter->setBrush(color);
   const QVector<int>& breaks = trace_.Breaks();
@@ -455,6 +458,15 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
     }
     if (points.size() > from) draw(points.constData() + from, points.size() - from);
   };
+  // A reduced one-pixel line goes straight into the back buffer's pixels.
+  if (ChannelMode() == SL::cmLine && width <= 1 && painter->paintEngine() &&
+      painter->paintEngine()->type() == QPaintEngine::Raster && !painter->testRenderHint(QPainter::Antialiasing) &&
+      painter->worldTransform().isIdentity() && painter->hasClipping()) {
+    if (auto* image = dynamic_cast<QImage*>(painter->device())) {
+      const QRect clip = painter->clipBoundingRect().toAlignedRect();
+      if (trace_.DrawSpans(*image, clip, color.rgba())) return;
+    }
+  }
   switch (ChannelMode()) {
     case SL::cmLine:
       forEachPiece([&](const QPoint* p, int n) {

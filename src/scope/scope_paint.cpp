@@ -32,6 +32,9 @@ TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
   TSLAxisData data;
   if (!channels_) return data;
   const bool isX = axis->IsXAxis();
+  // Y extents are a scan over the samples in view: only auto-scaling needs it.
+  auto* scopeY = qobject_cast<TSLBasicScopeYAxis*>(axis);
+  const bool wantY = scopeY && scopeY->AutoScaling()->Enabled();
   for (int i = 0; i < channels_->Count(); ++i) {
     TSLScopeChannel* ch = channels_->Channel(i);
     if (!ch->Visible()) continue;
@@ -52,7 +55,7 @@ TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
     if (isX) {
       data.xMin = data.channels ? std::min(data.xMin, lo) : lo;
       data.xMax = data.channels ? std::max(data.xMax, hi) : hi;
-    } else if (xAxis && xAxis != axis) {
+    } else if (wantY && xAxis && xAxis != axis) {
       // Y extent over the samples inside the shown X range.
       const TSLRange shown = xAxis->ShownData();
       int from = 0, to = count;
@@ -279,6 +282,34 @@ void TSLScope::PaintLegend(TLPCanvas& canvas) {
   canvas.Brush().SetStyle(Qt::SolidPattern);
 }
 
+QVector<double> TSLScope::BandKey() {
+  QVector<double> key{double(StaticGeneration()), double(RenderSize().width()), double(RenderSize().height())};
+  for (TSLDisplayView* view : Views()) {
+    const QRect r = view->ViewRect();
+    key << r.left() << r.top() << r.width() << r.height();
+  }
+  for (TSLDisplayAxis* axis : Axes()) {
+    const TSLRange shown = axis->ShownTick();
+    key << shown.lo << shown.hi;
+  }
+  return key;
+}
+
+void TSLScope::PaintBands(TLPCanvas& canvas) {
+  canvas.Brush().SetColor(Color());
+  canvas.Brush().SetStyle(Qt::SolidPattern);
+  canvas.Pen().SetColor(Qt::white);
+  canvas.SetFontColor(Qt::white);
+  canvas.FillRect(QRect(QPoint(0, 0), RenderSize()));
+  for (TSLDisplayView* view : Views()) {
+    if (!view->IsShown() && view != dataView_) continue;
+    if (view == title_) PaintTitle(canvas);
+    else if (view == legend_) PaintLegend(canvas);
+    else if (view == dataView_) PaintDataViewBand(canvas);
+    else if (auto* axis = qobject_cast<TSLDisplayAxis*>(view)) axis->PaintBand(canvas);
+  }
+}
+
 void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   if (layoutStale_.load() || printing) {
     Layout(canvas);
@@ -286,17 +317,18 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   }
   const QSize size = RenderSize();
   canvas.RemoveClip();
-  canvas.Brush().SetColor(Color());
-  canvas.Brush().SetStyle(Qt::SolidPattern);
-  canvas.Pen().SetColor(Qt::white);
-  canvas.SetFontColor(Qt::white);
-  canvas.FillRect(QRect(QPoint(0, 0), size));
-  for (TSLDisplayView* view : Views()) {
-    if (!view->IsShown() && view != dataView_) continue;
-    if (view == title_) PaintTitle(canvas);
-    else if (view == legend_) PaintLegend(canvas);
-    else if (view == dataView_) PaintDataViewBand(canvas);
-    else if (auto* axis = qobject_cast<TSLDisplayAxis*>(view)) axis->PaintBand(canvas);
+  if (printing) {
+    PaintBands(canvas);
+  } else {
+    const QVector<double> key = BandKey();
+    if (bandLayer_.size() != size || key != bandKey_) {
+      bandLayer_ = QImage(size, QImage::Format_RGB32);
+      QPainter painter(&bandLayer_);
+      TLPCanvasImpl bands(&painter);
+      PaintBands(bands);
+      bandKey_ = key;
+    }
+    canvas.Painter()->drawImage(0, 0, bandLayer_);
   }
   const QRect view = dataView_->ViewRect();
   if (view.width() > 1 && view.height() > 1) {

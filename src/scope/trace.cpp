@@ -50,6 +50,7 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
   keys.vertical = vertical;
   if (!newData && keys == keys_) return;  // the cached arrays still hold
   keys_ = keys;
+  vertical_ = vertical;
   ++rebuilds_;
 
   const double* yv = yBuffer->ReadReals();
@@ -184,4 +185,38 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     points_[kept++] = vertical ? QPoint(ys_[i], xs_[i]) : QPoint(xs_[i], ys_[i]);
   }
   points_.resize(kept);
+}
+
+bool TSLTraceCache::DrawSpans(QImage& image, const QRect& clip, QRgb color) const {
+  if (!reduced_ || vertical_ || points_.isEmpty() || points_.size() % 2 != 0) return false;
+  if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
+      image.format() != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  const QRect area = clip.intersected(image.rect());
+  if (area.isEmpty()) return true;
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  int nextBreak = 0;
+  bool joined = false;
+  int lastY = 0;
+  for (int i = 0; i < points_.size(); i += 2) {
+    if (nextBreak < breaks_.size() && breaks_[nextBreak] == i) {
+      joined = false;
+      ++nextBreak;
+    }
+    const int x = points_[i].x();
+    int lo = std::min(points_[i].y(), points_[i + 1].y());
+    int hi = std::max(points_[i].y(), points_[i + 1].y());
+    if (joined) {
+      lo = std::min(lo, lastY);
+      hi = std::max(hi, lastY);
+    }
+    lastY = points_[i + 1].y();
+    joined = true;
+    if (x < area.left() || x > area.right()) continue;
+    lo = std::max(lo, area.top());
+    hi = std::min(hi, area.bottom());
+    for (int y = lo; y <= hi; ++y) reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
+  }
+  return true;
 }

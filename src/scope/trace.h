@@ -4,6 +4,7 @@
 // columns are in view), cached between repaints while neither the data nor
 // the geometry change.
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QVector>
@@ -36,6 +37,12 @@ public:
   bool Reduced() const { return reduced_; }
   int FirstSample() const { return first_; }
   int UsedCount() const { return used_; }
+  // Draws a reduced horizontal trace one pixel wide straight into a 32-bit
+  // image: per column the span from its minimum to its maximum, joined to
+  // the previous column's last vertex, clipped to `clip`. The pixels are the
+  // ones a polyline through the vertices covers, give or take the joining
+  // step's half-way split. False when the trace is not of that kind.
+  bool DrawSpans(QImage& image, const QRect& clip, QRgb color) const;
   // How often the pixel arrays were rebuilt (a hover must not rebuild).
   int Rebuilds() const { return rebuilds_; }
 
@@ -50,5 +57,6 @@ private:
   QVector<double> scratch_, mins_, maxs_, xData_;
   QVector<int> bounds_, xs_, ys_, lows_, highs_;
   bool reduced_ = false;
+  bool vertical_ = false;
   int first_ = 0, used_ = 0, rebuilds_ = 0;
 };
