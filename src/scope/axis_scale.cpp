@@ -359,6 +359,9 @@ QString TSLDisplayAxis::LabelText(double x) {
   const TSLRange r = ShownTick();
   const double span = std::abs(r.hi - r.lo);
   QString text;
+  // The system's decimal separator, no digit grouping.
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
   const int precision = Format()->Precision();
   if (Format()->PrecisionMode() == SL::dpmGeneral) {
     int decimals;
@@ -366,12 +369,14 @@ QString TSLDisplayAxis::LabelText(double x) {
     else if (precision <= 0 || span == 0) decimals = 0;
     else decimals = precision - (int(std::trunc(std::log10(span))) + 1) + (span < 1 ? 1 : 0);
     decimals = std::clamp(decimals, 0, 30);
-    text = QLocale().toString(x, 'f', decimals);
+    text = locale.toString(x, 'f', decimals);
   } else {
     const int digits = Format()->FixedPrecision() ? std::max(1, precision) : 15;
-    text = QLocale().toString(x, 'e', digits - 1);
+    text = locale.toString(x, 'e', digits - 1);
   }
   text = text.trimmed();
+  // A small negative value rounded to zero reads as zero, not "-0".
+  if (text.startsWith(locale.negativeSign()) && locale.toDouble(text) == 0.0) text.remove(0, locale.negativeSign().size());
   emit OnCustomLabel(this, x, text);
   return text;
 }

@@ -141,6 +141,11 @@ TEST_F(Paint, GridLinesStandAtTheTicksAndLabelsFollowTheFormat) {
   // A time range 0 .. 0.5 gets three decimals; tiny values read as zero.
   scope.XAxis()->Max()->SetValue(0.5);
   EXPECT_EQ(scope.XAxis()->LabelText(0.25), QStringLiteral("0.250"));
+  // No digit grouping, and no "-0" for a small negative value.
+  scope.XAxis()->Max()->SetValue(44100);
+  scope.XAxis()->Format()->SetPrecision(0);
+  EXPECT_EQ(scope.XAxis()->LabelText(12000), QStringLiteral("12000"));
+  EXPECT_EQ(scope.XAxis()->LabelText(-0.2), QStringLiteral("0"));
   // Tick values within 1.5e-45 of zero read as zero.
   scope.YAxis()->Min()->SetValue(-1e-44);
   scope.YAxis()->Max()->SetValue(1e-44);
@@ -213,6 +218,47 @@ TEST_F(Paint, FarValuesAreClippedAndBadDataPaintsWithoutCrashing) {
     scope.resize(size);
     Render();
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PaintLayout, TitleLegendAndAutoScalingTakeTheirPlaces) {
+  TLPComponent owner;
+  TSLOWRealSourcePin source(&owner, nullptr, 0, nullptr, false, owner.Lock());
+  TSLScope scope;
+  scope.resize(800, 230);
+  scope.Title()->SetText(QStringLiteral("Acquired Signals in the Sensors A and B"));
+  scope.Channels()->Channel(0)->SetName(QStringLiteral("A"));
+  scope.Legend()->Channels()->Caption()->SetText(QStringLiteral("Sensors"));
+  ASSERT_TRUE(scope.InputPins()->GetPin(0)->Connect(&source));
+  source.Notify(MakeOperation<TOWStartSampleRateOperation>(8000.0).get());
+  std::vector<double> v(8000);
+  for (int i = 0; i < 8000; ++i) v[i] = 0.3 * std::sin(i * 0.01);
+  TRef<ISLRealBuffer> b(new TSLRealBuffer(v.data(), 8000));
+  source.SendBuffer(b.get());
+  scope.RefreshTimerTick();
+  scope.RedrawBackBuffer();
+  const QImage image = scope.BackBuffer().copy();
+  if (qEnvironmentVariableIsSet("TREMORA_SCOPE_PNG")) image.save(qEnvironmentVariable("TREMORA_SCOPE_PNG"));
+  // Title on top, legend on the right, the data view in between.
+  EXPECT_GT(scope.Title()->ViewRect().height(), 16);
+  EXPECT_GT(scope.Legend()->ViewRect().width(), 30);
+  EXPECT_LT(scope.DataViewRect().right(), scope.Legend()->ViewRect().left());
+  EXPECT_GT(scope.DataViewRect().top(), scope.Title()->ViewRect().bottom());
+  // Auto-scaling: the range holds the signal with room above and below.
+  const TSLRange y = scope.YAxis()->ShownTick();
+  EXPECT_LT(y.lo, -0.3);
+  EXPECT_GT(y.hi, 0.3);
+  EXPECT_LT(y.hi, 0.5);
+  // The legend shows the channel's sample bar in its colour.
+  int red = 0;
+  const QRect legend = scope.Legend()->ViewRect();
+  for (int x = legend.left(); x <= legend.right(); ++x)
+    for (int yy = legend.top(); yy <= legend.bottom(); ++yy) red += image.pixelColor(x, yy) == QColor(Qt::red);
+  EXPECT_GE(red, 13 * 3);
+  scope.InputPins()->GetPin(0)->Disconnect();
 }
 
 }  // namespace
