@@ -90,9 +90,7 @@ void TSLDataChart::ReapplyCursorPositions() {
 }
 
 QString TSLDataChart::FormatAxisValue(const TSLDisplayAxis* axis, double value) const {
-  // General format with the axis precision; the tick rules refine this.
-  const int precision = axis ? axis->Format()->Precision() : 0;
-  return QString::number(value, 'g', precision > 0 ? precision : 6);
+  return axis ? const_cast<TSLDisplayAxis*>(axis)->LabelText(value) : QString::number(value);
 }
 
 QString TSLDataChart::FormatPointText(const QString& format, const QString& defaultFormat, double x,

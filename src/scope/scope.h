@@ -71,8 +71,20 @@ signals:
   void OnLeaveChannel(QObject* Sender);
   void OnCustomMouseHitLabel(QObject* Sender, double XValue, double YValue, QString& AxisLabel);
 
+public:
+  // Cursors: the column of an X value (the cursor's own mapping over the
+  // shown range), the value of a column, and the cursor a pointer position
+  // hits (-1: none; the last cursor wins).
+  int CursorColumn(const TSLDisplayCursor* cursor, double x);
+  double CursorValueAt(const TSLDisplayCursor* cursor, int column);
+  int HitCursor(const QPoint& p);
+  int DraggedCursor() const { return draggedCursor_; }
+
 protected:
   void PaintBackBuffer(TLPCanvas& canvas) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
   bool InvalidationSuppressed() const override { return channelDraw_; }
   void AfterLoaded() override;
 
@@ -95,6 +107,10 @@ private:
   // kept in their own layer, painted again only when a setting, the size or
   // a shown range changed; hovers and new blocks with the same ranges copy it.
   void PaintBands(TLPCanvas& canvas);
+  void PaintCursors(TLPCanvas& canvas, bool printing);
+  void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
+  int draggedCursor_ = -1;
+  QPoint dragPoint_;
   QVector<double> BandKey();
   QImage bandLayer_;
   QVector<double> bandKey_;

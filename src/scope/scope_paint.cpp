@@ -330,6 +330,7 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     }
     canvas.Painter()->drawImage(0, 0, bandLayer_);
   }
+  PaintCursorLinks(canvas, true);
   const QRect view = dataView_->ViewRect();
   if (view.width() > 1 && view.height() > 1) {
     QPainter* painter = canvas.Painter();
@@ -347,5 +348,7 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     // Events still come with every redraw, whatever the size.
     for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
   }
+  PaintCursors(canvas, printing);
+  PaintCursorLinks(canvas, false);
   if (!printing && IsFocused()) canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
 }
