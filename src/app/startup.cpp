@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/settings_form.h"
 #include "app/windows.h"
+#include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
 #include "forms/register_scope.h"
@@ -30,6 +31,7 @@ void InitializeWindowing() {
   InitResources();
   RegisterStandardControls();
   RegisterScopeClasses();
+  RegisterScopePropertiesDialog();
 }
 
 namespace {

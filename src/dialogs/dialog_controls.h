@@ -1,0 +1,87 @@
+#pragma once
+// The controls the property dialogs need beyond the experiment windows':
+// list boxes (plain and with check boxes), a group frame and a colour swatch.
+
+#include "draw/control.h"
+
+#include <QStringList>
+
+class QListWidget;
+
+class TListBox : public TControl {
+  Q_OBJECT
+  Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
+  Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+  Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+
+public:
+  explicit TListBox(QWidget* parent = nullptr);
+  QStringList Items() const;
+  void SetItems(const QStringList& items);
+  int Count() const;
+  QString Item(int i) const;
+  void SetItem(int i, const QString& text);
+  void AddItem(const QString& text);
+  void DeleteItem(int i);
+  void Clear();
+  // -1 for no selection; selecting by code raises no event.
+  int ItemIndex() const;
+  void SetItemIndex(int i);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int v) { itemHeight_ = v; }
+  QListWidget* List() const { return list_; }
+
+protected:
+  explicit TListBox(bool checks, QWidget* parent);
+  void Resized() override;
+  QListWidget* list_;
+  bool checks_;
+  bool byCode_ = false;
+
+private:
+  int itemHeight_ = 13;
+};
+
+// Each entry has a check box; the user's toggling raises OnClickCheck after
+// selecting the entry.
+class TCheckListBox : public TListBox {
+  Q_OBJECT
+public:
+  explicit TCheckListBox(QWidget* parent = nullptr);
+  bool Checked(int i) const;
+  // By code: raises no event.
+  void SetChecked(int i, bool v);
+  void AddItem(const QString& text, bool checked);
+
+signals:
+  void OnClickCheck(QObject* Sender);
+};
+
+// A captioned frame around other controls.
+class TGroupBox : public TControl {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+public:
+  explicit TGroupBox(QWidget* parent = nullptr);
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& v) { caption_ = v; update(); }
+
+protected:
+  void paintEvent(QPaintEvent* e) override;
+
+private:
+  QString caption_;
+};
+
+// Fills its whole area with its Color (the colour swatches of the dialogs).
+class TPaintBox : public TControl {
+  Q_OBJECT
+public:
+  explicit TPaintBox(QWidget* parent = nullptr);
+
+protected:
+  void paintEvent(QPaintEvent* e) override;
+  bool PaintsBackground() const override { return false; }
+};
+
+void RegisterDialogControls();

@@ -1,0 +1,364 @@
+// The scope's property dialog, opened as the user opens it (the scope's
+// setup and axis entry points) and edited through its controls; the checks
+// look at the scope afterwards.
+
+#include "dialogs/axes_pages.h"
+#include "dialogs/cursors_page.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/scope_properties_form.h"
+#include "dialogs/standard_dialogs.h"
+#include "draw/message_service.h"
+#include "forms/controls/form.h"
+#include "forms/controls/register_controls.h"
+#include "forms/controls/standard_controls.h"
+#include "forms/description_reader.h"
+#include "forms/register_scope.h"
+#include "scope/scope.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A scope set up like the experiment's: two channels, cursors from the
+// description, one cursor link, fixed ranges.
+const char* kScope = R"(object F: TForm
+  object Scp: TSLScope
+    Left = 0
+    Top = 0
+    Width = 800
+    Height = 230
+    XAxis.Min.AutoScale = False
+    XAxis.Max.AutoScale = False
+    XAxis.Max.Value = 5.0
+    XAxis.Max.DataValue = 40000.0
+    XAxis.AxisLabel.Text = 'Time (s)'
+    YAxis.Min.AutoScale = False
+    YAxis.Min.Value = -1.0
+    YAxis.Min.DataValue = -1000.0
+    YAxis.Max.AutoScale = False
+    YAxis.Max.Value = 1.0
+    YAxis.Max.DataValue = 1000.0
+    YAxis.AxisLabel.Text = 'Normalized Amplitude'
+    Channels = <
+      item
+        Name = 'A'
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'B'
+        Color = clYellow
+        AxisIndex_ = (0 0)
+      end>
+    Cursors = <
+      item
+        Name = 'tA'
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'tB'
+        Color = clYellow
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'tC'
+        Color = clAqua
+        AxisIndex_ = (0 0)
+      end>
+    CursorLinks = <
+      item
+        Name = '| tA - tB |'
+        CursorIndex_ = (0 1)
+      end>
+  end
+end
+)";
+
+class ScopeDialog : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardControls();
+    RegisterScopeClasses();
+    RegisterScopePropertiesDialog();
+    ReadDescription(&form_, QString::fromUtf8(kScope));
+    scope_ = form_.Component<TSLScope>("Scp");
+    ASSERT_NE(scope_, nullptr);
+    form_.move(100, 100);
+    form_.Show();
+  }
+  void TearDown() override {
+    SetScopeDialogHook({});
+    SetColorChooser({});
+  }
+
+  // Runs `body` on the dialog the scope opens, shown as the user sees it.
+  void WithDialog(const std::function<void()>& open, const std::function<void(TSLScopePropertiesForm*)>& body) {
+    bool opened = false;
+    SetScopeDialogHook([&](TSLScopePropertiesForm* dialog) {
+      opened = true;
+      dialog->Show();
+      QApplication::processEvents();
+      body(dialog);
+    });
+    open();
+    EXPECT_TRUE(opened);
+  }
+  void WithCursorsPage(const std::function<void(TSLScopePropertiesForm*, TSLScopeCursorsForm*)>& body) {
+    WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kCursorsPage, 0); },
+               [&](TSLScopePropertiesForm* d) {
+                 auto* page = qobject_cast<TSLScopeCursorsForm*>(d->ActivePage());
+                 ASSERT_NE(page, nullptr);
+                 body(d, page);
+               });
+  }
+
+  static void Click(TButton* button) {
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button->Button(), Qt::LeftButton);
+  }
+  static void Type(TEdit* edit, const QString& text) {
+    edit->Editor()->setFocus();
+    edit->Editor()->selectAll();
+    QTest::keyClicks(edit->Editor(), text);
+  }
+  static void Key(TEdit* edit, Qt::Key key) { QTest::keyClick(edit->Editor(), key); }
+  // A repaint of the scope happened after the last change.
+  bool Repaints() {
+    const int before = scope_->RedrawCount();
+    scope_->grab();
+    return scope_->RedrawCount() > before;
+  }
+
+  TForm form_;
+  TSLScope* scope_ = nullptr;
+};
+
+TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePlaceEarlier) {
+  bool toolBarDuringDialog = true;
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               toolBarDuringDialog = scope_->ToolBar()->Visible();
+               EXPECT_EQ(d->Caption(), QStringLiteral("Settings"));
+               EXPECT_EQ(d->PageCount(), 8);
+               EXPECT_EQ(d->PageControl->ActivePageIndex(), 7);
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_EQ(d->PageControl->ActivePage()->Caption(), QStringLiteral("Y Axes"));
+               EXPECT_EQ(page->AxisListBox->ItemIndex(), 0);
+               EXPECT_EQ(page->AxisListBox->Item(0), QStringLiteral("Normalized Amplitude"));
+               EXPECT_EQ(page->LabelEdit->Text(), QStringLiteral("Normalized Amplitude"));
+               // The axes pages add and remove nothing.
+               EXPECT_FALSE(d->AddButton->isEnabled());
+               EXPECT_FALSE(d->RemoveButton->isEnabled());
+               // The dialog grew to its largest page and sits 20 pixels in
+               // from the scope's top right corner.
+               EXPECT_GE(d->ClientWidth(), 485);
+               EXPECT_GE(d->ClientHeight(), 234 + 41);
+               const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
+               EXPECT_EQ(d->pos(), QPoint(corner.x() - d->width() - 20, corner.y() + 20));
+             });
+  EXPECT_FALSE(toolBarDuringDialog);
+  EXPECT_TRUE(scope_->ToolBar()->Visible());
+
+  // With a marker group every page keeps its own place.
+  scope_->MarkerGroups()->Add();
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               EXPECT_EQ(d->PageCount(), 9);
+               EXPECT_EQ(d->PageControl->ActivePageIndex(), 8);
+               EXPECT_NE(qobject_cast<TSLScopeYAxesForm*>(d->ActivePage()), nullptr);
+             });
+  // The X axis button opens the X axes page.
+  WithDialog([&] { scope_->ShowAxisProperties(0); },
+             [&](TSLScopePropertiesForm* d) {
+               EXPECT_NE(qobject_cast<TSLScopeXAxesForm*>(d->ActivePage()), nullptr);
+             });
+}
+
+TEST_F(ScopeDialog, ARangeTypedIntoTheYAxesPageMovesTheTracesAndABadNumberIsRefused) {
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               Repaints();  // start from a clean back buffer
+               Type(page->MinEdit, QStringLiteral("-0.5"));
+               EXPECT_FALSE(d->OkButton->Default());
+               Type(page->MaxEdit, QStringLiteral("0.25"));  // leaving Min stores it
+               Key(page->MaxEdit, Qt::Key_Return);
+               EXPECT_TRUE(d->isVisible());
+               EXPECT_TRUE(d->OkButton->Default());
+               TSLDisplayAxis* y = scope_->YAxis();
+               EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5);
+               EXPECT_DOUBLE_EQ(y->Max()->Value(), 0.25);
+               // Data values keep their relation to the shown values.
+               EXPECT_DOUBLE_EQ(y->Min()->DataValue(), -500.0);
+               EXPECT_DOUBLE_EQ(y->Max()->DataValue(), 250.0);
+               EXPECT_TRUE(Repaints());
+
+               TMessageRecorder messages;
+               Type(page->MaxEdit, QStringLiteral("1,5x"));
+               Key(page->MaxEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 1);
+               EXPECT_TRUE(messages.Messages()[0].contains(QStringLiteral("'1,5x' is not a valid number")));
+               EXPECT_DOUBLE_EQ(y->Max()->Value(), 0.25);
+               EXPECT_EQ(page->MaxEdit->Text(), QStringLiteral("0.25"));
+               // An empty range is refused too.
+               Type(page->MinEdit, QStringLiteral("3"));
+               Key(page->MinEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 2);
+               EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5);
+               EXPECT_FALSE(Repaints());
+             });
+}
+
+TEST_F(ScopeDialog, AxesPageEditsVisibilityScaleModeAndLabel) {
+  WithDialog([&] { scope_->ShowAxisProperties(0); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeXAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               TSLDisplayAxis* x = scope_->XAxis();
+               QTest::mouseClick(page->VisibleCheckBox->Box(), Qt::LeftButton);
+               EXPECT_FALSE(x->Visible());
+               EXPECT_FALSE(page->AxisListBox->Checked(0));
+               page->AxisListBox->List()->item(0)->setCheckState(Qt::Checked);
+               EXPECT_TRUE(x->Visible());
+               EXPECT_TRUE(page->VisibleCheckBox->Checked());
+               page->ScaleModeComboBox->Combo()->setCurrentIndex(2);
+               EXPECT_EQ(x->ScaleMode(), SL::smLogDecascale);
+               QTest::mouseClick(page->LabelVisibleCheckBox->Box(), Qt::LeftButton);
+               EXPECT_FALSE(x->AxisLabel()->Visible());
+               // The label follows the typing; Escape keeps it and closes
+               // only at the second press.
+               Type(page->LabelEdit, QStringLiteral("Seconds"));
+               EXPECT_EQ(x->AxisLabel()->Text(), QStringLiteral("Seconds"));
+               EXPECT_EQ(page->AxisListBox->Item(0), QStringLiteral("Seconds"));
+               Key(page->LabelEdit, Qt::Key_Escape);
+               EXPECT_TRUE(d->isVisible());
+               EXPECT_EQ(x->AxisLabel()->Text(), QStringLiteral("Seconds"));
+               Key(page->LabelEdit, Qt::Key_Escape);
+               EXPECT_FALSE(d->isVisible());
+             });
+}
+
+TEST_F(ScopeDialog, CursorsFromTheDescriptionStayAndAddedOnesCanBeRemoved) {
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    EXPECT_EQ(page->CursorListBox->Items(), (QStringList{"tA", "tB", "tC"}));
+    EXPECT_EQ(page->KindComboBox->Items(), (QStringList{"Vertical", "Horizontal", "Both"}));
+    EXPECT_EQ(page->ChannelsListBox->Items(), (QStringList{"A", "B"}));
+    EXPECT_TRUE(d->AddButton->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+      page->CursorListBox->List()->setCurrentRow(i);
+      EXPECT_FALSE(d->RemoveButton->isEnabled()) << i;
+      d->RemoveButtonClick(nullptr);  // refused even when asked directly
+      EXPECT_EQ(scope_->Cursors()->Count(), 3);
+    }
+    Click(d->AddButton);
+    ASSERT_EQ(scope_->Cursors()->Count(), 4);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), 3);
+    EXPECT_EQ(page->NameEdit->Text(), scope_->Cursors()->Cursor(3)->Name());
+    EXPECT_TRUE(d->RemoveButton->isEnabled());
+    // Edits go to the new cursor.
+    page->KindComboBox->Combo()->setCurrentIndex(2);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Kind(), SL::ckBoth);
+    SetColorChooser([](QColor& c) {
+      c = QColor(10, 20, 30);
+      return true;
+    });
+    Repaints();
+    Click(page->PointColorButton);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Color(), QColor(10, 20, 30));
+    EXPECT_EQ(page->ColorPaintBox->Color(), QColor(10, 20, 30));
+    EXPECT_TRUE(Repaints());
+    // A cancelled colour dialog changes nothing.
+    SetColorChooser([](QColor& c) {
+      c = Qt::green;
+      return false;
+    });
+    Click(page->PointColorButton);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Color(), QColor(10, 20, 30));
+    // Removing the last entry selects the new last one.
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->Cursors()->Count(), 3);
+    EXPECT_EQ(page->CursorListBox->Count(), 3);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), 2);
+    EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("tC"));
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+  });
+  // The flag lasts beyond one showing of the dialog.
+  auto* added = scope_->Cursors()->Add();
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->CursorListBox->List()->setCurrentRow(3);
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    Q_UNUSED(added);
+  });
+}
+
+TEST_F(ScopeDialog, RemovingTheOnlyCursorLeavesNoSelectionAndThePageDisabled) {
+  scope_->Cursors()->Clear();
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), -1);
+    EXPECT_FALSE(page->NameEdit->isEnabled());
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    Click(d->AddButton);
+    EXPECT_TRUE(page->NameEdit->isEnabled());
+    EXPECT_TRUE(page->KindComboBox->isEnabled());
+    EXPECT_EQ(page->KindComboBox->ItemIndex(), 0);
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->Cursors()->Count(), 0);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), -1);
+    EXPECT_FALSE(page->NameEdit->isEnabled());
+    EXPECT_EQ(page->NameEdit->Text(), QString());
+    EXPECT_FALSE(page->KindComboBox->isEnabled());
+    EXPECT_EQ(page->KindComboBox->ItemIndex(), -1);
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    EXPECT_TRUE(d->AddButton->isEnabled());
+  });
+}
+
+TEST_F(ScopeDialog, EnterStoresANameEscapeRestoresItAndASecondEscapeCloses) {
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->CursorListBox->List()->setCurrentRow(1);
+    Type(page->NameEdit, QStringLiteral("t2"));
+    EXPECT_FALSE(d->OkButton->Default());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("tB"));
+    Key(page->NameEdit, Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+    EXPECT_EQ(page->CursorListBox->Item(1), QStringLiteral("t2"));
+    EXPECT_TRUE(d->OkButton->Default());
+
+    Type(page->NameEdit, QStringLiteral("never"));
+    Key(page->NameEdit, Qt::Key_Escape);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("t2"));
+    EXPECT_EQ(page->NameEdit->Editor()->selectedText(), QStringLiteral("t2"));
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+    Key(page->NameEdit, Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+  });
+  // Leaving the field stores the name too (here by clicking Add).
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    Type(page->NameEdit, QStringLiteral("start"));
+    d->AddButton->Button()->setFocus();
+    EXPECT_EQ(scope_->Cursors()->Cursor(0)->Name(), QStringLiteral("start"));
+    EXPECT_TRUE(d->OkButton->Default());
+  });
+}
+
+TEST(EnumDisplayNames, DropTheLowerCasePrefixAndOptionallySpaceTheWords) {
+  EXPECT_EQ(EnumDisplayNames(QMetaEnum::fromType<SL::TSLScaleMode>(), true),
+            (QStringList{"Linear", "Logarithmic", "Log Decascale"}));
+  EXPECT_EQ(EnumDisplayName("ckVertical"), QStringLiteral("Vertical"));
+  // At least two characters remain.
+  EXPECT_EQ(EnumDisplayName("abc"), QStringLiteral("bc"));
+  EXPECT_EQ(EnumDisplayName("clmZone", true), QStringLiteral("Zone"));
+}
+
+}  // namespace
