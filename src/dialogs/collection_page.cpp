@@ -4,7 +4,10 @@
 #include "dialogs/common_properties_form.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/standard_dialogs.h"
+#include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
+#include "draw/display_properties.h"
+#include <QLineEdit>
 #include "scope/scope.h"
 
 TSLCollectionPageForm::TSLCollectionPageForm(TPLCommonPropertiesForm* dialog, TSLScope* scope,
@@ -134,14 +137,19 @@ void TSLCollectionPageForm::BindCombo(TComboBox* combo, std::function<void(TSLDi
   connect(combo, &TComboBox::OnChange, this, [this, combo, set] {
     if (showing_) return;
     TSLDisplayCollectionItem* e = Selected();
-    if (e && combo->ItemIndex() >= 0) set(e, combo->ItemIndex());
+    if (!e || combo->ItemIndex() < 0) return;
+    set(e, combo->ItemIndex());
+    Touched();
   });
 }
 
 void TSLCollectionPageForm::BindCheck(TCheckBox* box, std::function<void(TSLDisplayCollectionItem*, bool)> set) {
   connect(box, &TControl::OnClick, this, [this, box, set] {
     if (showing_) return;
-    if (TSLDisplayCollectionItem* e = Selected()) set(e, box->Checked());
+    if (TSLDisplayCollectionItem* e = Selected()) {
+      set(e, box->Checked());
+      Touched();
+    }
   });
 }
 
@@ -155,11 +163,12 @@ void TSLCollectionPageForm::BindColor(QObject* button, TPaintBox* swatch,
     QColor color = get(e);
     if (!ChooseColor(color)) return;
     set(e, color);
+    Touched();
     if (swatch) swatch->SetColor(get(e));
   });
 }
 
-void TSLCollectionPageForm::BindNumber(TEdit* edit, std::function<QString(TSLDisplayCollectionItem*)> get,
+void TSLCollectionPageForm::BindField(TEdit* edit, std::function<QString(TSLDisplayCollectionItem*)> get,
                                        std::function<bool(TSLDisplayCollectionItem*, const QString&)> set) {
   auto show = [this, edit, get] {
     if (TSLDisplayCollectionItem* e = Selected()) {
@@ -172,7 +181,7 @@ void TSLCollectionPageForm::BindNumber(TEdit* edit, std::function<QString(TSLDis
                    [this, edit, set, show] {
                      TSLDisplayCollectionItem* e = Selected();
                      if (!e) return;
-                     set(e, edit->Text());
+                     if (set(e, edit->Text())) Touched();
                      // Refused text goes back to the stored value.
                      show();
                    },
@@ -192,4 +201,58 @@ QStringList TSLCollectionPageForm::ChannelNames() const {
   QStringList names;
   for (int i = 0; i < scope_->Channels()->Count(); ++i) names.append(scope_->Channels()->Channel(i)->Name());
   return names;
+}
+
+void TSLCollectionPageForm::Touched() { scope_->Changed(); }
+
+void TSLCollectionPageForm::BindFont(QObject* button, std::function<TSLDisplayFont*(TSLDisplayCollectionItem*)> font) {
+  connect(static_cast<TControl*>(button), &TControl::OnClick, this, [this, font] {
+    TSLDisplayCollectionItem* e = Selected();
+    if (!e) return;
+    TSLDisplayFont* f = font(e);
+    QFont chosen = f->ToQFont();
+    QColor color = f->Color();
+    if (!ChooseFont(chosen, color)) return;
+    f->AssignFont(chosen, color);
+    Touched();
+  });
+}
+
+void TSLCollectionPageForm::BindPen(QObject* button, std::function<TSLDisplayPen*(TSLDisplayCollectionItem*)> pen) {
+  connect(static_cast<TControl*>(button), &TControl::OnClick, this, [this, pen] {
+    TSLDisplayCollectionItem* e = Selected();
+    if (!e) return;
+    QColor color = pen(e)->Color();
+    if (!ChooseColor(color)) return;
+    pen(e)->SetColor(color);
+    Touched();
+  });
+}
+
+void TSLCollectionPageForm::BindBrush(QObject* button,
+                                      std::function<TSLDisplayBrush*(TSLDisplayCollectionItem*)> brush) {
+  connect(static_cast<TControl*>(button), &TControl::OnClick, this, [this, brush] {
+    TSLDisplayCollectionItem* e = Selected();
+    if (!e) return;
+    QColor color = brush(e)->Color();
+    if (!ChooseColor(color)) return;
+    brush(e)->SetColor(color);
+    Touched();
+  });
+}
+
+void TSLCollectionPageForm::BindInsertMenu(QObject* button, TPopupMenu* menu, TEdit* edit,
+                                           const QList<QPair<TMenuItem*, QString>>& items) {
+  auto* control = static_cast<TControl*>(button);
+  connect(control, &TControl::OnClick, this, [control, menu] {
+    const QPoint below = control->mapToGlobal(QPoint(0, control->height()));
+    menu->Popup(below.x(), below.y());
+  });
+  for (const auto& [item, token] : items) {
+    connect(item, &TMenuItem::OnClick, this, [this, edit, token = token] {
+      if (!Selected()) return;
+      edit->Editor()->insert(token);
+      EditKey(edit, Qt::Key_Return);
+    });
+  }
 }

@@ -13,6 +13,11 @@ class TComboBox;
 class TEdit;
 class TListBox;
 class TPaintBox;
+class TPopupMenu;
+class TMenuItem;
+class TSLDisplayFont;
+class TSLDisplayPen;
+class TSLDisplayBrush;
 class TLPCollection;
 class TSLDisplayCollectionItem;
 class TSLScope;
@@ -57,10 +62,20 @@ protected:
   // A colour button with its swatch: the colour dialog starts from `get`.
   void BindColor(QObject* button, TPaintBox* swatch, std::function<QColor(TSLDisplayCollectionItem*)> get,
                  std::function<void(TSLDisplayCollectionItem*, const QColor&)> set);
-  // A number field stored on leaving it or Enter; `get` shows it again and
-  // `set` returns false (after telling the user) to refuse the text.
-  void BindNumber(TEdit* edit, std::function<QString(TSLDisplayCollectionItem*)> get,
-                  std::function<bool(TSLDisplayCollectionItem*, const QString&)> set);
+  // A field stored on leaving it or Enter, restored by Escape; `get` shows
+  // it and `set` returns false (after telling the user) to refuse the text.
+  void BindField(TEdit* edit, std::function<QString(TSLDisplayCollectionItem*)> get,
+                 std::function<bool(TSLDisplayCollectionItem*, const QString&)> set);
+  // "&Font...": the font dialog starts from the element's font.
+  void BindFont(QObject* button, std::function<TSLDisplayFont*(TSLDisplayCollectionItem*)> font);
+  // "&Pen..." and "&Brush...": their colour through the colour dialog.
+  void BindPen(QObject* button, std::function<TSLDisplayPen*(TSLDisplayCollectionItem*)> pen);
+  void BindBrush(QObject* button, std::function<TSLDisplayBrush*(TSLDisplayCollectionItem*)> brush);
+  // A "..." button whose menu items insert their tokens into a field at
+  // the caret and store it.
+  void BindInsertMenu(QObject* button, TPopupMenu* menu, TEdit* edit, const QList<QPair<TMenuItem*, QString>>& items);
+  // The scope repaints after an edit of a part that does not tell it.
+  void Touched();
   void FillAxisCombos(TComboBox* x, TComboBox* y);
   QStringList ChannelNames() const;
 

@@ -1,8 +1,13 @@
 #include "dialogs/scope_properties_form.h"
 
 #include "dialogs/axes_pages.h"
+#include "dialogs/channel_links_page.h"
+#include "dialogs/channels_page.h"
+#include "dialogs/cursor_links_page.h"
 #include "dialogs/cursors_page.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/marker_groups_page.h"
+#include "dialogs/zones_pages.h"
 #include "scope/scope.h"
 
 #include <memory>
@@ -27,6 +32,18 @@ TSLPropertyPageForm* TSLScopePropertiesForm::PageOfKind(int kind) const {
 
 TSLPropertyPageForm* TSLScopePropertiesForm::MakePage(int kind, int item) {
   switch (kind) {
+    case TSLDataChart::kChannelsPage:
+      return new TSLScopeChannelForm(this, scope_, item);
+    case TSLDataChart::kChannelLinksPage:
+      return new TSLScopeChannelLinkFormUnit(this, scope_, item);
+    case TSLDataChart::kMarkerGroupsPage:
+      return new TSLScopeMerkerGroupsForm(this, scope_, item);
+    case TSLDataChart::kZonesPage:
+      return new TSLDisplayZonesForm(this, scope_, item);
+    case TSLDataChart::kEllipsesPage:
+      return new TSLDisplayEllipsesForm(this, scope_, item);
+    case TSLDataChart::kCursorLinksPage:
+      return new TSLScopeCursorLinksForm(this, scope_, item);
     case TSLDataChart::kCursorsPage:
       return new TSLScopeCursorsForm(this, scope_, item);
     case TSLDataChart::kXAxesPage:
