@@ -3,11 +3,16 @@
 // look at the scope afterwards.
 
 #include "dialogs/axes_pages.h"
+#include "dialogs/channel_links_page.h"
+#include "dialogs/channels_page.h"
+#include "dialogs/cursor_links_page.h"
+#include "dialogs/zones_pages.h"
 #include "dialogs/cursors_page.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/scope_properties_form.h"
 #include "dialogs/standard_dialogs.h"
 #include "draw/message_service.h"
+#include "forms/controls/components.h"
 #include "forms/controls/form.h"
 #include "forms/controls/register_controls.h"
 #include "forms/controls/standard_controls.h"
@@ -350,6 +355,128 @@ TEST_F(ScopeDialog, EnterStoresANameEscapeRestoresItAndASecondEscapeCloses) {
     EXPECT_EQ(scope_->Cursors()->Cursor(0)->Name(), QStringLiteral("start"));
     EXPECT_TRUE(d->OkButton->Default());
   });
+}
+
+TEST_F(ScopeDialog, CursorLinksCanBeAddedOnlyWhileTwoCursorsExist) {
+  auto openLinks = [&](const std::function<void(TSLScopePropertiesForm*, TSLScopeCursorLinksForm*)>& body) {
+    WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kCursorLinksPage, 0); },
+               [&](TSLScopePropertiesForm* d) {
+                 auto* page = qobject_cast<TSLScopeCursorLinksForm*>(d->ActivePage());
+                 ASSERT_NE(page, nullptr);
+                 body(d, page);
+               });
+  };
+  openLinks([&](TSLScopePropertiesForm* d, TSLScopeCursorLinksForm* page) {
+    EXPECT_EQ(page->CursorLinksListBox->Items(), QStringList{"| tA - tB |"});
+    EXPECT_EQ(page->BeginCursorComboBox->Items(), (QStringList{"tA", "tB", "tC"}));
+    EXPECT_EQ(page->EndCursorComboBox->ItemIndex(), 1);
+    EXPECT_TRUE(d->AddButton->isEnabled());
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    // The end cursor and the label template, through the "..." menu.
+    page->EndCursorComboBox->Combo()->setCurrentIndex(2);
+    EXPECT_EQ(scope_->CursorLinks()->Link(0)->EndCursorIndex(), 2);
+    Type(page->LabelEdit, QStringLiteral("dt = "));
+    QTest::mouseClick(page->LabelMenuButton->Button(), Qt::LeftButton);
+    page->ValueMenuItem->Click();
+    EXPECT_EQ(scope_->CursorLinks()->Link(0)->MeasurementLine()->MeasurementLabel()->Text(),
+              QStringLiteral("dt = %V"));
+    Click(d->AddButton);
+    ASSERT_EQ(scope_->CursorLinks()->Count(), 2);
+    EXPECT_TRUE(d->RemoveButton->isEnabled());
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->CursorLinks()->Count(), 1);
+    EXPECT_EQ(page->CursorLinksListBox->ItemIndex(), 0);
+  });
+  // Cursor names renamed on the cursors page reach the link page's lists.
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    Type(page->NameEdit, QStringLiteral("first"));
+    Key(page->NameEdit, Qt::Key_Return);
+    d->SetActivePageIndex(d->PageCount() - 3);
+    auto* links = qobject_cast<TSLScopeCursorLinksForm*>(d->ActivePage());
+    ASSERT_NE(links, nullptr);
+    EXPECT_EQ(links->BeginCursorComboBox->Items().value(0), QStringLiteral("first"));
+  });
+  scope_->Cursors()->Delete(2);
+  scope_->Cursors()->Delete(1);
+  openLinks([&](TSLScopePropertiesForm* d, TSLScopeCursorLinksForm*) {
+    EXPECT_FALSE(d->AddButton->isEnabled());
+    d->AddButtonClick(nullptr);
+    EXPECT_EQ(scope_->CursorLinks()->Count(), 1);
+  });
+}
+
+TEST_F(ScopeDialog, AColourPickedForAChannelRepaintsItAndABadWidthIsRefused) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kChannelsPage, 1); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeChannelForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_FALSE(d->AddButton->isEnabled());
+               EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 1);
+               EXPECT_EQ(page->ColorPaintBox->Color(), QColor(Qt::yellow));
+               TSLScopeChannel* b = scope_->Channels()->Channel(1);
+               SetColorChooser([](QColor& c) {
+                 EXPECT_EQ(c, QColor(Qt::yellow));  // starts from the channel's colour
+                 c = QColor(0, 128, 255);
+                 return true;
+               });
+               Repaints();
+               Click(page->ColorButton);
+               EXPECT_EQ(b->Color(), QColor(0, 128, 255));
+               EXPECT_EQ(page->ColorPaintBox->Color(), QColor(0, 128, 255));
+               EXPECT_TRUE(Repaints());
+
+               Type(page->WidthEdit, QStringLiteral("3"));
+               Key(page->WidthEdit, Qt::Key_Return);
+               EXPECT_EQ(b->Width(), 3);
+               TMessageRecorder messages;
+               Type(page->WidthEdit, QStringLiteral("0"));
+               Key(page->WidthEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 1);
+               EXPECT_TRUE(messages.Messages()[0].contains(QStringLiteral("'0' is not a valid value for the width")));
+               EXPECT_EQ(b->Width(), 3);
+               EXPECT_EQ(page->WidthEdit->Text(), QStringLiteral("3"));
+               page->ModeComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(b->ChannelMode(), SL::cmStep);
+               // Unchecking the list entry hides the channel.
+               page->ChannelsListBox->List()->item(0)->setCheckState(Qt::Unchecked);
+               EXPECT_FALSE(scope_->Channels()->Channel(0)->Visible());
+               EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 0);
+               EXPECT_FALSE(page->VisibleCheckBox->Checked());
+             });
+}
+
+TEST_F(ScopeDialog, ZonePointsAndChannelLinksAreEditedInPlace) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kZonesPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLDisplayZonesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_FALSE(page->PointAddButton->isEnabled());  // no zone yet: page disabled
+               Click(d->AddButton);
+               ASSERT_EQ(scope_->Zones()->Count(), 1);
+               auto* zone = static_cast<TSLDisplayZone*>(scope_->Zones()->Item(0));
+               Click(page->PointAddButton);
+               Click(page->PointAddButton);
+               ASSERT_EQ(zone->Points()->Count(), 2);
+               EXPECT_EQ(page->PointsListBox->ItemIndex(), 1);
+               Type(page->PointXEdit, QStringLiteral("2.5"));
+               Key(page->PointXEdit, Qt::Key_Return);
+               EXPECT_DOUBLE_EQ(static_cast<TSLRealPointItem*>(zone->Points()->Item(1))->X(), 2.5);
+               EXPECT_EQ(page->PointsListBox->Item(1), QStringLiteral("(2.5; 0)"));
+               Click(page->PointRemoveButton);
+               EXPECT_EQ(zone->Points()->Count(), 1);
+               EXPECT_EQ(page->PointsListBox->ItemIndex(), 0);
+
+               d->SetActivePageIndex(1);
+               auto* links = qobject_cast<TSLScopeChannelLinkFormUnit*>(d->ActivePage());
+               ASSERT_NE(links, nullptr);
+               Click(d->AddButton);
+               ASSERT_EQ(scope_->ChannelLinks()->Count(), 1);
+               auto* link = static_cast<TSLDisplayChannelLink*>(scope_->ChannelLinks()->Item(0));
+               links->ModeComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(link->ChannelLinkMode(), SL::clmBar);
+               links->FirstChannelComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(link->FirstChannelIndex(), 1);
+             });
 }
 
 TEST(EnumDisplayNames, DropTheLowerCasePrefixAndOptionallySpaceTheWords) {
