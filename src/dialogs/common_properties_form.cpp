@@ -42,11 +42,14 @@ void TPLCommonPropertiesForm::Resized() {
 void TPLCommonPropertiesForm::AddPage(TSLPropertyPageForm* page) {
   auto* sheet = new TTabSheet(PageControl);
   PageControl->InsertControl(sheet);
+  // A hidden window gets its resize events only when shown: lay out now.
+  Resized();
   const QSize sheetSize = PageControl->PageRect().size();
   const int w = qMax(ClientWidth(), page->ClientWidth() + ClientWidth() - sheetSize.width());
   const int h = qMax(ClientHeight(), page->ClientHeight() + ClientHeight() - sheetSize.height());
   SetClientWidth(w);
   SetClientHeight(h);
+  Resized();
   page->setParent(sheet);
   page->setGeometry(sheet->rect());
   page->setMinimumSize(0, 0);

@@ -114,14 +114,19 @@ void TGroupBox::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   const QFontMetrics fm(font());
   const int top = fm.height() / 2;
-  const QRect frame = rect().adjusted(0, top, -1, -1);
-  p.setPen(QColor(160, 160, 160));
-  p.drawRect(frame.adjusted(0, 0, -1, -1));
-  p.setPen(Qt::white);
-  p.drawRect(frame.adjusted(1, 1, 0, 0));
+  const QRect text(8, 0, caption_.isEmpty() ? 0 : fm.horizontalAdvance(caption_), fm.height());
+  // An etched frame whose top line leaves room for the caption.
+  const int l = 0, t = top, r = width() - 2, b = height() - 2;
+  for (int pass = 0; pass < 2; ++pass) {
+    p.setPen(pass == 0 ? QColor(160, 160, 160) : QColor(Qt::white));
+    const int d = pass;
+    p.drawLine(l + d, t + d, l + d, b + d);
+    p.drawLine(l + d, b + d, r + d, b + d);
+    p.drawLine(r + d, t + d, r + d, b + d);
+    p.drawLine(l + d, t + d, qMax(l + d, text.left() - 2), t + d);
+    p.drawLine(qMin(r + d, text.right() + 3), t + d, r + d, t + d);
+  }
   if (caption_.isEmpty()) return;
-  const QRect text(8, 0, fm.horizontalAdvance(caption_), fm.height());
-  p.fillRect(text, Color());
   p.setPen(isEnabled() ? TextColor() : palette().color(QPalette::Disabled, QPalette::WindowText));
   p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
 }

@@ -164,8 +164,10 @@ TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePla
                EXPECT_FALSE(d->RemoveButton->isEnabled());
                // The dialog grew to its largest page and sits 20 pixels in
                // from the scope's top right corner.
-               EXPECT_GE(d->ClientWidth(), 485);
-               EXPECT_GE(d->ClientHeight(), 234 + 41);
+               const QSize sheet = d->PageControl->PageRect().size();
+               EXPECT_EQ(sheet.width(), 485);  // the widest page
+               EXPECT_EQ(sheet.height(), 234);
+               EXPECT_EQ(d->ClientHeight() - d->PageControl->height(), 41);
                const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
                EXPECT_EQ(d->pos(), QPoint(corner.x() - d->width() - 20, corner.y() + 20));
              });
