@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/dialog_screenshots.h"
 #include "app/main_form.h"
 #include "app/settings_form.h"
 #include "app/windows.h"
@@ -83,6 +84,7 @@ QStringList WriteScreenshots(const QString& dir) {
     if (!form->grab().save(file, "PNG")) throw std::runtime_error("Unable to write to " + file.toStdString());
     written.append(file);
   }
+  written += WriteDialogScreenshots(dir);
   return written;
 }
 
