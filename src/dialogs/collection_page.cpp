@@ -3,6 +3,7 @@
 #include "dialogs/axes_pages.h"
 #include "dialogs/common_properties_form.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/pen_brush_forms.h"
 #include "dialogs/standard_dialogs.h"
 #include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
@@ -222,10 +223,8 @@ void TSLCollectionPageForm::BindPen(QObject* button, std::function<TSLDisplayPen
   connect(static_cast<TControl*>(button), &TControl::OnClick, this, [this, pen] {
     TSLDisplayCollectionItem* e = Selected();
     if (!e) return;
-    QColor color = pen(e)->Color();
-    if (!ChooseColor(color)) return;
-    pen(e)->SetColor(color);
-    Touched();
+    TSLPenForm editor(pen(e));
+    if (editor.Execute()) Touched();
   });
 }
 
@@ -234,10 +233,8 @@ void TSLCollectionPageForm::BindBrush(QObject* button,
   connect(static_cast<TControl*>(button), &TControl::OnClick, this, [this, brush] {
     TSLDisplayCollectionItem* e = Selected();
     if (!e) return;
-    QColor color = brush(e)->Color();
-    if (!ChooseColor(color)) return;
-    brush(e)->SetColor(color);
-    Touched();
+    TSLBrushForm editor(brush(e));
+    if (editor.Execute()) Touched();
   });
 }
 

@@ -68,7 +68,7 @@ protected:
                  std::function<bool(TSLDisplayCollectionItem*, const QString&)> set);
   // "&Font...": the font dialog starts from the element's font.
   void BindFont(QObject* button, std::function<TSLDisplayFont*(TSLDisplayCollectionItem*)> font);
-  // "&Pen..." and "&Brush...": their colour through the colour dialog.
+  // "&Pen..." and "&Brush...": the pen and brush editors.
   void BindPen(QObject* button, std::function<TSLDisplayPen*(TSLDisplayCollectionItem*)> pen);
   void BindBrush(QObject* button, std::function<TSLDisplayBrush*(TSLDisplayCollectionItem*)> brush);
   // A "..." button whose menu items insert their tokens into a field at

@@ -6,6 +6,7 @@
 
 #include <QListWidget>
 #include <QPainter>
+#include <QToolButton>
 
 TListBox::TListBox(QWidget* parent) : TListBox(false, parent) {}
 
@@ -114,7 +115,8 @@ void TGroupBox::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   const QFontMetrics fm(font());
   const int top = fm.height() / 2;
-  const QRect text(8, 0, caption_.isEmpty() ? 0 : fm.horizontalAdvance(caption_), fm.height());
+  // "&Points" shows its accelerator underlined, without the ampersand.
+  const QRect text = fm.boundingRect(QRect(8, 0, width(), fm.height()), Qt::TextShowMnemonic, caption_);
   // An etched frame whose top line leaves room for the caption.
   const int l = 0, t = top, r = width() - 2, b = height() - 2;
   for (int pass = 0; pass < 2; ++pass) {
@@ -128,7 +130,7 @@ void TGroupBox::paintEvent(QPaintEvent* e) {
   }
   if (caption_.isEmpty()) return;
   p.setPen(isEnabled() ? TextColor() : palette().color(QPalette::Disabled, QPalette::WindowText));
-  p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
+  p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption_);
 }
 
 TPaintBox::TPaintBox(QWidget* parent) : TControl(parent) { resize(105, 105); }
@@ -138,10 +140,41 @@ void TPaintBox::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Color());
 }
 
+TUpDown::TUpDown(QWidget* parent) : TControl(parent) {
+  auto* up = new QToolButton(this);
+  auto* down = new QToolButton(this);
+  up->setArrowType(Qt::UpArrow);
+  down->setArrowType(Qt::DownArrow);
+  up_ = up;
+  down_ = down;
+  resize(16, 21);
+  Resized();
+  connect(up, &QToolButton::clicked, this, [this] { RunEventHandler([this] { Step(1); }); });
+  connect(down, &QToolButton::clicked, this, [this] { RunEventHandler([this] { Step(-1); }); });
+}
+
+void TUpDown::Step(int direction) {
+  auto* edit = qobject_cast<TEdit*>(associate_);
+  // The field may have been typed into since the last step.
+  bool ok = false;
+  const int typed = edit ? edit->Text().trimmed().toInt(&ok) : 0;
+  if (ok) position_ = typed;
+  SetPosition(position_ + direction * increment_);
+  if (edit) edit->SetText(QString::number(position_));
+  emit OnClick(this);
+}
+
+void TUpDown::Resized() {
+  const int half = height() / 2;
+  up_->setGeometry(0, 0, width(), half);
+  down_->setGeometry(0, half, width(), height() - half);
+}
+
 void RegisterDialogControls() {
   auto& registry = TClassRegistry::Instance();
   registry.Register<TListBox>();
   registry.Register<TCheckListBox>();
   registry.Register<TGroupBox>();
   registry.Register<TPaintBox>();
+  registry.Register<TUpDown>();
 }

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+class QAbstractButton;
 class QListWidget;
 
 class TListBox : public TControl {
@@ -82,6 +83,42 @@ public:
 protected:
   void paintEvent(QPaintEvent* e) override;
   bool PaintsBackground() const override { return false; }
+};
+
+// Up and down arrows beside an edit field (its Associate): a click steps
+// the number in the field by Increment within Min..Max and raises OnClick.
+class TUpDown : public TControl {
+  Q_OBJECT
+  Q_PROPERTY(QObject* Associate READ Associate WRITE SetAssociate)
+  Q_PROPERTY(int Min READ Min WRITE SetMin)
+  Q_PROPERTY(int Max READ Max WRITE SetMax)
+  Q_PROPERTY(int Position READ Position WRITE SetPosition)
+  Q_PROPERTY(int Increment READ Increment WRITE SetIncrement)
+public:
+  explicit TUpDown(QWidget* parent = nullptr);
+  QObject* Associate() const { return associate_; }
+  void SetAssociate(QObject* v) { associate_ = v; }
+  int Min() const { return min_; }
+  void SetMin(int v) { min_ = v; }
+  int Max() const { return max_; }
+  void SetMax(int v) { max_ = v; }
+  int Position() const { return position_; }
+  void SetPosition(int v) { position_ = qBound(min_, v, max_); }
+  int Increment() const { return increment_; }
+  void SetIncrement(int v) { increment_ = v; }
+  // What a click on the upper (+1) or lower (-1) arrow does.
+  void Step(int direction);
+  QAbstractButton* UpButton() const { return up_; }
+  QAbstractButton* DownButton() const { return down_; }
+
+protected:
+  void Resized() override;
+
+private:
+  QObject* associate_ = nullptr;
+  int min_ = 0, max_ = 100, position_ = 0, increment_ = 1;
+  QAbstractButton* up_;
+  QAbstractButton* down_;
 };
 
 void RegisterDialogControls();

@@ -1,6 +1,7 @@
 #include "dialogs/property_page.h"
 
 #include "dialogs/common_properties_form.h"
+#include "dialogs/dialog_controls.h"
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
@@ -19,7 +20,15 @@ void MissingDialogPart(const QObject* form, const char* name) {
 
 TSLPropertyPageForm::TSLPropertyPageForm(TPLCommonPropertiesForm* dialog) : TForm(nullptr), dialog_(dialog) {}
 
-void TSLPropertyPageForm::LoadDescription(const QString& path) { ReadDescriptionFromResource(this, path); }
+void TSLPropertyPageForm::LoadDescription(const QString& path) {
+  ReadDescriptionFromResource(this, path);
+  // A step of the arrows beside a field stores the field at once.
+  for (TUpDown* arrows : findChildren<TUpDown*>()) {
+    connect(arrows, &TControl::OnClick, this, [this, arrows] {
+      if (auto* edit = qobject_cast<TEdit*>(arrows->Associate())) EditKey(edit, Qt::Key_Return);
+    });
+  }
+}
 
 bool TSLPropertyPageForm::IsActive() const { return dialog_ && dialog_->ActivePage() == this; }
 

@@ -9,6 +9,7 @@
 #include "dialogs/zones_pages.h"
 #include "dialogs/cursors_page.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/pen_brush_forms.h"
 #include "dialogs/scope_properties_form.h"
 #include "dialogs/standard_dialogs.h"
 #include "draw/message_service.h"
@@ -101,6 +102,7 @@ protected:
   void TearDown() override {
     SetScopeDialogHook({});
     SetColorChooser({});
+    SetStyleEditHook({});
   }
 
   // Runs `body` on the dialog the scope opens, shown as the user sees it.
@@ -350,6 +352,13 @@ TEST_F(ScopeDialog, EnterStoresANameEscapeRestoresItAndASecondEscapeCloses) {
     Key(page->NameEdit, Qt::Key_Escape);
     EXPECT_FALSE(d->isVisible());
   });
+  // With nothing typed, Enter is the OK button's.
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->NameEdit->Editor()->setFocus();
+    Key(page->NameEdit, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+  });
   // Leaving the field stores the name too (here by clicking Add).
   WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
     Type(page->NameEdit, QStringLiteral("start"));
@@ -416,19 +425,29 @@ TEST_F(ScopeDialog, AColourPickedForAChannelRepaintsItAndABadWidthIsRefused) {
                EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 1);
                EXPECT_EQ(page->ColorPaintBox->Color(), QColor(Qt::yellow));
                TSLScopeChannel* b = scope_->Channels()->Channel(1);
-               SetColorChooser([](QColor& c) {
-                 EXPECT_EQ(c, QColor(Qt::yellow));  // starts from the channel's colour
+               QColor offered;
+               SetColorChooser([&](QColor& c) {
+                 offered = c;
                  c = QColor(0, 128, 255);
                  return true;
                });
                Repaints();
                Click(page->ColorButton);
+               EXPECT_EQ(offered, QColor(Qt::yellow));  // starts from the channel's colour
                EXPECT_EQ(b->Color(), QColor(0, 128, 255));
                EXPECT_EQ(page->ColorPaintBox->Color(), QColor(0, 128, 255));
                EXPECT_TRUE(Repaints());
 
                Type(page->WidthEdit, QStringLiteral("3"));
                Key(page->WidthEdit, Qt::Key_Return);
+               EXPECT_EQ(b->Width(), 3);
+               // The arrows beside the field step it and store it at once.
+               auto* arrows = page->findChild<TUpDown*>(QStringLiteral("WidthUpDown"));
+               ASSERT_NE(arrows, nullptr);
+               QTest::mouseClick(arrows->UpButton(), Qt::LeftButton);
+               EXPECT_EQ(b->Width(), 4);
+               EXPECT_EQ(page->WidthEdit->Text(), QStringLiteral("4"));
+               QTest::mouseClick(arrows->DownButton(), Qt::LeftButton);
                EXPECT_EQ(b->Width(), 3);
                TMessageRecorder messages;
                Type(page->WidthEdit, QStringLiteral("0"));
@@ -444,6 +463,34 @@ TEST_F(ScopeDialog, AColourPickedForAChannelRepaintsItAndABadWidthIsRefused) {
                EXPECT_FALSE(scope_->Channels()->Channel(0)->Visible());
                EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 0);
                EXPECT_FALSE(page->VisibleCheckBox->Checked());
+
+               // The points' pen editor applies on OK only, and refuses a
+               // bad width without closing.
+               page->ChannelsListBox->List()->setCurrentRow(1);
+               TSLDisplayPen* pen = b->Points()->Pen();
+               const QColor penColor = pen->Color();
+               SetStyleEditHook([&](TSLStyleEditForm* form) {
+                 auto* editor = qobject_cast<TSLPenForm*>(form);
+                 ASSERT_NE(editor, nullptr);
+                 editor->StyleComboBox->Combo()->setCurrentIndex(int(Vcl::psDot));
+                 editor->WidthEdit->SetText(QStringLiteral("-2"));
+                 Click(editor->OkButton);
+                 EXPECT_EQ(pen->Style(), Vcl::psSolid);
+                 editor->WidthEdit->SetText(QStringLiteral("2"));
+                 Click(editor->ColorButton);  // the chooser above gives (0, 128, 255)
+                 Click(editor->OkButton);
+               });
+               Click(page->PointPenButton);
+               EXPECT_EQ(pen->Style(), Vcl::psDot);
+               EXPECT_EQ(pen->Width(), 2);
+               EXPECT_EQ(pen->Color(), QColor(0, 128, 255));
+               EXPECT_NE(pen->Color(), penColor);
+               SetStyleEditHook([&](TSLStyleEditForm* form) {
+                 form->StyleComboBox->Combo()->setCurrentIndex(int(Vcl::psDash));
+                 Click(form->CancelButton);
+               });
+               Click(page->PointPenButton);
+               EXPECT_EQ(pen->Style(), Vcl::psDot);
              });
 }
 

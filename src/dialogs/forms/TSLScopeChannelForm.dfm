@@ -90,9 +90,18 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object WidthEdit: TEdit
     Left = 196
     Top = 104
-    Width = 121
+    Width = 105
     Height = 21
     TabOrder = 6
+  end
+  object WidthUpDown: TUpDown
+    Left = 301
+    Top = 104
+    Width = 16
+    Height = 21
+    Associate = WidthEdit
+    Min = 1
+    Max = 2000
   end
   object Label4: TLabel
     Left = 152
@@ -179,9 +188,18 @@ object SLScopeChannelForm: TSLScopeChannelForm
     object PointsSizeEdit: TEdit
       Left = 44
       Top = 72
-      Width = 109
+      Width = 93
       Height = 21
       TabOrder = 2
+    end
+    object PointSizeUpDown: TUpDown
+      Left = 137
+      Top = 72
+      Width = 16
+      Height = 21
+      Associate = PointsSizeEdit
+      Min = 1
+      Max = 100
     end
     object PointPenButton: TButton
       Left = 8

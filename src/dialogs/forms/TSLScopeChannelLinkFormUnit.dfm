@@ -92,8 +92,17 @@ object SLScopeChannelLinkFormUnit: TSLScopeChannelLinkFormUnit
   object WidthEdit: TEdit
     Left = 240
     Top = 154
-    Width = 160
+    Width = 144
     Height = 21
+  end
+  object WidthUpDown: TUpDown
+    Left = 384
+    Top = 154
+    Width = 16
+    Height = 21
+    Associate = WidthEdit
+    Min = 1
+    Max = 2000
   end
   object PointBrushButton: TButton
     Left = 152

@@ -64,8 +64,17 @@ object SLScopeMerkerGroupsForm: TSLScopeMerkerGroupsForm
   object SizeEdit: TEdit
     Left = 196
     Top = 98
-    Width = 121
+    Width = 105
     Height = 21
+  end
+  object WidthUpDown: TUpDown
+    Left = 301
+    Top = 98
+    Width = 16
+    Height = 21
+    Associate = SizeEdit
+    Min = 1
+    Max = 100
   end
   object PointPenButton: TButton
     Left = 152
