@@ -87,7 +87,10 @@ TCheckListBox::TCheckListBox(QWidget* parent) : TListBox(true, parent) {
     if (byCode_) return;
     RunEventHandler([this, item] {
       // The toggled entry becomes the selection, as a click on it would.
-      SetItemIndex(list_->row(item));
+      const int row = list_->row(item);
+      const bool moved = row != ItemIndex();
+      SetItemIndex(row);
+      if (moved) emit OnClick(this);
       emit OnClickCheck(this);
     });
   });

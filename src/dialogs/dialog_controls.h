@@ -44,7 +44,7 @@ private:
 };
 
 // Each entry has a check box; the user's toggling raises OnClickCheck after
-// selecting the entry.
+// selecting the entry (and OnClick first when that moved the selection).
 class TCheckListBox : public TListBox {
   Q_OBJECT
 public:

@@ -462,6 +462,7 @@ TEST_F(ScopeDialog, AColourPickedForAChannelRepaintsItAndABadWidthIsRefused) {
                page->ChannelsListBox->List()->item(0)->setCheckState(Qt::Unchecked);
                EXPECT_FALSE(scope_->Channels()->Channel(0)->Visible());
                EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 0);
+               EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("A"));  // the toggled entry is shown
                EXPECT_FALSE(page->VisibleCheckBox->Checked());
 
                // The points' pen editor applies on OK only, and refuses a
