@@ -1,8 +1,10 @@
 #include "app/startup.h"
 
+#include "app/dialog_screenshots.h"
 #include "app/main_form.h"
 #include "app/settings_form.h"
 #include "app/windows.h"
+#include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
 #include "forms/register_scope.h"
@@ -30,6 +32,7 @@ void InitializeWindowing() {
   InitResources();
   RegisterStandardControls();
   RegisterScopeClasses();
+  RegisterScopePropertiesDialog();
 }
 
 namespace {
@@ -81,6 +84,7 @@ QStringList WriteScreenshots(const QString& dir) {
     if (!form->grab().save(file, "PNG")) throw std::runtime_error("Unable to write to " + file.toStdString());
     written.append(file);
   }
+  written += WriteDialogScreenshots(dir);
   return written;
 }
 

@@ -16,7 +16,7 @@ void CreateWindows();
 void DestroyWindows();
 
 // Shows every created window in turn and writes a PNG of each into `dir`
-// (<class name>.png). Returns the files written; throws std::runtime_error
+// (<class name>.png), then the scope property dialog's pages. Returns the files written; throws std::runtime_error
 // when a file cannot be written.
 QStringList WriteScreenshots(const QString& dir);
 

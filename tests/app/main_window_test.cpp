@@ -505,13 +505,20 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
 TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
-  ASSERT_EQ(files.size(), 2);
+  ASSERT_EQ(files.size(), 4);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
   EXPECT_EQ(settings.size(), QSize(409, 244));
   // The right-hand side of the main window shows the grey background.
   EXPECT_EQ(QColor(main.pixel(995, 530)), QColor(0x80, 0x80, 0x80));
+  // Then the scope property dialog on two of its pages, at one size.
+  EXPECT_TRUE(files[2].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
+  EXPECT_TRUE(files[3].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
+  const QImage cursors(files[2]), yaxes(files[3]);
+  EXPECT_FALSE(cursors.isNull());
+  EXPECT_EQ(cursors.size(), yaxes.size());
+  EXPECT_NE(cursors, yaxes);
 }
 
 TEST_F(MainWindowTest, EpicenterMarkerPointsWithItsFocalPoint) {

@@ -1,0 +1,47 @@
+#include "dialogs/cursors_page.h"
+
+#include "dialogs/dialog_controls.h"
+#include "forms/controls/standard_controls.h"
+#include "scope/scope.h"
+
+namespace {
+TSLDisplayCursor* AsCursor(TSLDisplayCollectionItem* e) { return static_cast<TSLDisplayCursor*>(e); }
+}  // namespace
+
+TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
+    : TSLCollectionPageForm(dialog, scope, scope->Cursors(), true) {
+  Load(QStringLiteral(":/dialogs/TSLScopeCursorsForm.dfm"), "CursorListBox");
+  CursorListBox = Part<TCheckListBox>("CursorListBox");
+  VisibleCheckBox = Part<TCheckBox>("VisibleCheckBox");
+  ColorPaintBox = Part<TPaintBox>("ColorPaintBox");
+  PointColorButton = Part<TButton>("PointColorButton");
+  NameEdit = Part<TEdit>("NameEdit");
+  KindComboBox = Part<TComboBox>("KindComboBox");
+  XAxisComboBox = Part<TComboBox>("XAxisComboBox");
+  YAxisComboBox = Part<TComboBox>("YAxisComboBox");
+  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
+  {
+    TCodeChange guard(showing_);
+    KindComboBox->SetItems(EnumDisplayNames(QMetaEnum::fromType<SL::TSLDisplayCursorKind>()));
+  }
+  FillAxisCombos(XAxisComboBox, YAxisComboBox);
+  ChannelsListBox->SetItems(ChannelNames());
+
+  BindCombo(KindComboBox, [](auto* e, int i) { AsCursor(e)->SetKind(SL::TSLDisplayCursorKind(i)); });
+  BindCombo(XAxisComboBox, [](auto* e, int i) { AsCursor(e)->SetXAxisIndex(i); });
+  BindCombo(YAxisComboBox, [](auto* e, int i) { AsCursor(e)->SetYAxisIndex(i); });
+  BindColor(
+      PointColorButton, ColorPaintBox, [](auto* e) { return AsCursor(e)->Color(); },
+      [](auto* e, const QColor& c) { AsCursor(e)->SetColor(c); });
+  Fill(item);
+}
+
+void TSLScopeCursorsForm::ShowElement(TSLDisplayCollectionItem* e) {
+  TSLDisplayCursor* cursor = AsCursor(e);
+  KindComboBox->SetItemIndex(int(cursor->Kind()));
+  XAxisComboBox->SetItemIndex(cursor->XAxisIndex());
+  YAxisComboBox->SetItemIndex(cursor->YAxisIndex());
+  // The scope keeps no crossing marks per cursor yet: the channels are
+  // listed for orientation and cannot be checked.
+  ChannelsListBox->SetEnabled(false);
+}

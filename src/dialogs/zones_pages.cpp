@@ -1,0 +1,156 @@
+#include "dialogs/zones_pages.h"
+
+#include "dialogs/dialog_controls.h"
+#include "forms/controls/standard_controls.h"
+#include "scope/scope.h"
+
+namespace {
+TSLDisplayBasicZone* AsZone(TSLDisplayCollectionItem* e) { return static_cast<TSLDisplayBasicZone*>(e); }
+TSLDisplayEllipticZone* AsEllipse(TSLDisplayCollectionItem* e) { return static_cast<TSLDisplayEllipticZone*>(e); }
+QString Number(double v) { return QString::number(v, 'g', 12); }
+
+}  // namespace
+
+// ------------------------------------------------------------------ zones
+
+TSLDisplayZonesForm::TSLDisplayZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
+    : TSLCollectionPageForm(dialog, scope, scope->Zones(), true) {
+  Load(QStringLiteral(":/dialogs/TSLDisplayZonesForm.dfm"), "ZonesListBox");
+  ZonesListBox = Part<TCheckListBox>("ZonesListBox");
+  XAxisComboBox = Part<TComboBox>("XAxisComboBox");
+  YAxisComboBox = Part<TComboBox>("YAxisComboBox");
+  PointsListBox = Part<TListBox>("PointsListBox");
+  PointAddButton = Part<TButton>("PointAddButton");
+  PointRemoveButton = Part<TButton>("PointRemoveButton");
+  PointXEdit = Part<TEdit>("PointXEdit");
+  PointYEdit = Part<TEdit>("PointYEdit");
+  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
+  FillAxisCombos(XAxisComboBox, YAxisComboBox);
+  ChannelsListBox->SetItems(ChannelNames());
+  BindPen(Part<TButton>("PointPenButton"), [](auto* e) { return AsZone(e)->Pen(); });
+  BindBrush(Part<TButton>("PointBrushButton"), [](auto* e) { return AsZone(e)->Brush(); });
+  BindCombo(XAxisComboBox, [](auto* e, int i) { AsZone(e)->SetXAxisIndex(i); });
+  BindCombo(YAxisComboBox, [](auto* e, int i) { AsZone(e)->SetYAxisIndex(i); });
+
+  connect(PointsListBox, &TControl::OnClick, this, [this] { ShowPoint(); });
+  connect(PointAddButton, &TControl::OnClick, this, [this] {
+    if (!Points()) return;
+    Points()->Add();
+    Touched();
+    ShowPoints(Points()->Count() - 1);
+  });
+  connect(PointRemoveButton, &TControl::OnClick, this, [this] {
+    const int i = PointsListBox->ItemIndex();
+    if (!Points() || i < 0) return;
+    Points()->Delete(i);
+    Touched();
+    ShowPoints(i < Points()->Count() ? i : Points()->Count() - 1);
+  });
+  auto restore = [this] { ShowPoint(); };
+  WatchEdit(PointXEdit, {{}, [this] { StorePoint(PointXEdit, true); }, restore});
+  WatchEdit(PointYEdit, {{}, [this] { StorePoint(PointYEdit, false); }, restore});
+  Fill(item);
+}
+
+TLPCollection* TSLDisplayZonesForm::Points() const {
+  auto* zone = qobject_cast<TSLDisplayZone*>(Selected());
+  return zone ? zone->Points() : nullptr;
+}
+
+void TSLDisplayZonesForm::ShowElement(TSLDisplayCollectionItem* e) {
+  XAxisComboBox->SetItemIndex(AsZone(e)->XAxisIndex());
+  YAxisComboBox->SetItemIndex(AsZone(e)->YAxisIndex());
+  ShowPoints(0);
+  // The scope keeps no channel links per zone yet.
+  ChannelsListBox->SetEnabled(false);
+}
+
+void TSLDisplayZonesForm::ShowPoints(int select) {
+  TCodeChange guard(showing_);
+  PointsListBox->Clear();
+  TLPCollection* points = Points();
+  const int count = points ? points->Count() : 0;
+  for (int i = 0; i < count; ++i) {
+    auto* p = static_cast<TSLRealPointItem*>(points->Item(i));
+    PointsListBox->AddItem(QStringLiteral("(%1; %2)").arg(Number(p->X()), Number(p->Y())));
+  }
+  PointsListBox->SetItemIndex(count > 0 ? qBound(0, select, count - 1) : -1);
+  ShowPoint();
+}
+
+void TSLDisplayZonesForm::ShowPoint() {
+  const int i = PointsListBox->ItemIndex();
+  const bool any = Points() && i >= 0;
+  TCodeChange guard(showing_);
+  PointRemoveButton->SetEnabled(any);
+  PointXEdit->SetEnabled(any);
+  PointYEdit->SetEnabled(any);
+  if (!any) {
+    PointXEdit->SetText(QString());
+    PointYEdit->SetText(QString());
+    return;
+  }
+  auto* p = static_cast<TSLRealPointItem*>(Points()->Item(i));
+  PointXEdit->SetText(Number(p->X()));
+  PointYEdit->SetText(Number(p->Y()));
+}
+
+void TSLDisplayZonesForm::StorePoint(TEdit* edit, bool x) {
+  const int i = PointsListBox->ItemIndex();
+  if (!Points() || i < 0) return;
+  auto* p = static_cast<TSLRealPointItem*>(Points()->Item(i));
+  if (const auto v = ParseNumberField(edit->Text(), x ? QStringLiteral("X") : QStringLiteral("Y"))) {
+    if (x) p->SetX(*v);
+    else p->SetY(*v);
+    Touched();
+  }
+  ShowPoints(i);
+}
+
+// ---------------------------------------------------------------- ellipses
+
+TSLDisplayEllipsesForm::TSLDisplayEllipsesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
+    : TSLCollectionPageForm(dialog, scope, scope->Ellipses(), true) {
+  Load(QStringLiteral(":/dialogs/TSLDisplayEllipsesForm.dfm"), "ZonesListBox");
+  ZonesListBox = Part<TCheckListBox>("ZonesListBox");
+  XAxisComboBox = Part<TComboBox>("XAxisComboBox");
+  YAxisComboBox = Part<TComboBox>("YAxisComboBox");
+  X1Edit = Part<TEdit>("X1Edit");
+  Y1Edit = Part<TEdit>("Y1Edit");
+  X2Edit = Part<TEdit>("X2Edit");
+  Y2Edit = Part<TEdit>("Y2Edit");
+  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
+  FillAxisCombos(XAxisComboBox, YAxisComboBox);
+  ChannelsListBox->SetItems(ChannelNames());
+  BindPen(Part<TButton>("PointPenButton"), [](auto* e) { return AsZone(e)->Pen(); });
+  BindBrush(Part<TButton>("PointBrushButton"), [](auto* e) { return AsZone(e)->Brush(); });
+  BindCombo(XAxisComboBox, [](auto* e, int i) { AsZone(e)->SetXAxisIndex(i); });
+  BindCombo(YAxisComboBox, [](auto* e, int i) { AsZone(e)->SetYAxisIndex(i); });
+  struct TCorner {
+    TEdit* edit;
+    bool second, x;
+  };
+  for (const TCorner& c : {TCorner{X1Edit, false, true}, TCorner{Y1Edit, false, false}, TCorner{X2Edit, true, true},
+                           TCorner{Y2Edit, true, false}}) {
+    auto point = [second = c.second](TSLDisplayCollectionItem* e) {
+      return second ? AsEllipse(e)->Point2() : AsEllipse(e)->Point1();
+    };
+    const bool x = c.x;
+    BindField(
+        c.edit, [point, x](auto* e) { return Number(x ? point(e)->X() : point(e)->Y()); },
+        [point, x](auto* e, const QString& text) {
+          const auto v = ParseNumberField(text, x ? QStringLiteral("X") : QStringLiteral("Y"));
+          if (v && x) point(e)->SetX(*v);
+          if (v && !x) point(e)->SetY(*v);
+          return v.has_value();
+        });
+  }
+  Fill(item);
+}
+
+void TSLDisplayEllipsesForm::ShowElement(TSLDisplayCollectionItem* e) {
+  XAxisComboBox->SetItemIndex(AsZone(e)->XAxisIndex());
+  YAxisComboBox->SetItemIndex(AsZone(e)->YAxisIndex());
+  // The scope keeps no channel links per ellipse yet.
+  ChannelsListBox->SetEnabled(false);
+}

@@ -1,0 +1,541 @@
+// The scope's property dialog, opened as the user opens it (the scope's
+// setup and axis entry points) and edited through its controls; the checks
+// look at the scope afterwards.
+
+#include "dialogs/axes_pages.h"
+#include "dialogs/channel_links_page.h"
+#include "dialogs/channels_page.h"
+#include "dialogs/cursor_links_page.h"
+#include "dialogs/zones_pages.h"
+#include "dialogs/cursors_page.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/pen_brush_forms.h"
+#include "dialogs/scope_properties_form.h"
+#include "dialogs/standard_dialogs.h"
+#include "draw/message_service.h"
+#include "forms/controls/components.h"
+#include "forms/controls/form.h"
+#include "forms/controls/register_controls.h"
+#include "forms/controls/standard_controls.h"
+#include "forms/description_reader.h"
+#include "forms/register_scope.h"
+#include "scope/scope.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A scope set up like the experiment's: two channels, cursors from the
+// description, one cursor link, fixed ranges.
+const char* kScope = R"(object F: TForm
+  object Scp: TSLScope
+    Left = 0
+    Top = 0
+    Width = 800
+    Height = 230
+    XAxis.Min.AutoScale = False
+    XAxis.Max.AutoScale = False
+    XAxis.Max.Value = 5.0
+    XAxis.Max.DataValue = 40000.0
+    XAxis.AxisLabel.Text = 'Time (s)'
+    YAxis.Min.AutoScale = False
+    YAxis.Min.Value = -1.0
+    YAxis.Min.DataValue = -1000.0
+    YAxis.Max.AutoScale = False
+    YAxis.Max.Value = 1.0
+    YAxis.Max.DataValue = 1000.0
+    YAxis.AxisLabel.Text = 'Normalized Amplitude'
+    Channels = <
+      item
+        Name = 'A'
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'B'
+        Color = clYellow
+        AxisIndex_ = (0 0)
+      end>
+    Cursors = <
+      item
+        Name = 'tA'
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'tB'
+        Color = clYellow
+        AxisIndex_ = (0 0)
+      end
+      item
+        Name = 'tC'
+        Color = clAqua
+        AxisIndex_ = (0 0)
+      end>
+    CursorLinks = <
+      item
+        Name = '| tA - tB |'
+        CursorIndex_ = (0 1)
+      end>
+  end
+end
+)";
+
+class ScopeDialog : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardControls();
+    RegisterScopeClasses();
+    RegisterScopePropertiesDialog();
+    ReadDescription(&form_, QString::fromUtf8(kScope));
+    scope_ = form_.Component<TSLScope>("Scp");
+    ASSERT_NE(scope_, nullptr);
+    form_.move(100, 100);
+    form_.Show();
+  }
+  void TearDown() override {
+    SetScopeDialogHook({});
+    SetColorChooser({});
+    SetStyleEditHook({});
+  }
+
+  // Runs `body` on the dialog the scope opens, shown as the user sees it.
+  void WithDialog(const std::function<void()>& open, const std::function<void(TSLScopePropertiesForm*)>& body) {
+    bool opened = false;
+    SetScopeDialogHook([&](TSLScopePropertiesForm* dialog) {
+      opened = true;
+      dialog->Show();
+      QApplication::processEvents();
+      body(dialog);
+    });
+    open();
+    EXPECT_TRUE(opened);
+  }
+  void WithCursorsPage(const std::function<void(TSLScopePropertiesForm*, TSLScopeCursorsForm*)>& body) {
+    WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kCursorsPage, 0); },
+               [&](TSLScopePropertiesForm* d) {
+                 auto* page = qobject_cast<TSLScopeCursorsForm*>(d->ActivePage());
+                 ASSERT_NE(page, nullptr);
+                 body(d, page);
+               });
+  }
+
+  static void Click(TButton* button) {
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button->Button(), Qt::LeftButton);
+  }
+  static void Type(TEdit* edit, const QString& text) {
+    edit->Editor()->setFocus();
+    edit->Editor()->selectAll();
+    QTest::keyClicks(edit->Editor(), text);
+  }
+  static void Key(TEdit* edit, Qt::Key key) { QTest::keyClick(edit->Editor(), key); }
+  // A repaint of the scope happened after the last change.
+  bool Repaints() {
+    const int before = scope_->RedrawCount();
+    scope_->grab();
+    return scope_->RedrawCount() > before;
+  }
+
+  TForm form_;
+  TSLScope* scope_ = nullptr;
+};
+
+TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePlaceEarlier) {
+  bool toolBarDuringDialog = true;
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               toolBarDuringDialog = scope_->ToolBar()->Visible();
+               EXPECT_EQ(d->Caption(), QStringLiteral("Settings"));
+               EXPECT_EQ(d->PageCount(), 8);
+               EXPECT_EQ(d->PageControl->ActivePageIndex(), 7);
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_EQ(d->PageControl->ActivePage()->Caption(), QStringLiteral("Y Axes"));
+               EXPECT_EQ(page->AxisListBox->ItemIndex(), 0);
+               EXPECT_EQ(page->AxisListBox->Item(0), QStringLiteral("Normalized Amplitude"));
+               EXPECT_EQ(page->LabelEdit->Text(), QStringLiteral("Normalized Amplitude"));
+               // The axes pages add and remove nothing.
+               EXPECT_FALSE(d->AddButton->isEnabled());
+               EXPECT_FALSE(d->RemoveButton->isEnabled());
+               // The dialog grew to its largest page and sits 20 pixels in
+               // from the scope's top right corner.
+               const QSize sheet = d->PageControl->PageRect().size();
+               EXPECT_EQ(sheet.width(), 485);  // the widest page
+               EXPECT_EQ(sheet.height(), 234);
+               EXPECT_EQ(d->ClientHeight() - d->PageControl->height(), 41);
+               const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
+               EXPECT_EQ(d->pos(), QPoint(corner.x() - d->width() - 20, corner.y() + 20));
+             });
+  EXPECT_FALSE(toolBarDuringDialog);
+  EXPECT_TRUE(scope_->ToolBar()->Visible());
+
+  // With a marker group every page keeps its own place.
+  scope_->MarkerGroups()->Add();
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               EXPECT_EQ(d->PageCount(), 9);
+               EXPECT_EQ(d->PageControl->ActivePageIndex(), 8);
+               EXPECT_NE(qobject_cast<TSLScopeYAxesForm*>(d->ActivePage()), nullptr);
+             });
+  // The X axis button opens the X axes page.
+  WithDialog([&] { scope_->ShowAxisProperties(0); },
+             [&](TSLScopePropertiesForm* d) {
+               EXPECT_NE(qobject_cast<TSLScopeXAxesForm*>(d->ActivePage()), nullptr);
+             });
+}
+
+TEST_F(ScopeDialog, ARangeTypedIntoTheYAxesPageMovesTheTracesAndABadNumberIsRefused) {
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               Repaints();  // start from a clean back buffer
+               Type(page->MinEdit, QStringLiteral("-0.5"));
+               EXPECT_FALSE(d->OkButton->Default());
+               Type(page->MaxEdit, QStringLiteral("0.25"));  // leaving Min stores it
+               Key(page->MaxEdit, Qt::Key_Return);
+               EXPECT_TRUE(d->isVisible());
+               EXPECT_TRUE(d->OkButton->Default());
+               TSLDisplayAxis* y = scope_->YAxis();
+               EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5);
+               EXPECT_DOUBLE_EQ(y->Max()->Value(), 0.25);
+               // Data values keep their relation to the shown values.
+               EXPECT_DOUBLE_EQ(y->Min()->DataValue(), -500.0);
+               EXPECT_DOUBLE_EQ(y->Max()->DataValue(), 250.0);
+               EXPECT_TRUE(Repaints());
+
+               TMessageRecorder messages;
+               Type(page->MaxEdit, QStringLiteral("1,5x"));
+               Key(page->MaxEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 1);
+               EXPECT_TRUE(messages.Messages()[0].contains(QStringLiteral("'1,5x' is not a valid number")));
+               EXPECT_DOUBLE_EQ(y->Max()->Value(), 0.25);
+               EXPECT_EQ(page->MaxEdit->Text(), QStringLiteral("0.25"));
+               // An empty range is refused too.
+               Type(page->MinEdit, QStringLiteral("3"));
+               Key(page->MinEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 2);
+               EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5);
+               EXPECT_FALSE(Repaints());
+             });
+}
+
+TEST_F(ScopeDialog, AxesPageEditsVisibilityScaleModeAndLabel) {
+  WithDialog([&] { scope_->ShowAxisProperties(0); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeXAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               TSLDisplayAxis* x = scope_->XAxis();
+               QTest::mouseClick(page->VisibleCheckBox->Box(), Qt::LeftButton);
+               EXPECT_FALSE(x->Visible());
+               EXPECT_FALSE(page->AxisListBox->Checked(0));
+               page->AxisListBox->List()->item(0)->setCheckState(Qt::Checked);
+               EXPECT_TRUE(x->Visible());
+               EXPECT_TRUE(page->VisibleCheckBox->Checked());
+               page->ScaleModeComboBox->Combo()->setCurrentIndex(2);
+               EXPECT_EQ(x->ScaleMode(), SL::smLogDecascale);
+               QTest::mouseClick(page->LabelVisibleCheckBox->Box(), Qt::LeftButton);
+               EXPECT_FALSE(x->AxisLabel()->Visible());
+               // The label follows the typing; Escape keeps it and closes
+               // only at the second press.
+               Type(page->LabelEdit, QStringLiteral("Seconds"));
+               EXPECT_EQ(x->AxisLabel()->Text(), QStringLiteral("Seconds"));
+               EXPECT_EQ(page->AxisListBox->Item(0), QStringLiteral("Seconds"));
+               Key(page->LabelEdit, Qt::Key_Escape);
+               EXPECT_TRUE(d->isVisible());
+               EXPECT_EQ(x->AxisLabel()->Text(), QStringLiteral("Seconds"));
+               Key(page->LabelEdit, Qt::Key_Escape);
+               EXPECT_FALSE(d->isVisible());
+             });
+}
+
+TEST_F(ScopeDialog, CursorsFromTheDescriptionStayAndAddedOnesCanBeRemoved) {
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    EXPECT_EQ(page->CursorListBox->Items(), (QStringList{"tA", "tB", "tC"}));
+    EXPECT_EQ(page->KindComboBox->Items(), (QStringList{"Vertical", "Horizontal", "Both"}));
+    EXPECT_EQ(page->ChannelsListBox->Items(), (QStringList{"A", "B"}));
+    EXPECT_TRUE(d->AddButton->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+      page->CursorListBox->List()->setCurrentRow(i);
+      EXPECT_FALSE(d->RemoveButton->isEnabled()) << i;
+      d->RemoveButtonClick(nullptr);  // refused even when asked directly
+      EXPECT_EQ(scope_->Cursors()->Count(), 3);
+    }
+    Click(d->AddButton);
+    ASSERT_EQ(scope_->Cursors()->Count(), 4);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), 3);
+    EXPECT_EQ(page->NameEdit->Text(), scope_->Cursors()->Cursor(3)->Name());
+    EXPECT_TRUE(d->RemoveButton->isEnabled());
+    // Edits go to the new cursor.
+    page->KindComboBox->Combo()->setCurrentIndex(2);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Kind(), SL::ckBoth);
+    SetColorChooser([](QColor& c) {
+      c = QColor(10, 20, 30);
+      return true;
+    });
+    Repaints();
+    Click(page->PointColorButton);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Color(), QColor(10, 20, 30));
+    EXPECT_EQ(page->ColorPaintBox->Color(), QColor(10, 20, 30));
+    EXPECT_TRUE(Repaints());
+    // A cancelled colour dialog changes nothing.
+    SetColorChooser([](QColor& c) {
+      c = Qt::green;
+      return false;
+    });
+    Click(page->PointColorButton);
+    EXPECT_EQ(scope_->Cursors()->Cursor(3)->Color(), QColor(10, 20, 30));
+    // Removing the last entry selects the new last one.
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->Cursors()->Count(), 3);
+    EXPECT_EQ(page->CursorListBox->Count(), 3);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), 2);
+    EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("tC"));
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+  });
+  // The flag lasts beyond one showing of the dialog.
+  auto* added = scope_->Cursors()->Add();
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->CursorListBox->List()->setCurrentRow(3);
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    Q_UNUSED(added);
+  });
+}
+
+TEST_F(ScopeDialog, RemovingTheOnlyCursorLeavesNoSelectionAndThePageDisabled) {
+  scope_->Cursors()->Clear();
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), -1);
+    EXPECT_FALSE(page->NameEdit->isEnabled());
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    Click(d->AddButton);
+    EXPECT_TRUE(page->NameEdit->isEnabled());
+    EXPECT_TRUE(page->KindComboBox->isEnabled());
+    EXPECT_EQ(page->KindComboBox->ItemIndex(), 0);
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->Cursors()->Count(), 0);
+    EXPECT_EQ(page->CursorListBox->ItemIndex(), -1);
+    EXPECT_FALSE(page->NameEdit->isEnabled());
+    EXPECT_EQ(page->NameEdit->Text(), QString());
+    EXPECT_FALSE(page->KindComboBox->isEnabled());
+    EXPECT_EQ(page->KindComboBox->ItemIndex(), -1);
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    EXPECT_TRUE(d->AddButton->isEnabled());
+  });
+}
+
+TEST_F(ScopeDialog, EnterStoresANameEscapeRestoresItAndASecondEscapeCloses) {
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->CursorListBox->List()->setCurrentRow(1);
+    Type(page->NameEdit, QStringLiteral("t2"));
+    EXPECT_FALSE(d->OkButton->Default());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("tB"));
+    Key(page->NameEdit, Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+    EXPECT_EQ(page->CursorListBox->Item(1), QStringLiteral("t2"));
+    EXPECT_TRUE(d->OkButton->Default());
+
+    Type(page->NameEdit, QStringLiteral("never"));
+    Key(page->NameEdit, Qt::Key_Escape);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("t2"));
+    EXPECT_EQ(page->NameEdit->Editor()->selectedText(), QStringLiteral("t2"));
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+    Key(page->NameEdit, Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+  });
+  // With nothing typed, Enter is the OK button's.
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    page->NameEdit->Editor()->setFocus();
+    Key(page->NameEdit, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("t2"));
+  });
+  // Leaving the field stores the name too (here by clicking Add).
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    Type(page->NameEdit, QStringLiteral("start"));
+    d->AddButton->Button()->setFocus();
+    EXPECT_EQ(scope_->Cursors()->Cursor(0)->Name(), QStringLiteral("start"));
+    EXPECT_TRUE(d->OkButton->Default());
+  });
+}
+
+TEST_F(ScopeDialog, CursorLinksCanBeAddedOnlyWhileTwoCursorsExist) {
+  auto openLinks = [&](const std::function<void(TSLScopePropertiesForm*, TSLScopeCursorLinksForm*)>& body) {
+    WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kCursorLinksPage, 0); },
+               [&](TSLScopePropertiesForm* d) {
+                 auto* page = qobject_cast<TSLScopeCursorLinksForm*>(d->ActivePage());
+                 ASSERT_NE(page, nullptr);
+                 body(d, page);
+               });
+  };
+  openLinks([&](TSLScopePropertiesForm* d, TSLScopeCursorLinksForm* page) {
+    EXPECT_EQ(page->CursorLinksListBox->Items(), QStringList{"| tA - tB |"});
+    EXPECT_EQ(page->BeginCursorComboBox->Items(), (QStringList{"tA", "tB", "tC"}));
+    EXPECT_EQ(page->EndCursorComboBox->ItemIndex(), 1);
+    EXPECT_TRUE(d->AddButton->isEnabled());
+    EXPECT_FALSE(d->RemoveButton->isEnabled());
+    // The end cursor and the label template, through the "..." menu.
+    page->EndCursorComboBox->Combo()->setCurrentIndex(2);
+    EXPECT_EQ(scope_->CursorLinks()->Link(0)->EndCursorIndex(), 2);
+    Type(page->LabelEdit, QStringLiteral("dt = "));
+    QTest::mouseClick(page->LabelMenuButton->Button(), Qt::LeftButton);
+    page->ValueMenuItem->Click();
+    EXPECT_EQ(scope_->CursorLinks()->Link(0)->MeasurementLine()->MeasurementLabel()->Text(),
+              QStringLiteral("dt = %V"));
+    Click(d->AddButton);
+    ASSERT_EQ(scope_->CursorLinks()->Count(), 2);
+    EXPECT_TRUE(d->RemoveButton->isEnabled());
+    Click(d->RemoveButton);
+    EXPECT_EQ(scope_->CursorLinks()->Count(), 1);
+    EXPECT_EQ(page->CursorLinksListBox->ItemIndex(), 0);
+  });
+  // Cursor names renamed on the cursors page reach the link page's lists.
+  WithCursorsPage([&](TSLScopePropertiesForm* d, TSLScopeCursorsForm* page) {
+    Type(page->NameEdit, QStringLiteral("first"));
+    Key(page->NameEdit, Qt::Key_Return);
+    d->SetActivePageIndex(d->PageCount() - 3);
+    auto* links = qobject_cast<TSLScopeCursorLinksForm*>(d->ActivePage());
+    ASSERT_NE(links, nullptr);
+    EXPECT_EQ(links->BeginCursorComboBox->Items().value(0), QStringLiteral("first"));
+  });
+  scope_->Cursors()->Delete(2);
+  scope_->Cursors()->Delete(1);
+  openLinks([&](TSLScopePropertiesForm* d, TSLScopeCursorLinksForm*) {
+    EXPECT_FALSE(d->AddButton->isEnabled());
+    d->AddButtonClick(nullptr);
+    EXPECT_EQ(scope_->CursorLinks()->Count(), 1);
+  });
+}
+
+TEST_F(ScopeDialog, AColourPickedForAChannelRepaintsItAndABadWidthIsRefused) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kChannelsPage, 1); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeChannelForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_FALSE(d->AddButton->isEnabled());
+               EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 1);
+               EXPECT_EQ(page->ColorPaintBox->Color(), QColor(Qt::yellow));
+               TSLScopeChannel* b = scope_->Channels()->Channel(1);
+               QColor offered;
+               SetColorChooser([&](QColor& c) {
+                 offered = c;
+                 c = QColor(0, 128, 255);
+                 return true;
+               });
+               Repaints();
+               Click(page->ColorButton);
+               EXPECT_EQ(offered, QColor(Qt::yellow));  // starts from the channel's colour
+               EXPECT_EQ(b->Color(), QColor(0, 128, 255));
+               EXPECT_EQ(page->ColorPaintBox->Color(), QColor(0, 128, 255));
+               EXPECT_TRUE(Repaints());
+
+               Type(page->WidthEdit, QStringLiteral("3"));
+               Key(page->WidthEdit, Qt::Key_Return);
+               EXPECT_EQ(b->Width(), 3);
+               // The arrows beside the field step it and store it at once.
+               auto* arrows = page->findChild<TUpDown*>(QStringLiteral("WidthUpDown"));
+               ASSERT_NE(arrows, nullptr);
+               QTest::mouseClick(arrows->UpButton(), Qt::LeftButton);
+               EXPECT_EQ(b->Width(), 4);
+               EXPECT_EQ(page->WidthEdit->Text(), QStringLiteral("4"));
+               QTest::mouseClick(arrows->DownButton(), Qt::LeftButton);
+               EXPECT_EQ(b->Width(), 3);
+               TMessageRecorder messages;
+               Type(page->WidthEdit, QStringLiteral("0"));
+               Key(page->WidthEdit, Qt::Key_Return);
+               ASSERT_EQ(messages.Messages().size(), 1);
+               EXPECT_TRUE(messages.Messages()[0].contains(QStringLiteral("'0' is not a valid value for the width")));
+               EXPECT_EQ(b->Width(), 3);
+               EXPECT_EQ(page->WidthEdit->Text(), QStringLiteral("3"));
+               page->ModeComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(b->ChannelMode(), SL::cmStep);
+               // Unchecking the list entry hides the channel.
+               page->ChannelsListBox->List()->item(0)->setCheckState(Qt::Unchecked);
+               EXPECT_FALSE(scope_->Channels()->Channel(0)->Visible());
+               EXPECT_EQ(page->ChannelsListBox->ItemIndex(), 0);
+               EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("A"));  // the toggled entry is shown
+               EXPECT_FALSE(page->VisibleCheckBox->Checked());
+
+               // The points' pen editor applies on OK only, and refuses a
+               // bad width without closing.
+               page->ChannelsListBox->List()->setCurrentRow(1);
+               TSLDisplayPen* pen = b->Points()->Pen();
+               const QColor penColor = pen->Color();
+               SetStyleEditHook([&](TSLStyleEditForm* form) {
+                 auto* editor = qobject_cast<TSLPenForm*>(form);
+                 ASSERT_NE(editor, nullptr);
+                 editor->StyleComboBox->Combo()->setCurrentIndex(int(Vcl::psDot));
+                 editor->WidthEdit->SetText(QStringLiteral("-2"));
+                 Click(editor->OkButton);
+                 EXPECT_EQ(pen->Style(), Vcl::psSolid);
+                 editor->WidthEdit->SetText(QStringLiteral("2"));
+                 Click(editor->ColorButton);  // the chooser above gives (0, 128, 255)
+                 Click(editor->OkButton);
+               });
+               Click(page->PointPenButton);
+               EXPECT_EQ(pen->Style(), Vcl::psDot);
+               EXPECT_EQ(pen->Width(), 2);
+               EXPECT_EQ(pen->Color(), QColor(0, 128, 255));
+               EXPECT_NE(pen->Color(), penColor);
+               SetStyleEditHook([&](TSLStyleEditForm* form) {
+                 form->StyleComboBox->Combo()->setCurrentIndex(int(Vcl::psDash));
+                 Click(form->CancelButton);
+               });
+               Click(page->PointPenButton);
+               EXPECT_EQ(pen->Style(), Vcl::psDot);
+             });
+}
+
+TEST_F(ScopeDialog, ZonePointsAndChannelLinksAreEditedInPlace) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kZonesPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLDisplayZonesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_FALSE(page->PointAddButton->isEnabled());  // no zone yet: page disabled
+               Click(d->AddButton);
+               ASSERT_EQ(scope_->Zones()->Count(), 1);
+               auto* zone = static_cast<TSLDisplayZone*>(scope_->Zones()->Item(0));
+               Click(page->PointAddButton);
+               Click(page->PointAddButton);
+               ASSERT_EQ(zone->Points()->Count(), 2);
+               EXPECT_EQ(page->PointsListBox->ItemIndex(), 1);
+               Type(page->PointXEdit, QStringLiteral("2.5"));
+               Key(page->PointXEdit, Qt::Key_Return);
+               EXPECT_DOUBLE_EQ(static_cast<TSLRealPointItem*>(zone->Points()->Item(1))->X(), 2.5);
+               EXPECT_EQ(page->PointsListBox->Item(1), QStringLiteral("(2.5; 0)"));
+               Click(page->PointRemoveButton);
+               EXPECT_EQ(zone->Points()->Count(), 1);
+               EXPECT_EQ(page->PointsListBox->ItemIndex(), 0);
+
+               d->SetActivePageIndex(1);
+               auto* links = qobject_cast<TSLScopeChannelLinkFormUnit*>(d->ActivePage());
+               ASSERT_NE(links, nullptr);
+               Click(d->AddButton);
+               ASSERT_EQ(scope_->ChannelLinks()->Count(), 1);
+               auto* link = static_cast<TSLDisplayChannelLink*>(scope_->ChannelLinks()->Item(0));
+               links->ModeComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(link->ChannelLinkMode(), SL::clmBar);
+               links->FirstChannelComboBox->Combo()->setCurrentIndex(1);
+               EXPECT_EQ(link->FirstChannelIndex(), 1);
+             });
+}
+
+TEST(EnumDisplayNames, DropTheLowerCasePrefixAndOptionallySpaceTheWords) {
+  EXPECT_EQ(EnumDisplayNames(QMetaEnum::fromType<SL::TSLScaleMode>(), true),
+            (QStringList{"Linear", "Logarithmic", "Log Decascale"}));
+  EXPECT_EQ(EnumDisplayName("ckVertical"), QStringLiteral("Vertical"));
+  // At least two characters remain.
+  EXPECT_EQ(EnumDisplayName("abc"), QStringLiteral("bc"));
+  EXPECT_EQ(EnumDisplayName("clmZone", true), QStringLiteral("Zone"));
+}
+
+}  // namespace
