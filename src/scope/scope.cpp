@@ -31,6 +31,12 @@ TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
 
 TSLScope::~TSLScope() {
   BeginDestroy();
+  // The collections go while the scope is whole: their change signals must
+  // not reach a scope that is half destroyed.
+  const std::initializer_list<TOWExtCollection*> collections{channelLinks_, cursors_, zones_, ellipses_,
+                                                             cursorLinks_, markerGroups_, labels_};
+  for (TOWExtCollection* c : collections) disconnect(c, nullptr, this, nullptr);
+  disconnect(channels_, nullptr, this, nullptr);
   {
     // No data callback runs while the channels and their pins go.
     TRef<IOWLockSection> stop = Lock()->EnterStop();
@@ -41,6 +47,14 @@ TSLScope::~TSLScope() {
     delete channels_;
     channels_ = nullptr;
   }
+  for (TOWExtCollection* c : collections) delete c;
+  cursorLinks_ = nullptr;
+  cursors_ = nullptr;
+  channelLinks_ = nullptr;
+  zones_ = nullptr;
+  ellipses_ = nullptr;
+  markerGroups_ = nullptr;
+  labels_ = nullptr;
   delete inputPins_;
   inputPins_ = nullptr;
   delete xInputPins_;
