@@ -192,6 +192,8 @@ bool TSLTraceCache::DrawSpans(QImage& image, const QRect& clip, QRgb color) cons
   if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
       image.format() != QImage::Format_ARGB32_Premultiplied)
     return false;
+  // Writing through a shared image would detach it from under the painter.
+  if (!image.isDetached()) return false;
   const QRect area = clip.intersected(image.rect());
   if (area.isEmpty()) return true;
   uchar* bits = image.bits();
