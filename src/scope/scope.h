@@ -55,6 +55,10 @@ public:
   // Renders the whole control (printing leaves out the toolbar and hover
   // effects) into `canvas`, at the render size.
   void PaintAll(TLPCanvas& canvas, bool printing);
+  // Renders the whole control into `image` at the image's size, as printed
+  // or exported (no toolbar, no hover or focus marks); the screen layout is
+  // computed again at the next paint.
+  void PaintTo(QImage& image);
   bool PublishPendingData() override;
   void ResetAutoScaling() override;
   // Whether a channel-draw handler is running.

@@ -282,6 +282,19 @@ void TSLScope::PaintLegend(TLPCanvas& canvas) {
   canvas.Brush().SetStyle(Qt::SolidPattern);
 }
 
+void TSLScope::PaintTo(QImage& image) {
+  if (image.isNull()) return;
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  SetFixedRenderSize(image.size());
+  {
+    QPainter painter(&image);
+    TLPCanvasImpl canvas(&painter);
+    PaintAll(canvas, true);
+  }
+  SetFixedRenderSize(QSize());
+  LayoutChanged();
+}
+
 QVector<double> TSLScope::BandKey() {
   QVector<double> key{double(StaticGeneration()), double(RenderSize().width()), double(RenderSize().height())};
   for (TSLDisplayView* view : Views()) {

@@ -195,6 +195,20 @@ TEST_F(Paint, HoverReusesTheCachedTraceAndResizeRebuildsIt) {
   EXPECT_EQ(trace.Rebuilds(), rebuilds + 2);
 }
 
+TEST_F(Paint, PaintToRendersAtTheImageSizeAndLeavesTheScreenLayout) {
+  Send(std::vector<double>(2000, 0.5));
+  Render();
+  const QRect screenView = scope.DataViewRect();
+  QImage printed(400, 300, QImage::Format_RGB32);
+  scope.PaintTo(printed);
+  // Laid out for the image: the trace is there, at the row of 0.5.
+  int red = 0;
+  for (int y = 0; y < printed.height(); ++y) red += printed.pixelColor(200, y) == QColor(Qt::red);
+  EXPECT_EQ(red, 1);
+  Render();
+  EXPECT_EQ(scope.DataViewRect(), screenView);
+}
+
 TEST_F(Paint, FarValuesAreClippedAndBadDataPaintsWithoutCrashing) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
