@@ -59,6 +59,12 @@ void TSLAxesItemIndices::WriteDefinedProperties(QList<QPair<QString, TStoredValu
   out.append({QStringLiteral("AxisIndex_"), TStoredValue::ListOf({TStoredValue::Int(y_), TStoredValue::Int(x_)})});
 }
 
+void TSLOptionalAxesDisplayCollectionItem::SetAxisIndex(int& field, int i, bool x) {
+  auto* chart = qobject_cast<TSLDataChart*>(Display());
+  if (i < 0 || (chart && !(x ? chart->XAxisAt(i) : chart->YAxisAt(i)))) return;
+  Lock()->SetIfChanged(field, i, [this] { ItemLayoutChanged(); });
+}
+
 TSLDisplayCollection::TSLDisplayCollection(QObject* owner, TSLDataDisplay* display, TItemFactory factory)
     : TLPCollection(owner, std::move(factory)), display_(display) {}
 
@@ -85,7 +91,7 @@ void TSLDisplayCursorPosition::SetX(double x) { Lock()->SetIfChanged(x_, x, [thi
 void TSLDisplayCursorPosition::SetY(double y) { Lock()->SetIfChanged(y_, y, [this] { Changed(); }); }
 
 TSLDisplayCursor::TSLDisplayCursor(TOWExtCollection* collection)
-    : TSLOptionalDisplayCollectionItem(collection),
+    : TSLOptionalAxesDisplayCollectionItem(collection),
       Position_(new TSLDisplayCursorPosition(this, Display())),
       MouseCursors_(new TSLDisplayCursorMouseCursor(this, Display())) {
   QList<QColor> used;
@@ -93,18 +99,6 @@ TSLDisplayCursor::TSLDisplayCursor(TOWExtCollection* collection)
     if (auto* c = qobject_cast<TSLDisplayCursor*>(collection->Item(i)); c && c != this) used.append(c->Color());
   SetColor(SLLeastUsedColor(used));
   SetName(QStringLiteral("Cursor%1").arg(collection->Count()));
-}
-
-void TSLDisplayCursor::SetXAxisIndex(int i) {
-  auto* chart = qobject_cast<TSLDataChart*>(Display());
-  if (i < 0 || (chart && !chart->XAxisAt(i))) return;
-  Lock()->SetIfChanged(x_, i, [this] { ItemChanged(); });
-}
-
-void TSLDisplayCursor::SetYAxisIndex(int i) {
-  auto* chart = qobject_cast<TSLDataChart*>(Display());
-  if (i < 0 || (chart && !chart->YAxisAt(i))) return;
-  Lock()->SetIfChanged(y_, i, [this] { ItemChanged(); });
 }
 
 TSLDisplayCursors::TSLDisplayCursors(QObject* owner, TSLDataDisplay* display)
@@ -233,15 +227,7 @@ TSLScopeMarkerGroups::TSLScopeMarkerGroups(QObject* owner, TSLDataDisplay* displ
                                    [](TOWExtCollection* c) { return new TSLScopeMarkerGroup(c); }) {}
 
 TSLDisplayBasicZone::TSLDisplayBasicZone(TOWExtCollection* collection)
-    : TSLOptionalDisplayCollectionItem(collection), Brush_(MakeBrush(QColor(Qt::red))), Pen_(MakePen(QColor(Qt::red))) {}
-
-void TSLDisplayBasicZone::SetXAxisIndex(int i) {
-  if (i >= 0) Lock()->SetIfChanged(x_, i, [this] { ItemChanged(); });
-}
-
-void TSLDisplayBasicZone::SetYAxisIndex(int i) {
-  if (i >= 0) Lock()->SetIfChanged(y_, i, [this] { ItemChanged(); });
-}
+    : TSLOptionalAxesDisplayCollectionItem(collection), Brush_(MakeBrush(QColor(Qt::red))), Pen_(MakePen(QColor(Qt::red))) {}
 
 TSLDisplayZone::TSLDisplayZone(TOWExtCollection* collection)
     : TSLDisplayBasicZone(collection),
@@ -264,18 +250,10 @@ TSLDisplayEllipticZones::TSLDisplayEllipticZones(QObject* owner, TSLDataDisplay*
                                    [](TOWExtCollection* c) { return new TSLDisplayEllipticZone(c); }) {}
 
 TSLDisplayTextLabel::TSLDisplayTextLabel(TOWExtCollection* collection)
-    : TSLOptionalDisplayCollectionItem(collection),
+    : TSLOptionalAxesDisplayCollectionItem(collection),
       Position_(new TSLRealPointSettings(this, Display())),
       Font_(MakeFont()) {
   SetName(QStringLiteral("Label%1").arg(collection->Count()));
-}
-
-void TSLDisplayTextLabel::SetXAxisIndex(int i) {
-  if (i >= 0) Lock()->SetIfChanged(x_, i, [this] { ItemChanged(); });
-}
-
-void TSLDisplayTextLabel::SetYAxisIndex(int i) {
-  if (i >= 0) Lock()->SetIfChanged(y_, i, [this] { ItemChanged(); });
 }
 
 TSLDisplayTextLabels::TSLDisplayTextLabels(QObject* owner, TSLDataDisplay* display)

@@ -58,13 +58,28 @@ public:
 // axis yet is remembered and resolved once the axes exist.
 class TSLAxesItemIndices : public IDefinedProperties {
 public:
-  int YAxisIndexValue() const { return y_; }
-  int XAxisIndexValue() const { return x_; }
   bool ReadDefinedProperty(const QString& name, const TStoredValue& value) override;
   void WriteDefinedProperties(QList<QPair<QString, TStoredValue>>& out) const override;
 
 protected:
   int y_ = 0, x_ = 0;
+};
+
+// An optional item drawn against an axis pair; a setter ignores a negative
+// index or one with no axis.
+class TSLOptionalAxesDisplayCollectionItem : public TSLOptionalDisplayCollectionItem, public TSLAxesItemIndices {
+  Q_OBJECT
+  Q_PROPERTY(int XAxisIndex READ XAxisIndex WRITE SetXAxisIndex STORED false)
+  Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE SetYAxisIndex STORED false)
+public:
+  using TSLOptionalDisplayCollectionItem::TSLOptionalDisplayCollectionItem;
+  int XAxisIndex() const { return x_; }
+  int YAxisIndex() const { return y_; }
+  void SetXAxisIndex(int i) { SetAxisIndex(x_, i, true); }
+  void SetYAxisIndex(int i) { SetAxisIndex(y_, i, false); }
+
+private:
+  void SetAxisIndex(int& field, int i, bool x);
 };
 
 class TSLDisplayCollection : public TLPCollection {
@@ -115,10 +130,8 @@ public:
   using TSLDisplayPersistent::TSLDisplayPersistent;
 };
 
-class TSLDisplayCursor : public TSLOptionalDisplayCollectionItem, public TSLAxesItemIndices {
+class TSLDisplayCursor : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
-  Q_PROPERTY(int XAxisIndex READ XAxisIndex WRITE SetXAxisIndex STORED false)
-  Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE SetYAxisIndex STORED false)
   TLP_SUBOBJECT(TSLDisplayCursorPosition, Position)
   TLP_PROPERTY(QColor, Color, QColor(Qt::red), ItemChanged)
   TLP_PROPERTY(bool, CanDrag, true, NoNotify)
@@ -126,10 +139,6 @@ class TSLDisplayCursor : public TSLOptionalDisplayCollectionItem, public TSLAxes
   TLP_SUBOBJECT(TSLDisplayCursorMouseCursor, MouseCursors)
 public:
   explicit TSLDisplayCursor(TOWExtCollection* collection);
-  int XAxisIndex() const { return x_; }
-  int YAxisIndex() const { return y_; }
-  void SetXAxisIndex(int i);
-  void SetYAxisIndex(int i);
 };
 
 class TSLDisplayCursors : public TSLOptionalDisplayCollection {
@@ -295,19 +304,13 @@ public:
 };
 
 // Common part of polygon and elliptic zones.
-class TSLDisplayBasicZone : public TSLOptionalDisplayCollectionItem, public TSLAxesItemIndices {
+class TSLDisplayBasicZone : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
-  Q_PROPERTY(int XAxisIndex READ XAxisIndex WRITE SetXAxisIndex STORED false)
-  Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE SetYAxisIndex STORED false)
   TLP_SUBOBJECT(TSLDisplayBrush, Brush)
   TLP_SUBOBJECT(TSLDisplayPen, Pen)
   TLP_PROPERTY(int, MouseCursor, crHandPoint, NoNotify)
 public:
   explicit TSLDisplayBasicZone(TOWExtCollection* collection);
-  int XAxisIndex() const { return x_; }
-  int YAxisIndex() const { return y_; }
-  void SetXAxisIndex(int i);
-  void SetYAxisIndex(int i);
 };
 
 class TSLDisplayZone : public TSLDisplayBasicZone {
@@ -341,19 +344,13 @@ public:
   TSLDisplayEllipticZones(QObject* owner, TSLDataDisplay* display);
 };
 
-class TSLDisplayTextLabel : public TSLOptionalDisplayCollectionItem, public TSLAxesItemIndices {
+class TSLDisplayTextLabel : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
-  Q_PROPERTY(int XAxisIndex READ XAxisIndex WRITE SetXAxisIndex STORED false)
-  Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE SetYAxisIndex STORED false)
   TLP_SUBOBJECT(TSLRealPointSettings, Position)
   TLP_SUBOBJECT(TSLDisplayFont, Font)
   TLP_PROPERTY(int, MouseCursor, crHandPoint, NoNotify)
 public:
   explicit TSLDisplayTextLabel(TOWExtCollection* collection);
-  int XAxisIndex() const { return x_; }
-  int YAxisIndex() const { return y_; }
-  void SetXAxisIndex(int i);
-  void SetYAxisIndex(int i);
 };
 
 class TSLDisplayTextLabels : public TSLOptionalDisplayCollection {

@@ -39,17 +39,7 @@ TSLScopePoints::TSLScopePoints(QObject* owner, TSLDataDisplay* display)
 
 // ---------------------------------------------------------------------------
 
-TSLDisplayChannel::TSLDisplayChannel(TOWExtCollection* collection) : TSLOptionalDisplayCollectionItem(collection) {}
-
-void TSLDisplayChannel::SetXAxisIndex(int i) {
-  if (i < 0) return;
-  Lock()->SetIfChanged(x_, i, [this] { ItemLayoutChanged(); });
-}
-
-void TSLDisplayChannel::SetYAxisIndex(int i) {
-  if (i < 0) return;
-  Lock()->SetIfChanged(y_, i, [this] { ItemLayoutChanged(); });
-}
+TSLDisplayChannel::TSLDisplayChannel(TOWExtCollection* collection) : TSLOptionalAxesDisplayCollectionItem(collection) {}
 
 void TSLDisplayChannel::SetWidth(int width) {
   Lock()->SetIfChanged(width_, std::clamp(width, 1, 2000), [this] { ItemChanged(); });

@@ -30,18 +30,12 @@ public:
   TSLScopePoints(QObject* owner, TSLDataDisplay* display);
 };
 
-class TSLDisplayChannel : public TSLOptionalDisplayCollectionItem, public TSLAxesItemIndices {
+class TSLDisplayChannel : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
-  Q_PROPERTY(int XAxisIndex READ XAxisIndex WRITE SetXAxisIndex STORED false)
-  Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE SetYAxisIndex STORED false)
   TLP_PROPERTY(QColor, Color, QColor(Qt::red), ItemChanged)
   Q_PROPERTY(int Width READ Width WRITE SetWidth)
 public:
   explicit TSLDisplayChannel(TOWExtCollection* collection);
-  int XAxisIndex() const { return x_; }
-  int YAxisIndex() const { return y_; }
-  void SetXAxisIndex(int i);
-  void SetYAxisIndex(int i);
   int Width() const { return Lock()->ReadGuarded(width_); }
   // Clamped to 1 .. 2000.
   void SetWidth(int width);
