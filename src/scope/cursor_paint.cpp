@@ -2,7 +2,6 @@
 // changes nothing until the left button is released; then the new position
 // is stored and Cursors.OnPositionChange raised, once.
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -142,55 +141,4 @@ void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     painter->setFont(line->MeasurementLabel()->Font()->ToQFont());
     painter->drawText(box, Qt::AlignCenter, text);
   }
-}
-
-void TSLScope::mousePressEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  if (TabStop()) setFocus(Qt::MouseFocusReason);
-  if (DataViewRect().contains(p)) {
-    const int hit = HitCursor(p);
-    if (hit >= 0 && e->button() == Qt::LeftButton) {
-      draggedCursor_ = hit;
-      dragPoint_ = p;
-      Changed();
-    }
-    if (hit >= 0)
-      RunEventHandler([&] { emit cursors_->Cursor(hit)->OnMouseDown(cursors_->Cursor(hit), e->button(), e->modifiers(), p.x(), p.y()); });
-    if (hit >= 0 && e->button() == Qt::LeftButton)
-      RunEventHandler([&] { emit cursors_->Cursor(hit)->OnClick(cursors_->Cursor(hit)); });
-  }
-  TSLDataChart::mousePressEvent(e);
-}
-
-void TSLScope::mouseMoveEvent(QMouseEvent* e) {
-  TSLDataChart::mouseMoveEvent(e);
-  const QPoint p = e->position().toPoint();
-  if (draggedCursor_ >= 0) {
-    dragPoint_ = p;
-    Changed();
-  } else if (DataViewRect().contains(p)) {
-    const int hit = HitCursor(p);
-    setCursor(hit >= 0 ? QCursor(Qt::SizeHorCursor) : QCursor());
-  }
-}
-
-void TSLScope::mouseReleaseEvent(QMouseEvent* e) {
-  const int dragged = draggedCursor_;
-  if (dragged >= 0 && e->button() == Qt::LeftButton) {
-    draggedCursor_ = -1;
-    TSLDisplayCursor* c = cursors_->Cursor(dragged);
-    const QPoint p = e->position().toPoint();
-    // The value under the line at release, unsnapped; the stored value is
-    // kept as released, reading it clamps into the axis range.
-    TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
-    // Released on its own column: the cursor did not move.
-    if (p.x() != CursorColumn(c, oldPos.X)) {
-      c->Position()->SetX(CursorValueAt(c, p.x()));
-      TSLRealPoint newPos{c->Position()->X(), c->Position()->Y()};
-      RunEventHandler([&] { emit cursors_->OnPositionChange(this, dragged, oldPos, newPos); });
-    }
-    RunEventHandler([&] { emit c->OnMouseUp(c, e->button(), e->modifiers(), p.x(), p.y()); });
-    Changed();
-  }
-  TSLDataChart::mouseReleaseEvent(e);
 }
