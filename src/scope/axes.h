@@ -209,6 +209,8 @@ public:
   bool CanZoomIn();
   bool CanZoomOut();
   bool IsReversed() const;
+  // The lowest start a zoom may have: the value lower limit.
+  virtual double LowestZoomStart() { return ValueLimits().lo; }
 
   // Pointer input on the band: the axis button (opens the axis page of the
   // property dialog), panning by dragging the band, zooming by the wheel.
@@ -408,6 +410,9 @@ class TSLBasicScopeYAxis : public TSLDisplayYAxis {
 public:
   TSLBasicScopeYAxis(QObject* owner, TSLDataDisplay* display);
   void PanBy(const QPoint& start, const QPoint& current) override;
+  // While auto-scaling, the data extent is no floor: the range shown (with
+  // its margins) must stay as it is when zoomed by a factor of 1.
+  double LowestZoomStart() override;
   // Forgets the auto-scaling history (a stream started or stopped).
   void ResetHistory();
   int HistoryCount() const { return historyCount_; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "scope/axes.h"
 #include "scope/data_display.h"
@@ -58,7 +59,7 @@ void TSLDisplayAxis::ZoomByFactor(double factor) {
 void TSLDisplayAxis::SetZoomRange(double a, double b) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
   double lower = std::min(a, b), upper = std::max(a, b);
-  const double lowest = ValueLimits().lo;
+  const double lowest = LowestZoomStart();
   if (lowest > lower) {
     upper += lowest - lower;
     lower = lowest;
@@ -132,4 +133,8 @@ bool TSLDisplayAxis::CanZoomOut() {
   if (span->High()->Enabled() && !(r.hi - r.lo < span->High()->Value())) return false;
   if (!Max()->Range()->High()->Enabled() || !Min()->Range()->Low()->Enabled()) return true;
   return r.hi < Max()->Range()->High()->Value() || r.lo > Min()->Range()->Low()->Value();
+}
+
+double TSLBasicScopeYAxis::LowestZoomStart() {
+  return AutoScaling()->Enabled() ? -std::numeric_limits<double>::infinity() : ValueLimits().lo;
 }

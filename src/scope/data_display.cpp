@@ -90,7 +90,6 @@ void TSLDataDisplay::Changed() {
   // A channel-draw handler's changes appear in the paint that runs it.
   if (InvalidationSuppressed()) return;
   dirty_ = true;
-  stateRecorded_ = false;
   RequestRepaint();
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "draw/canvas.h"
 #include "draw/message_service.h"
@@ -117,6 +118,19 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
       const bool vertical = IsVertical();
       xData = xAxis->TickToData(xAxis->ScreenToTick(vertical ? mine.foot.y() : mine.foot.x()));
       yData = yAxis->TickToData(yAxis->ScreenToTick(vertical ? mine.foot.x() : mine.foot.y()));
+      // A reduced column stands for many samples: take the one drawn
+      // nearest the foot point rather than the pixel's coarse value.
+      if (trace.Reduced() && ys && mine.endSample < count && !yAxis->IsLogarithmic()) {
+        const double* yv = ys->ReadReals();
+        double nearest = std::numeric_limits<double>::infinity();
+        for (int i = mine.beginSample; i <= mine.endSample; ++i) {
+          const double d = std::abs(yv[i] - yData);
+          if (d < nearest) {
+            nearest = d;
+            yData = yv[i];
+          }
+        }
+      }
     }
     mine.value.X = SLMapRange(xAxis->DataToTick(xData), xAxis->TickLimits(), xAxis->ValueLimits());
     mine.value.Y = yData;
