@@ -84,6 +84,10 @@ public:
   double CursorValueAt(const TSLDisplayCursor* cursor, int column);
   int HitCursor(const QPoint& p);
   int HitCursorLink(const QPoint& p);
+  // The value a drag of `cursor` to `column` gives: snapped to the nearest
+  // sample when its X axis' CursorSettings.SnapToSample is set, so the
+  // cursor lands on the line the preview showed.
+  double DragValue(const TSLDisplayCursor* cursor, int column);
   int DraggedCursor() const { return draggedCursor_; }
   int DraggedLink() const { return draggedLink_; }
 
@@ -135,6 +139,7 @@ private:
   void PaintCursors(TLPCanvas& canvas, bool printing);
   void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
   void PaintHitPoint(TLPCanvas& canvas);
+  void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
   void PaintZoomFrame(TLPCanvas& canvas);
   void UpdateElement(const QPoint& p);
   void SetElement(QObject* element);

@@ -304,7 +304,7 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     // kept as released, reading it clamps into the axis range.
     TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
     if (p.x() != CursorColumn(c, oldPos.X)) {
-      c->Position()->SetX(CursorValueAt(c, p.x()));
+      c->Position()->SetX(DragValue(c, p.x()));
       TSLRealPoint newPos{c->Position()->X(), c->Position()->Y()};
       RunEventHandler([&] { emit cursors_->OnPositionChange(this, dragged, oldPos, newPos); });
     }
