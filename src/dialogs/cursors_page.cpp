@@ -26,6 +26,18 @@ TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLSco
   }
   FillAxisCombos(XAxisComboBox, YAxisComboBox);
   ChannelsListBox->SetItems(ChannelNames());
+  // A checked channel gets a crossing mark on the selected cursor.
+  connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] {
+    auto* cursor = qobject_cast<TSLDisplayCursor*>(Selected());
+    const int channel = ChannelsListBox->ItemIndex();
+    if (!cursor || channel < 0) return;
+    const int link = ChannelLinkIndex(cursor, channel);
+    if (ChannelsListBox->Checked(channel) && link < 0) {
+      static_cast<TSLDisplayCursorChannelLink*>(cursor->Channels()->Add())->SetChannel(channel);
+    } else if (!ChannelsListBox->Checked(channel) && link >= 0) {
+      cursor->Channels()->Delete(link);
+    }
+  });
 
   BindCombo(KindComboBox, [](auto* e, int i) { AsCursor(e)->SetKind(SL::TSLDisplayCursorKind(i)); });
   BindCombo(XAxisComboBox, [](auto* e, int i) { AsCursor(e)->SetXAxisIndex(i); });
@@ -41,7 +53,11 @@ void TSLScopeCursorsForm::ShowElement(TSLDisplayCollectionItem* e) {
   KindComboBox->SetItemIndex(int(cursor->Kind()));
   XAxisComboBox->SetItemIndex(cursor->XAxisIndex());
   YAxisComboBox->SetItemIndex(cursor->YAxisIndex());
-  // The scope keeps no crossing marks per cursor yet: the channels are
-  // listed for orientation and cannot be checked.
-  ChannelsListBox->SetEnabled(false);
+  for (int i = 0; i < ChannelsListBox->Items().size(); ++i) ChannelsListBox->SetChecked(i, ChannelLinkIndex(cursor, i) >= 0);
+}
+
+int TSLScopeCursorsForm::ChannelLinkIndex(TSLDisplayCursor* cursor, int channel) {
+  for (int i = 0; i < cursor->Channels()->Count(); ++i)
+    if (cursor->ChannelLink(i)->Channel() == channel) return i;
+  return -1;
 }

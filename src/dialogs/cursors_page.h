@@ -25,4 +25,7 @@ public:
 
 protected:
   void ShowElement(TSLDisplayCollectionItem* e) override;
+
+private:
+  static int ChannelLinkIndex(TSLDisplayCursor* cursor, int channel);
 };

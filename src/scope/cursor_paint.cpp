@@ -79,6 +79,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     pen.setStyle(pinned ? Qt::DotLine : Qt::SolidLine);
     painter->setPen(pen);
     painter->drawLine(column, view.top() + 1, column, view.bottom());
+    if (!pinned) PaintCrossings(canvas, c, c->Position()->X(), column);
     if (i != draggedCursor_ || printing) continue;
     // Drag preview: the column under the pointer and the change in time.
     const int to = std::clamp(CursorColumn(c, DragValue(c, dragPoint_.x())), view.left(), view.right());
@@ -87,6 +88,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     trail.setStyle(Qt::DotLine);
     painter->setPen(trail);
     painter->drawLine(to, view.top() + 1, to, view.bottom());
+    PaintCrossings(canvas, c, DragValue(c, dragPoint_.x()), to);
     if (to == column) continue;
     const int row = std::clamp(dragPoint_.y(), view.top(), view.bottom());
     painter->drawLine(column, row, to, row);
@@ -201,4 +203,46 @@ void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, int row) {
   painter->setPen(Trails()->Color());
   painter->setFont(font);
   painter->drawText(box, Qt::AlignCenter, text);
+}
+
+void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column) {
+  QPainter* painter = canvas.Painter();
+  for (int k = 0; k < cursor->Channels()->Count(); ++k) {
+    const TSLDisplayCursorChannelLink* link = cursor->ChannelLink(k);
+    if (link->Channel() < 0 || link->Channel() >= channels_->Count()) continue;
+    TSLScopeChannel* ch = channels_->Channel(link->Channel());
+    if (!ch->Visible() || ch->XAxisIndex() != cursor->XAxisIndex() || !ch->UniformX()) continue;
+    TSLDisplayAxis* xAxis = XAxisAt(ch->XAxisIndex());
+    TSLDisplayAxis* yAxis = YAxisAt(ch->YAxisIndex());
+    const TRef<ISLRealBuffer> ys = ch->DisplayY();
+    if (!xAxis || !yAxis || !ys || ys->GetCount() == 0) continue;
+    // The sample under the line.
+    const long sample = std::lround(xAxis->ToData(x));
+    if (sample < 0 || sample >= ys->GetCount()) continue;
+    const double y = ys->ReadReals()[sample];
+    if (!std::isfinite(y)) continue;
+    const int row = yAxis->TickToScreen(yAxis->DataToTick(y));
+    const QColor color = link->UseChannelColor() ? ch->Color() : link->Pen()->Color();
+    const int r = std::max(1, link->Size());
+    painter->setPen(color);
+    painter->setBrush(link->UseChannelColor() ? QBrush(color) : link->Brush()->ToQBrush());
+    switch (link->Shape()) {
+      case SL::msSquare: painter->drawRect(column - r, row - r, 2 * r, 2 * r); break;
+      case SL::msPlus:
+        painter->drawLine(column - r, row, column + r, row);
+        painter->drawLine(column, row - r, column, row + r);
+        break;
+      case SL::msCross:
+        painter->drawLine(column - r, row - r, column + r, row + r);
+        painter->drawLine(column - r, row + r, column + r, row - r);
+        break;
+      default: painter->drawEllipse(QPoint(column, row), r, r); break;
+    }
+    const TSLDisplayLabel* label = link->ChannelLabel();
+    if (!label->Visible()) continue;
+    const QString text = FormatPointText(label->Text(), QStringLiteral("%Y"), x, y);
+    painter->setFont(label->Font()->ToQFont());
+    painter->setPen(label->Font()->Color());
+    painter->drawText(QPoint(column + r + 3, row - r - 1), text);
+  }
 }

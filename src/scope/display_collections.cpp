@@ -13,8 +13,10 @@ TSLDisplayCollection* TSLDisplayCollectionItem::DisplayCollection() const {
 }
 
 TSLDataDisplay* TSLDisplayCollectionItem::Display() const {
-  TSLDisplayCollection* c = DisplayCollection();
-  return c ? c->Display() : nullptr;
+  if (TSLDisplayCollection* c = DisplayCollection()) return c->Display();
+  // An item of an item's own list (a cursor's channels): the owner's display.
+  auto* owner = Collection() ? qobject_cast<TSLDisplayCollectionItem*>(Collection()->parent()) : nullptr;
+  return owner ? owner->Display() : nullptr;
 }
 
 void TSLDisplayCollectionItem::ItemChanged() {
@@ -90,10 +92,18 @@ void TSLDisplayCursorPosition::SetX(double x) { Lock()->SetIfChanged(x_, x, [thi
 
 void TSLDisplayCursorPosition::SetY(double y) { Lock()->SetIfChanged(y_, y, [this] { Changed(); }); }
 
+TSLDisplayCursorChannelLink::TSLDisplayCursorChannelLink(TOWExtCollection* collection)
+    : TSLDisplayCollectionItem(collection),
+      Pen_(MakePen(QColor(Qt::red))),
+      Brush_(MakeBrush(QColor(Qt::red))),
+      ChannelLabel_(new TSLDisplayLabel(this, Display())) {}
+
 TSLDisplayCursor::TSLDisplayCursor(TOWExtCollection* collection)
     : TSLOptionalAxesDisplayCollectionItem(collection),
       Position_(new TSLDisplayCursorPosition(this, Display())),
       MouseCursors_(new TSLDisplayCursorMouseCursor(this, Display())) {
+  channels_ = new TLPCollection(this, [](TOWExtCollection* c) { return new TSLDisplayCursorChannelLink(c); });
+  connect(channels_, &TOWExtCollection::Changed, this, [this] { ItemChanged(); });
   QList<QColor> used;
   for (int i = 0; i < collection->Count(); ++i)
     if (auto* c = qobject_cast<TSLDisplayCursor*>(collection->Item(i)); c && c != this) used.append(c->Color());

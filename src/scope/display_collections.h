@@ -130,15 +130,38 @@ public:
   using TSLDisplayPersistent::TSLDisplayPersistent;
 };
 
+// A channel whose crossing with the cursor is marked, with a label of the
+// value there ("%Y" on a vertical line by default).
+class TSLDisplayCursorChannelLink : public TSLDisplayCollectionItem {
+  Q_OBJECT
+  TLP_PROPERTY(int, Channel, 0, ItemChanged)
+  TLP_PROPERTY(bool, UseChannelColor, true, ItemChanged)
+  TLP_PROPERTY(int, Size, 3, ItemChanged)
+  TLP_PROPERTY(SL::TSLDisplayMarkerShape, Shape, SL::msCircle, ItemChanged)
+  TLP_SUBOBJECT(TSLDisplayPen, Pen)
+  TLP_SUBOBJECT(TSLDisplayBrush, Brush)
+  TLP_SUBOBJECT(TSLDisplayLabel, ChannelLabel)
+public:
+  explicit TSLDisplayCursorChannelLink(TOWExtCollection* collection);
+};
+
 class TSLDisplayCursor : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
   TLP_SUBOBJECT(TSLDisplayCursorPosition, Position)
   TLP_PROPERTY(QColor, Color, QColor(Qt::red), ItemChanged)
   TLP_PROPERTY(bool, CanDrag, true, NoNotify)
   TLP_PROPERTY(SL::TSLDisplayCursorKind, Kind, SL::ckVertical, ItemChanged)
+  Q_PROPERTY(TLPCollection* Channels READ Channels)
   TLP_SUBOBJECT(TSLDisplayCursorMouseCursor, MouseCursors)
 public:
   explicit TSLDisplayCursor(TOWExtCollection* collection);
+  TLPCollection* Channels() const { return channels_; }
+  TSLDisplayCursorChannelLink* ChannelLink(int i) const {
+    return static_cast<TSLDisplayCursorChannelLink*>(channels_->Item(i));
+  }
+
+private:
+  TLPCollection* channels_ = nullptr;
 };
 
 class TSLDisplayCursors : public TSLOptionalDisplayCollection {

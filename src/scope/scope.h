@@ -140,6 +140,8 @@ private:
   void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
   void PaintHitPoint(TLPCanvas& canvas);
   void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
+  // Marks where the channels listed by the cursor cross its line.
+  void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);
   void PaintZoomFrame(TLPCanvas& canvas);
   void UpdateElement(const QPoint& p);
   void SetElement(QObject* element);

@@ -267,6 +267,19 @@ TEST_F(ScopeDialog, CursorsFromTheDescriptionStayAndAddedOnesCanBeRemoved) {
     EXPECT_EQ(page->CursorListBox->Items(), (QStringList{"tA", "tB", "tC"}));
     EXPECT_EQ(page->KindComboBox->Items(), (QStringList{"Vertical", "Horizontal", "Both"}));
     EXPECT_EQ(page->ChannelsListBox->Items(), (QStringList{"A", "B"}));
+    // Checking a channel marks its crossing on the selected cursor.
+    page->CursorListBox->List()->setCurrentRow(1);
+    TSLDisplayCursor* tB = scope_->Cursors()->Cursor(1);
+    page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Checked);
+    ASSERT_EQ(tB->Channels()->Count(), 1);
+    EXPECT_EQ(tB->ChannelLink(0)->Channel(), 1);
+    EXPECT_EQ(scope_->Cursors()->Cursor(0)->Channels()->Count(), 0);
+    page->CursorListBox->List()->setCurrentRow(0);
+    EXPECT_NE(page->ChannelsListBox->List()->item(1)->checkState(), Qt::Checked);
+    page->CursorListBox->List()->setCurrentRow(1);
+    EXPECT_EQ(page->ChannelsListBox->List()->item(1)->checkState(), Qt::Checked);
+    page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(tB->Channels()->Count(), 0);
     EXPECT_TRUE(d->AddButton->isEnabled());
     for (int i = 0; i < 3; ++i) {
       page->CursorListBox->List()->setCurrentRow(i);

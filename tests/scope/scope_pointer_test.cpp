@@ -192,3 +192,24 @@ TEST_F(Pointer, AHeldCursorIgnoresNewBlocksAndReportsWhereItWasReleased) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Pointer, CursorMarksWhereItsChannelsCrossIt) {
+  auto* c = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  c->SetColor(QColor(0, 0, 255));
+  c->Position()->SetX(2.0);
+  scope.Channels()->Channel(0)->SetColor(QColor(255, 255, 0));
+  auto* link = static_cast<TSLDisplayCursorChannelLink*>(c->Channels()->Add());
+  link->SetChannel(0);
+  link->ChannelLabel()->SetVisible(false);
+  Flat(0.5, -0.5);
+  const QImage image = scope.BackBuffer().copy();
+  const int column = scope.CursorColumn(c, 2.0);
+  const int row = RowOf(0.5);
+  EXPECT_EQ(image.pixelColor(column, row - 2), QColor(255, 255, 0));  // the mark, over the line
+  EXPECT_EQ(image.pixelColor(column, row - 10), QColor(0, 0, 255));
+  EXPECT_NE(image.pixelColor(column, RowOf(-0.5) - 2), QColor(255, 255, 0));  // channel 1 is not listed
+}
+
+}  // namespace
