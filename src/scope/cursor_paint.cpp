@@ -139,19 +139,7 @@ void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     pen.setStyle(ToQtPenStyle(line->Style()));
     painter->setPen(pen);
     painter->drawLine(c0, row, c1, row);
-    // The label: the template with "%V" the axis formatting of the delay.
-    QString pattern = line->MeasurementLabel()->Text();
-    if (pattern.isEmpty()) pattern = QStringLiteral("%V");
-    QString text;
-    for (int k = 0; k < pattern.size(); ++k) {
-      if (pattern[k] != QLatin1Char('%')) {
-        text += pattern[k];
-        continue;
-      }
-      if (++k >= pattern.size()) break;
-      if (pattern[k].toUpper() == QLatin1Char('V')) text += FormatAxisValue(XAxisAt(first->XAxisIndex()), std::abs(x1 - x0));
-      else if (pattern[k] == QLatin1Char('%')) text += QLatin1Char('%');
-    }
+    const QString text = LinkLabelText(i);
     if (!line->MeasurementLabel()->Visible() || text.isEmpty()) continue;
     canvas.AssignFont(line->MeasurementLabel()->Font()->ToQFont());
     const QSize size = canvas.TextExtent(text);
@@ -245,4 +233,26 @@ void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor,
     painter->setPen(label->Font()->Color());
     painter->drawText(QPoint(column + r + 3, row - r - 1), text);
   }
+}
+
+QString TSLScope::LinkLabelText(int index) {
+  TSLDisplayCursorLink* link = cursorLinks_->Link(index);
+  const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
+  if (b < 0 || e < 0) return {};
+  TSLDisplayCursor* first = cursors_->Cursor(b);
+  const double delay = std::abs(cursors_->Cursor(e)->Position()->X() - first->Position()->X());
+  // The template with "%V" the axis formatting of the delay, "%%" a "%".
+  QString pattern = link->MeasurementLine()->MeasurementLabel()->Text();
+  if (pattern.isEmpty()) pattern = QStringLiteral("%V");
+  QString text;
+  for (int k = 0; k < pattern.size(); ++k) {
+    if (pattern[k] != QLatin1Char('%')) {
+      text += pattern[k];
+      continue;
+    }
+    if (++k >= pattern.size()) break;
+    if (pattern[k].toUpper() == QLatin1Char('V')) text += FormatAxisValue(XAxisAt(first->XAxisIndex()), delay);
+    else if (pattern[k] == QLatin1Char('%')) text += QLatin1Char('%');
+  }
+  return text;
 }

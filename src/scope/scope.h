@@ -84,6 +84,8 @@ public:
   double CursorValueAt(const TSLDisplayCursor* cursor, int column);
   int HitCursor(const QPoint& p);
   int HitCursorLink(const QPoint& p);
+  // The measurement label of a cursor link as drawn.
+  QString LinkLabelText(int index);
   // The value a drag of `cursor` to `column` gives: snapped to the nearest
   // sample when its X axis' CursorSettings.SnapToSample is set, so the
   // cursor lands on the line the preview showed.

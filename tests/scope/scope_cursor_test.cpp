@@ -103,7 +103,15 @@ TEST_F(Cursors, MeasurementLineAndLabel) {
   const QRect view = scope.DataViewRect();
   const int row = view.top() + int(std::lround((200 - (line->Y() + 100)) / 200 * view.height()));
   EXPECT_EQ(image.pixelColor(scope.CursorColumn(a, 1.0) + 3, row), QColor(0, 0, 255));
-  EXPECT_EQ(scope.XAxis()->LabelText(0.0125), scope.FormatAxisValue(scope.XAxis(), 0.0125));
+  // The label is the axis formatting of the delay and nothing else: two
+  // decimals over a 5 s axis with 3 digits.
+  a->Position()->SetX(1.0125);
+  b->Position()->SetX(1.0);
+  EXPECT_EQ(scope.LinkLabelText(0), QStringLiteral("0.01"));
+  line->MeasurementLabel()->SetText(QStringLiteral("dt = %v s, 100%% %x"));
+  EXPECT_EQ(scope.LinkLabelText(0), QStringLiteral("dt = 0.01 s, 100% "));
+  line->MeasurementLabel()->SetText(QString());
+  a->Position()->SetX(1.0);
   // Two cursors at the same X: no line.
   b->Position()->SetX(1.0);
   scope.RedrawBackBuffer();
