@@ -146,6 +146,10 @@ private:
   void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);
   void PaintZoomFrame(TLPCanvas& canvas);
   void UpdateElement(const QPoint& p);
+  // The element under the resting pointer again, within a paint (which
+  // already shows the result, so nothing asks for another).
+  void RefreshElement();
+  bool refreshingElement_ = false;
   void SetElement(QObject* element);
   void EndViewDrag(const QPoint& p);
   // Pointer state of the data view.

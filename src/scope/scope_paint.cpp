@@ -350,10 +350,12 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     painter->save();
     painter->setClipRect(view.adjusted(0, 0, 0, -1));
     painter->setRenderHint(QPainter::Antialiasing, false);
+    for (int i = 0; i < channels_->Count(); ++i)
+      if (channels_->Channel(i)->Visible()) channels_->Channel(i)->PrepareTrace();
+    if (!printing) RefreshElement();
     for (int i = 0; i < channels_->Count(); ++i) {
       TSLScopeChannel* channel = channels_->Channel(i);
       if (!channel->Visible()) continue;
-      channel->PrepareTrace();
       if (!printing && channel == element_ && Highlighting()->Channels()->HiglightFromMouse())
         channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);

@@ -257,12 +257,11 @@ void TSLScope::UpdateElement(const QPoint& p) {
       TSLScopeChannel* ch = channels_->Channel(hit.channel);
       ShowElementPointerShape(ch->MouseCursor());
       if (Highlights(Highlighting()->Channels())) {
-        if (element_ && element_ != ch && qobject_cast<TSLScopeChannel*>(element_))
-          RunEventHandler([&] { emit OnLeaveChannel(this); });
+        if (element_ && element_ != ch) RunEventHandler([&] { emit OnLeaveChannel(this); });
         hit_ = hit;
         SetElement(ch);
         RunEventHandler([&] { emit OnOverChannel(this, hit.channel, hit.beginSample, hit.endSample, hit.value); });
-        if (Highlighting()->MouseHitPoint()->Enabled()) Changed();
+        if (Highlighting()->MouseHitPoint()->Enabled() && !refreshingElement_) Changed();
         return;
       }
     }
@@ -286,7 +285,15 @@ void TSLScope::SetElement(QObject* element) {
     RunEventHandler([&] { emit item->OnMouseLeave(item); });
   if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(element))
     RunEventHandler([&] { emit item->OnMouseEnter(item); });
-  Changed();
+  if (!refreshingElement_) Changed();
+}
+
+void TSLScope::RefreshElement() {
+  // New data or new ranges move the traces under a resting pointer.
+  if (!MouseInside() || lastPoint_.x() == -1000 || draggedCursor_ >= 0 || draggedLink_ >= 0 || viewDrag_) return;
+  refreshingElement_ = true;
+  UpdateElement(lastPoint_);
+  refreshingElement_ = false;
 }
 
 void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool, const QPoint& p) {

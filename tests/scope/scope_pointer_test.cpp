@@ -213,3 +213,23 @@ TEST_F(Pointer, CursorMarksWhereItsChannelsCrossIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Pointer, TheElementFollowsNewDataUnderARestingPointer) {
+  Flat(0.5, -0.9);
+  const QPoint rest(scope.DataViewRect().center().x(), RowOf(0.5));
+  Move(rest.x(), rest.y());
+  ASSERT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  Flat(0.0, -0.9);  // the trace moves away from the pointer
+  EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
+  EXPECT_EQ(leave, 1);
+  const int redraws = scope.RedrawCount();
+  Flat(0.5, -0.9);  // and back under it
+  EXPECT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  // Finding it within the paint asks for no further repaint.
+  QApplication::processEvents();
+  EXPECT_EQ(scope.RedrawCount(), redraws + 1);
+}
+
+}  // namespace
