@@ -254,6 +254,7 @@ class TSLDisplayChannelLinks : public TSLOptionalDisplayCollection {
   Q_OBJECT
 public:
   TSLDisplayChannelLinks(QObject* owner, TSLDataDisplay* display);
+  TSLDisplayChannelLink* Link(int i) const { return static_cast<TSLDisplayChannelLink*>(Item(i)); }
 };
 
 class TSLMarkerLabelPosition : public TSLDisplayPersistent {

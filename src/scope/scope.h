@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QPolygon>
 #include <QVector>
 #include <mutex>
 
@@ -141,6 +142,18 @@ private:
   void PaintCursors(TLPCanvas& canvas, bool printing);
   void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
   void PaintHitPoint(TLPCanvas& canvas);
+  // Zones, ellipses, channel links, markers and text labels.
+  QPoint ValueToScreen(int xAxisIndex, int yAxisIndex, double x, double y);
+  QPolygon ZoneShape(const TSLDisplayBasicZone* zone);
+  QRect LabelRect(const TSLDisplayTextLabel* label);
+  QPoint MarkerPoint(TSLScopeChannel* channel, int sample);
+  void PaintZones(TLPCanvas& canvas);
+  void PaintChannelLinks(TLPCanvas& canvas);
+  void PaintMarkers(TLPCanvas& canvas);
+  void PaintLabels(TLPCanvas& canvas);
+  // The marker group, zone, ellipse or label under the pointer that may be
+  // highlighted (items passed over still set the pointer shape).
+  QObject* HitOtherItem(const QPoint& p);
   void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
   // Marks where the channels listed by the cursor cross its line.
   void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);

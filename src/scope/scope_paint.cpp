@@ -350,9 +350,11 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     painter->save();
     painter->setClipRect(view.adjusted(0, 0, 0, -1));
     painter->setRenderHint(QPainter::Antialiasing, false);
+    PaintZones(canvas);
     for (int i = 0; i < channels_->Count(); ++i)
       if (channels_->Channel(i)->Visible()) channels_->Channel(i)->PrepareTrace();
     if (!printing) RefreshElement();
+    PaintChannelLinks(canvas);
     for (int i = 0; i < channels_->Count(); ++i) {
       TSLScopeChannel* channel = channels_->Channel(i);
       if (!channel->Visible()) continue;
@@ -360,7 +362,9 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
         channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);
     }
+    PaintMarkers(canvas);
     painter->restore();
+    PaintLabels(canvas);
   } else {
     // Events still come with every redraw, whatever the size.
     for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();

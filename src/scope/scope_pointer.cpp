@@ -250,6 +250,7 @@ void TSLScope::UpdateElement(const QPoint& p) {
       }
     }
   }
+  if (inside && !found) found = HitOtherItem(p);
   TChannelHit hit;
   if (inside && !found) {
     hit = ChannelHitTest(p);

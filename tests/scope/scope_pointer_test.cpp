@@ -233,3 +233,45 @@ TEST_F(Pointer, TheElementFollowsNewDataUnderARestingPointer) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Pointer, ZonesAndLabelsAreDrawnAndFoundUnderThePointer) {
+  auto* zone = static_cast<TSLDisplayZone*>(scope.Zones()->Add());
+  zone->Brush()->SetColor(QColor(0, 0, 128));
+  zone->Pen()->SetColor(QColor(0, 0, 128));
+  // A triangle with a hole: a self-overlapping outline, filled even-odd.
+  for (auto [x, y] : {std::pair{1.0, -0.8}, {4.0, -0.8}, {2.5, 0.8}}) {
+    auto* p = static_cast<TSLRealPointItem*>(zone->Points()->Add());
+    p->SetX(x);
+    p->SetY(y);
+  }
+  auto* label = static_cast<TSLDisplayTextLabel*>(scope.Labels()->Add());
+  label->SetName(QStringLiteral("strike"));
+  label->Position()->SetX(0.2);
+  label->Position()->SetY(0.9);
+  Flat(-0.95, -0.95);
+  const QImage image = scope.BackBuffer().copy();
+  const QPoint inside = scope.DataViewRect().center() + QPoint(0, 10);
+  EXPECT_EQ(image.pixelColor(inside), QColor(0, 0, 128));
+  Move(inside.x(), inside.y());
+  EXPECT_EQ(scope.ElementUnderPointer(), zone);
+  EXPECT_EQ(scope.cursor().shape(), Qt::PointingHandCursor);
+  const QPoint corner = scope.DataViewRect().topLeft() + QPoint(3, 3);
+  EXPECT_NE(image.pixelColor(corner), QColor(0, 0, 128));
+  // The label's text lies at its position; the pointer on it finds it.
+  const QPoint at(scope.XAxis()->TickToScreen(0.2), scope.YAxis()->TickToScreen(0.9));
+  int text = 0;
+  for (int x = at.x(); x < at.x() + 30; ++x)
+    for (int y = at.y(); y < at.y() + 12; ++y) text += image.pixelColor(x, y).lightness() > 128;
+  EXPECT_GT(text, 10);
+  Move(at.x() + 3, at.y() + 5);
+  EXPECT_EQ(scope.ElementUnderPointer(), label);
+  // Without highlighting for zones the pointer passes on to what lies below.
+  scope.Highlighting()->Zones()->SetHiglightLegendButton(false);
+  scope.Highlighting()->Zones()->SetHiglightFromMouse(false);
+  Move(inside.x(), inside.y());
+  EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
+}
+
+}  // namespace

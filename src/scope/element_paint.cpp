@@ -1,0 +1,223 @@
+// Zones, ellipses, channel links, channel markers and text labels: drawn in
+// the data view from their positions in axis values, and found under the
+// pointer for highlighting.
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw/canvas.h"
+#include "scope/scope.h"
+
+namespace {
+
+QPen Widened(const QPen& pen, const QColor& color) {
+  QPen wide(pen);
+  wide.setColor(color);
+  wide.setWidth(std::max(1, pen.width()) + 2);
+  return wide;
+}
+
+void DrawMark(QPainter* painter, SL::TSLDisplayMarkerShape shape, const QPoint& c, int r) {
+  switch (shape) {
+    case SL::msPoint: painter->drawPoint(c); break;
+    case SL::msCircle: painter->drawEllipse(c, r, r); break;
+    case SL::msSquare: painter->drawRect(c.x() - r, c.y() - r, 2 * r, 2 * r); break;
+    case SL::msDiamond: {
+      const QPoint pts[4] = {{c.x(), c.y() - r}, {c.x() + r, c.y()}, {c.x(), c.y() + r}, {c.x() - r, c.y()}};
+      painter->drawPolygon(pts, 4);
+      break;
+    }
+    case SL::msCross:
+      painter->drawLine(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+      painter->drawLine(c.x() - r, c.y() + r, c.x() + r, c.y() - r);
+      break;
+    case SL::msStar:
+      painter->drawLine(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+      painter->drawLine(c.x() - r, c.y() + r, c.x() + r, c.y() - r);
+      [[fallthrough]];
+    case SL::msPlus:
+      painter->drawLine(c.x() - r, c.y(), c.x() + r, c.y());
+      painter->drawLine(c.x(), c.y() - r, c.x(), c.y() + r);
+      break;
+    default: {
+      // Triangles and any other shape: a triangle pointing up.
+      const QPoint pts[3] = {{c.x(), c.y() - r}, {c.x() + r, c.y() + r}, {c.x() - r, c.y() + r}};
+      painter->drawPolygon(pts, 3);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+QPoint TSLScope::ValueToScreen(int xAxisIndex, int yAxisIndex, double x, double y) {
+  TSLDisplayAxis* xAxis = XAxisAt(xAxisIndex);
+  TSLDisplayAxis* yAxis = YAxisAt(yAxisIndex);
+  if (!xAxis || !yAxis) return {};
+  const int along = xAxis->TickToScreen(xAxis->DataToTick(xAxis->ToData(x)));
+  const int across = yAxis->TickToScreen(yAxis->DataToTick(yAxis->ToData(y)));
+  return IsVertical() ? QPoint(across, along) : QPoint(along, across);
+}
+
+QPolygon TSLScope::ZoneShape(const TSLDisplayBasicZone* zone) {
+  if (auto* polygon = qobject_cast<const TSLDisplayZone*>(zone)) {
+    QPolygon shape;
+    for (int i = 0; i < polygon->Points()->Count(); ++i) {
+      auto* p = static_cast<TSLRealPointItem*>(polygon->Points()->Item(i));
+      shape << ValueToScreen(zone->XAxisIndex(), zone->YAxisIndex(), p->X(), p->Y());
+    }
+    return shape;
+  }
+  auto* ellipse = static_cast<const TSLDisplayEllipticZone*>(zone);
+  const QPoint a = ValueToScreen(zone->XAxisIndex(), zone->YAxisIndex(), ellipse->Point1()->X(), ellipse->Point1()->Y());
+  const QPoint b = ValueToScreen(zone->XAxisIndex(), zone->YAxisIndex(), ellipse->Point2()->X(), ellipse->Point2()->Y());
+  QPainterPath path;
+  path.addEllipse(QRectF(a, b).normalized());
+  return path.toFillPolygon().toPolygon();
+}
+
+QRect TSLScope::LabelRect(const TSLDisplayTextLabel* label) {
+  const QPoint at = ValueToScreen(label->XAxisIndex(), label->YAxisIndex(), label->Position()->X(), label->Position()->Y());
+  const QFontMetrics metrics(label->Font()->ToQFont());
+  return QRect(at, QSize(metrics.horizontalAdvance(label->Name()), metrics.height()));
+}
+
+QPoint TSLScope::MarkerPoint(TSLScopeChannel* channel, int sample) {
+  const TRef<ISLRealBuffer> ys = channel->DisplayY();
+  if (!ys || sample < 0 || sample >= ys->GetCount()) return QPoint(-1, -1);
+  const TRef<ISLRealBuffer> xs = channel->DisplayX();
+  const double x = channel->UniformX() || !xs ? double(sample) : xs->ReadReals()[sample];
+  TSLDisplayAxis* xAxis = XAxisAt(channel->XAxisIndex());
+  TSLDisplayAxis* yAxis = YAxisAt(channel->YAxisIndex());
+  if (!xAxis || !yAxis) return QPoint(-1, -1);
+  const int along = xAxis->TickToScreen(xAxis->DataToTick(x));
+  const int across = yAxis->TickToScreen(yAxis->DataToTick(ys->ReadReals()[sample]));
+  return IsVertical() ? QPoint(across, along) : QPoint(along, across);
+}
+
+void TSLScope::PaintZones(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  painter->save();
+  painter->setClipRect(DataViewRect());
+  for (TOWExtCollection* collection : std::initializer_list<TOWExtCollection*>{zones_, ellipses_}) {
+    const bool isZone = collection == zones_;
+    TSLDisplayItemHighlighting* highlight = isZone ? Highlighting()->Zones() : Highlighting()->Ellipses();
+    for (int i = 0; i < collection->Count(); ++i) {
+      auto* zone = static_cast<TSLDisplayBasicZone*>(collection->Item(i));
+      if (!zone->Visible()) continue;
+      const QPolygon shape = ZoneShape(zone);
+      if (shape.size() < 2) continue;
+      painter->setBrush(zone->Brush()->ToQBrush());
+      painter->setPen(element_ == zone && highlight->HiglightFromMouse() ? Widened(zone->Pen()->ToQPen(), highlight->Color())
+                                                                         : zone->Pen()->ToQPen());
+      painter->drawPolygon(shape, Qt::OddEvenFill);
+    }
+  }
+  painter->restore();
+}
+
+void TSLScope::PaintChannelLinks(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  for (int i = 0; i < channelLinks_->Count(); ++i) {
+    TSLDisplayChannelLink* link = channelLinks_->Link(i);
+    const int a = link->FirstChannelIndex(), b = link->SecondChannelIndex();
+    if (!link->Visible() || a < 0 || b < 0 || a >= channels_->Count() || b >= channels_->Count() || a == b) continue;
+    TSLScopeChannel* first = channels_->Channel(a);
+    TSLScopeChannel* second = channels_->Channel(b);
+    if (!first->Visible() || !second->Visible()) continue;
+    const QVector<QPoint>& p = first->Trace().Points();
+    const QVector<QPoint>& q = second->Trace().Points();
+    if (p.isEmpty() || q.isEmpty()) continue;
+    if (link->ChannelLinkMode() == SL::clmZone) {
+      // The band between the two traces.
+      QPolygon band(p);
+      for (auto it = q.rbegin(); it != q.rend(); ++it) band << *it;
+      painter->setPen(Qt::NoPen);
+      painter->setBrush(link->Brush()->ToQBrush());
+      painter->drawPolygon(band);
+      continue;
+    }
+    // Bars from one trace to the other at every vertex both have.
+    painter->setPen(QPen(link->Brush()->Color(), std::max(1, link->Width()), Qt::SolidLine, Qt::FlatCap));
+    const int n = int(std::min(p.size(), q.size()));
+    const int step = std::max(1, link->Width() * 2);
+    for (int k = 0; k < n; k += step) painter->drawLine(p[k], QPoint(p[k].x(), q[k].y()));
+  }
+}
+
+void TSLScope::PaintMarkers(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  for (int c = 0; c < channels_->Count(); ++c) {
+    TSLScopeChannel* channel = channels_->Channel(c);
+    if (!channel->Visible()) continue;
+    const int used0 = channel->Trace().FirstSample(), used1 = used0 + channel->Trace().UsedCount();
+    for (int m = 0; m < channel->Markers()->Count(); ++m) {
+      auto* marker = static_cast<TSLScopeChannelMarker*>(channel->Markers()->Item(m));
+      const int g = marker->MarkerGroup();
+      if (g < 0 || g >= markerGroups_->Count() || marker->Position() < used0 || marker->Position() >= used1) continue;
+      auto* group = static_cast<TSLScopeMarkerGroup*>(markerGroups_->Item(g));
+      if (!group->Visible()) continue;
+      const QPoint at = MarkerPoint(channel, marker->Position());
+      if (at.x() < 0) continue;
+      const bool lit = element_ == group && Highlighting()->Markers()->HiglightFromMouse();
+      painter->setPen(lit ? Widened(group->Pen()->ToQPen(), Highlighting()->Markers()->Color()) : group->Pen()->ToQPen());
+      painter->setBrush(group->Brush()->ToQBrush());
+      DrawMark(painter, group->Shape(), at, std::max(1, group->Size()));
+    }
+  }
+}
+
+void TSLScope::PaintLabels(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  painter->save();
+  painter->setClipRect(DataViewRect());
+  for (int i = 0; i < labels_->Count(); ++i) {
+    auto* label = static_cast<TSLDisplayTextLabel*>(labels_->Item(i));
+    if (!label->Visible() || label->Name().isEmpty()) continue;
+    const QRect box = LabelRect(label);
+    if (element_ == label && Highlighting()->Labels()->HiglightFromMouse())
+      painter->fillRect(box, Highlighting()->Labels()->Color());
+    painter->setFont(label->Font()->ToQFont());
+    painter->setPen(label->Font()->Color());
+    painter->drawText(box, Qt::AlignLeft | Qt::AlignTop, label->Name());
+  }
+  painter->restore();
+}
+
+QObject* TSLScope::HitOtherItem(const QPoint& p) {
+  const auto wanted = [](TSLDisplayItemHighlighting* h) { return h->HiglightLegendButton() || h->HiglightFromMouse(); };
+  // Marker groups: a marker of the group within its size of the pointer.
+  for (int c = channels_->Count() - 1; c >= 0; --c) {
+    TSLScopeChannel* channel = channels_->Channel(c);
+    if (!channel->Visible()) continue;
+    for (int m = channel->Markers()->Count() - 1; m >= 0; --m) {
+      auto* marker = static_cast<TSLScopeChannelMarker*>(channel->Markers()->Item(m));
+      const int g = marker->MarkerGroup();
+      if (g < 0 || g >= markerGroups_->Count()) continue;
+      auto* group = static_cast<TSLScopeMarkerGroup*>(markerGroups_->Item(g));
+      const QPoint at = MarkerPoint(channel, marker->Position());
+      if (!group->Visible() || at.x() < 0 || (at - p).manhattanLength() > 2 * std::max(3, group->Size())) continue;
+      ShowElementPointerShape(group->MouseCursor());
+      if (wanted(Highlighting()->Markers())) return group;
+    }
+  }
+  for (TOWExtCollection* collection : std::initializer_list<TOWExtCollection*>{zones_, ellipses_}) {
+    TSLDisplayItemHighlighting* h = collection == zones_ ? Highlighting()->Zones() : Highlighting()->Ellipses();
+    for (int i = collection->Count() - 1; i >= 0; --i) {
+      auto* zone = static_cast<TSLDisplayBasicZone*>(collection->Item(i));
+      if (!zone->Visible() || !ZoneShape(zone).containsPoint(p, Qt::OddEvenFill)) continue;
+      ShowElementPointerShape(zone->MouseCursor());
+      if (wanted(h)) return zone;
+    }
+  }
+  for (int i = labels_->Count() - 1; i >= 0; --i) {
+    auto* label = static_cast<TSLDisplayTextLabel*>(labels_->Item(i));
+    if (!label->Visible() || !LabelRect(label).contains(p)) continue;
+    ShowElementPointerShape(label->MouseCursor());
+    if (wanted(Highlighting()->Labels())) return label;
+  }
+  return nullptr;
+}
