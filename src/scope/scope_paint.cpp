@@ -369,6 +369,7 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
+    TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);
   }
   if (!printing && IsFocused()) canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
 }
