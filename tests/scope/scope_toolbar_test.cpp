@@ -161,7 +161,6 @@ TEST_F(ToolBar, GeometryPacksThePublishedButtonsAndFreezesUnderThePointer) {
   bar->Position()->SetCX(-48);
   bar->Position()->SetHostView(SL::thvDataView);
   const QImage image = Paint();
-  if (qEnvironmentVariableIsSet("TREMORA_TOOLBAR_PNG")) image.save(qEnvironmentVariable("TREMORA_TOOLBAR_PNG"));
   const QRect view = scope.DataViewRect();
   const int right = view.left() + view.width() - 1;  // data view left + width
   b = bar->GetBounds();
@@ -175,8 +174,9 @@ TEST_F(ToolBar, GeometryPacksThePublishedButtonsAndFreezesUnderThePointer) {
   // Nothing else of the toolbar is drawn (the other buttons would be enabled).
   for (int x = b.left(); x <= b.right(); ++x)
     for (int y = b.top(); y <= b.bottom(); ++y)
-      if (!QRect(b.topLeft(), QSize(50, 16)).contains(x, y))
+      if (!QRect(b.topLeft(), QSize(50, 16)).contains(x, y)) {
         ASSERT_NE(image.pixelColor(x, y), kBorder) << "drawn at " << x - b.left() << "," << y - b.top();
+      }
 
   // While the pointer is over it, a layout change does not move it.
   Move(Centre(bar, TB::kZoomIn));
