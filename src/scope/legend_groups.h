@@ -1,7 +1,7 @@
 #pragma once
 // The legend's view of one group: its settings, the collection it lists,
-// the highlighting entry of that kind and the property dialog page that
-// opens for its entries (-1: none). Shared by the legend's painting and
+// the highlighting entry of that kind (none for custom groups) and the
+// property dialog page that opens for its entries (-1: none). Shared by the legend's painting and
 // pointer handling.
 
 #include <QList>

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "draw/canvas.h"
+#include "scope/legend_custom_groups.h"
 #include "scope/legend_groups.h"
 #include "scope/scope.h"
 #include "scope/toolbar_glyphs.h"
@@ -23,7 +24,7 @@ QList<TSLScopeLegendView::TGroupRef> TSLScopeLegendView::GroupRefs() const {
   auto* scope = qobject_cast<TSLScope*>(Display());
   if (!scope || !scope->Channels()) return {};
   TSLDisplayHighlighting* h = scope->Highlighting();
-  return {{Channels(), scope->Channels(), h->Channels(), TSLDataChart::kChannelsPage},
+  QList<TGroupRef> groups{{Channels(), scope->Channels(), h->Channels(), TSLDataChart::kChannelsPage},
           {ChannelLinks(), scope->ChannelLinks(), h->ChannelLinks(), TSLDataChart::kChannelLinksPage},
           {MarkerGroups(), scope->MarkerGroups(), h->Markers(), TSLDataChart::kMarkerGroupsPage},
           {Zones(), scope->Zones(), h->Zones(), TSLDataChart::kZonesPage},
@@ -31,6 +32,11 @@ QList<TSLScopeLegendView::TGroupRef> TSLScopeLegendView::GroupRefs() const {
           {Cursors(), scope->Cursors(), h->Cursors(), TSLDataChart::kCursorsPage},
           {CursorLinks(), scope->CursorLinks(), h->CursorLinks(), TSLDataChart::kCursorLinksPage},
           {Labels(), scope->Labels(), h->Labels(), -1}};
+  for (int i = 0; i < customGroups_->Count(); ++i) {
+    TSLLegendGroupItem* custom = customGroups_->Group(i);
+    groups.append({custom->LegendGroup(), custom->Items(), nullptr, -1});
+  }
+  return groups;
 }
 
 QObject* TSLScopeLegendView::ItemOf(const TEntry& entry) const {
@@ -210,7 +216,7 @@ void TSLScopeLegendView::PaintOverlay(TLPCanvas& canvas) {
       // Under the pointer here, or reporting itself highlighted (the
       // element under the pointer in the data view, a dragged cursor).
       const bool dragged = scope && g.collection == scope->Cursors() && scope->DraggedCursor() == entry.item;
-      const bool self = g.highlighting->HiglightLegendButton() && scope &&
+      const bool self = g.highlighting && g.highlighting->HiglightLegendButton() && scope &&
                         (scope->ElementUnderPointer() == item || dragged);
       const bool over = hovered_.group == entry.group && hovered_.item == entry.item;
       if (!over && !self) continue;

@@ -6,6 +6,7 @@
 class QTimer;
 class TLPCanvas;
 class TSLGlyphSets;
+class TSLLegendGroupCollection;
 
 class TSLScopeDataView : public TSLCustomColorDisplayView {
   Q_OBJECT
@@ -86,9 +87,13 @@ class TSLScopeLegendView : public TSLLegendView {
   TLP_SUBOBJECT(TSLLegendGroup, Cursors)
   TLP_SUBOBJECT(TSLLegendGroup, CursorLinks)
   TLP_SUBOBJECT(TSLLegendGroup, Labels)
+  Q_PROPERTY(TSLLegendGroupCollection* CustomGroups READ CustomGroups)
+  Q_MOC_INCLUDE("scope/legend_custom_groups.h")
 public:
   TSLScopeLegendView(QObject* owner, TSLDataDisplay* display);
   ~TSLScopeLegendView() override;
+  // Application-defined groups, listed after the scope's own.
+  TSLLegendGroupCollection* CustomGroups() const { return customGroups_; }
 
   // --- layout and painting (legend_paint.cpp) ---
   // One listed entry: its group (in listing order), the item's index in the
@@ -147,4 +152,5 @@ private:
   QTimer* repeat_ = nullptr;
   TSLGlyphSets* buttonGlyphs_ = nullptr;
   QList<QColor> buttonColors_;
+  TSLLegendGroupCollection* customGroups_ = nullptr;
 };

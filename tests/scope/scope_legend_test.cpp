@@ -11,6 +11,7 @@
 #include "buffers/simple_data_buffer.h"
 #include "pins/component.h"
 #include "pins/operations.h"
+#include "scope/legend_custom_groups.h"
 #include "scope/scope.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +240,35 @@ TEST_F(LegendEntries, ACursorUnderThePointerLightsItsEntry) {
   Move(onLine);
   ASSERT_EQ(scope.ElementUnderPointer(), cursor);
   EXPECT_EQ(Paint().pixelColor(entry.left() + 2, entry.top() + 2), legend->Buttons()->MouseOverColor());
+}
+
+TEST_F(LegendEntries, CustomGroupsFollowTheScopesOwnAndOnlyRaiseTheirEvent) {
+  auto* group = static_cast<TSLLegendGroupItem*>(legend->CustomGroups()->Add());
+  group->LegendGroup()->Caption()->SetText("Stations");
+  auto* station = static_cast<TSLLegendCustomItem*>(group->Items()->Add());
+  station->Brush()->SetColor(QColor(0, 0, 255));
+  station->Pen()->SetColor(QColor(0, 0, 255));
+  station->SetName("Station A, north of the lab");
+  const QImage image = Paint();
+  const QList<TSLScopeLegendView::TEntry> entries = legend->Entries();
+  ASSERT_EQ(entries.size(), 2);
+  EXPECT_EQ(entries[1].group, 8);  // after the eight groups of the scope
+  EXPECT_GT(entries[1].centre, entries[0].centre);
+  EXPECT_EQ(legend->ViewRect().width(), EntryWidth("Station A, north of the lab"));
+  EXPECT_EQ(image.pixelColor(legend->ViewRect().left() + 12, entries[1].centre), QColor(0, 0, 255));
+
+  int clicked = -1;
+  QObject::connect(group->LegendGroup(), &TSLLegendGroup::OnItemClick, [&](QObject*, int index, bool&) {
+    clicked = index;
+  });
+  Click(legend->EntryRect(entries[1]).center());
+  EXPECT_EQ(clicked, 0);
+  EXPECT_EQ(page, -1);  // no property page for custom entries
+
+  // An empty custom group takes no room.
+  group->Items()->Clear();
+  Paint();
+  EXPECT_EQ(legend->Entries().size(), 1);
 }
 
 // The title's text found by its pixels (white on black).
