@@ -63,13 +63,8 @@ QObject* TSLScopeLegendView::HighlightedChannel() const {
 
 void TSLScopeLegendView::SetHovered(const TEntry& entry) {
   if (entry.group == hovered_.group && entry.item == hovered_.item) return;
-  QObject* before = ItemOf(hovered_);
+  // The entry's button and, for a channel, its highlighted trace follow.
   hovered_ = entry;
-  QObject* now = ItemOf(hovered_);
-  if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(before))
-    RunEventHandler([&] { emit item->OnMouseLeave(item); });
-  if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(now))
-    RunEventHandler([&] { emit item->OnMouseEnter(item); });
   Display()->Changed();
 }
 
