@@ -75,13 +75,6 @@ TEST_F(Legend, WidthFollowsTheListedEntriesDownToZero) {
   legend->SetVisible(false);
   Paint();
   EXPECT_EQ(scope.DataViewRect(), without);
-
-  // A fixed size wins over the entries.
-  legend->SetVisible(true);
-  legend->ViewSize()->SetAutoSize(false);
-  legend->ViewSize()->SetSize(77);
-  Paint();
-  EXPECT_EQ(legend->ViewRect().width(), 77);
 }
 
 TEST_F(Legend, TallLegendScrollsUntilTheLastEntryIsInside) {
@@ -328,12 +321,6 @@ TEST_F(Legend, TitleAlignmentsAndUpwardText) {
   EXPECT_NEAR(box.center().y(), scope.height() / 2, 3);
   EXPECT_LE(box.right(), band.right() - 4);
   EXPECT_GT(InkAtStart(image, box, true, false), 0);  // reads downwards
-
-  // A filled background when it does not use the control's colour.
-  scope.Title()->Background()->SetUseControlColor(false);
-  scope.Title()->Background()->SetColor(QColor(0, 0, 120));
-  image = Paint();
-  EXPECT_EQ(image.pixelColor(band.left() + 1, band.top() + 1), QColor(0, 0, 120));
 }
 
 }  // namespace
