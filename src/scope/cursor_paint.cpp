@@ -67,7 +67,8 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       column = std::clamp(column, view.left(), view.right());
       pinned = true;
     }
-    const bool highlighted = i == draggedCursor_ || (element_ == c && Highlighting()->Cursors()->HiglightLegendButton());
+    const bool highlighted = i == draggedCursor_ || (element_ == c && Highlighting()->Cursors()->HiglightLegendButton()) ||
+                             (legend_->HoveredItem() == c && Highlighting()->Cursors()->HiglightFromLegend());
     if (highlighted && !printing) {
       QPen highlight(Highlighting()->Cursors()->Color());
       highlight.setWidth(3);
@@ -128,7 +129,8 @@ void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     const int row = view.top() + int(std::lround((200 - (line->Y() + 100)) / 200 * (view.height())));
     PaintLinkPreview(canvas, i, row);
     if (!line->Visible() || x0 == x1) continue;
-    if (i == draggedLink_ || (element_ == link && Highlighting()->CursorLinks()->HiglightLegendButton())) {
+    if (i == draggedLink_ || (element_ == link && Highlighting()->CursorLinks()->HiglightLegendButton()) ||
+        (legend_->HoveredItem() == link && Highlighting()->CursorLinks()->HiglightFromLegend())) {
       QPen highlight(i == draggedLink_ ? QColor(128, 128, 0) : Highlighting()->CursorLinks()->Color());
       highlight.setWidth(3);
       painter->setPen(highlight);

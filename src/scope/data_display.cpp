@@ -56,7 +56,11 @@ int TSLDataDisplay::RefreshInterval() const { return timer_->Interval(); }
 void TSLDataDisplay::SetRefreshInterval(int ms) { timer_->SetInterval(qMax(1, ms)); }
 
 void TSLDataDisplay::SetHold(bool hold) {
-  if (hold_.exchange(hold) != hold) Changed();
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (hold_.exchange(hold) == hold) return;
+  // Releasing the hold shows the data that arrived meanwhile at once.
+  PublishPendingData();
+  Changed();
 }
 
 void TSLDataDisplay::RegisterComponent(TSLDisplayComponent* c) { components_.append(c); }

@@ -17,6 +17,7 @@
 #include "draw/custom_control.h"
 #include "scope/display_settings.h"
 
+class QPrinter;
 class TLPTimer;
 class TSLDisplayAxis;
 struct TSLAxisData;
@@ -131,6 +132,17 @@ public:
   int UndoCount() const { return undo_.size(); }
   int RedoCount() const { return redo_.size(); }
   void ClearZoomHistory();
+
+  // Export (display_export.cpp). PaintTo renders the control into `image`
+  // at the image's size as printed (no toolbar, no hover marks); the others
+  // build on it: the control's image on the clipboard, stretched onto a
+  // printer's page (Hold set meanwhile), or written to a file (".jpg" and
+  // ".jpeg" in any case as JPEG, anything else as a Windows bitmap). A
+  // failure is shown through the message service and reported by false.
+  virtual void PaintTo(QImage& image);
+  void CopyToClipboard();
+  bool PrintDisplay(QPrinter& printer);
+  bool SaveToFile(const QString& fileName);
 
   // The back buffer as last drawn, and the canvas over it.
   const QImage& BackBuffer() { return backBuffer_.Image(); }

@@ -1,8 +1,9 @@
 #pragma once
 // Settings objects of the display: zooming, highlighting, trails and the
-// toolbars' published settings.
+// axis button's settings; the toolbars are in toolbars.h.
 
 #include "scope/display_component.h"
+#include "scope/toolbars.h"
 
 class TSLDisplayZoom : public TSLDisplayPersistent {
   Q_OBJECT
@@ -65,93 +66,6 @@ class TSLDisplayTrails : public TSLDisplayPersistent {
   TLP_SUBOBJECT(TSLDisplayFont, Font)
 public:
   TSLDisplayTrails(QObject* owner, TSLDataDisplay* display);
-};
-
-// --- toolbars ---------------------------------------------------------------
-
-// A button's published settings: shown or not, and its click event.
-class TSLDisplayToolBarButton : public TSLDisplayPersistent {
-  Q_OBJECT
-  TLP_PROPERTY(bool, Visible, true, Changed)
-public:
-  using TSLDisplayPersistent::TSLDisplayPersistent;
-signals:
-  void OnClick(QObject* Sender, bool& Handled);
-};
-
-class TSLBasicDisplayToolBar : public TSLDisplayComponent {
-  Q_OBJECT
-  TLP_PROPERTY(bool, Visible, true, Changed)
-  TLP_PROPERTY(bool, AutoHide, true, Changed)
-  TLP_PROPERTY(QColor, GlyphColor, QColor(255, 255, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, BorderColor, QColor(0, 128, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, ButtonColor, QColor(Qt::black), ColorsChanged)
-  TLP_PROPERTY(QColor, MouseOverBorderColor, QColor(0, 255, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, MouseOverButtonColor, QColor(0, 128, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, MouseDownBorderColor, QColor(255, 255, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, MouseDownButtonColor, QColor(128, 128, 0), ColorsChanged)
-  TLP_PROPERTY(QColor, DisabledColor, QColor(0, 128, 0), ColorsChanged)
-  TLP_PROPERTY(int, Cursor, crHandPoint, NoNotify)
-public:
-  using TSLDisplayComponent::TSLDisplayComponent;
-  bool IsVisible() const override { return Visible(); }
-
-protected:
-  // The glyph sets follow the colours.
-  virtual void ColorsChanged() { Changed(); }
-};
-
-class TSLToolBarPosition : public TSLDisplayPersistent {
-  Q_OBJECT
-  TLP_PROPERTY(int, CX, 3, Changed)
-  TLP_PROPERTY(int, CY, 3, Changed)
-  TLP_PROPERTY(SL::TSLCoordinateMode, CoordinateMode, SL::cmRightTop, Changed)
-  TLP_PROPERTY(SL::TSLToolBarHostView, HostView, SL::thvDisplay, Changed)
-public:
-  using TSLDisplayPersistent::TSLDisplayPersistent;
-};
-
-class TSLDisplayToolBarButtons : public TSLDisplayPersistent {
-  Q_OBJECT
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, Setup)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, Hold)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomOff)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomPrevious)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomNext)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomIn)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomOut)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomMode)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, XYZoomOn)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, Copy)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, Print)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, Save)
-public:
-  TSLDisplayToolBarButtons(QObject* owner, TSLDataDisplay* display);
-};
-
-class TSLDisplayToolBar : public TSLBasicDisplayToolBar {
-  Q_OBJECT
-  TLP_SUBOBJECT(TSLToolBarPosition, Position)
-  TLP_SUBOBJECT(TSLDisplayToolBarButtons, Buttons)
-public:
-  TSLDisplayToolBar(QObject* owner, TSLDataDisplay* display);
-};
-
-class TSLAxisToolBarButtons : public TSLDisplayPersistent {
-  Q_OBJECT
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomIn)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomOut)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomOff)
-  TLP_SUBOBJECT(TSLDisplayToolBarButton, ZoomOneDir)
-public:
-  TSLAxisToolBarButtons(QObject* owner, TSLDataDisplay* display);
-};
-
-class TSLAxisToolBar : public TSLBasicDisplayToolBar {
-  Q_OBJECT
-  TLP_SUBOBJECT(TSLAxisToolBarButtons, Buttons)
-public:
-  TSLAxisToolBar(QObject* owner, TSLDataDisplay* display);
 };
 
 // The button of an axis band (opens the axis page of the property dialog).

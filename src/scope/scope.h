@@ -60,7 +60,7 @@ public:
   // Renders the whole control into `image` at the image's size, as printed
   // or exported (no toolbar, no hover or focus marks); the screen layout is
   // computed again at the next paint.
-  void PaintTo(QImage& image);
+  void PaintTo(QImage& image) override;
   bool PublishPendingData() override;
   void ResetAutoScaling() override;
   // Whether a channel-draw handler is running.

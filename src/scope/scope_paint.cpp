@@ -1,5 +1,6 @@
-// The scope's layout and painting passes: title, legend, axes, data view
-// with grid, channel traces and the focus frame.
+// The scope's layout and painting passes: the bands (title and legend
+// paint in their own files), axes, data view with grid, channel traces and
+// the focus frame.
 
 #include <QPainter>
 
@@ -8,25 +9,6 @@
 
 #include "draw/canvas.h"
 #include "scope/scope.h"
-
-namespace {
-
-int RowHeight(TLPCanvas& canvas) { return std::max(canvas.TextExtent(QStringLiteral("Xg")).height() + 1, 6); }
-
-// A legend group's entries: the names of the items that pass their own
-// visibility test.
-QStringList GroupEntries(TOWExtCollection* collection) {
-  QStringList names;
-  for (int i = 0; i < collection->Count(); ++i) {
-    QObject* item = collection->Item(i);
-    const QVariant visible = item->property("Visible");
-    if (visible.isValid() && !visible.toBool()) continue;
-    names.append(item->property("Name").toString());
-  }
-  return names;
-}
-
-}  // namespace
 
 TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
   TSLAxisData data;
@@ -75,25 +57,6 @@ TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
     ++data.channels;
   }
   return data;
-}
-
-int TSLScope::LegendWidth(TLPCanvas& canvas) {
-  int width = 0;
-  const QList<QPair<TSLLegendGroup*, TOWExtCollection*>> groups = {
-      {legend_->Channels(), channels_},         {legend_->ChannelLinks(), channelLinks_},
-      {legend_->MarkerGroups(), markerGroups_}, {legend_->Zones(), zones_},
-      {legend_->Ellipses(), ellipses_},         {legend_->Cursors(), cursors_},
-      {legend_->CursorLinks(), cursorLinks_},   {legend_->Labels(), labels_}};
-  for (const auto& [group, collection] : groups) {
-    if (!group->Visible() || collection->Count() == 0) continue;
-    if (group->Caption()->Visible()) {
-      canvas.AssignFont(group->Caption()->Font()->ToQFont());
-      width = std::max(width, canvas.TextExtent(group->CaptionText()).width() + 23);
-    }
-    canvas.AssignFont(legend_->Font()->ToQFont());
-    for (const QString& name : GroupEntries(collection)) width = std::max(width, canvas.TextExtent(name).width() + 30);
-  }
-  return width;
 }
 
 QSize TSLScope::BandSize(TSLDisplayView* view, TLPCanvas& canvas) {
@@ -202,86 +165,6 @@ void TSLScope::PaintDataViewBand(TLPCanvas& canvas) {
   canvas.Brush().SetStyle(Qt::SolidPattern);
 }
 
-void TSLScope::PaintTitle(TLPCanvas& canvas) {
-  const QRect band = title_->ViewRect();
-  if (band.width() <= 1 || band.height() <= 1) return;
-  if (!title_->Background()->UseControlColor()) {
-    canvas.Brush().SetColor(title_->Background()->Color());
-    canvas.Brush().SetStyle(Qt::SolidPattern);
-    canvas.FillRect(band);
-  }
-  canvas.Brush().SetStyle(Qt::NoBrush);
-  canvas.AssignFont(title_->Font()->ToQFont());
-  canvas.SetFontColor(title_->Font()->Color());
-  const QString text = title_->Text();
-  const QSize size = canvas.TextExtent(text);
-  const QSize control = RenderSize();
-  switch (title_->Align()) {
-    case SL::vaLeft:
-      canvas.SetFontAngle(90);
-      canvas.TextOut(band.left() + 4, control.height() / 2 + size.width() / 2, text);
-      canvas.SetFontAngle(0);
-      break;
-    case SL::vaRight:
-      canvas.SetFontAngle(270);
-      canvas.TextOut(band.right() - 4, control.height() / 2 - size.width() / 2, text);
-      canvas.SetFontAngle(0);
-      break;
-    default:
-      canvas.TextOut(control.width() / 2 - size.width() / 2, band.top() + 4, text);
-      break;
-  }
-  canvas.Brush().SetStyle(Qt::SolidPattern);
-}
-
-void TSLScope::PaintLegend(TLPCanvas& canvas) {
-  const QRect band = legend_->ViewRect();
-  if (band.width() <= 1 || band.height() <= 1) return;
-  if (!legend_->Background()->UseControlColor()) {
-    canvas.Brush().SetColor(legend_->Background()->Color());
-    canvas.Brush().SetStyle(Qt::SolidPattern);
-    canvas.FillRect(band);
-  }
-  canvas.AssignFont(legend_->Font()->ToQFont());
-  const int row = RowHeight(canvas);
-  int y = row / 2 + band.top() + 2;
-  const int bottom = RenderSize().height();
-  const QList<QPair<TSLLegendGroup*, TOWExtCollection*>> groups = {
-      {legend_->Channels(), channels_},         {legend_->ChannelLinks(), channelLinks_},
-      {legend_->MarkerGroups(), markerGroups_}, {legend_->Zones(), zones_},
-      {legend_->Ellipses(), ellipses_},         {legend_->Cursors(), cursors_},
-      {legend_->CursorLinks(), cursorLinks_},   {legend_->Labels(), labels_}};
-  canvas.Brush().SetStyle(Qt::NoBrush);
-  for (const auto& [group, collection] : groups) {
-    if (y > bottom) break;
-    if (!group->Visible() || collection->Count() == 0) continue;
-    if (group->Caption()->Visible()) {
-      canvas.AssignFont(group->Caption()->Font()->ToQFont());
-      canvas.SetFontColor(group->Caption()->Font()->Color());
-      y -= 6;
-      const QSize size = canvas.TextExtent(group->CaptionText());
-      canvas.TextOut(band.left() + 4, y - size.height() / 2, group->CaptionText());
-      y += RowHeight(canvas);
-      canvas.AssignFont(legend_->Font()->ToQFont());
-    }
-    canvas.SetFontColor(legend_->Font()->Color());
-    for (int i = 0; i < collection->Count(); ++i) {
-      QObject* item = collection->Item(i);
-      const QVariant visible = item->property("Visible");
-      if (visible.isValid() && !visible.toBool()) continue;
-      // The entry's sample: a short bar in the item's colour.
-      QColor color = item->property("Color").value<QColor>();
-      if (auto* link = qobject_cast<TSLDisplayCursorLink*>(item)) color = link->MeasurementLine()->Color();
-      if (color.isValid()) canvas.Painter()->fillRect(QRect(band.left() + 6, y - 1, 13, 3), color);
-      const QString name = item->property("Name").toString();
-      canvas.TextOut(band.left() + 23, y - canvas.TextExtent(name).height() / 2, name);
-      y += row;
-    }
-    y += row;
-  }
-  canvas.Brush().SetStyle(Qt::SolidPattern);
-}
-
 void TSLScope::PaintTo(QImage& image) {
   if (image.isNull()) return;
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
@@ -358,8 +241,9 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     for (int i = 0; i < channels_->Count(); ++i) {
       TSLScopeChannel* channel = channels_->Channel(i);
       if (!channel->Visible()) continue;
-      if (!printing && channel == element_ && Highlighting()->Channels()->HiglightFromMouse())
-        channel->DrawTrace(canvas, true);
+      const bool highlighted = (channel == element_ && Highlighting()->Channels()->HiglightFromMouse()) ||
+                               channel == legend_->HighlightedChannel();
+      if (!printing && highlighted) channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);
     }
     PaintMarkers(canvas);
@@ -375,6 +259,8 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
+    legend_->PaintOverlay(canvas);
+    TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);
   }
   if (!printing && IsFocused()) canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
 }

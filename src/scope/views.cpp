@@ -1,6 +1,7 @@
 #include "scope/views.h"
 
 #include "scope/data_display.h"
+#include "scope/legend_custom_groups.h"
 
 TSLScopeDataView::TSLScopeDataView(QObject* owner, TSLDataDisplay* display)
     : TSLCustomColorDisplayView(owner, display),
@@ -33,7 +34,8 @@ TSLScopeLegendView::TSLScopeLegendView(QObject* owner, TSLDataDisplay* display)
       Ellipses_(new TSLLegendGroup(this, display, QStringLiteral("Ellipses"))),
       Cursors_(new TSLLegendGroup(this, display, QStringLiteral("Cursors"))),
       CursorLinks_(new TSLLegendGroup(this, display, QStringLiteral("Cursor Links"))),
-      Labels_(new TSLLegendGroup(this, display, QStringLiteral("Labels"))) {}
+      Labels_(new TSLLegendGroup(this, display, QStringLiteral("Labels"))),
+      customGroups_(new TSLLegendGroupCollection(this, display)) {}
 
 void TSLScopeDataView::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
   TSLCustomColorDisplayView::MouseMove(shift, p, handled);
