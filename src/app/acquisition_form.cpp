@@ -31,7 +31,7 @@ TForm3::TForm3(QWidget* parent) : TForm(parent) {
   btnEpicenter = RequirePart<TBitBtn>(this, "btnEpicenter");
   AI = RequirePart<TALAudioIn>(this, "AI");
   A2R = RequirePart<TALAudioToReal>(this, "A2R");
-  ReportCaptureFailuresTo(AI, this);
+  captureFailures_ = new TCaptureFailures(AI, this);
 }
 
 void TForm3::SetTimeAxis(TSLScope* scope) {
@@ -78,7 +78,7 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
     ArmSimulatedSensors(rightSensor);
     AI->Stop();
   }
-  AI->Start();
+  captureFailures_->Start([this] { AI->Start(); });
 }
 
 void TForm3::AcquirePairAB() { AcquirePair(ScpAB, ScpAC, &Experiment.timeA_AB, &Experiment.timeB, stB); }

@@ -7,6 +7,7 @@
 #include "scope/scope_types.h"
 
 class TALAudioIn;
+class TCaptureFailures;
 class TALAudioToReal;
 class TBitBtn;
 class TCheckBox;
@@ -70,6 +71,7 @@ public slots:
   void btnEpicenterClick(QObject* Sender);
 
 private:
+  TCaptureFailures* captureFailures_ = nullptr;
   // One channel's share of pulse detection: where its time and flags live.
   struct TDetectionTarget {
     TSLScope* scope;

@@ -4,32 +4,45 @@
 #include "draw/message_service.h"
 
 #include <QMetaObject>
-#include <QPointer>
-#include <atomic>
-#include <memory>
+#include <QThread>
 
-namespace {
-
-void ShowLater(QObject* window, const QString& text) {
-  QMetaObject::invokeMethod(window, [text] { ShowMessage(text); }, Qt::QueuedConnection);
-}
-
-}  // namespace
-
-void ReportCaptureFailuresTo(TALAudioIn* capture, QObject* window) {
-  capture->SetOnError([window](QObject*, const QString& text, int, bool& handled) {
+TCaptureFailures::TCaptureFailures(TALAudioIn* capture, QObject* window) : QObject(window), capture_(capture) {
+  capture->SetOnError([this](QObject*, const QString& text, int, bool& handled) {
     handled = true;
-    ShowLater(window, text);
+    if (QThread::currentThread() == thread() && starting_) {
+      if (!startFailed_) Show(text);
+      startFailed_ = true;
+      return;
+    }
+    Show(text);
   });
-  auto overrunPending = std::make_shared<std::atomic<bool>>(false);
-  capture->SetOnWarning([window, overrunPending](QObject*, const QString& text, int) {
-    if (overrunPending->exchange(true)) return;
+  capture->SetOnWarning([this](QObject*, const QString& text, int) {
+    if (overrunPending_.exchange(true)) return;
     QMetaObject::invokeMethod(
-        window,
-        [text, overrunPending] {
-          overrunPending->store(false);
+        this,
+        [this, text] {
+          overrunPending_.store(false);
           ShowMessage(text);
         },
         Qt::QueuedConnection);
   });
+}
+
+void TCaptureFailures::Show(const QString& text) {
+  // Queued even on the window thread: the box waits until the handler
+  // that started the capture has finished.
+  QMetaObject::invokeMethod(this, [text] { ShowMessage(text); }, Qt::QueuedConnection);
+}
+
+void TCaptureFailures::Start(const std::function<void()>& start) {
+  starting_ = true;
+  startFailed_ = false;
+  try {
+    start();
+  } catch (...) {
+    starting_ = false;
+    throw;
+  }
+  starting_ = false;
+  if (startFailed_) capture_->Stop();
 }

@@ -30,7 +30,7 @@ TForm4::TForm4(QWidget* parent) : TForm(parent) {
   txtMeanChR = RequirePart<TLabel>(this, "txtMeanChR");
   AIOsc = RequirePart<TALAudioIn>(this, "AIOsc");
   A2ROsc = RequirePart<TALAudioToReal>(this, "A2ROsc");
-  ReportCaptureFailuresTo(AIOsc, this);
+  captureFailures_ = new TCaptureFailures(AIOsc, this);
 }
 
 QString TForm4::LevelText(int64_t thousandths) {
@@ -49,7 +49,7 @@ void TForm4::Button1Click(QObject*) {
   }
   // Sensor B stands on the right input while listening.
   if (UsesSimulatedSensors(AIOsc) && !AIOsc->Enabled()) ArmSimulatedSensors(stB);
-  AIOsc->SetEnabled(true);
+  captureFailures_->Start([this] { AIOsc->SetEnabled(true); });
 }
 
 void TForm4::FormClose(QObject*, Vcl::TCloseAction&) { AIOsc->SetEnabled(false); }

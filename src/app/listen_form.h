@@ -8,6 +8,7 @@
 #include <QString>
 
 class TALAudioIn;
+class TCaptureFailures;
 class TALAudioToReal;
 class TButton;
 class TLabel;
@@ -45,5 +46,6 @@ public slots:
                                     bool WasChanged);
 
 private:
+  TCaptureFailures* captureFailures_ = nullptr;
   void ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel);
 };

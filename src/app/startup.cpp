@@ -195,6 +195,7 @@ int RunProgram(int argc, char** argv) {
     int status = 0;
     try {
       CreateWindows();
+      if (!options.device.empty()) UseCaptureDevice(QString::fromStdString(options.device));
       for (const QString& file : WriteScreenshots(screenshotDir)) std::printf("%s\n", qPrintable(file));
     } catch (const std::exception& e) {
       std::fprintf(stderr, "tremora: %s\n", e.what());

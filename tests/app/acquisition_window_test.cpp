@@ -3,6 +3,7 @@
 // a data thread, as the converter sends them; the simulated sensors and a
 // device that vanishes stand in for the sound card.
 #include "app/acquisition_form.h"
+#include "app/capture_device_option.h"
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
@@ -15,6 +16,7 @@
 #include "audio/audio_to_real.h"
 #include "buffers/simple_data_buffer.h"
 #include "draw/message_service.h"
+#include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
 #include "pins/component.h"
 #include "pins/operations.h"
@@ -26,6 +28,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -331,6 +335,54 @@ TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
   Form3->seletor->SetPosition(TForm3::kStopped);
   Form3->AI->Device()->SetDeviceName(QString::fromLatin1(kWaveInSimulatedName));
   Form3->seletor->SetPosition(TForm3::kPairAC);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  Form3->seletor->SetPosition(TForm3::kStopped);
+  // A device that cannot be opened shows the open failure's text.
+  messages_.Clear();
+  WaveInSetRecordingFile((dir_ / "missing.wav").string());
+  Form3->AI->Device()->SetDeviceName(QString::fromLatin1(kWaveInRecordingName));
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  ASSERT_TRUE(WaitUntil([&] { return !messages_.Messages().isEmpty(); }));
+  EXPECT_EQ(messages_.Messages(), QStringList{"Can't open audio device."});
+  EXPECT_FALSE(Form3->AI->Enabled());
+}
+
+TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap) {
+  UseCaptureDevice(QString::fromLatin1(kWaveInSimulatedName));
+  // The struck point starts at the map centre, marked by a cross centred on it.
+  ASSERT_TRUE(Form1->imgStrike->Visible());
+  EXPECT_EQ(Form1->imgStrike->Left(), 350 + 20 - 5);
+  EXPECT_EQ(Form1->imgStrike->Top(), 250 + 20 - 5);
+  // "Strike here" from the map's menu, opened by a right click at (100, 50).
+  const QPointF at(100, 50);
+  QMouseEvent press(QEvent::MouseButtonPress, at, Form1->imgMapa->mapToGlobal(at), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(Form1->imgMapa, &press);
+  Form1->mnImgMapa->Popup(0, 0);
+  QMenu* menu = Form1->mnImgMapa->ShownMenu();
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 2);
+  EXPECT_EQ(menu->actions()[1]->text(), "Strike here");
+  menu->actions()[1]->trigger();
+  menu->close();
+  QApplication::processEvents();
+  EXPECT_EQ(StrikePoint().x, 200.0);
+  EXPECT_EQ(StrikePoint().y, 100.0);
+  EXPECT_EQ(Form1->imgStrike->Left(), 100 + 20 - 5);
+
+  // A new velocity applied reaches the sensors with the next pair, and
+  // the right input carries the pair's second station.
+  Form2->txt_vel->SetText("90000");
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  TSimulatedSensors sensors = WaveInGetSimulatedSensors();
+  EXPECT_EQ(sensors.Velocity, 90000);
+  EXPECT_EQ(sensors.EpicenterX, 200);
+  EXPECT_EQ(sensors.RightSensor, 2);
+  EXPECT_EQ(sensors.StationY[stC], 800);
+  EXPECT_EQ(sensors.StrikePeriod, 0);  // struck once per start
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  EXPECT_EQ(WaveInGetSimulatedSensors().RightSensor, 1);
   EXPECT_TRUE(Form3->AI->Enabled());
   Form3->seletor->SetPosition(TForm3::kStopped);
 }
