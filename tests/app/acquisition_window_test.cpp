@@ -24,6 +24,7 @@
 #include "platform/wave_in.h"
 #include "scope/scope.h"
 #include "support/test_support.h"
+#include "vanishing_device.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,8 +34,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <functional>
 #include <thread>
@@ -48,36 +47,6 @@ QT_END_NAMESPACE
 namespace {
 
 constexpr int kBlock = 40000;  // 5 s at 8000 samples/s
-
-// Delivers a little silence, then is gone for good.
-class TVanishingSource : public TWaveInSource {
-public:
-  int Start() override { return reads_ = 0; }
-  void Stop() override {}
-  long Read(uint8_t* data, uint32_t frames, TWaveInCancel& cancel) override {
-    const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(5);
-    if (!cancel.SleepUntil(std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count()))
-      return 0;
-    if (++reads_ > 3) return -ENODEV;
-    const uint32_t n = std::min<uint32_t>(frames, 400);
-    std::fill(data, data + n * 4, 0);
-    return long(n);
-  }
-
-private:
-  int reads_ = 0;
-};
-
-void RegisterVanishingDevice() {
-  static const bool once = [] {
-    WaveInRegisterDevice("Vanishing", [](const TWaveFormatExtensible&, uint32_t* error) {
-      *error = MMSYSERR_NOERROR;
-      return std::unique_ptr<TWaveInSource>(new TVanishingSource);
-    });
-    return true;
-  }();
-  (void)once;
-}
 
 bool WaitUntil(const std::function<bool()>& done, int limitMs = 20000) {
   QElapsedTimer timer;
@@ -323,7 +292,7 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
 }
 
 TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
-  RegisterVanishingDevice();
+  apptest::RegisterVanishingDevice();
   WaveInRefreshDevices();
   Form3->AI->Device()->SetDeviceName(QStringLiteral("Vanishing"));
   Form3->seletor->SetPosition(TForm3::kPairAB);
