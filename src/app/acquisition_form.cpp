@@ -143,11 +143,12 @@ void TForm3::ScpACCursorsPositionChange(QObject*, int, TSLRealPoint&, TSLRealPoi
 }
 
 void TForm3::chkAutomaticTimeClick(QObject*) {
-  // Unchecking raises this event too (also the unchecking below): only
-  // turning detection on is refused, once.
-  if (Experiment.detectionLevel != 0 || !chkAutomaticTime->Checked()) return;
+  // The unchecking below raises this event again: one message is enough.
+  if (Experiment.detectionLevel != 0 || refusingAutoDetection_) return;
+  refusingAutoDetection_ = true;
   ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
   chkAutomaticTime->SetChecked(false);
+  refusingAutoDetection_ = false;
 }
 
 void TForm3::LocateEpicenter() {
@@ -187,7 +188,7 @@ void TForm3::ApplyCaptureSettings() {
   SetTimeAxis(ScpAB);
   SetTimeAxis(ScpAC);
   Form4->AIOsc->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
-  Form4->AIOsc->AudioFormat()->SetBufferSize(Form4->AIOsc->AudioFormat()->SampleRate() *
+  Form4->AIOsc->AudioFormat()->SetBufferSize(AI->AudioFormat()->SampleRate() *
                                              static_cast<uint32_t>(Experiment.acquisitionTime));
 }
 

@@ -72,6 +72,7 @@ public slots:
 
 private:
   TCaptureFailures* captureFailures_ = nullptr;
+  bool refusingAutoDetection_ = false;
   // One channel's share of pulse detection: where its time and flags live.
   struct TDetectionTarget {
     TSLScope* scope;

@@ -231,8 +231,11 @@ TEST_F(AcquisitionWindowTest, AutoDetectionIsRefusedAtLevelZero) {
   Form2->barLevel->SetPosition(0);
   QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
   EXPECT_FALSE(Form3->chkAutomaticTime->Checked());
-  // Shown once: the unchecking is not refused again.
+  // Shown once: the window's own unchecking is not refused again.
   EXPECT_EQ(messages_.Messages(), QStringList{"Minimum Amplitude for Auto Detection = 0"});
+  // Hold alone stays as the user set it.
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  EXPECT_TRUE(Form3->chkHold->Checked());
 }
 
 TEST_F(AcquisitionWindowTest, PairsAndTheMonitorNeverCaptureTogether) {
