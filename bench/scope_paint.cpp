@@ -4,10 +4,14 @@
 // and their ratio (QCustomPlot / Tremora: above 1 means Tremora is faster).
 //
 //   new block:  2 x 40,000 and 2 x 882,000 samples arrive, then a repaint
-//   hover:      a repaint with no new data (pointer moving over the scope)
+//   hover:      a pointer move over the traces (routing, hit test and the
+//               repaint with no new data)
+//   wheel step, pan move (Tremora only): one wheel step over the data view
+//               or one pointer move of a pan drag, each with its repaint
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -82,8 +86,29 @@ struct TTremora {
     scope.RefreshTimerTick();
     scope.RedrawBackBuffer();
   }
-  void Hover() {
-    scope.Changed();
+  void Send(QEvent::Type type, const QPoint& p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), scope.mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&scope, &e);
+  }
+  void Hover(int k = 0) {
+    const QRect view = scope.DataViewRect();
+    Send(QEvent::MouseMove, QPoint(view.left() + 10 + (k * 37) % (view.width() - 20), view.center().y()),
+         Qt::NoButton, Qt::NoButton);
+    scope.RedrawBackBuffer();
+  }
+  void Wheel(int k) {
+    // In and out by turns, so the range stays in the same region.
+    scope.WheelStep(k % 2 == 1, Qt::NoModifier, scope.DataViewRect().center());
+    scope.RedrawBackBuffer();
+  }
+  void StartPan() {
+    scope.SetNavigateMode(SL::nmPan);
+    scope.ZoomByFactor(0.25);
+    Send(QEvent::MouseButtonPress, scope.DataViewRect().center(), Qt::LeftButton, Qt::LeftButton);
+  }
+  void PanMove(int k) {
+    Send(QEvent::MouseMove, scope.DataViewRect().center() + QPoint(k % 2 ? 40 : -40, 0), Qt::NoButton,
+         Qt::LeftButton);
     scope.RedrawBackBuffer();
   }
 };
@@ -134,7 +159,7 @@ void Compare(benchmark::State& state, bool newData) {
   int k = 0;
   for (auto _ : state) {
     // Interleaved, so load from other processes hits both alike.
-    const double t = TimeMs([&] { newData ? tremora.NewBlock(k) : tremora.Hover(); });
+    const double t = TimeMs([&] { newData ? tremora.NewBlock(k) : tremora.Hover(k); });
     ours.push_back(t);
     state.SetIterationTime(t / 1000);
 #ifdef TREMORA_WITH_QCUSTOMPLOT
@@ -162,7 +187,7 @@ void BM_HoverShare(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     block.push_back(TimeMs([&] { tremora.NewBlock(k++); }));
-    const double t = TimeMs([&] { tremora.Hover(); });
+    const double t = TimeMs([&] { tremora.Hover(k); });
     hover.push_back(t);
     state.SetIterationTime(t / 1000);
   }
@@ -171,9 +196,32 @@ void BM_HoverShare(benchmark::State& state) {
   state.counters["hover_share"] = MedianMs(hover) / MedianMs(block);
 }
 
+// Wheel steps and pan moves over the 2-channel scope: each must stay well
+// under 5 ms to keep zooming interactive.
+void Navigate(benchmark::State& state, bool pan) {
+  const int n = int(state.range(0));
+  TTremora tremora(n);
+  for (int k = 0; k < 5; ++k) tremora.NewBlock(k);
+  if (pan) tremora.StartPan();
+  std::vector<double> times;
+  int k = 0;
+  for (auto _ : state) {
+    const double t = TimeMs([&] { pan ? tremora.PanMove(k) : tremora.Wheel(k); });
+    ++k;
+    times.push_back(t);
+    state.SetIterationTime(t / 1000);
+  }
+  state.counters["median_ms"] = MedianMs(times);
+}
+
+void BM_WheelStep(benchmark::State& state) { Navigate(state, false); }
+void BM_PanMove(benchmark::State& state) { Navigate(state, true); }
+
 BENCHMARK(BM_NewBlock)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Hover)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HoverShare)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelStep)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanMove)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

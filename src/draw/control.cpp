@@ -1,5 +1,7 @@
 #include "draw/control.h"
 
+#include <QCursor>
+
 #include "draw/message_service.h"
 
 #include <QContextMenuEvent>
@@ -95,6 +97,40 @@ QColor TControl::TextColor() const {
   if (fontColor_.isValid()) return fontColor_;
   if (auto* p = qobject_cast<const TControl*>(parentWidget())) return p->TextColor();
   return QColor(Qt::black);
+}
+
+void TControl::SetCursor(int shape) {
+  cursor_ = shape;
+  ShowPointerShape(shape);
+}
+
+void TControl::ShowPointerShape(int shape) {
+  if (shape == 0) unsetCursor();
+  else setCursor(QCursor(QtCursorShape(shape)));
+}
+
+Qt::CursorShape TControl::QtCursorShape(int shape) {
+  switch (shape) {
+    case -1: return Qt::BlankCursor;
+    case -3: return Qt::CrossCursor;
+    case -4: return Qt::IBeamCursor;
+    case -6: return Qt::SizeBDiagCursor;
+    case -7: return Qt::SizeVerCursor;
+    case -8: return Qt::SizeFDiagCursor;
+    case -9: return Qt::SizeHorCursor;
+    case -10: return Qt::UpArrowCursor;
+    case -11: return Qt::WaitCursor;
+    case -12: return Qt::DragMoveCursor;
+    case -13: case -18: return Qt::ForbiddenCursor;
+    case -14: return Qt::SplitHCursor;
+    case -15: return Qt::SplitVCursor;
+    case -16: return Qt::DragCopyCursor;
+    case -17: case -19: return Qt::BusyCursor;
+    case -20: return Qt::WhatsThisCursor;
+    case -21: return Qt::PointingHandCursor;
+    case -22: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+  }
 }
 
 void TControl::SetTabStop(bool v) { setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }

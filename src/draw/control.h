@@ -47,6 +47,7 @@ class TControl : public QWidget {
   Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
   Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
   Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+  Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
   Q_PROPERTY(QObject* PopupMenu READ PopupMenu WRITE SetPopupMenu)
 
 public:
@@ -102,6 +103,14 @@ public:
   virtual void SetTabStop(bool v);
   int Tag() const { return tag_; }
   void SetTag(int v) { tag_ = v; }
+  // The control's own pointer shape (crDefault 0, crArrow -2, crHandPoint
+  // -21, ...): stored and applied. ShowPointerShape changes what is shown
+  // without changing the own shape, RestorePointerShape returns to it.
+  int Cursor() const { return cursor_; }
+  void SetCursor(int shape);
+  void ShowPointerShape(int shape);
+  void RestorePointerShape() { ShowPointerShape(cursor_); }
+  static Qt::CursorShape QtCursorShape(int shape);
   QObject* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(QObject* menu);
 
@@ -153,6 +162,7 @@ private:
   bool parentFont_ = true;
   int tabOrder_ = -1;
   int tag_ = 0;
+  int cursor_ = 0;
   QObject* popupMenu_ = nullptr;
   bool pressed_ = false;
 };

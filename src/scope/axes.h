@@ -191,6 +191,43 @@ public:
   // The shown range in values: the zoomed one, else the axis ends.
   double ShownMin() const;
   double ShownMax() const;
+  // Zooms by `factor` about the centre of the shown value range.
+  void ZoomByFactor(double factor);
+  // Zooms about the value under `p` (control coordinates), which stays put.
+  void ZoomAtPoint(const QPoint& p, double factor);
+  // Sets the zoomed ends (in either order) within the axis limits: not below
+  // the lowest allowed start, a span of at least 0.0001, the range limits.
+  void SetZoomRange(double a, double b);
+  // Moves the zoomed ends inside the enabled range limits.
+  void ApplyRangeLimits(double& lo, double& hi);
+  // Panning: the press stores the point and the shown range; each move
+  // shifts the range so the content follows the pointer. Nothing moves
+  // while the axis is not zoomed.
+  void StartPan(const QPoint& p);
+  const QPoint& PanPoint() const { return panPoint_; }
+  virtual void PanBy(const QPoint& start, const QPoint& current);
+  bool CanZoomIn();
+  bool CanZoomOut();
+  bool IsReversed() const;
+  // The lowest start a zoom may have: the value lower limit.
+  virtual double LowestZoomStart() { return ValueLimits().lo; }
+
+  // Pointer input on the band: the axis button (opens the axis page of the
+  // property dialog), panning by dragging the band, zooming by the wheel.
+  QRect ButtonRect();
+  bool ButtonHovered() const { return buttonHover_; }
+  bool ButtonPressed() const { return buttonPressed_; }
+  bool BandDragging() const { return bandDrag_; }
+  void MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) override;
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool& handled, bool inside,
+                 const QPoint& p) override;
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool inside, const QPoint& p) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void WheelDown(Qt::KeyboardModifiers shift, const QPoint& p) override;
+  void WheelUp(Qt::KeyboardModifiers shift, const QPoint& p) override;
+  // Draws the button's hover or pressed frame over the band.
+  void PaintButton(TLPCanvas& canvas);
 
   // Channels drawn against this axis (kept by the chart).
   QList<TSLDisplayChannel*> Channels() const { return channels_; }
@@ -254,8 +291,17 @@ signals:
   void OnCustomStep(QObject* Sender, double SampleValue, double& Step, bool& Draw);
   void OnCustomLabel(QObject* Sender, double SampleValue, QString& AxisLabel);
 
+
+protected:
+  // Pan start: the press point and the shown value range then.
+  QPoint panPoint_;
+  TSLRange panRange_;
+
 private:
+  void SetButtonHover(bool on);
+  void WheelStep(const QPoint& p, double factor);
   QList<TSLDisplayChannel*> channels_;
+  bool buttonHover_ = false, buttonPressed_ = false, justClicked_ = false, bandDrag_ = false;
   bool zoomed_ = false;
   double zoomLow_ = 0, zoomHigh_ = 0;
 };
@@ -363,6 +409,10 @@ class TSLBasicScopeYAxis : public TSLDisplayYAxis {
   TLP_SUBOBJECT(TSLScopeAutoScaling, AutoScaling)
 public:
   TSLBasicScopeYAxis(QObject* owner, TSLDataDisplay* display);
+  void PanBy(const QPoint& start, const QPoint& current) override;
+  // While auto-scaling, the data extent is no floor: the range shown (with
+  // its margins) must stay as it is when zoomed by a factor of 1.
+  double LowestZoomStart() override;
   // Forgets the auto-scaling history (a stream started or stopped).
   void ResetHistory();
   int HistoryCount() const { return historyCount_; }

@@ -2,7 +2,6 @@
 // changes nothing until the left button is released; then the new position
 // is stored and Cursors.OnPositionChange raised, once.
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -29,6 +28,16 @@ double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int column) {
   TSLRange r = axis->ShownValue();
   if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
   return r.lo + (column - view.left()) * (r.hi - r.lo) / (view.width() - 1);
+}
+
+double TSLScope::DragValue(const TSLDisplayCursor* cursor, int column) {
+  const double value = CursorValueAt(cursor, column);
+  TSLDisplayAxis* axis = XAxisAt(cursor->XAxisIndex());
+  if (!axis || !axis->CursorSettings()->SnapToSample()) return value;
+  // The nearest sample of the channels drawn against the cursor's axis.
+  const TSLRange data = axis->DataLimits();
+  const double sample = std::clamp(std::round(axis->ToData(value)), std::min(data.lo, data.hi), std::max(data.lo, data.hi));
+  return axis->ToValue(sample);
 }
 
 int TSLScope::HitCursor(const QPoint& p) {
@@ -58,7 +67,8 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       column = std::clamp(column, view.left(), view.right());
       pinned = true;
     }
-    if (i == draggedCursor_ && !printing) {
+    const bool highlighted = i == draggedCursor_ || (element_ == c && Highlighting()->Cursors()->HiglightLegendButton());
+    if (highlighted && !printing) {
       QPen highlight(Highlighting()->Cursors()->Color());
       highlight.setWidth(3);
       painter->setPen(highlight);
@@ -71,7 +81,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     painter->drawLine(column, view.top() + 1, column, view.bottom());
     if (i != draggedCursor_ || printing) continue;
     // Drag preview: the column under the pointer and the change in time.
-    const int to = std::clamp(dragPoint_.x(), view.left(), view.right());
+    const int to = std::clamp(CursorColumn(c, DragValue(c, dragPoint_.x())), view.left(), view.right());
     QPen trail(Trails()->Color());
     trail.setCosmetic(true);
     trail.setStyle(Qt::DotLine);
@@ -81,7 +91,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     const int row = std::clamp(dragPoint_.y(), view.top(), view.bottom());
     painter->drawLine(column, row, to, row);
     canvas.AssignFont(Trails()->Font()->ToQFont());
-    const QString text = FormatAxisValue(XAxisAt(c->XAxisIndex()), CursorValueAt(c, to) - c->Position()->X());
+    const QString text = FormatAxisValue(XAxisAt(c->XAxisIndex()), DragValue(c, dragPoint_.x()) - c->Position()->X());
     const QSize size = canvas.TextExtent(text);
     const int left = std::clamp(std::min(column, to) + (std::abs(to - column) - size.width()) / 2, view.left(),
                                 std::max(view.left(), view.right() - size.width()));
@@ -113,8 +123,15 @@ void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
       continue;
     }
     TSLScopeMeasurementLine* line = link->MeasurementLine();
-    if (!line->Visible() || x0 == x1) continue;
     const int row = view.top() + int(std::lround((200 - (line->Y() + 100)) / 200 * (view.height())));
+    PaintLinkPreview(canvas, i, row);
+    if (!line->Visible() || x0 == x1) continue;
+    if (i == draggedLink_ || (element_ == link && Highlighting()->CursorLinks()->HiglightLegendButton())) {
+      QPen highlight(i == draggedLink_ ? QColor(128, 128, 0) : Highlighting()->CursorLinks()->Color());
+      highlight.setWidth(3);
+      painter->setPen(highlight);
+      painter->drawLine(c0, row, c1, row);
+    }
     QPen pen(line->Color());
     pen.setCosmetic(true);
     pen.setStyle(ToQtPenStyle(line->Style()));
@@ -144,53 +161,44 @@ void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
   }
 }
 
-void TSLScope::mousePressEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  if (TabStop()) setFocus(Qt::MouseFocusReason);
-  if (DataViewRect().contains(p)) {
-    const int hit = HitCursor(p);
-    if (hit >= 0 && e->button() == Qt::LeftButton) {
-      draggedCursor_ = hit;
-      dragPoint_ = p;
-      Changed();
-    }
-    if (hit >= 0)
-      RunEventHandler([&] { emit cursors_->Cursor(hit)->OnMouseDown(cursors_->Cursor(hit), e->button(), e->modifiers(), p.x(), p.y()); });
-    if (hit >= 0 && e->button() == Qt::LeftButton)
-      RunEventHandler([&] { emit cursors_->Cursor(hit)->OnClick(cursors_->Cursor(hit)); });
+void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, int row) {
+  const QRect view = DataViewRect();
+  QPainter* painter = canvas.Painter();
+  TSLDisplayCursorLink* link = cursorLinks_->Link(index);
+  QPen trail(Trails()->Color());
+  trail.setCosmetic(true);
+  trail.setStyle(Qt::DotLine);
+  if (index == draggedLink_) {
+    // Where the measurement line would go.
+    const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
+    const int c0 = std::clamp(CursorColumn(cursors_->Cursor(b), cursors_->Cursor(b)->Position()->X()), view.left(), view.right());
+    const int c1 = std::clamp(CursorColumn(cursors_->Cursor(e), cursors_->Cursor(e)->Position()->X()), view.left(), view.right());
+    painter->setPen(trail);
+    const int y = std::clamp(dragPoint_.y(), view.top(), view.bottom());
+    painter->drawLine(c0, y, c1, y);
+    return;
   }
-  TSLDataChart::mousePressEvent(e);
-}
-
-void TSLScope::mouseMoveEvent(QMouseEvent* e) {
-  TSLDataChart::mouseMoveEvent(e);
-  const QPoint p = e->position().toPoint();
-  if (draggedCursor_ >= 0) {
-    dragPoint_ = p;
-    Changed();
-  } else if (DataViewRect().contains(p)) {
-    const int hit = HitCursor(p);
-    setCursor(hit >= 0 ? QCursor(Qt::SizeHorCursor) : QCursor());
-  }
-}
-
-void TSLScope::mouseReleaseEvent(QMouseEvent* e) {
-  const int dragged = draggedCursor_;
-  if (dragged >= 0 && e->button() == Qt::LeftButton) {
-    draggedCursor_ = -1;
-    TSLDisplayCursor* c = cursors_->Cursor(dragged);
-    const QPoint p = e->position().toPoint();
-    // The value under the line at release, unsnapped; the stored value is
-    // kept as released, reading it clamps into the axis range.
-    TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
-    // Released on its own column: the cursor did not move.
-    if (p.x() != CursorColumn(c, oldPos.X)) {
-      c->Position()->SetX(CursorValueAt(c, p.x()));
-      TSLRealPoint newPos{c->Position()->X(), c->Position()->Y()};
-      RunEventHandler([&] { emit cursors_->OnPositionChange(this, dragged, oldPos, newPos); });
-    }
-    RunEventHandler([&] { emit c->OnMouseUp(c, e->button(), e->modifiers(), p.x(), p.y()); });
-    Changed();
-  }
-  TSLDataChart::mouseReleaseEvent(e);
+  const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
+  if (draggedCursor_ < 0 || (draggedCursor_ != b && draggedCursor_ != e)) return;
+  // One end is being dragged: the delay it would give, below the line.
+  TSLDisplayCursor* first = cursors_->Cursor(b);
+  TSLDisplayCursor* second = cursors_->Cursor(e);
+  const double x0 = b == draggedCursor_ ? DragValue(first, dragPoint_.x()) : first->Position()->X();
+  const double x1 = e == draggedCursor_ ? DragValue(second, dragPoint_.x()) : second->Position()->X();
+  int p0 = std::clamp(CursorColumn(first, x0), view.left(), view.right());
+  int p1 = std::clamp(CursorColumn(second, x1), view.left(), view.right());
+  if (p0 > p1) std::swap(p0, p1);
+  const QFont font = Trails()->Font()->ToQFont();
+  canvas.AssignFont(font);
+  const QString text = FormatAxisValue(XAxisAt(first->XAxisIndex()), std::abs(x1 - x0));
+  const QSize size = canvas.TextExtent(text);
+  int y = row + size.height() + 1;
+  if (y >= view.bottom()) y = row - size.height() - 1;
+  painter->setPen(trail);
+  painter->drawLine(p0, y, p1, y);
+  const QRect box(p0 + (p1 - p0 - size.width()) / 2, y - size.height(), size.width(), size.height());
+  painter->fillRect(box, Color());
+  painter->setPen(Trails()->Color());
+  painter->setFont(font);
+  painter->drawText(box, Qt::AlignCenter, text);
 }

@@ -70,14 +70,10 @@ int TSLDataChart::AxisIndexOf(const TSLDisplayAxis* axis) const {
 void TSLDataChart::ZoomOff() {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
   PushZoomState(false);
-  TSLRealRanges ranges;
-  ranges.BeforeMin = {VisibleXMin(), VisibleYMin()};
-  ranges.BeforeMax = {VisibleXMax(), VisibleYMax()};
+  TSLRealPoint lo, hi;
+  ShownRange(lo, hi);
   ResetZoom();
-  LayoutChanged();
-  ranges.AfterMin = {VisibleXMin(), VisibleYMin()};
-  ranges.AfterMax = {VisibleXMax(), VisibleYMax()};
-  emit OnZoomChanged(this, SL::zoZoomOff, ranges);
+  NotifyZoom(SL::zoZoomOff, lo, hi);
 }
 
 void TSLDataChart::ReapplyCursorPositions() {

@@ -62,6 +62,10 @@ public:
   double VisibleYMax() const { return yAxis_->ShownMax(); }
 
   void ZoomOff() override;
+  void ShownRange(TSLRealPoint& min, TSLRealPoint& max) const override {
+    min = {VisibleXMin(), VisibleYMin()};
+    max = {VisibleXMax(), VisibleYMax()};
+  }
   // Assigns every cursor's X and Y their own values again (re-clamps them).
   void ReapplyCursorPositions();
   // Expands "%X", "%Y", "%D" and "%%" of a label format.

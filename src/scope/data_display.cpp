@@ -90,7 +90,6 @@ void TSLDataDisplay::Changed() {
   // A channel-draw handler's changes appear in the paint that runs it.
   if (InvalidationSuppressed()) return;
   dirty_ = true;
-  stateRecorded_ = false;
   RequestRepaint();
 }
 
@@ -168,29 +167,33 @@ void TSLDataDisplay::ZoomOff() {
 
 TSLDataDisplay::TZoomState TSLDataDisplay::CaptureZoomState() const {
   TZoomState state;
-  for (TSLDisplayAxis* a : axes_) state.append({a->IsZoomed(), a->ZoomedLow(), a->ZoomedHigh()});
+  for (TSLDisplayAxis* a : axes_) state.append({a, a->IsZoomed(), a->ZoomedLow(), a->ZoomedHigh()});
   return state;
 }
 
 void TSLDataDisplay::RestoreZoomState(const TZoomState& state) {
-  for (int i = 0; i < state.size() && i < axes_.size(); ++i) {
-    if (state[i].zoomed) axes_[i]->SetZoomed(state[i].low, state[i].high);
-    else axes_[i]->ZoomOff();
+  for (const TZoomEntry& entry : state) {
+    // An axis removed since the state was taken is passed over.
+    TSLDisplayAxis* axis = const_cast<TSLDisplayAxis*>(entry.axis);
+    if (!axes_.contains(axis)) continue;
+    if (entry.zoomed) axis->SetZoomRange(entry.low, entry.high);
+    else axis->ZoomOff();
   }
-  LayoutChanged();
+  Changed();
 }
 
 void TSLDataDisplay::PushZoomState(bool once) {
   if (once && stateRecorded_) return;
-  constexpr int kMaxHistory = 100;
+  constexpr int kMaxHistory = 100;  // the oldest state goes first
+  stateRecorded_ = once;
   const TZoomState state = CaptureZoomState();
-  undo_.append(state);
+  if (undo_.isEmpty() || !(undo_.last() == state)) undo_.append(state);
   while (undo_.size() > kMaxHistory) undo_.removeFirst();
   redo_.clear();
-  stateRecorded_ = once;
 }
 
 void TSLDataDisplay::ClearZoomHistory() {
   undo_.clear();
   redo_.clear();
+  stateRecorded_ = false;
 }

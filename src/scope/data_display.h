@@ -91,11 +91,38 @@ public:
   virtual void ResetAutoScaling() {}
   virtual QString PrintTitle() const { return QStringLiteral("Unknown"); }
 
+  // Zooming. Factors below 1 zoom in. ZoomByFactor and ZoomToRect record a
+  // zoom state first when `record` is set; WheelZoom records once per series
+  // of wheel steps; ZoomPrevious / ZoomNext move states between the undo and
+  // redo lists.
+  virtual void ZoomByFactor(bool record, double fx, double fy);
+  void ZoomByFactor(double factor) { ZoomByFactor(true, factor, factor); }
+  void ZoomByFactor(bool record, double factor) { ZoomByFactor(record, factor, factor); }
+  void ZoomByFactor(double fx, double fy) { ZoomByFactor(true, fx, fy); }
+  virtual void ZoomToRect(bool record, double xFrom, double xTo, double yFrom, double yTo);
+  void ZoomToRect(double xFrom, double xTo, double yFrom, double yTo) { ZoomToRect(true, xFrom, xTo, yFrom, yTo); }
+  virtual void WheelZoom(const QPoint& p, double fx, double fy);
+  virtual void ZoomPrevious();
+  virtual void ZoomNext();
+  bool CanZoomIn() const;
+  bool CanZoomOut() const;
+  // The "+" and "-" keys (when Zooming.KeyboardZoom).
+  void KeyboardZoom(QChar key);
+  // The shown range of the main axes (OnZoomChanged's before and after).
+  virtual void ShownRange(TSLRealPoint& min, TSLRealPoint& max) const;
+  // Raises OnZoomChanged after LayoutChanged, `before` being ShownRange at
+  // the start of the operation.
+  void NotifyZoom(SL::TSLZoomOperation op, const TSLRealPoint& beforeMin, const TSLRealPoint& beforeMax);
+
   // Zoom history: one entry per axis (zoomed flag and range).
   struct TZoomEntry {
+    const TSLDisplayAxis* axis = nullptr;
     bool zoomed = false;
     double low = 0, high = 0;
-    bool operator==(const TZoomEntry&) const = default;
+    // The ends of an unzoomed axis do not count.
+    bool operator==(const TZoomEntry& o) const {
+      return axis == o.axis && zoomed == o.zoomed && (!zoomed || (low == o.low && high == o.high));
+    }
   };
   using TZoomState = QVector<TZoomEntry>;
   virtual TZoomState CaptureZoomState() const;
@@ -115,11 +142,39 @@ public:
   // Draws the whole display into the back buffer now.
   void RedrawBackBuffer();
 
+  // Pointer shapes: the display's own shape is the control's Cursor; a
+  // toolbar or axis button, and an element under the pointer, may show
+  // another one until the pointer leaves them.
+  void ShowButtonPointerShape(int shape);
+  void EndButtonPointerShape();
+  void ShowElementPointerShape(int shape);
+  void EndElementPointerShape();
+  bool ButtonShapeShown() const { return buttonShape_; }
+
+  // The data view's share of the pointer routing (the chart fills it in).
+  virtual void DataViewMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, bool& /*handled*/, bool /*inside*/,
+                                 const QPoint&) {}
+  virtual void DataViewMouseMove(Qt::KeyboardModifiers, const QPoint&) {}
+  virtual void DataViewMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, bool /*inside*/, const QPoint&) {}
+  virtual void DataViewEnterControl(const QPoint&) {}
+  virtual void DataViewLeaveControl() {}
+  // One wheel step at `p` (control coordinates), as the wheel delivers it.
+  void WheelStep(bool down, Qt::KeyboardModifiers shift, const QPoint& p);
+
 signals:
+  void OnMouseWheelDown(QObject* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled);
+  void OnMouseWheelUp(QObject* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled);
   void OnZoomChanged(QObject* Sender, SL::TSLZoomOperation ZoomOperation, TSLRealRanges& ZoomValues);
 
 protected:
   void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void MouseEntered() override;
+  void MouseLeft() override;
   void ColorChanged() override {
     InvalidateStatic();
     Changed();
@@ -152,6 +207,8 @@ private:
   std::atomic<bool> hold_{false};
   std::atomic<bool> repaintPosted_{false};
   bool destroying_ = false;
+  bool buttonShape_ = false, elementShape_ = false;
+  int wheelRemainder_ = 0;
   int redraws_ = 0;
   QList<TSLDisplayComponent*> components_;
   QList<TSLDisplayView*> views_;

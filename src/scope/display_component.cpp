@@ -40,6 +40,25 @@ TSLDisplayComponent::~TSLDisplayComponent() {
   if (Display()) Display()->UnregisterComponent(this);
 }
 
+void TSLDisplayComponent::MouseMove(Qt::KeyboardModifiers, const QPoint& p, bool& handled) {
+  if (!handled && GetBounds().contains(p)) {
+    handled = true;
+    if (!hover_) {
+      hover_ = true;
+      MouseEnter();
+    }
+  } else if (hover_) {
+    hover_ = false;
+    MouseLeave();
+  }
+}
+
+void TSLDisplayComponent::MouseLeaveControl() {
+  if (!hover_) return;
+  hover_ = false;
+  MouseLeave();
+}
+
 TSLDisplayView::TSLDisplayView(QObject* owner, TSLDataDisplay* display) : TSLDisplayComponent(owner, display) {
   if (display) display->RegisterView(this);
 }

@@ -38,20 +38,33 @@ private:
 };
 
 // A sub-object registered in the display's component list (pointer routing).
+// The display hands pointer input to its components from the last
+// registered to the first; positions are in control coordinates.
 class TSLDisplayComponent : public TSLDisplayPersistent {
   Q_OBJECT
 public:
   TSLDisplayComponent(QObject* owner, TSLDataDisplay* display);
   ~TSLDisplayComponent() override;
 
-  // Pointer routing; positions in control coordinates.
   virtual QRect GetBounds() const { return {}; }
   virtual bool IsVisible() const { return true; }
-  virtual bool MouseMove(Qt::KeyboardModifiers, const QPoint&) { return false; }
-  virtual bool MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&) { return false; }
-  virtual bool MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&) { return false; }
+  virtual bool IsToolBar() const { return false; }
+  // Takes the move when not yet handled and inside GetBounds (hover on),
+  // else drops the hover.
+  virtual void MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled);
+  virtual void MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, bool& /*handled*/, bool /*inside*/,
+                         const QPoint&) {}
+  virtual void MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, bool /*inside*/, const QPoint&) {}
+  virtual void MouseLeaveControl();
+  virtual void MouseEnterControl() {}
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
+  virtual void WheelDown(Qt::KeyboardModifiers, const QPoint&) {}
+  virtual void WheelUp(Qt::KeyboardModifiers, const QPoint&) {}
+  bool Hovered() const { return hover_; }
+
+private:
+  bool hover_ = false;
 };
 
 // A rectangle placed by the layout; registered in the display's view list.
@@ -62,7 +75,7 @@ public:
   ~TSLDisplayView() override;
   QRect ViewRect() const { return rect_; }
   void SetViewRect(const QRect& r) { rect_ = r; }
-  QRect GetBounds() const override { return rect_; }
+  QRect GetBounds() const override { return IsShown() ? rect_ : QRect(); }
   virtual bool IsShown() const { return true; }
 
 private:

@@ -134,7 +134,8 @@ bool TSLScope::AllReady(TSLScopeChannel* self, int32_t n, double rate) {
 }
 
 bool TSLScope::PublishPendingData() {
-  if (Hold()) return false;
+  // A zoom frame being drawn keeps the traces under it still.
+  if (Hold() || (viewDrag_ && NavigateMode() == SL::nmZoom && Zooming()->MouseZoom())) return false;
   bool published = false;
   {
     std::lock_guard<std::mutex> data(dataLock_);

@@ -6,6 +6,7 @@
 // back buffer.
 
 #include <QImage>
+#include <QPointer>
 #include <QVector>
 #include <mutex>
 
@@ -82,13 +83,37 @@ public:
   int CursorColumn(const TSLDisplayCursor* cursor, double x);
   double CursorValueAt(const TSLDisplayCursor* cursor, int column);
   int HitCursor(const QPoint& p);
+  int HitCursorLink(const QPoint& p);
+  // The value a drag of `cursor` to `column` gives: snapped to the nearest
+  // sample when its X axis' CursorSettings.SnapToSample is set, so the
+  // cursor lands on the line the preview showed.
+  double DragValue(const TSLDisplayCursor* cursor, int column);
   int DraggedCursor() const { return draggedCursor_; }
+  int DraggedLink() const { return draggedLink_; }
+
+  // The channel nearest to `p` within 3 pixels (the later one on a tie).
+  struct TChannelHit {
+    int channel = -1;
+    int beginSample = 0, endSample = 0;
+    double distance = 10000;
+    TSLRealPoint value;
+    QPoint foot;
+  };
+  TChannelHit ChannelHitTest(const QPoint& p);
+  // The item under the pointer (a cursor, cursor link or channel), if any.
+  QObject* ElementUnderPointer() const { return element_; }
+  // The frame or pan drag in the data view is under way.
+  bool ViewDragging() const { return viewDrag_; }
+
+  void DataViewMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool& handled, bool inside,
+                         const QPoint& p) override;
+  void DataViewMouseMove(Qt::KeyboardModifiers shift, const QPoint& p) override;
+  void DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool inside, const QPoint& p) override;
+  void DataViewEnterControl(const QPoint& p) override;
+  void DataViewLeaveControl() override;
 
 protected:
   void PaintBackBuffer(TLPCanvas& canvas) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
   bool InvalidationSuppressed() const override { return channelDraw_; }
   void AfterLoaded() override;
 
@@ -113,8 +138,22 @@ private:
   void PaintBands(TLPCanvas& canvas);
   void PaintCursors(TLPCanvas& canvas, bool printing);
   void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
+  void PaintHitPoint(TLPCanvas& canvas);
+  void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
+  void PaintZoomFrame(TLPCanvas& canvas);
+  void UpdateElement(const QPoint& p);
+  void SetElement(QObject* element);
+  void EndViewDrag(const QPoint& p);
+  // Pointer state of the data view.
   int draggedCursor_ = -1;
+  int draggedLink_ = -1;
   QPoint dragPoint_;
+  QPoint lastPoint_{-1000, 0};
+  QPoint pressPoint_;
+  bool viewDrag_ = false;
+  QPointer<QObject> element_;
+  QPointer<QObject> pressedItem_;
+  TChannelHit hit_;
   QVector<double> BandKey();
   QImage bandLayer_;
   QVector<double> bandKey_;

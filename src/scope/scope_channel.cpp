@@ -430,7 +430,7 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
   if (points.isEmpty() || !Visible()) return;
   QPainter* painter = canvas.Painter();
   if (!painter) return;
-  const QColor color = Color();
+  const QColor color = highlight && Scope() ? Scope()->Highlighting()->Channels()->Color() : Color();
   const int width = Width() + (highlight ? 2 : 0);
   QPen pen(color);
   pen.setWidth(width);

@@ -354,6 +354,8 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
       TSLScopeChannel* channel = channels_->Channel(i);
       if (!channel->Visible()) continue;
       channel->PrepareTrace();
+      if (!printing && channel == element_ && Highlighting()->Channels()->HiglightFromMouse())
+        channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);
     }
     painter->restore();
@@ -363,5 +365,10 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   }
   PaintCursors(canvas, printing);
   PaintCursorLinks(canvas, false);
+  if (!printing) {
+    PaintZoomFrame(canvas);
+    PaintHitPoint(canvas);
+    for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
+  }
   if (!printing && IsFocused()) canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
 }

@@ -15,7 +15,25 @@ void TSLTraceCache::Clear() {
   keys_ = TSLTraceKeys();
   points_.clear();
   breaks_.clear();
+  vertexFirst_.clear();
+  vertexLast_.clear();
+  box_ = QRect();
   used_ = 0;
+}
+
+void TSLTraceCache::ComputeBox() {
+  if (points_.isEmpty()) {
+    box_ = QRect();
+    return;
+  }
+  int l = points_[0].x(), r = l, t = points_[0].y(), b = t;
+  for (const QPoint& q : points_) {
+    l = std::min(l, q.x());
+    r = std::max(r, q.x());
+    t = std::min(t, q.y());
+    b = std::max(b, q.y());
+  }
+  box_ = QRect(QPoint(l, t), QPoint(r, b));
 }
 
 // values → pixel = value * scale + offset, limited, rounded; NaN → break.
@@ -141,6 +159,8 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     BuildPixels(mins_.data(), h, yScale, yOffset, lows_);
     BuildPixels(maxs_.data(), h, yScale, yOffset, highs_);
     points_.resize(2 * h);
+    vertexFirst_.resize(2 * h);
+    vertexLast_.resize(2 * h);
     int kept = 0;
     bool gap = false;
     for (int j = 0; j < h; ++j) {
@@ -152,10 +172,15 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
       if (gap && kept > 0) breaks_.append(kept);
       gap = false;
       const int along = start + j + shift;
+      vertexFirst_[kept] = vertexFirst_[kept + 1] = s + bounds_[j];
+      vertexLast_[kept] = vertexLast_[kept + 1] = s + std::max(bounds_[j], bounds_[j + 1] - 1);
       points_[kept++] = vertical ? QPoint(lows_[j], along) : QPoint(along, lows_[j]);
       points_[kept++] = vertical ? QPoint(highs_[j], along) : QPoint(along, highs_[j]);
     }
     points_.resize(kept);
+    vertexFirst_.resize(kept);
+    vertexLast_.resize(kept);
+    ComputeBox();
     return;
   }
 
@@ -173,6 +198,7 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
   BuildPixels(xData_.data(), n, xScale, xOffset, xs_);
   BuildPixels(yv + s, n, yScale, yOffset, ys_);
   points_.resize(n);
+  vertexFirst_.resize(n);
   int kept = 0;
   bool gap = false;
   for (int i = 0; i < n; ++i) {
@@ -182,9 +208,13 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     }
     if (gap && kept > 0) breaks_.append(kept);
     gap = false;
+    vertexFirst_[kept] = s + i;
     points_[kept++] = vertical ? QPoint(ys_[i], xs_[i]) : QPoint(xs_[i], ys_[i]);
   }
   points_.resize(kept);
+  vertexFirst_.resize(kept);
+  vertexLast_ = vertexFirst_;
+  ComputeBox();
 }
 
 bool TSLTraceCache::DrawSpans(QImage& image, const QRect& clip, QRgb color) const {

@@ -35,6 +35,11 @@ public:
   const QVector<QPoint>& Points() const { return points_; }
   const QVector<int>& Breaks() const { return breaks_; }
   bool Reduced() const { return reduced_; }
+  // Per vertex, the first and last sample index it stands for (equal unless
+  // reduced), and the box around all vertices (pointer hit pre-test).
+  const QVector<int>& VertexFirstSample() const { return vertexFirst_; }
+  const QVector<int>& VertexLastSample() const { return vertexLast_; }
+  QRect BoundingBox() const { return box_; }
   int FirstSample() const { return first_; }
   int UsedCount() const { return used_; }
   // Draws a reduced horizontal trace one pixel wide straight into a 32-bit
@@ -56,6 +61,9 @@ private:
   // Scratch arrays kept between rebuilds, so a new block allocates nothing.
   QVector<double> scratch_, mins_, maxs_, xData_;
   QVector<int> bounds_, xs_, ys_, lows_, highs_;
+  QVector<int> vertexFirst_, vertexLast_;
+  QRect box_;
+  void ComputeBox();
   bool reduced_ = false;
   bool vertical_ = false;
   int first_ = 0, used_ = 0, rebuilds_ = 0;

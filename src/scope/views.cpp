@@ -1,5 +1,7 @@
 #include "scope/views.h"
 
+#include "scope/data_display.h"
+
 TSLScopeDataView::TSLScopeDataView(QObject* owner, TSLDataDisplay* display)
     : TSLCustomColorDisplayView(owner, display),
       Border_(new TSLDisplayGridLineSettings(this, display, QColor(0, 128, 0))) {}
@@ -32,3 +34,24 @@ TSLScopeLegendView::TSLScopeLegendView(QObject* owner, TSLDataDisplay* display)
       Cursors_(new TSLLegendGroup(this, display, QStringLiteral("Cursors"))),
       CursorLinks_(new TSLLegendGroup(this, display, QStringLiteral("Cursor Links"))),
       Labels_(new TSLLegendGroup(this, display, QStringLiteral("Labels"))) {}
+
+void TSLScopeDataView::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
+  TSLCustomColorDisplayView::MouseMove(shift, p, handled);
+  Display()->DataViewMouseMove(shift, p);
+}
+
+void TSLScopeDataView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool& handled, bool inside,
+                                 const QPoint& p) {
+  if (!handled) Display()->DataViewMouseDown(button, shift, handled, inside, p);
+}
+
+void TSLScopeDataView::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool inside, const QPoint& p) {
+  Display()->DataViewMouseUp(button, shift, inside, p);
+}
+
+void TSLScopeDataView::MouseEnterControl() { Display()->DataViewEnterControl(Display()->StoredMousePosition()); }
+
+void TSLScopeDataView::MouseLeaveControl() {
+  TSLCustomColorDisplayView::MouseLeaveControl();
+  Display()->DataViewLeaveControl();
+}

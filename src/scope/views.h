@@ -8,6 +8,13 @@ class TSLScopeDataView : public TSLCustomColorDisplayView {
   TLP_SUBOBJECT(TSLDisplayGridLineSettings, Border)
 public:
   TSLScopeDataView(QObject* owner, TSLDataDisplay* display);
+  // Hands the pointer to the display's data-view routing.
+  void MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) override;
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool& handled, bool inside,
+                 const QPoint& p) override;
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool inside, const QPoint& p) override;
+  void MouseEnterControl() override;
+  void MouseLeaveControl() override;
 };
 
 class TSLDisplayTitle : public TSLOptionalView {

@@ -149,7 +149,13 @@ protected:
 
 TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePlaceEarlier) {
   bool toolBarDuringDialog = true;
-  WithDialog([&] { scope_->ShowAxisProperties(1); },
+  // The user clicks the Y axis label.
+  WithDialog([&] {
+               scope_->RedrawBackBuffer();
+               const QRect label = scope_->YAxis()->ButtonRect();
+               ASSERT_FALSE(label.isEmpty());
+               QTest::mouseClick(scope_, Qt::LeftButton, Qt::NoModifier, label.center());
+             },
              [&](TSLScopePropertiesForm* d) {
                toolBarDuringDialog = scope_->ToolBar()->Visible();
                EXPECT_EQ(d->Caption(), QStringLiteral("Settings"));

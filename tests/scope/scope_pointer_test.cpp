@@ -1,0 +1,194 @@
+// The pointer over a real scope (QTest events on the widget): channel hits
+// and their events, highlighting settings, focus and keys, presses with the
+// other button, hovering without reducing traces again, and a cursor held
+// while new blocks keep arriving.
+
+#include <QTest>
+
+#include <cmath>
+
+#include "scope_feed.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Pointer : ::testing::Test {
+  TSLScope scope;
+  TScopeFeed feed{scope, 2};
+  int over = 0, leave = 0, lastOverChannel = -1;
+
+  void SetUp() override {
+    QObject::connect(&scope, &TSLScope::OnOverChannel,
+                     [this](QObject*, int channel, int, int, TSLRealPoint) { ++over, lastOverChannel = channel; });
+    QObject::connect(&scope, &TSLScope::OnLeaveChannel, [this](QObject*) { ++leave; });
+    scope.show();
+  }
+  // Both channels flat at `level0` and `level1`, 40,000 samples each.
+  void Flat(double level0, double level1) {
+    feed.Send(0, std::vector<double>(40000, level0));
+    feed.Send(1, std::vector<double>(40000, level1));
+    feed.Publish();
+  }
+  int RowOf(double v) { return scope.YAxis()->TickToScreen(v); }
+  void Move(int x, int y) { SendMove(&scope, QPoint(x, y)); }
+};
+
+TEST_F(Pointer, ThinTraceIsHitNextToItsPixelsAndRaisesEnterAndLeaveEvents) {
+  Flat(0.5, -0.5);
+  const int x = scope.DataViewRect().center().x();
+  const int row = RowOf(0.5);
+  Move(x, row + 1);
+  EXPECT_EQ(lastOverChannel, 0);
+  EXPECT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  // Every move along the trace raises the event again; the hit value is the
+  // sample's value and the time under the pointer.
+  const TSLScope::TChannelHit hit = scope.ChannelHitTest(QPoint(x + 10, row - 1));
+  EXPECT_EQ(hit.channel, 0);
+  EXPECT_DOUBLE_EQ(hit.value.Y, 0.5);
+  EXPECT_NEAR(hit.value.X, 5.0 * (x + 10 - scope.DataViewRect().left()) / (scope.DataViewRect().width() - 1), 0.01);
+  Move(x + 10, row - 1);
+  EXPECT_EQ(over, 2);
+  EXPECT_EQ(leave, 0);
+  // Three pixels off misses: one leave event, and the element is gone.
+  Move(x + 10, row + 3);
+  EXPECT_EQ(leave, 1);
+  EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
+  Move(x + 20, row + 5);
+  EXPECT_EQ(leave, 1);
+  EXPECT_EQ(over, 2);
+}
+
+TEST_F(Pointer, EqualDistanceReportsTheLaterChannel) {
+  Flat(0.25, 0.25);
+  const QPoint p(scope.DataViewRect().center().x(), RowOf(0.25) + 1);
+  EXPECT_EQ(scope.ChannelHitTest(p).channel, 1);
+  // A pointer nearer the first channel's trace takes it.
+  Flat(0.25, 0.2);
+  EXPECT_EQ(scope.ChannelHitTest(QPoint(p.x(), RowOf(0.25))).channel, 0);
+  // A line broken by a missing sample is not hit across the gap.
+  std::vector<double> gap(40, 0.25);
+  gap[20] = std::nan("");
+  feed.Send(0, gap);
+  feed.Send(1, std::vector<double>(40, -0.9));
+  scope.XAxis()->Max()->SetDataValue(39);
+  feed.Publish();
+  const int gapColumn = scope.DataViewRect().left() + int(std::lround(20.0 * (scope.DataViewRect().width() - 1) / 39));
+  EXPECT_EQ(scope.ChannelHitTest(QPoint(gapColumn, RowOf(0.25))).channel, -1);
+  EXPECT_EQ(scope.ChannelHitTest(QPoint(gapColumn - 25, RowOf(0.25))).channel, 0);
+}
+
+TEST_F(Pointer, WithoutHighlightingNoChannelBecomesTheElement) {
+  scope.Highlighting()->Channels()->SetHiglightLegendButton(false);
+  scope.Highlighting()->Channels()->SetHiglightFromMouse(false);
+  scope.SetCursor(-2);
+  Flat(0.5, -0.5);
+  Move(scope.DataViewRect().center().x(), RowOf(0.5));
+  EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
+  EXPECT_EQ(over, 0);
+  EXPECT_EQ(scope.cursor().shape(), Qt::ArrowCursor);  // the display's own shape
+  // With highlighting the pointer takes the channel's shape, and leaving
+  // the control gives the display's own shape back.
+  scope.Highlighting()->Channels()->SetHiglightFromMouse(true);
+  Move(scope.DataViewRect().center().x() + 5, RowOf(0.5));
+  EXPECT_EQ(scope.cursor().shape(), Qt::PointingHandCursor);
+  scope.MouseLeaveMessage();  // what the leave watch sends
+  EXPECT_EQ(scope.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(leave, 1);
+}
+
+TEST_F(Pointer, PressTakesTheFocusSoPlusAndMinusZoom) {
+  scope.SetTabStop(true);
+  Flat(0.5, -0.5);
+  const QRect view = scope.DataViewRect();
+  ASSERT_NE(scope.focusWidget(), &scope);
+  QTest::mouseClick(&scope, Qt::LeftButton, Qt::NoModifier, view.center());
+  // The focus within its window (an offscreen window is never active).
+  EXPECT_EQ(scope.focusWidget(), &scope);
+  const TSLRange before = scope.XAxis()->ShownValue();
+  QTest::keyClick(&scope, '+');
+  const TSLRange zoomed = scope.XAxis()->ShownValue();
+  EXPECT_NEAR(zoomed.hi - zoomed.lo, (before.hi - before.lo) / 2, 1e-9);
+  EXPECT_NEAR(zoomed.lo + zoomed.hi, before.lo + before.hi, 1e-9);  // about the centre
+  QTest::keyClick(&scope, '-');
+  EXPECT_NEAR(scope.XAxis()->ShownValue().hi - scope.XAxis()->ShownValue().lo, before.hi - before.lo, 1e-9);
+  scope.Zooming()->SetKeyboardZoom(false);
+  QTest::keyClick(&scope, '+');
+  EXPECT_NEAR(scope.XAxis()->ShownValue().hi - scope.XAxis()->ShownValue().lo, before.hi - before.lo, 1e-9);
+}
+
+TEST_F(Pointer, RightPressOnACursorStartsNoDrag) {
+  auto* c = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  c->Position()->SetX(2.0);
+  Flat(0.5, -0.5);
+  int downs = 0, ups = 0, clicks = 0, moves = 0;
+  QObject::connect(c, &TSLDisplayCursor::OnMouseDown, [&](QObject*, Qt::MouseButton b, Qt::KeyboardModifiers, int, int) {
+    EXPECT_EQ(b, Qt::RightButton);
+    ++downs;
+  });
+  QObject::connect(c, &TSLDisplayCursor::OnMouseUp, [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++ups; });
+  QObject::connect(c, &TSLDisplayCursor::OnClick, [&](QObject*) { ++clicks; });
+  QObject::connect(scope.Cursors(), &TSLDisplayCursors::OnPositionChange,
+                   [&](QObject*, int, TSLRealPoint&, TSLRealPoint&) { ++moves; });
+  const int column = scope.CursorColumn(c, 2.0);
+  const int row = scope.DataViewRect().center().y();
+  QTest::mousePress(&scope, Qt::RightButton, Qt::NoModifier, QPoint(column, row));
+  EXPECT_EQ(scope.DraggedCursor(), -1);
+  SendMove(&scope, QPoint(column + 100, row), Qt::RightButton);
+  QTest::mouseRelease(&scope, Qt::RightButton, Qt::NoModifier, QPoint(column + 100, row));
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(moves, 0);
+  EXPECT_DOUBLE_EQ(c->Position()->X(), 2.0);
+  // On empty space a right press starts nothing either.
+  QTest::mousePress(&scope, Qt::RightButton, Qt::NoModifier, QPoint(column - 200, row));
+  EXPECT_FALSE(scope.ViewDragging());
+  QTest::mouseRelease(&scope, Qt::RightButton, Qt::NoModifier, QPoint(column - 200, row));
+}
+
+TEST_F(Pointer, HoveringRepaintsFromTheCachedTraces) {
+  std::vector<double> wave(44100);
+  for (int i = 0; i < 44100; ++i) wave[i] = std::sin(i * 0.01) * 0.8;
+  scope.XAxis()->Max()->SetDataValue(44100);
+  feed.Send(0, wave);
+  feed.Send(1, wave);
+  feed.Publish();
+  const int rebuilds = scope.Channels()->Channel(0)->Trace().Rebuilds();
+  const int redraws = scope.RedrawCount();
+  const QRect view = scope.DataViewRect();
+  for (int i = 0; i < 100; ++i) {
+    Move(view.left() + 5 + i * 7, view.top() + (i * 13) % view.height());
+    scope.RedrawBackBuffer();
+  }
+  EXPECT_EQ(scope.RedrawCount(), redraws + 100);
+  EXPECT_EQ(scope.Channels()->Channel(0)->Trace().Rebuilds(), rebuilds);
+}
+
+TEST_F(Pointer, AHeldCursorIgnoresNewBlocksAndReportsWhereItWasReleased) {
+  auto* c = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  double reported = -1;
+  QObject::connect(scope.Cursors(), &TSLDisplayCursors::OnPositionChange,
+                   [&](QObject*, int, TSLRealPoint&, TSLRealPoint& now) { reported = now.X; });
+  Flat(0.1, 0.2);
+  const QRect view = scope.DataViewRect();
+  const int row = view.center().y();
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(scope.CursorColumn(c, 0), row));
+  const int target = view.left() + view.width() / 4;
+  SendMove(&scope, QPoint(target, row), Qt::LeftButton);
+  // Blocks keep arriving while the cursor is held.
+  for (int i = 0; i < 5; ++i) {
+    feed.Send(0, std::vector<double>(40000, 0.1 * i));
+    feed.Send(1, std::vector<double>(40000, -0.1 * i));
+    feed.Publish();
+    EXPECT_DOUBLE_EQ(c->Position()->X(), 0.0);
+    EXPECT_EQ(scope.DraggedCursor(), 0);
+  }
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(target, row));
+  const TSLRange shown = scope.XAxis()->ShownValue();
+  const double expected = shown.lo + (target - view.left()) * (shown.hi - shown.lo) / (view.width() - 1);
+  EXPECT_NEAR(reported, expected, 1e-9);
+  EXPECT_EQ(scope.CursorColumn(c, c->Position()->X()), target);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+// Zooming and panning a real scope through its wheel, pointer and the zoom
+// operations: the history, the range limits of the acquisition window's Y
+// axis, zoom modes, the minimum span, the frame size rule and the wheel
+// keeping the value under the pointer.
+
+#include <QTest>
+
+#include <cmath>
+#include <random>
+
+#include "scope_feed.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Zoom : ::testing::Test {
+  TSLScope scope;
+  TScopeFeed feed{scope, 1};
+  QList<SL::TSLZoomOperation> ops;
+
+  void SetUp() override {
+    QObject::connect(&scope, &TSLDataDisplay::OnZoomChanged,
+                     [this](QObject*, SL::TSLZoomOperation op, TSLRealRanges&) { ops.append(op); });
+    scope.show();
+    std::vector<double> wave(40000);
+    for (int i = 0; i < 40000; ++i) wave[i] = std::sin(i * 0.001) * 0.5;
+    feed.Send(0, wave);
+    feed.Publish();
+  }
+  TSLRange X() { return scope.XAxis()->ShownValue(); }
+  TSLRange Y() { return scope.YAxis()->ShownValue(); }
+  QPoint Centre() { return scope.DataViewRect().center(); }
+  void Wheel(const QPoint& p, bool towardsUser) {
+    QWheelEvent e(p, scope.mapToGlobal(p), QPoint(), QPoint(0, towardsUser ? -120 : 120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&scope, &e);
+  }
+  void DragView(const QPoint& from, const QPoint& to) {
+    QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, from);
+    SendMove(&scope, (from + to) / 2, Qt::LeftButton);
+    SendMove(&scope, to, Qt::LeftButton);
+    QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, to);
+  }
+};
+
+TEST_F(Zoom, WheelStepsRecordOneStateAndUndoReturnsBeforeTheFirst) {
+  const TSLRange before = X();
+  for (int i = 0; i < 3; ++i) Wheel(Centre(), false);
+  EXPECT_LT(X().hi - X().lo, before.hi - before.lo);
+  EXPECT_EQ(scope.UndoCount(), 1);
+  EXPECT_EQ(ops, (QList<SL::TSLZoomOperation>{SL::zoMouseWheel, SL::zoMouseWheel, SL::zoMouseWheel}));
+  scope.ZoomPrevious();
+  EXPECT_EQ(X(), before);
+  EXPECT_FALSE(scope.XAxis()->IsZoomed());
+  EXPECT_EQ(ops.last(), SL::zoUndo);
+  // A step after undoing records anew.
+  Wheel(Centre(), true);
+  EXPECT_EQ(scope.UndoCount(), 1);
+  EXPECT_EQ(scope.RedoCount(), 0);
+}
+
+TEST_F(Zoom, HistoryEdges) {
+  // Undo with nothing to undo changes nothing but makes redo possible.
+  const TSLRange before = X();
+  scope.ZoomPrevious();
+  EXPECT_EQ(X(), before);
+  EXPECT_EQ(scope.RedoCount(), 1);
+  EXPECT_TRUE(ops.isEmpty());
+  scope.ZoomNext();
+  EXPECT_EQ(ops, QList<SL::TSLZoomOperation>{SL::zoRedo});
+  scope.ClearZoomHistory();
+  // 101 distinct states keep the newest 100; an equal state adds nothing.
+  for (int i = 0; i < 101; ++i) {
+    scope.XAxis()->SetZoomRange(0.001 * i, 1 + 0.001 * i);
+    scope.PushZoomState(false);
+  }
+  EXPECT_EQ(scope.UndoCount(), 100);
+  scope.PushZoomState(false);
+  EXPECT_EQ(scope.UndoCount(), 100);
+  scope.ZoomByFactor(0.5);
+  scope.ZoomPrevious();
+  EXPECT_NEAR(X().lo, 0.1, 1e-12);
+  EXPECT_NEAR(X().hi, 1.1, 1e-12);
+}
+
+TEST_F(Zoom, PanningNeedsAZoomAndStopsAtTheValueLimits) {
+  scope.SetNavigateMode(SL::nmPan);
+  const QRect view = scope.DataViewRect();
+  const TSLRange before = X();
+  DragView(Centre(), Centre() + QPoint(100, 0));
+  EXPECT_EQ(X(), before);
+  scope.ZoomByFactor(0.5);  // 1.25 .. 3.75 s
+  const TSLRange zoomed = X();
+  ops.clear();
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, Centre());
+  SendMove(&scope, Centre() + QPoint(-100, 0), Qt::LeftButton);
+  // The content follows the pointer: dragging left shows later times.
+  const double perPixel = (zoomed.hi - zoomed.lo) / (view.width() - 1);
+  EXPECT_NEAR(X().lo, zoomed.lo + 100 * perPixel, perPixel);
+  EXPECT_TRUE(ops.contains(SL::zoMousePan));
+  SendMove(&scope, Centre() + QPoint(-390, 0), Qt::LeftButton);
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, Centre() + QPoint(-390, 0));
+  EXPECT_NEAR(X().hi, 5.0, 1e-9);  // stopped at the end of the data
+  EXPECT_NEAR(X().hi - X().lo, zoomed.hi - zoomed.lo, 1e-9);
+  EXPECT_EQ(scope.UndoCount(), 1);  // pans are not recorded
+}
+
+TEST_F(Zoom, AcquisitionYAxisNeverShowsBeyondItsLimits) {
+  TSLScopeYAxis* y = scope.YAxis();
+  y->Min()->Range()->Low()->SetValue(-1);
+  y->Min()->Range()->Low()->SetEnabled(true);
+  y->Max()->Range()->High()->SetValue(1);
+  y->Max()->Range()->High()->SetEnabled(true);
+  scope.SetNavigateMode(SL::nmPan);
+  scope.ZoomByFactor(false, 1, 2);
+  EXPECT_DOUBLE_EQ(Y().lo, -1);
+  EXPECT_DOUBLE_EQ(Y().hi, 1);
+  std::mt19937 random(7);
+  const QRect view = scope.DataViewRect();
+  for (int i = 0; i < 200; ++i) {
+    const QPoint p(view.left() + int(random() % view.width()), view.top() + int(random() % view.height()));
+    switch (random() % 4) {
+      case 0: Wheel(p, random() % 2); break;
+      case 1: scope.ZoomByFactor(random() % 2 ? 0.5 : 2.0); break;
+      case 2: DragView(p, QPoint(view.left() + int(random() % view.width()), view.top() + int(random() % view.height()))); break;
+      default: scope.YAxis()->ZoomAtPoint(p, random() % 2 ? 0.7 : 1.6); break;
+    }
+    ASSERT_GE(Y().lo, -1 - 1e-12) << "step " << i;
+    ASSERT_LE(Y().hi, 1 + 1e-12) << "step " << i;
+  }
+}
+
+TEST_F(Zoom, XOnlyWheelFreezesTheYRangeUntilZoomOff) {
+  scope.YAxis()->AutoScaling()->SetEnabled(true);
+  feed.Publish();
+  scope.Zooming()->SetMode(SL::zmXAxis);
+  const TSLRange y = Y(), x = X();
+  Wheel(Centre(), false);
+  EXPECT_LT(X().hi - X().lo, x.hi - x.lo);
+  EXPECT_EQ(Y(), y);
+  EXPECT_TRUE(scope.YAxis()->IsZoomed());
+  // New data of another size leave the frozen Y range alone.
+  feed.Send(0, std::vector<double>(40000, 0.9));
+  feed.Publish();
+  EXPECT_EQ(Y(), y);
+  scope.ZoomOff();
+  EXPECT_FALSE(scope.YAxis()->IsZoomed());
+  EXPECT_NE(Y(), y);
+}
+
+TEST_F(Zoom, EqualEndsGiveTheMinimumSpan) {
+  scope.XAxis()->SetZoomRange(2.0, 2.0);
+  EXPECT_DOUBLE_EQ(X().lo, 2.0);
+  EXPECT_NEAR(X().hi - X().lo, 0.0001, 1e-15);
+  scope.XAxis()->Zooming()->Range()->Low()->SetValue(0.01);
+  scope.XAxis()->SetZoomRange(2.0, 2.0);
+  EXPECT_NEAR(X().hi - X().lo, 0.01, 1e-12);
+}
+
+TEST_F(Zoom, FrameOfFourByHundredZoomsFourByFourDoesNot) {
+  const QPoint c = Centre();
+  DragView(c, c + QPoint(4, 4));
+  EXPECT_FALSE(scope.IsZoomed());
+  EXPECT_TRUE(ops.isEmpty());
+  DragView(c + QPoint(0, -50), c + QPoint(4, 50));
+  EXPECT_TRUE(scope.IsZoomed());
+  EXPECT_EQ(ops, QList<SL::TSLZoomOperation>{SL::zoZoom});
+  const QRect view = scope.DataViewRect();
+  const double perPixel = 5.0 / view.width();
+  EXPECT_NEAR(X().lo, (c.x() - view.left()) * perPixel, 1e-9);
+  EXPECT_NEAR(X().hi - X().lo, 5 * perPixel, 1e-9);
+  EXPECT_TRUE(scope.Hold());  // hold on zoom
+}
+
+TEST_F(Zoom, WheelAtTheRightEdgeKeepsTheEdgeValue) {
+  scope.ZoomByFactor(0.5);
+  const QRect view = scope.DataViewRect();
+  const double edge = X().hi;
+  Wheel(QPoint(view.right(), view.center().y()), false);
+  EXPECT_DOUBLE_EQ(X().hi, edge);
+  EXPECT_LT(X().hi - X().lo, 2.5);
+  // At the centre the centre value stays.
+  const TSLRange r = X();
+  const double v = r.hi - (view.right() - Centre().x()) * (r.hi - r.lo) / (view.width() - 1);
+  Wheel(Centre(), true);
+  const TSLRange after = X();
+  EXPECT_NEAR(after.hi - (view.right() - Centre().x()) * (after.hi - after.lo) / (view.width() - 1), v, 1e-9);
+}
+
+}  // namespace
