@@ -5,7 +5,6 @@
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
-#include "app/rounding.h"
 #include "app/simulated_sensors.h"
 #include "app/window_parts.h"
 #include "app/windows.h"
