@@ -1,9 +1,12 @@
 #include "app/main_form.h"
 
+#include "app/acquisition_form.h"
 #include "app/experiment_state.h"
+#include "app/listen_form.h"
 #include "app/rounding.h"
 #include "app/settings_file.h"
 #include "app/settings_form.h"
+#include "app/simulated_sensors.h"
 #include "app/window_parts.h"
 #include "app/windows.h"
 #include "forms/controls/components.h"
@@ -22,6 +25,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
   est[stB] = RequirePart<TImage>(this, "Est_B");
   est[stC] = RequirePart<TImage>(this, "Est_C");
   imgEpicenter = RequirePart<TImage>(this, "imgEpicenter");
+  imgStrike = RequirePart<TImage>(this, "imgStrike");
   BitBtn1 = RequirePart<TBitBtn>(this, "BitBtn1");
   BitBtn2 = RequirePart<TBitBtn>(this, "BitBtn2");
   BitBtn3 = RequirePart<TBitBtn>(this, "BitBtn3");
@@ -31,9 +35,13 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
   Image1 = RequirePart<TImage>(this, "Image1");
   mnImgMapa = RequirePart<TPopupMenu>(this, "mnImgMapa");
   ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
+  StrikeHere1 = RequirePart<TMenuItem>(this, "StrikeHere1");
   OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
   // Menu items are owned by the form; the menu learns its items here.
   mnImgMapa->Add(ChangeImage1);
+  mnImgMapa->Add(StrikeHere1);
+  connect(imgMapa, &TControl::OnMouseDown, this,
+          [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { lastMapPress_ = QPoint(X, Y); });
 }
 
 void TForm1::FormCreate(QObject*) {
@@ -106,10 +114,29 @@ void TForm1::ChangeImage1Click(QObject*) {
   SaveSettings(Experiment);
 }
 
+void TForm1::OfferStrikePoint(bool offered) {
+  StrikeHere1->SetVisible(offered);
+  imgStrike->SetVisible(offered);
+  PlaceStrikeMarker();
+}
+
+void TForm1::PlaceStrikeMarker() {
+  // Centred on the point; the map lies 20 pixels inside the panel.
+  const TStrikePoint p = StrikePoint();
+  imgStrike->SetLeft(RoundHalfEven32(p.x / Experiment.mapScale) + 20 - imgStrike->Width() / 2);
+  imgStrike->SetTop(RoundHalfEven32(p.y / Experiment.mapScale) + 20 - imgStrike->Height() / 2);
+  imgStrike->raise();
+}
+
+void TForm1::StrikeHere1Click(QObject*) {
+  SetStrikePoint({lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale});
+  PlaceStrikeMarker();
+}
+
 void TForm1::barAjusteRaioChange(QObject*) { ApplyRadiusAdjust(); }
 
 void TForm1::btnResetClick(QObject*) {
-  if (AcquisitionLinks.resetScopes) AcquisitionLinks.resetScopes();
+  Form3->ResetScopes();
   Experiment.timeA_AB = 0;
   Experiment.timeA_AC = 0;
   Experiment.timeB = 0;
@@ -125,19 +152,16 @@ void TForm1::btnResetClick(QObject*) {
 }
 
 void TForm1::BitBtn1Click(QObject*) {
-  if (!Form2) return;
   Form2->SetEnabled(true);
   Form2->Show();
 }
 
 void TForm1::BitBtn2Click(QObject*) {
-  if (!Form4) return;
   Form4->SetEnabled(true);
   Form4->Show();
 }
 
 void TForm1::BitBtn3Click(QObject*) {
-  if (!Form3) return;
   Form3->SetEnabled(true);
   Form3->Show();
 }

@@ -4,6 +4,8 @@
 
 #include "forms/controls/form.h"
 
+#include <QPoint>
+
 class TBitBtn;
 class TImage;
 class TLabel;
@@ -26,12 +28,17 @@ public:
   void PlaceStations();
   void PlaceCircles();
   void ApplyRadiusAdjust();
+  // The simulated sensors' struck point: "Strike here" in the map's menu
+  // while they are in use, and a small cross on the map.
+  void OfferStrikePoint(bool offered);
+  void PlaceStrikeMarker();
 
   TPanel* panel = nullptr;
   TImage* imgMapa = nullptr;
   TShape* circ[3] = {};  // circA, circB, circC
   TImage* est[3] = {};   // Est_A, Est_B, Est_C
   TImage* imgEpicenter = nullptr;
+  TImage* imgStrike = nullptr;
   TBitBtn* BitBtn1 = nullptr;
   TBitBtn* BitBtn2 = nullptr;
   TBitBtn* BitBtn3 = nullptr;
@@ -41,15 +48,20 @@ public:
   TImage* Image1 = nullptr;
   TPopupMenu* mnImgMapa = nullptr;
   TMenuItem* ChangeImage1 = nullptr;
+  TMenuItem* StrikeHere1 = nullptr;
   TOpenPictureDialog* OpenImage = nullptr;
 
 public slots:
   void FormCreate(QObject* Sender);
   void imgMapaClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void ChangeImage1Click(QObject* Sender);
+  void StrikeHere1Click(QObject* Sender);
   void barAjusteRaioChange(QObject* Sender);
   void btnResetClick(QObject* Sender);
   void BitBtn1Click(QObject* Sender);
   void BitBtn2Click(QObject* Sender);
   void BitBtn3Click(QObject* Sender);
+
+private:
+  QPoint lastMapPress_;  // map pixels of the last press, where the menu opened
 };

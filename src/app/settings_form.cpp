@@ -1,5 +1,6 @@
 #include "app/settings_form.h"
 
+#include "app/acquisition_form.h"
 #include "app/convert.h"
 #include "app/experiment_state.h"
 #include "app/main_form.h"
@@ -55,11 +56,10 @@ void TForm2::FormCreate(QObject*) {
 void TForm2::barLevelChange(QObject*) {
   Experiment.detectionLevel = barLevel->Position();
   lblLevel->SetCaption(LevelText(barLevel->Position()));
-  if (Experiment.detectionLevel == 0 && AcquisitionLinks.detectionLevelZero) AcquisitionLinks.detectionLevelZero();
+  if (Experiment.detectionLevel == 0) Form3->DetectionLevelZero();
 }
 
 void TForm2::chkShowCirclesClick(QObject*) {
-  if (!Form1) return;
   for (TShape* circle : Form1->circ) circle->SetVisible(chkShowCircles->Checked());
 }
 
@@ -81,10 +81,8 @@ void TForm2::btnAplicarClick(QObject*) {
   if (!bounds.empty()) throw std::runtime_error(bounds);
   Experiment.acquisitionTime = time;
   Experiment.acquisitionRate = rate;
-  if (Form1) {
-    Form1->PlaceStations();
-    Form1->PlaceCircles();
-  }
+  Form1->PlaceStations();
+  Form1->PlaceCircles();
   SaveSettings(Experiment);
-  if (AcquisitionLinks.applyCaptureSettings) AcquisitionLinks.applyCaptureSettings();
+  Form3->ApplyCaptureSettings();
 }

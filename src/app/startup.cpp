@@ -1,13 +1,22 @@
 #include "app/startup.h"
 
+#include "app/acquisition_form.h"
+#include "app/capture_device_option.h"
 #include "app/dialog_screenshots.h"
+#include "app/listen_form.h"
 #include "app/main_form.h"
+#include "app/scripted_sensors.h"
 #include "app/settings_form.h"
 #include "app/windows.h"
 #include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
+#include "forms/class_registry.h"
 #include "forms/register_scope.h"
+#include "audio/audio_in.h"
+#include "audio/audio_to_real.h"
+#include "platform/wave_in.h"
+#include "scope/scope.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,9 +27,8 @@
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
-TForm* Form3 = nullptr;
-TForm* Form4 = nullptr;
-TAcquisitionLinks AcquisitionLinks;
+TForm3* Form3 = nullptr;
+TForm4* Form4 = nullptr;
 
 // Outside any namespace, as the resource initialiser requires.
 static void InitResources() { Q_INIT_RESOURCE(tremora); }
@@ -32,6 +40,9 @@ void InitializeWindowing() {
   InitResources();
   RegisterStandardControls();
   RegisterScopeClasses();
+  // The capture and conversion components of the working windows.
+  TClassRegistry::Instance().Register<TALAudioIn>();
+  TClassRegistry::Instance().Register<TALAudioToReal>();
   RegisterScopePropertiesDialog();
 }
 
@@ -52,8 +63,8 @@ void CreateWindows() {
   CreateForm(Form1);
   TForm::SetMainForm(Form1);
   CreateForm(Form2);
-  // The acquisition window (Form3, created disabled) and the listen
-  // monitor (Form4) are created here, in that order, once they exist.
+  CreateForm(Form3);
+  CreateForm(Form4);
 }
 
 void DestroyWindows() {
@@ -66,39 +77,111 @@ void DestroyWindows() {
   delete Form1;
   Form1 = nullptr;
   TForm::SetMainForm(nullptr);
-  AcquisitionLinks = TAcquisitionLinks();
 }
+
+namespace {
+
+void Settle() {
+  // Let the window system map and paint the window first.
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(20);
+  }
+}
+
+QString Grab(TForm* form, const QString& dir) {
+  const QString file = QDir(dir).filePath(QString::fromLatin1(form->metaObject()->className()) + ".png");
+  if (!form->grab().save(file, "PNG")) throw std::runtime_error("Unable to write to " + file.toStdString());
+  return file;
+}
+
+}  // namespace
 
 QStringList WriteScreenshots(const QString& dir) {
   if (!QDir().mkpath(dir)) throw std::runtime_error("Unable to create " + dir.toStdString());
   QStringList written;
-  for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2), Form3, Form4}) {
-    if (!form) continue;
+  for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2)}) {
     form->Show();
-    // Let the window system map and paint the window first.
-    for (int i = 0; i < 5; ++i) {
-      QApplication::processEvents();
-      QThread::msleep(20);
-    }
-    const QString file = QDir(dir).filePath(QString::fromLatin1(form->metaObject()->className()) + ".png");
-    if (!form->grab().save(file, "PNG")) throw std::runtime_error("Unable to write to " + file.toStdString());
-    written.append(file);
+    Settle();
+    written.append(Grab(form, dir));
+  }
+  {
+    // The working windows show a simulated strike: both pairs recorded
+    // with their detected cursors, and the monitor's first block.
+    TScriptedSensors sensors;
+    Form3->Show();
+    Settle();
+    sensors.RecordPair(TForm3::kPairAB);
+    sensors.RecordPair(TForm3::kPairAC);
+    Settle();
+    written.append(Grab(Form3, dir));
+    Form4->Show();
+    Settle();
+    sensors.Listen();
+    Settle();
+    written.append(Grab(Form4, dir));
+    Form4->Close();
   }
   written += WriteDialogScreenshots(dir);
   return written;
 }
 
-int RunProgram(int argc, char** argv) {
+namespace {
+
+const char* const kUsage =
+    "usage: tremora [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
+    "       tremora --list-devices\n"
+    "       tremora --locate TA_AB TB TA_AC TC\n"
+    "       tremora --simulate X Y\n";
+
+struct TOptions {
   QString screenshotDir;
+  std::string device;
+  std::string recording;
+  bool listDevices = false;
+};
+
+// False on a malformed command line. Other arguments are the toolkit's.
+bool ParseOptions(int argc, char** argv, TOptions& options) {
   for (int i = 1; i < argc; ++i) {
-    if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--screenshot")) {
-      if (i + 1 >= argc) {
-        std::fprintf(stderr, "usage: tremora [--screenshot DIR | --locate TA_AB TB TA_AC TC]\n");
-        return 2;
-      }
-      screenshotDir = QString::fromLocal8Bit(argv[i + 1]);
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--list-devices") {
+      options.listDevices = true;
+    } else if (arg == "--screenshot" || arg == "--device" || arg == "--recording") {
+      if (!hasValue) return false;
+      const std::string value = argv[++i];
+      if (arg == "--screenshot") options.screenshotDir = QString::fromLocal8Bit(value.c_str());
+      if (arg == "--device") options.device = value;
+      if (arg == "--recording") options.recording = value;
     }
   }
+  return true;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  TOptions options;
+  if (!ParseOptions(argc, argv, options)) {
+    std::fprintf(stderr, "%s", kUsage);
+    return 2;
+  }
+  if (options.listDevices) {
+    for (const std::string& name : OpenableDeviceNames()) std::printf("%s\n", name.c_str());
+    return 0;
+  }
+  if (!options.device.empty() || !options.recording.empty()) {
+    const std::string device = options.device.empty() ? "Default" : options.device;
+    const std::string error = CaptureDeviceError(device, options.recording);
+    if (!error.empty()) {
+      std::fprintf(stderr, "tremora: %s\n", error.c_str());
+      return 2;
+    }
+    if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
+  }
+  const QString screenshotDir = options.screenshotDir;
+
   QApplication app(argc, argv);
   // No display name: Qt would append it to every window title, and the
   // windows' captions are their own. Message boxes take this name instead.
@@ -112,6 +195,7 @@ int RunProgram(int argc, char** argv) {
     int status = 0;
     try {
       CreateWindows();
+      if (!options.device.empty()) UseCaptureDevice(QString::fromStdString(options.device));
       for (const QString& file : WriteScreenshots(screenshotDir)) std::printf("%s\n", qPrintable(file));
     } catch (const std::exception& e) {
       std::fprintf(stderr, "tremora: %s\n", e.what());
@@ -123,6 +207,7 @@ int RunProgram(int argc, char** argv) {
 
   try {
     CreateWindows();
+    if (!options.device.empty()) UseCaptureDevice(QString::fromStdString(options.device));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "tremora: %s\n", e.what());
     DestroyWindows();

@@ -1,6 +1,8 @@
 // The main window and the settings dialog, driven through their controls
 // as the user would, with the settings file in a fresh working directory.
+#include "app/acquisition_form.h"
 #include "app/experiment_state.h"
+#include "app/listen_form.h"
 #include "app/main_form.h"
 #include "app/settings_form.h"
 #include "app/startup.h"
@@ -8,6 +10,9 @@
 #include "forms/controls/components.h"
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
+#include "audio/audio_in.h"
+#include "audio/audio_to_real.h"
+#include "scope/scope.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -77,6 +82,21 @@ protected:
     menu->actions()[0]->trigger();
     menu->close();
     QApplication::processEvents();  // the item's handler runs after the menu closed
+  }
+
+  // The block both capture components would record, and the time axes.
+  // The monitor takes them from Apply and Save or from "Listen Now".
+  void ExpectCaptureBlock(uint32_t seconds, uint32_t rate, bool monitor = true) {
+    EXPECT_EQ(Form3->AI->AudioFormat()->SampleRate(), rate);
+    EXPECT_EQ(Form3->AI->AudioFormat()->BufferSize(), seconds * rate);
+    if (monitor) {
+      EXPECT_EQ(Form4->AIOsc->AudioFormat()->SampleRate(), rate);
+      EXPECT_EQ(Form4->AIOsc->AudioFormat()->BufferSize(), seconds * rate);
+    }
+    for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC}) {
+      EXPECT_EQ(scope->XAxis()->Max()->Value(), double(seconds));
+      EXPECT_EQ(scope->XAxis()->Max()->DataValue(), double(seconds * rate));
+    }
   }
 
   testsupport::TempDir dir_;
@@ -211,8 +231,6 @@ TEST_F(MainWindowTest, MapClicksGiveHintAndSelectedStationFields) {
 
 TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
   Start();
-  int pushes = 0;
-  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
   Type(Form2->txt_xA, "101");
   Type(Form2->txt_yA, "201");
   Type(Form2->txt_xB, "900");
@@ -235,7 +253,8 @@ TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
   EXPECT_EQ(Form1->est[stB]->Top(), 100);
   EXPECT_EQ(Form1->est[stC]->Left(), 320);
   EXPECT_EQ(Form1->est[stC]->Top(), 400);
-  EXPECT_EQ(pushes, 1);
+  // The capture of both windows and the time axes follow.
+  ExpectCaptureBlock(20, 44100);
 
   const std::string ini = Config();
   EXPECT_THAT(ini, HasSubstr("xA=101"));
@@ -250,13 +269,11 @@ TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
   Form2->cmbTaxa->Combo()->setEditText("12000");
   Apply();
   EXPECT_EQ(Experiment.acquisitionRate, 12000);
-  EXPECT_EQ(pushes, 2);
+  ExpectCaptureBlock(20, 12000);
 }
 
 TEST_F(MainWindowTest, NonIntegerFieldStopsTheSequence) {
   Start();
-  int pushes = 0;
-  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
   messages_.Clear();
   Type(Form2->txt_xA, "300");
   Type(Form2->txt_yA, "10");
@@ -272,7 +289,7 @@ TEST_F(MainWindowTest, NonIntegerFieldStopsTheSequence) {
   EXPECT_EQ(Experiment.stationY[stB], 0);
   EXPECT_EQ(Form1->est[stA]->Left(), 20);  // markers not moved
   EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
-  EXPECT_EQ(pushes, 0);
+  ExpectCaptureBlock(5, 8000, false);
 
   Type(Form2->txt_xB, "");
   Apply();
@@ -281,8 +298,6 @@ TEST_F(MainWindowTest, NonIntegerFieldStopsTheSequence) {
 
 TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritten) {
   Start();
-  int pushes = 0;
-  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
   messages_.Clear();
   const struct {
     const char *time, *rate, *message;
@@ -302,19 +317,17 @@ TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritt
   EXPECT_EQ(Experiment.acquisitionTime, 5);
   EXPECT_EQ(Experiment.acquisitionRate, 8000);
   EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
-  EXPECT_EQ(pushes, 0);
+  ExpectCaptureBlock(5, 8000, false);
   // The largest block allowed goes through.
   Form2->cmbTempo->Combo()->setEditText("30");
   Form2->cmbTaxa->Combo()->setEditText("44100");
   Apply();
   EXPECT_EQ(Experiment.acquisitionTime, 30);
-  EXPECT_EQ(pushes, 1);
+  ExpectCaptureBlock(30, 44100);
 }
 
 TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
   Start();
-  int pushes = 0;
-  AcquisitionLinks.applyCaptureSettings = [&] { ++pushes; };
   messages_.Clear();
   // A directory in the file's place cannot be written, not even by root.
   fs::create_directory(dir_ / "config.ini");
@@ -324,7 +337,7 @@ TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
   EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("Unable to write to"));
   EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("config.ini"));
   EXPECT_EQ(Form1->est[stA]->Left(), 120);  // placed before the save
-  EXPECT_EQ(pushes, 0);                     // not pushed after the failure
+  ExpectCaptureBlock(5, 8000, false);              // not pushed after the failure
   // The program goes on: the window still works.
   ClickMap(1, 1);
   EXPECT_EQ(Form1->imgMapa->Hint(), "x: 2 mm, y: 2 mm");
@@ -415,18 +428,21 @@ TEST_F(MainWindowTest, RadiusAdjusterGrowsTheCircles) {
 
 TEST_F(MainWindowTest, LevelBarAtZeroAndFifteen) {
   Start();
-  int zeroCalls = 0;
-  AcquisitionLinks.detectionLevelZero = [&] { ++zeroCalls; };
   Form2->barLevel->Bar()->setValue(15);
+  Form3->chkAutomaticTime->SetChecked(true);
+  Form3->chkHold->SetChecked(true);
   EXPECT_EQ(Experiment.detectionLevel, 15);
   EXPECT_EQ(Form2->lblLevel->Caption(), QStringLiteral("1") + QLocale().decimalPoint() + "5 %");
-  EXPECT_EQ(zeroCalls, 0);
   Form2->barLevel->Bar()->setValue(1000);
+  EXPECT_TRUE(Form3->chkAutomaticTime->Checked());
   EXPECT_EQ(Form2->lblLevel->Caption(), "100 %");
   Form2->barLevel->Bar()->setValue(0);
   EXPECT_EQ(Experiment.detectionLevel, 0);
   EXPECT_EQ(Form2->lblLevel->Caption(), "0 %");
-  EXPECT_EQ(zeroCalls, 1);
+  // Level 0 turns automatic detection and hold off, and says why, once.
+  EXPECT_FALSE(Form3->chkAutomaticTime->Checked());
+  EXPECT_FALSE(Form3->chkHold->Checked());
+  EXPECT_EQ(messages_.Messages().filter("Minimum Amplitude").size(), 1);
   // The bar keeps its range.
   Form2->barLevel->SetPosition(5000);
   EXPECT_EQ(Form2->barLevel->Position(), 1000);
@@ -447,11 +463,11 @@ TEST_F(MainWindowTest, LevelTextUsesTheLocaleSeparator) {
 
 TEST_F(MainWindowTest, ResetClearsTimesCirclesAndEpicenter) {
   Start();
-  std::vector<std::string> order;
-  AcquisitionLinks.resetScopes = [&] {
-    order.push_back("scopes");
-    EXPECT_EQ(Experiment.timeB, 0.7);  // scopes come first
-  };
+  Form3->ScpAB->InputPins()->GetPin(0)->Connect(Form3->A2R->OutputPins()->GetPin(0));
+  Form3->ScpAC->InputPins()->GetPin(1)->Connect(Form3->A2R->OutputPins()->GetPin(1));
+  Form3->ScpAB->Cursors()->Cursor(1)->Position()->SetX(2.5);
+  Form3->ScpAC->Cursors()->Cursor(0)->Position()->SetX(1.5);
+  Form3->ScpAC->XAxis()->SetZoomed(1.0, 2.0);
   Experiment.timeA_AB = 0.5;
   Experiment.timeB = 0.7;
   Experiment.timeA_AC = 1.0;
@@ -462,7 +478,14 @@ TEST_F(MainWindowTest, ResetClearsTimesCirclesAndEpicenter) {
   ASSERT_EQ(Form1->circ[stC]->Width(), 90);
 
   QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
-  EXPECT_EQ(order, std::vector<std::string>{"scopes"});
+  // The scopes are disconnected, unzoomed, their cursors at 0.
+  for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC}) {
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_FALSE(scope->InputPins()->GetPin(i)->IsConnected());
+      EXPECT_EQ(scope->Cursors()->Cursor(i)->Position()->X(), 0.0);
+    }
+  }
+  EXPECT_FALSE(Form3->ScpAC->XAxis()->IsZoomed());
   EXPECT_EQ(Experiment.timeA_AB, 0.0);
   EXPECT_EQ(Experiment.timeB, 0.0);
   EXPECT_EQ(Experiment.timeA_AC, 0.0);
@@ -490,10 +513,14 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
   EXPECT_FALSE(Form2->isVisible());
   QTest::mouseClick(Form1->BitBtn1->Button(), Qt::LeftButton);
   EXPECT_EQ(Form2->txt_vel->Text(), "777");
-  // Without the other windows the other buttons do nothing (and do not fail).
+  // The acquisition window is created disabled; its button enables it.
+  EXPECT_FALSE(Form3->isEnabled());
   messages_.Clear();
   QTest::mouseClick(Form1->BitBtn2->Button(), Qt::LeftButton);
   QTest::mouseClick(Form1->BitBtn3->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form4->isVisible());
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(Form3->isEnabled());
   EXPECT_TRUE(messages_.Messages().isEmpty());
   EXPECT_EQ(Form1->BitBtn1->Caption(), "Settings");
   EXPECT_EQ(Form1->BitBtn2->Caption(), "Listening");
@@ -505,17 +532,22 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
 TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
-  ASSERT_EQ(files.size(), 4);
+  ASSERT_EQ(files.size(), 6);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
   EXPECT_EQ(settings.size(), QSize(409, 244));
   // The right-hand side of the main window shows the grey background.
   EXPECT_EQ(QColor(main.pixel(995, 530)), QColor(0x80, 0x80, 0x80));
+  // The working windows, at their client sizes.
+  EXPECT_TRUE(files[2].endsWith(QStringLiteral("/TForm3.png")));
+  EXPECT_TRUE(files[3].endsWith(QStringLiteral("/TForm4.png")));
+  EXPECT_EQ(QImage(files[2]).size(), QSize(800, 540));
+  EXPECT_EQ(QImage(files[3]).size(), QSize(540, 300));
   // Then the scope property dialog on two of its pages, at one size.
-  EXPECT_TRUE(files[2].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
-  EXPECT_TRUE(files[3].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
-  const QImage cursors(files[2]), yaxes(files[3]);
+  EXPECT_TRUE(files[4].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
+  EXPECT_TRUE(files[5].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
+  const QImage cursors(files[4]), yaxes(files[5]);
   EXPECT_FALSE(cursors.isNull());
   EXPECT_EQ(cursors.size(), yaxes.size());
   EXPECT_NE(cursors, yaxes);

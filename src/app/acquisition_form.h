@@ -1,0 +1,87 @@
+#pragma once
+// The acquisition window: records sensor pair A+B into the upper scope and
+// pair A+C into the lower one, finds the pulse's arrival on each channel
+// (automatically or by the user's cursors) and runs the epicenter solver.
+
+#include "forms/controls/form.h"
+#include "scope/scope_types.h"
+
+class TALAudioIn;
+class TCaptureFailures;
+class TALAudioToReal;
+class TBitBtn;
+class TCheckBox;
+class TImage;
+class TPanel;
+class TSLScope;
+class TTrackBar;
+
+class TForm3 : public TForm {
+  Q_OBJECT
+
+public:
+  explicit TForm3(QWidget* parent = nullptr);
+
+  // Selector positions.
+  static constexpr int kPairAB = 0;
+  static constexpr int kStopped = 1;
+  static constexpr int kPairAC = 2;
+
+  void AcquirePairAB();
+  void AcquirePairAC();
+  void StopAcquisition();
+  // Runs the solver on the four times; on success marks the epicenter on
+  // the map and closes this window, otherwise reports the bad acquisition.
+  void LocateEpicenter();
+
+  // What the other windows do to this one.
+  // Reset: both scopes disconnected, unzoomed, their cursors at 0.
+  void ResetScopes();
+  // Apply and Save: rate and block size to the capture, time axes to match.
+  void ApplyCaptureSettings();
+  // The detection level became 0: automatic detection and hold are unchecked.
+  void DetectionLevelZero();
+
+  TSLScope* ScpAB = nullptr;
+  TSLScope* ScpAC = nullptr;
+  TPanel* Panel1 = nullptr;
+  TCheckBox* chkAutomaticTime = nullptr;
+  TCheckBox* chkHold = nullptr;
+  TTrackBar* seletor = nullptr;
+  TImage* Image1 = nullptr;
+  TImage* Image2 = nullptr;
+  TBitBtn* btnEpicenter = nullptr;
+  TALAudioIn* AI = nullptr;
+  TALAudioToReal* A2R = nullptr;
+
+public slots:
+  void FormCreate(QObject* Sender);
+  void seletorChange(QObject* Sender);
+  void ScpABChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                 bool WasChanged);
+  void ScpABChannels1ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                 bool WasChanged);
+  void ScpACChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                 bool WasChanged);
+  void ScpACChannels1ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                 bool WasChanged);
+  void ScpABCursorsPositionChange(QObject* Sender, int Index, TSLRealPoint& OldPosition, TSLRealPoint& NewPosition);
+  void ScpACCursorsPositionChange(QObject* Sender, int Index, TSLRealPoint& OldPosition, TSLRealPoint& NewPosition);
+  void chkAutomaticTimeClick(QObject* Sender);
+  void btnEpicenterClick(QObject* Sender);
+
+private:
+  TCaptureFailures* captureFailures_ = nullptr;
+  bool refusingAutoDetection_ = false;
+  // One channel's share of pulse detection: where its time and flags live.
+  struct TDetectionTarget {
+    TSLScope* scope;
+    int cursor;
+    double* time;
+    bool* own;
+    bool* partner;
+  };
+  void DetectPulse(const TDetectionTarget& target, const double* data, int size, bool wasChanged);
+  void AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor);
+  void SetTimeAxis(TSLScope* scope);
+};

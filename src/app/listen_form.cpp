@@ -1,0 +1,77 @@
+#include "app/listen_form.h"
+
+#include "app/acquisition_form.h"
+#include "app/capture_errors.h"
+#include "app/experiment_state.h"
+#include "app/rounding.h"
+#include "app/simulated_sensors.h"
+#include "app/window_parts.h"
+#include "app/windows.h"
+#include "audio/audio_in.h"
+#include "audio/audio_to_real.h"
+#include "draw/message_service.h"
+#include "forms/controls/standard_controls.h"
+#include "forms/description_reader.h"
+#include "scope/scope.h"
+
+#include <QLocale>
+#include <cmath>
+
+TForm4::TForm4(QWidget* parent) : TForm(parent) {
+  ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm4.dfm"));
+  ScpLeft = RequirePart<TSLScope>(this, "ScpLeft");
+  ScpRight = RequirePart<TSLScope>(this, "ScpRight");
+  Button1 = RequirePart<TButton>(this, "Button1");
+  Panel1 = RequirePart<TPanel>(this, "Panel1");
+  Panel2 = RequirePart<TPanel>(this, "Panel2");
+  txtMaxChL = RequirePart<TLabel>(this, "txtMaxChL");
+  txtMeanChL = RequirePart<TLabel>(this, "txtMeanChL");
+  txtMaxChR = RequirePart<TLabel>(this, "txtMaxChR");
+  txtMeanChR = RequirePart<TLabel>(this, "txtMeanChR");
+  AIOsc = RequirePart<TALAudioIn>(this, "AIOsc");
+  A2ROsc = RequirePart<TALAudioToReal>(this, "A2ROsc");
+  captureFailures_ = new TCaptureFailures(AIOsc, this);
+}
+
+QString TForm4::LevelText(int64_t thousandths) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(thousandths / 1000.0, 'g', 15) + QStringLiteral("%");
+}
+
+void TForm4::Button1Click(QObject*) {
+  AIOsc->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
+  AIOsc->AudioFormat()->SetBufferSize(AIOsc->AudioFormat()->SampleRate() *
+                                      static_cast<uint32_t>(Experiment.acquisitionTime));
+  if (Form3->AI->Enabled()) {
+    ShowMessage(QStringLiteral("Busy! Acquisition in progress."));
+    return;
+  }
+  // Sensor B stands on the right input while listening.
+  if (UsesSimulatedSensors(AIOsc) && !AIOsc->Enabled()) ArmSimulatedSensors(stB);
+  captureFailures_->Start([this] { AIOsc->SetEnabled(true); });
+}
+
+void TForm4::FormClose(QObject*, Vcl::TCloseAction&) { AIOsc->SetEnabled(false); }
+
+void TForm4::ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel) {
+  double peak = 0;
+  double sum = 0;
+  for (int i = 0; i < size; ++i) {
+    const double magnitude = std::fabs(data[i]);
+    if (magnitude > peak) peak = magnitude;
+    sum += magnitude;
+  }
+  // An empty block has no mean; it reads as silence.
+  const double mean = size > 0 ? sum / size : 0.0;
+  peakLabel->SetCaption(LevelText(RoundHalfEven(peak * 100000)));
+  meanLabel->SetCaption(LevelText(RoundHalfEven(mean * 100000)));
+}
+
+void TForm4::ScpLeftChannels0ChannelDraw(QObject*, int, const double* data, int size, bool) {
+  ShowLevels(data, size, txtMaxChL, txtMeanChL);
+}
+
+void TForm4::ScpRightChannels0ChannelDraw(QObject*, int, const double* data, int size, bool) {
+  ShowLevels(data, size, txtMaxChR, txtMeanChR);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The listen monitor: the live left and right inputs in two small scopes,
+// with the peak and mean magnitude of each input's latest block.
+
+#include "draw/vcl_types.h"
+#include "forms/controls/form.h"
+
+#include <QString>
+
+class TALAudioIn;
+class TCaptureFailures;
+class TALAudioToReal;
+class TButton;
+class TLabel;
+class TPanel;
+class TSLScope;
+
+class TForm4 : public TForm {
+  Q_OBJECT
+
+public:
+  explicit TForm4(QWidget* parent = nullptr);
+
+  // A level read-out: the value in thousandths of a percent as a general
+  // number with the locale's decimal separator, then "%" (no blank).
+  static QString LevelText(int64_t thousandths);
+
+  TSLScope* ScpLeft = nullptr;
+  TSLScope* ScpRight = nullptr;
+  TButton* Button1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TPanel* Panel2 = nullptr;
+  TLabel* txtMaxChL = nullptr;
+  TLabel* txtMeanChL = nullptr;
+  TLabel* txtMaxChR = nullptr;
+  TLabel* txtMeanChR = nullptr;
+  TALAudioIn* AIOsc = nullptr;
+  TALAudioToReal* A2ROsc = nullptr;
+
+public slots:
+  void Button1Click(QObject* Sender);
+  void FormClose(QObject* Sender, Vcl::TCloseAction& Action);
+  void ScpLeftChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                   bool WasChanged);
+  void ScpRightChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
+                                    bool WasChanged);
+
+private:
+  TCaptureFailures* captureFailures_ = nullptr;
+  void ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel);
+};

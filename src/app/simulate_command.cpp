@@ -1,0 +1,117 @@
+#include "app/simulate_command.h"
+
+#include "app/acquisition_form.h"
+#include "app/experiment_state.h"
+#include "app/main_form.h"
+#include "app/scripted_sensors.h"
+#include "app/simulated_sensors.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "draw/message_service.h"
+#include "forms/controls/standard_controls.h"
+
+#include <QApplication>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool ParseMillimetres(const std::string& text, double& value) {
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (first != last && *first == '+') ++first;
+  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
+}
+
+std::string Fixed(double v, int decimals) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+
+// What one run found, printed after the windows are gone.
+struct TRunReport {
+  int status = 0;
+  std::string lines;
+};
+
+TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
+  TRunReport report;
+  auto line = [&](const std::string& text) { report.lines += text + "\n"; };
+  line("struck: " + Fixed(strike.x, 2) + " " + Fixed(strike.y, 2) + " mm");
+
+  TScriptedSensors sensors;
+  SetStrikePoint(strike);
+  Form1->Show();
+  Form1->BitBtn3Click(Form1->BitBtn3);  // "Acquisition"
+  QApplication::processEvents();
+  const struct {
+    int position;
+    const char* name;
+  } pairs[] = {{TForm3::kPairAB, "A+B"}, {TForm3::kPairAC, "A+C"}};
+  for (const auto& pair : pairs) {
+    if (!sensors.RecordPair(pair.position)) {
+      line(std::string("No pulse detected on pair ") + pair.name);
+      report.status = 1;
+      return report;
+    }
+  }
+  line("times: A_AB=" + Fixed(Experiment.timeA_AB, 6) + " B=" + Fixed(Experiment.timeB, 6) +
+       " A_AC=" + Fixed(Experiment.timeA_AC, 6) + " C=" + Fixed(Experiment.timeC, 6) + " s");
+
+  const int shownBefore = messages.size();
+  Form3->btnEpicenterClick(Form3->btnEpicenter);  // "Find Epicenter"
+  QApplication::processEvents();
+  line("increments: A=" + std::to_string(Experiment.radiusIncrement[stA]) +
+       " B=" + std::to_string(Experiment.radiusIncrement[stB]) +
+       " C=" + std::to_string(Experiment.radiusIncrement[stC]));
+  if (!Form1->imgEpicenter->Visible()) {
+    line(messages.size() > shownBefore ? messages.last().toStdString() : std::string("Bad Acquisition"));
+    report.status = 1;
+    return report;
+  }
+  line("epicenter: " + Fixed(Experiment.epicenterX, 2) + " " + Fixed(Experiment.epicenterY, 2) + " mm");
+  line("marker: left=" + std::to_string(Form1->imgEpicenter->Left()) +
+       " top=" + std::to_string(Form1->imgEpicenter->Top()));
+  const double error = std::hypot(Experiment.epicenterX - strike.x, Experiment.epicenterY - strike.y);
+  line("error: " + Fixed(error, 2) + " mm");
+  return report;
+}
+
+}  // namespace
+
+int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out,
+                       std::ostream& err) {
+  TStrikePoint strike;
+  if (args.size() != 2 || !ParseMillimetres(args[0], strike.x) || !ParseMillimetres(args[1], strike.y)) {
+    err << "usage: tremora --simulate X Y   (the struck point in millimetres on the map)\n";
+    return 2;
+  }
+  // The windows run as on a screen, but none is shown.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tremora"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  // Messages are kept (the solver's is printed) and echoed to standard
+  // error: nothing may wait for a click.
+  QStringList messages;
+  const TMessageSink previous = SetMessageSink([&](const QString& text) {
+    messages.append(text);
+    err << "tremora: " << text.toStdString() << "\n";
+  });
+  TRunReport report;
+  try {
+    CreateWindows();
+    report = RunExperiment(strike, messages);
+  } catch (const std::exception& e) {
+    err << "tremora: " << e.what() << "\n";
+    report.status = 1;
+  }
+  DestroyWindows();
+  SetMessageSink(previous);
+  out << report.lines;
+  return report.status;
+}

@@ -1,0 +1,32 @@
+#include "app/simulated_sensors.h"
+
+#include "app/experiment_state.h"
+#include "audio/audio_in.h"
+#include "platform/wave_in.h"
+
+namespace {
+TStrikePoint gStrike;
+}
+
+TStrikePoint StrikePoint() { return gStrike; }
+
+void SetStrikePoint(TStrikePoint point) { gStrike = point; }
+
+bool UsesSimulatedSensors(const TALAudioIn* capture) {
+  return capture->Device()->DeviceName().startsWith(QLatin1String(kWaveInSimulatedName));
+}
+
+void ArmSimulatedSensors(int rightStation) {
+  TSimulatedSensors s = WaveInGetSimulatedSensors();
+  for (int k = stA; k <= stC; ++k) {
+    s.StationX[k] = Experiment.stationX[k];
+    s.StationY[k] = Experiment.stationY[k];
+  }
+  s.Velocity = Experiment.pulseVelocity;
+  s.EpicenterX = gStrike.x;
+  s.EpicenterY = gStrike.y;
+  s.RightSensor = rightStation == stC ? 2 : 1;
+  s.FirstStrike = kStrikeDelay;
+  s.StrikePeriod = 0;  // one strike per start
+  WaveInSetSimulatedSensors(s);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The simulated sensors as part of the experiment: the stations and the
+// velocity are the experiment's own, the right input carries the station of
+// the pair being recorded, and the ground is struck once shortly after each
+// start of the input, at a point the class chooses on the map.
+
+class TALAudioIn;
+
+// The struck point, in map millimetres; the map centre until chosen.
+struct TStrikePoint {
+  double x = 700.0;
+  double y = 500.0;
+};
+TStrikePoint StrikePoint();
+void SetStrikePoint(TStrikePoint point);
+
+// Seconds from the start of the input to the strike.
+inline constexpr double kStrikeDelay = 0.1;
+
+// True when `capture` reads from a simulated-sensors device.
+bool UsesSimulatedSensors(const TALAudioIn* capture);
+
+// Gives the simulated devices the current stations and velocity, the
+// struck point and the station on the right input (stB or stC); a device
+// takes them when it next starts.
+void ArmSimulatedSensors(int rightStation);

@@ -1,0 +1,388 @@
+// The acquisition window and the listen monitor, driven through their
+// controls. Blocks of known samples reach the scopes through real pins from
+// a data thread, as the converter sends them; the simulated sensors and a
+// device that vanishes stand in for the sound card.
+#include "app/acquisition_form.h"
+#include "app/capture_device_option.h"
+#include "app/experiment_state.h"
+#include "app/listen_form.h"
+#include "app/main_form.h"
+#include "app/settings_form.h"
+#include "app/scripted_sensors.h"
+#include "app/simulated_sensors.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "audio/audio_in.h"
+#include "audio/audio_to_real.h"
+#include "buffers/simple_data_buffer.h"
+#include "draw/message_service.h"
+#include "forms/controls/components.h"
+#include "forms/controls/standard_controls.h"
+#include "pins/component.h"
+#include "pins/operations.h"
+#include "pins/typed_pins.h"
+#include "platform/wave_in.h"
+#include "scope/scope.h"
+#include "support/test_support.h"
+#include "vanishing_device.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <cmath>
+#include <functional>
+#include <thread>
+#include <gtest/gtest.h>
+
+QT_BEGIN_NAMESPACE
+// Readable values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace {
+
+constexpr int kBlock = 40000;  // 5 s at 8000 samples/s
+
+bool WaitUntil(const std::function<bool()>& done, int limitMs = 20000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > limitMs) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(2);
+  }
+  return true;
+}
+
+class AcquisitionWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Experiment = TExperimentState{};
+    cwd_ = std::make_unique<testsupport::ScopedWorkingDir>(dir_.path());
+    testsupport::WriteFile(dir_ / "config.ini",
+                           "[POSICAO]\r\nxA=200\r\nxB=900\r\nxC=600\r\nyA=300\r\nyB=200\r\nyC=800\r\n"
+                           "[VELOCIDADE]\r\nvel=120000\r\n[TAQUISICAO]\r\ntaq=5\r\n[TXAQUISICAO]\r\ntx=8000\r\n"
+                           "[LEVELDETECTION]\r\nlevel_detec=50\r\n");
+    CreateWindows();
+    messages_.Clear();  // the example map picture is not there
+    for (TALAudioIn* capture : {Form3->AI, Form4->AIOsc})
+      capture->Device()->SetDeviceName(QString::fromLatin1(kWaveInSimulatedName));
+    Form3->SetEnabled(true);
+    Form3->Show();
+    for (int i = 0; i < 2; ++i)
+      sources_.push_back(std::make_unique<TSLOWRealSourcePin>(&owner_, nullptr, 0, nullptr, false, owner_.Lock()));
+  }
+  void TearDown() override {
+    for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC, Form4->ScpLeft, Form4->ScpRight})
+      for (int i = 0; i < scope->InputPins()->Count(); ++i) scope->InputPins()->GetPin(i)->Disconnect();
+    DestroyWindows();
+    cwd_.reset();
+  }
+
+  // The scope's inputs now come from the test's pins instead of the
+  // converter (the capture keeps running into nothing).
+  void FeedFromTest(TSLScope* scope, int channels = 2) {
+    for (int i = 0; i < channels; ++i) {
+      ASSERT_TRUE(scope->InputPins()->GetPin(i)->Connect(sources_[i].get()));
+      sources_[i]->Notify(MakeOperation<TOWStartSampleRateOperation>(8000.0).get());
+    }
+  }
+  // One block per channel, sent from a data thread, then the refresh tick
+  // and the paint that raise the channel-draw events.
+  void Show(TSLScope* scope, const std::vector<std::vector<double>>& blocks) {
+    std::thread([&] {
+      for (size_t i = 0; i < blocks.size(); ++i) {
+        TRef<ISLRealBuffer> b(new TSLRealBuffer(static_cast<int>(blocks[i].size())));
+        std::copy(blocks[i].begin(), blocks[i].end(), b->WriteReals());
+        sources_[i]->SendBuffer(b.get());
+      }
+    }).join();
+    scope->RefreshTimerTick();
+    scope->RedrawBackBuffer();
+  }
+  static std::vector<double> Pulse(int at, double value = 0.5, int size = kBlock) {
+    std::vector<double> block(size, 0.01);  // noise below the 5 % level
+    if (at >= 0) block[at] = -value;
+    return block;
+  }
+  double CursorX(TSLScope* scope, int i) { return scope->Cursors()->Cursor(i)->Position()->X(); }
+  void Drag(TSLScope* scope, int cursor, int toX) {
+    scope->RedrawBackBuffer();
+    const int row = scope->DataViewRect().center().y();
+    const int fromX = scope->CursorColumn(scope->Cursors()->Cursor(cursor), CursorX(scope, cursor));
+    QTest::mousePress(scope, Qt::LeftButton, Qt::NoModifier, QPoint(fromX, row));
+    QTest::mouseMove(scope, QPoint((fromX + toX) / 2, row));
+    QTest::mouseMove(scope, QPoint(toX, row));
+    QTest::mouseRelease(scope, Qt::LeftButton, Qt::NoModifier, QPoint(toX, row));
+  }
+
+  testsupport::TempDir dir_;
+  std::unique_ptr<testsupport::ScopedWorkingDir> cwd_;
+  TMessageRecorder messages_;
+  TLPComponent owner_;
+  std::vector<std::unique_ptr<TSLOWRealSourcePin>> sources_;
+};
+
+TEST_F(AcquisitionWindowTest, CreatedStoppedWithTheTimeAxisOfOneBlock) {
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->AI->AudioFormat()->BufferSize(), uint32_t(kBlock));
+  EXPECT_EQ(Form3->ScpAB->XAxis()->Max()->Value(), 5.0);
+  EXPECT_EQ(Form3->ScpAC->XAxis()->Max()->DataValue(), double(kBlock));
+  EXPECT_EQ(Form3->ScpAB->CursorLinks()->Link(0)->Name(), "| tA - tB |");
+  EXPECT_EQ(Form3->ScpAC->CursorLinks()->Link(0)->Name(), "| tA - tC |");
+  EXPECT_EQ(Form3->ScpAC->Cursors()->Cursor(1)->Name(), "tC");
+  for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC})
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(scope->InputPins()->GetPin(i)->IsConnected());
+  // The monitor's scopes are wired to its converter by the description.
+  EXPECT_TRUE(Form4->ScpLeft->InputPins()->GetPin(0)->IsConnected());
+  EXPECT_TRUE(Form4->ScpRight->InputPins()->GetPin(0)->IsConnected());
+}
+
+TEST_F(AcquisitionWindowTest, WithoutAutoDetectionOnlyDraggingSetsTheTimes) {
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  EXPECT_TRUE(Form3->ScpAB->InputPins()->GetPin(0)->IsConnected());
+  FeedFromTest(Form3->ScpAB);
+  Show(Form3->ScpAB, {Pulse(10000), Pulse(12000)});
+  EXPECT_EQ(CursorX(Form3->ScpAB, 0), 0.0);
+  EXPECT_EQ(Experiment.timeA_AB, 0.0);
+
+  // A drag released beyond the data view is clamped to the axis ends.
+  const QRect view = Form3->ScpAB->DataViewRect();
+  Drag(Form3->ScpAB, 1, view.right() + 40);
+  EXPECT_DOUBLE_EQ(Experiment.timeB, 5.0);
+  EXPECT_EQ(Experiment.timeA_AB, 0.0);
+  Drag(Form3->ScpAB, 1, view.left() + view.width() / 2);
+  EXPECT_NEAR(Experiment.timeB, 2.5, 5.0 / view.width() + 1e-9);
+  Drag(Form3->ScpAB, 0, view.left() - 30);
+  EXPECT_DOUBLE_EQ(Experiment.timeA_AB, 0.0);
+  EXPECT_NEAR(Experiment.timeB, 2.5, 5.0 / view.width() + 1e-9);
+
+  // Starting the pair again clears the cursors and the times.
+  Form3->seletor->SetPosition(TForm3::kStopped);
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  EXPECT_EQ(CursorX(Form3->ScpAB, 1), 0.0);
+  EXPECT_EQ(Experiment.timeB, 0.0);
+}
+
+TEST_F(AcquisitionWindowTest, AutoDetectionFindsTheFirstSampleAtTheLevel) {
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  ASSERT_TRUE(Form3->chkAutomaticTime->Checked());
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  FeedFromTest(Form3->ScpAC);
+  // 10,000 of 40,000 samples at 5 s: 1.25 s; a sample just below the
+  // level before it is passed over.
+  std::vector<double> a = Pulse(10000);
+  a[9000] = 0.0499;
+  Show(Form3->ScpAC, {a, Pulse(12000, 0.05)});
+  EXPECT_DOUBLE_EQ(Experiment.timeA_AC, 1.25);
+  EXPECT_DOUBLE_EQ(Experiment.timeC, 1.5);
+  EXPECT_DOUBLE_EQ(CursorX(Form3->ScpAC, 0), 1.25);
+  EXPECT_TRUE(Experiment.detectedA_AC && Experiment.detectedC);
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAC);  // no hold
+
+  // The same block painted again changes nothing and clears the flags.
+  Form3->ScpAC->RedrawBackBuffer();
+  EXPECT_DOUBLE_EQ(CursorX(Form3->ScpAC, 1), 1.5);
+  EXPECT_FALSE(Experiment.detectedA_AC || Experiment.detectedC);
+
+  // A block without a pulse: cursors back at 0, the times stay.
+  Show(Form3->ScpAC, {Pulse(-1), Pulse(-1)});
+  EXPECT_EQ(CursorX(Form3->ScpAC, 0), 0.0);
+  EXPECT_EQ(CursorX(Form3->ScpAC, 1), 0.0);
+  EXPECT_DOUBLE_EQ(Experiment.timeA_AC, 1.25);
+  EXPECT_DOUBLE_EQ(Experiment.timeC, 1.5);
+
+  // A pulse at the very first sample is time 0.
+  Show(Form3->ScpAC, {Pulse(0), Pulse(39999)});
+  EXPECT_EQ(Experiment.timeA_AC, 0.0);
+  EXPECT_TRUE(Experiment.detectedA_AC);
+  EXPECT_DOUBLE_EQ(Experiment.timeC, 39999.0 / kBlock * 5);
+  // The other pair's times were never touched.
+  EXPECT_EQ(Experiment.timeA_AB, 0.0);
+}
+
+TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
+  Form3->chkAutomaticTime->SetChecked(true);
+  Form3->chkHold->SetChecked(true);
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  FeedFromTest(Form3->ScpAB);
+  // Only sensor A: capture goes on.
+  Show(Form3->ScpAB, {Pulse(800), Pulse(-1)});
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  // Both in one block: stopped, selector at 1, the times kept.
+  Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_FALSE(Form3->ScpAB->InputPins()->GetPin(0)->IsConnected());
+  EXPECT_DOUBLE_EQ(Experiment.timeA_AB, 1.0);
+  EXPECT_DOUBLE_EQ(Experiment.timeB, 1.1);
+  EXPECT_FALSE(Experiment.detectedB);
+}
+
+TEST_F(AcquisitionWindowTest, AutoDetectionIsRefusedAtLevelZero) {
+  Form2->barLevel->SetPosition(0);
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  EXPECT_FALSE(Form3->chkAutomaticTime->Checked());
+  // Shown once: the window's own unchecking is not refused again.
+  EXPECT_EQ(messages_.Messages(), QStringList{"Minimum Amplitude for Auto Detection = 0"});
+  // Hold alone stays as the user set it.
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  EXPECT_TRUE(Form3->chkHold->Checked());
+}
+
+TEST_F(AcquisitionWindowTest, PairsAndTheMonitorNeverCaptureTogether) {
+  Form4->Show();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form4->AIOsc->Enabled());
+  // Pair A+C while listening stops the monitor first.
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  EXPECT_FALSE(Form4->AIOsc->Enabled());
+  EXPECT_TRUE(Form3->AI->Enabled());
+  EXPECT_TRUE(Form3->ScpAC->InputPins()->GetPin(1)->IsConnected());
+  EXPECT_FALSE(Form3->ScpAB->InputPins()->GetPin(0)->IsConnected());
+  // Listening while a pair is recorded is refused.
+  messages_.Clear();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  EXPECT_EQ(messages_.Messages(), QStringList{"Busy! Acquisition in progress."});
+  EXPECT_FALSE(Form4->AIOsc->Enabled());
+  // Re-routed from one pair to the other, then stopped: now it listens.
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  EXPECT_TRUE(Form3->ScpAB->InputPins()->GetPin(1)->IsConnected());
+  EXPECT_FALSE(Form3->ScpAC->InputPins()->GetPin(1)->IsConnected());
+  Form3->seletor->SetPosition(TForm3::kStopped);
+  EXPECT_FALSE(Form3->AI->Enabled());
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form4->AIOsc->Enabled());
+  // Closing the monitor stops it.
+  Form4->Close();
+  EXPECT_FALSE(Form4->AIOsc->Enabled());
+  EXPECT_FALSE(Form4->isVisible());
+}
+
+TEST_F(AcquisitionWindowTest, LevelReadOuts) {
+  Form4->Show();
+  FeedFromTest(Form4->ScpLeft, 1);
+  ASSERT_TRUE(Form4->ScpRight->InputPins()->GetPin(0)->Connect(sources_[1].get()));
+  sources_[1]->Notify(MakeOperation<TOWStartSampleRateOperation>(8000.0).get());
+  std::vector<double> ones(1024);
+  for (size_t i = 0; i < ones.size(); ++i) ones[i] = i % 2 ? 1.0 : -1.0;
+  Show(Form4->ScpLeft, {ones, std::vector<double>(1024, 0.0)});
+  Form4->ScpRight->RefreshTimerTick();
+  Form4->ScpRight->RedrawBackBuffer();
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "100%");
+  EXPECT_EQ(Form4->txtMeanChL->Caption(), "100%");
+  EXPECT_EQ(Form4->txtMaxChR->Caption(), "0%");
+  EXPECT_EQ(Form4->txtMeanChR->Caption(), "0%");
+
+  // Rounded to three decimals of a percent, halves to even, with the
+  // locale's separator.
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Show(Form4->ScpLeft, {std::vector<double>{0.1234567, -0.0000050, 0.0}});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "12,346%");
+  EXPECT_EQ(Form4->txtMeanChL->Caption(), "4,115%");
+  QLocale::setDefault(previous);
+  EXPECT_EQ(TForm4::LevelText(2), "0.002%");
+  EXPECT_EQ(TForm4::LevelText(50000), "50%");
+}
+
+TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
+  apptest::RegisterVanishingDevice();
+  WaveInRefreshDevices();
+  Form3->AI->Device()->SetDeviceName(QStringLiteral("Vanishing"));
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  ASSERT_TRUE(WaitUntil([&] { return !messages_.Messages().isEmpty(); }));
+  EXPECT_EQ(messages_.Messages(), QStringList{"Audio device stopped delivering."});
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  // The selector moves again, and a working device records.
+  Form3->seletor->SetPosition(TForm3::kStopped);
+  Form3->AI->Device()->SetDeviceName(QString::fromLatin1(kWaveInSimulatedName));
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  Form3->seletor->SetPosition(TForm3::kStopped);
+  // A device that cannot be opened shows the open failure's text.
+  messages_.Clear();
+  WaveInSetRecordingFile((dir_ / "missing.wav").string());
+  Form3->AI->Device()->SetDeviceName(QString::fromLatin1(kWaveInRecordingName));
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  ASSERT_TRUE(WaitUntil([&] { return !messages_.Messages().isEmpty(); }));
+  EXPECT_EQ(messages_.Messages(), QStringList{"Can't open audio device."});
+  EXPECT_FALSE(Form3->AI->Enabled());
+}
+
+TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap) {
+  UseCaptureDevice(QString::fromLatin1(kWaveInSimulatedName));
+  // The struck point starts at the map centre, marked by a cross centred on it.
+  ASSERT_TRUE(Form1->imgStrike->Visible());
+  EXPECT_EQ(Form1->imgStrike->Left(), 350 + 20 - 5);
+  EXPECT_EQ(Form1->imgStrike->Top(), 250 + 20 - 5);
+  // "Strike here" from the map's menu, opened by a right click at (100, 50).
+  const QPointF at(100, 50);
+  QMouseEvent press(QEvent::MouseButtonPress, at, Form1->imgMapa->mapToGlobal(at), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(Form1->imgMapa, &press);
+  Form1->mnImgMapa->Popup(0, 0);
+  QMenu* menu = Form1->mnImgMapa->ShownMenu();
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 2);
+  EXPECT_EQ(menu->actions()[1]->text(), "Strike here");
+  menu->actions()[1]->trigger();
+  menu->close();
+  QApplication::processEvents();
+  EXPECT_EQ(StrikePoint().x, 200.0);
+  EXPECT_EQ(StrikePoint().y, 100.0);
+  EXPECT_EQ(Form1->imgStrike->Left(), 100 + 20 - 5);
+
+  // A new velocity applied reaches the sensors with the next pair, and
+  // the right input carries the pair's second station.
+  Form2->txt_vel->SetText("90000");
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  TSimulatedSensors sensors = WaveInGetSimulatedSensors();
+  EXPECT_EQ(sensors.Velocity, 90000);
+  EXPECT_EQ(sensors.EpicenterX, 200);
+  EXPECT_EQ(sensors.RightSensor, 2);
+  EXPECT_EQ(sensors.StationY[stC], 800);
+  EXPECT_EQ(sensors.StrikePeriod, 0);  // struck once per start
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  EXPECT_EQ(WaveInGetSimulatedSensors().RightSensor, 1);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  Form3->seletor->SetPosition(TForm3::kStopped);
+}
+
+TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
+  TScriptedSensors sensors;
+  SetStrikePoint({500, 450});
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  // The right input followed the pair: sensor B, then sensor C, behind A
+  // by 1.136 ms and 0.238 ms.
+  const double sample = 1.0 / 8000;
+  EXPECT_NEAR(Experiment.timeB - Experiment.timeA_AB, 0.0011357, sample);
+  EXPECT_NEAR(Experiment.timeC - Experiment.timeA_AC, 0.0002383, sample);
+  EXPECT_NEAR(Experiment.timeA_AB, kStrikeDelay + std::hypot(300.0, 150.0) / 120000, sample);
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  ASSERT_TRUE(Form1->imgEpicenter->Visible());
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_LT(std::hypot(Experiment.epicenterX - 500, Experiment.epicenterY - 450), 120000 * sample + 2);
+
+  // Delays no point fits: the window stays, the marker is hidden.
+  Form3->Show();
+  Experiment.timeB = Experiment.timeA_AB + 1.0;
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_EQ(messages_.Messages(), QStringList{"Bad Acquisition"});
+  EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_TRUE(Form3->isVisible());
+}
+
+}  // namespace
