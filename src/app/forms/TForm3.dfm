@@ -79,7 +79,6 @@ object Form3: TForm3
     XAxis.Max.AutoScale = False
     XAxis.Max.Value = 5.0
     XAxis.Max.DataValue = 40000.0
-    XAxis.MajorTicks.Mode = mtmCustom
     XAxis.MajorTicks.Step = 10.0
     XAxis.MajorTicks.StartFrom.Mode = mtmCustom
     XAxis.MajorTicks.StartFrom.StartFrom = 0.0
@@ -108,7 +107,6 @@ object Form3: TForm3
     YAxis.Max.Value = 1.0
     YAxis.Max.DataValue = 1000.0
     YAxis.AutoScaling.Enabled = False
-    YAxis.MajorTicks.Mode = mtmCustom
     YAxis.MajorTicks.Step = 10.0
     YAxis.MajorTicks.StartFrom.Mode = mtmCustom
     YAxis.MajorTicks.StartFrom.StartFrom = 0.0
@@ -237,7 +235,6 @@ object Form3: TForm3
     XAxis.Max.AutoScale = False
     XAxis.Max.Value = 5.0
     XAxis.Max.DataValue = 40000.0
-    XAxis.MajorTicks.Mode = mtmCustom
     XAxis.MajorTicks.Step = 10.0
     XAxis.MajorTicks.StartFrom.Mode = mtmCustom
     XAxis.MajorTicks.StartFrom.StartFrom = 0.0
@@ -266,7 +263,6 @@ object Form3: TForm3
     YAxis.Max.Value = 1.0
     YAxis.Max.DataValue = 1000.0
     YAxis.AutoScaling.Enabled = False
-    YAxis.MajorTicks.Mode = mtmCustom
     YAxis.MajorTicks.Step = 10.0
     YAxis.MajorTicks.StartFrom.Mode = mtmCustom
     YAxis.MajorTicks.StartFrom.StartFrom = 0.0
