@@ -44,7 +44,6 @@ object Form4: TForm4
     YAxis.Max.Value = 1.0
     YAxis.Max.DataValue = 1000.0
     YAxis.AutoScaling.Enabled = False
-    YAxis.MajorTicks.Mode = mtmCustom
     YAxis.MajorTicks.Step = 10.0
     YAxis.MajorTicks.StartFrom.Mode = mtmCustom
     YAxis.MajorTicks.StartFrom.StartFrom = 0.0
@@ -99,7 +98,6 @@ object Form4: TForm4
     YAxis.Max.Value = 1.0
     YAxis.Max.DataValue = 1000.0
     YAxis.AutoScaling.Enabled = False
-    YAxis.MajorTicks.Mode = mtmCustom
     YAxis.MajorTicks.Step = 10.0
     YAxis.MajorTicks.StartFrom.Mode = mtmCustom
     YAxis.MajorTicks.StartFrom.StartFrom = 0.0
