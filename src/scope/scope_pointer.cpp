@@ -95,7 +95,9 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
       }
       if (segA >= 0) mine.distance = std::max(0.0, bestG - halfWidth);
     }
-    if (segA < 0 || !(mine.distance < best.distance)) continue;
+    TSLDisplayAxis* xAxis = XAxisAt(ch->XAxisIndex());
+    TSLDisplayAxis* yAxis = YAxisAt(ch->YAxisIndex());
+    if (segA < 0 || !(mine.distance < best.distance) || !xAxis || !yAxis) continue;
     mine.channel = c;
     mine.beginSample = trace.VertexFirstSample()[segA];
     mine.endSample = segB == segA ? mine.beginSample : trace.VertexLastSample()[segB];
@@ -103,8 +105,6 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
     mine.foot = QPoint(int(std::lround(a.x() + segT * (b.x() - a.x()))), int(std::lround(a.y() + segT * (b.y() - a.y()))));
     // The value under the pointer: interpolated between the segment's
     // samples, or read through the axes where columns were reduced.
-    TSLDisplayAxis* xAxis = XAxisAt(ch->XAxisIndex());
-    TSLDisplayAxis* yAxis = YAxisAt(ch->YAxisIndex());
     const TRef<ISLRealBuffer> ys = ch->DisplayY();
     const int count = ch->DisplayCount();
     double xData, yData;
