@@ -12,6 +12,7 @@
 #include "app/simulated_sensors.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "dialogs/scope_properties_form.h"
 #include "audio/audio_in.h"
 #include "audio/audio_to_real.h"
 #include "buffers/simple_data_buffer.h"
@@ -292,6 +293,28 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   QLocale::setDefault(previous);
   EXPECT_EQ(TForm4::LevelText(2), "0.002%");
   EXPECT_EQ(TForm4::LevelText(50000), "50%");
+}
+
+TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
+  Form4->Show();
+  Form4->ScpRight->RedrawBackBuffer();
+  QString page;
+  SetScopeDialogHook([&](TSLScopePropertiesForm* dialog) {
+    page = dialog->ActivePage() ? dialog->PageControl->ActivePage()->Caption() : QStringLiteral("none");
+  });
+  const QRect label = Form4->ScpRight->YAxis()->ButtonRect();
+  ASSERT_FALSE(label.isEmpty());
+  // Below the axis toolbar, which covers the label's upper part while the
+  // pointer is over the band.
+  const QRect toolBar = Form4->ScpRight->YAxis()->ToolBar()->GetBounds();
+  const QPoint at(label.center().x(), label.bottom() - 3);
+  ASSERT_FALSE(toolBar.contains(at));
+  QTest::mouseClick(Form4->ScpRight, Qt::LeftButton, Qt::NoModifier, at);
+  SetScopeDialogHook({});
+  EXPECT_EQ(page, QStringLiteral("Y Axes"));
+  // The acquisition scopes' axis buttons are off: their labels open nothing.
+  Form3->ScpAB->RedrawBackBuffer();
+  EXPECT_TRUE(Form3->ScpAB->YAxis()->ButtonRect().isEmpty());
 }
 
 TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
