@@ -298,6 +298,8 @@ class TSLScopeMarkerGroup : public TSLOptionalDisplayCollectionItem {
   TLP_PROPERTY(int, MouseCursor, crHandPoint, NoNotify)
 public:
   explicit TSLScopeMarkerGroup(TOWExtCollection* collection);
+signals:
+  void OnDragged(QObject* Sender, int AOldPosition, int ANewPosition);
 };
 
 class TSLScopeMarkerGroups : public TSLOptionalDisplayCollection {

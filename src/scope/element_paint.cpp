@@ -157,10 +157,11 @@ void TSLScope::PaintMarkers(TLPCanvas& canvas) {
     for (int m = 0; m < channel->Markers()->Count(); ++m) {
       auto* marker = static_cast<TSLScopeChannelMarker*>(channel->Markers()->Item(m));
       const int g = marker->MarkerGroup();
-      if (g < 0 || g >= markerGroups_->Count() || marker->Position() < used0 || marker->Position() >= used1) continue;
+      const int at0 = marker == draggedMarker_ ? markerTarget_ : marker->Position();
+      if (g < 0 || g >= markerGroups_->Count() || at0 < used0 || at0 >= used1) continue;
       auto* group = static_cast<TSLScopeMarkerGroup*>(markerGroups_->Item(g));
       if (!group->Visible()) continue;
-      const QPoint at = MarkerPoint(channel, marker->Position());
+      const QPoint at = MarkerPoint(channel, marker == draggedMarker_ ? markerTarget_ : marker->Position());
       if (at.x() < 0) continue;
       const bool lit = element_ == group && Highlighting()->Markers()->HiglightFromMouse();
       painter->setPen(lit ? Widened(group->Pen()->ToQPen(), Highlighting()->Markers()->Color()) : group->Pen()->ToQPen());
@@ -189,20 +190,12 @@ void TSLScope::PaintLabels(TLPCanvas& canvas) {
 
 QObject* TSLScope::HitOtherItem(const QPoint& p) {
   const auto wanted = [](TSLDisplayItemHighlighting* h) { return h->HiglightLegendButton() || h->HiglightFromMouse(); };
-  // Marker groups: a marker of the group within its size of the pointer.
-  for (int c = channels_->Count() - 1; c >= 0; --c) {
-    TSLScopeChannel* channel = channels_->Channel(c);
-    if (!channel->Visible()) continue;
-    for (int m = channel->Markers()->Count() - 1; m >= 0; --m) {
-      auto* marker = static_cast<TSLScopeChannelMarker*>(channel->Markers()->Item(m));
-      const int g = marker->MarkerGroup();
-      if (g < 0 || g >= markerGroups_->Count()) continue;
-      auto* group = static_cast<TSLScopeMarkerGroup*>(markerGroups_->Item(g));
-      const QPoint at = MarkerPoint(channel, marker->Position());
-      if (!group->Visible() || at.x() < 0 || (at - p).manhattanLength() > 2 * std::max(3, group->Size())) continue;
-      ShowElementPointerShape(group->MouseCursor());
-      if (wanted(Highlighting()->Markers())) return group;
-    }
+  // Marker groups: a marker of the group near the pointer.
+  int channel = -1, marker = -1;
+  if (HitMarker(p, channel, marker)) {
+    auto* group = MarkerGroupOf(channels_->Channel(channel)->Marker(marker));
+    ShowElementPointerShape(group->MouseCursor());
+    if (wanted(Highlighting()->Markers())) return group;
   }
   for (TOWExtCollection* collection : std::initializer_list<TOWExtCollection*>{zones_, ellipses_}) {
     TSLDisplayItemHighlighting* h = collection == zones_ ? Highlighting()->Zones() : Highlighting()->Ellipses();
@@ -220,4 +213,27 @@ QObject* TSLScope::HitOtherItem(const QPoint& p) {
     if (wanted(Highlighting()->Labels())) return label;
   }
   return nullptr;
+}
+
+TSLScopeMarkerGroup* TSLScope::MarkerGroupOf(const TSLScopeChannelMarker* marker) const {
+  const int g = marker ? marker->MarkerGroup() : -1;
+  return g >= 0 && g < markerGroups_->Count() ? static_cast<TSLScopeMarkerGroup*>(markerGroups_->Item(g)) : nullptr;
+}
+
+bool TSLScope::HitMarker(const QPoint& p, int& channelIndex, int& markerIndex) {
+  for (int c = channels_->Count() - 1; c >= 0; --c) {
+    TSLScopeChannel* channel = channels_->Channel(c);
+    if (!channel->Visible()) continue;
+    for (int m = channel->Markers()->Count() - 1; m >= 0; --m) {
+      TSLScopeMarkerGroup* group = MarkerGroupOf(channel->Marker(m));
+      if (!group || !group->Visible()) continue;
+      const QPoint at = MarkerPoint(channel, channel->Marker(m)->Position());
+      const int reach = std::max(3, group->Size()) + 1;
+      if (at.x() < 0 || std::abs(at.x() - p.x()) > reach || std::abs(at.y() - p.y()) > reach) continue;
+      channelIndex = c;
+      markerIndex = m;
+      return true;
+    }
+  }
+  return false;
 }

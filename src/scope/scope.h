@@ -154,6 +154,12 @@ private:
   // The marker group, zone, ellipse or label under the pointer that may be
   // highlighted (items passed over still set the pointer shape).
   QObject* HitOtherItem(const QPoint& p);
+  TSLScopeMarkerGroup* MarkerGroupOf(const TSLScopeChannelMarker* marker) const;
+  // The marker drawn under `p` (the last channel's, its last marker first).
+  bool HitMarker(const QPoint& p, int& channelIndex, int& markerIndex);
+  // Marker pressed, and the one dragged with its channel and target sample.
+  QPointer<TSLScopeChannelMarker> pressedMarker_, draggedMarker_;
+  int draggedMarkerChannel_ = -1, markerTarget_ = 0;
   void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
   // Marks where the channels listed by the cursor cross its line.
   void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);

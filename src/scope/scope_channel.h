@@ -76,6 +76,7 @@ public:
   TSLOWComboRealIntComplexPairedQueuedSinkPin* InputPin() const { return inputPin_; }
   TSLOWQueuedIntegerRealSinkPin* XInputPin() const { return xInputPin_; }
   TLPCollection* Markers() const { return markers_; }
+  TSLScopeChannelMarker* Marker(int i) const { return static_cast<TSLScopeChannelMarker*>(markers_->Item(i)); }
   TSLScope* Scope() const;
 
   // Window thread: the published data.

@@ -195,6 +195,30 @@ void TSLScope::DataViewMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers s
       return;
     }
   }
+  int markerChannel = -1, markerIndex = -1;
+  if (HitMarker(p, markerChannel, markerIndex)) {
+    TSLScopeChannel* ch = channels_->Channel(markerChannel);
+    TSLScopeChannelMarker* marker = ch->Marker(markerIndex);
+    TSLScopeMarkerGroup* group = MarkerGroupOf(marker);
+    TSLDisplayAxis* xAxis = XAxisAt(ch->XAxisIndex());
+    const TRef<ISLRealBuffer> ys = ch->DisplayY();
+    TSLRealPoint value{xAxis ? xAxis->ToValue(marker->Position()) : double(marker->Position()),
+                       ys && marker->Position() < ys->GetCount() ? ys->ReadReals()[marker->Position()] : 0.0};
+    RunEventHandler([&] { emit markerGroups_->OnClick(this, markerChannel, markerIndex, value, handled); });
+    if (!handled) {
+      pressedMarker_ = marker;
+      RunEventHandler([&] { emit marker->OnMouseDown(marker, button, shift, p.x(), p.y()); });
+      if (button == Qt::LeftButton) RunEventHandler([&] { emit marker->OnClick(marker); });
+      if (group) RunEventHandler([&] { emit group->OnMouseDown(group, button, shift, p.x(), p.y()); });
+      if (group && group->CanDrag() && button == Qt::LeftButton && marker && !draggedMarker_) {
+        draggedMarker_ = marker;
+        draggedMarkerChannel_ = markerChannel;
+        markerTarget_ = marker->Position();
+        handled = true;
+        return;
+      }
+    }
+  }
   const TChannelHit hit = ChannelHitTest(p);
   if (hit.channel >= 0)
     RunEventHandler([&] {
@@ -211,6 +235,18 @@ void TSLScope::DataViewMouseMove(Qt::KeyboardModifiers, const QPoint& p) {
   lastPoint_ = p;
   if (draggedCursor_ >= 0 || draggedLink_ >= 0) {
     dragPoint_ = p;
+    return;
+  }
+  if (draggedMarker_) {
+    // The target is the sample under the pointer on the marker's channel.
+    TSLScopeChannel* ch = draggedMarkerChannel_ < channels_->Count() ? channels_->Channel(draggedMarkerChannel_) : nullptr;
+    TSLDisplayAxis* xAxis = ch ? XAxisAt(ch->XAxisIndex()) : nullptr;
+    if (ch && xAxis && ch->DisplayCount() > 0) {
+      const double data = xAxis->TickToData(xAxis->ScreenToTick(IsVertical() ? p.y() : p.x()));
+      markerTarget_ = std::clamp(int(std::lround(data)), 0, ch->DisplayCount() - 1);
+      SetElement(markerTarget_ != draggedMarker_->Position() ? MarkerGroupOf(draggedMarker_) : nullptr);
+    }
+    Changed();
     return;
   }
   if (viewDrag_) {
@@ -291,13 +327,22 @@ void TSLScope::SetElement(QObject* element) {
 
 void TSLScope::RefreshElement() {
   // New data or new ranges move the traces under a resting pointer.
-  if (!MouseInside() || lastPoint_.x() == -1000 || draggedCursor_ >= 0 || draggedLink_ >= 0 || viewDrag_) return;
+  if (!MouseInside() || lastPoint_.x() == -1000 || draggedCursor_ >= 0 || draggedLink_ >= 0 || viewDrag_ ||
+      draggedMarker_)
+    return;
   refreshingElement_ = true;
   UpdateElement(lastPoint_);
   refreshingElement_ = false;
 }
 
 void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool, const QPoint& p) {
+  // The marker pressed, and its group, hear of the release.
+  if (TSLScopeChannelMarker* marker = pressedMarker_) {
+    pressedMarker_ = nullptr;
+    RunEventHandler([&] { emit marker->OnMouseUp(marker, button, shift, p.x(), p.y()); });
+    if (TSLScopeMarkerGroup* group = MarkerGroupOf(marker))
+      RunEventHandler([&] { emit group->OnMouseUp(group, button, shift, p.x(), p.y()); });
+  }
   if (button != Qt::LeftButton) {
     if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(pressedItem_))
       RunEventHandler([&] { emit item->OnMouseUp(item, button, shift, p.x(), p.y()); });
@@ -334,6 +379,19 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
       RunEventHandler([&] { emit cursorLinks_->OnPositionChange(this, dragged, oldPos, newPos); });
     }
     RunEventHandler([&] { emit link->OnMouseUp(link, button, shift, p.x(), p.y()); });
+    Changed();
+    return;
+  }
+  if (TSLScopeChannelMarker* marker = draggedMarker_) {
+    draggedMarker_ = nullptr;
+    const int from = marker->Position(), to = markerTarget_;
+    marker->SetPosition(to);
+    if (to != from) {
+      RunEventHandler([&] { emit marker->OnDragged(marker, from, to); });
+      if (TSLScopeMarkerGroup* group = MarkerGroupOf(marker))
+        RunEventHandler([&] { emit group->OnDragged(group, from, to); });
+    }
+    SetElement(nullptr);
     Changed();
     return;
   }

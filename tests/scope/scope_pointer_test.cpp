@@ -275,3 +275,52 @@ TEST_F(Pointer, ZonesAndLabelsAreDrawnAndFoundUnderThePointer) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Pointer, MarkersAreClickedAndDraggedAlongTheirChannel) {
+  auto* group = static_cast<TSLScopeMarkerGroup*>(scope.MarkerGroups()->Add());
+  group->SetCanDrag(true);
+  auto* marker = static_cast<TSLScopeChannelMarker*>(scope.Channels()->Channel(0)->Markers()->Add());
+  marker->SetPosition(10000);  // 1.25 s
+  Flat(0.5, -0.5);
+  int clicks = 0, dragged = 0, from = -1, to = -1;
+  bool refuse = true;
+  QObject::connect(scope.MarkerGroups(), &TSLScopeMarkerGroups::OnClick,
+                   [&](QObject*, int channel, int index, TSLRealPoint value, bool& handled) {
+                     ++clicks;
+                     EXPECT_EQ(channel, 0);
+                     EXPECT_EQ(index, 0);
+                     EXPECT_DOUBLE_EQ(value.X, 1.25);
+                     EXPECT_DOUBLE_EQ(value.Y, 0.5);
+                     handled = refuse;
+                   });
+  QObject::connect(group, &TSLScopeMarkerGroup::OnDragged, [&](QObject*, int a, int b) {
+    ++dragged;
+    from = a;
+    to = b;
+  });
+  const QRect view = scope.DataViewRect();
+  const QPoint at(scope.XAxis()->TickToScreen(1.25), RowOf(0.5));
+  const QPoint target(view.left() + (view.width() - 1) / 2, RowOf(0.5));  // 2.5 s
+  const auto drag = [&] {
+    QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, at);
+    SendMove(&scope, target, Qt::LeftButton);
+    QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, target);
+  };
+  // A handler that handles the click keeps the marker where it is.
+  drag();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(marker->Position(), 10000);
+  EXPECT_EQ(dragged, 0);
+  refuse = false;
+  drag();
+  EXPECT_EQ(clicks, 2);
+  ASSERT_EQ(dragged, 1);
+  EXPECT_EQ(from, 10000);
+  EXPECT_EQ(to, marker->Position());
+  EXPECT_NEAR(marker->Position(), 20000, 40000.0 / view.width());
+  EXPECT_FALSE(scope.IsZoomed());  // the press started no zoom or pan
+}
+
+}  // namespace
