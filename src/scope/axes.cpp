@@ -45,10 +45,14 @@ TSLDisplayAxis::TSLDisplayAxis(QObject* owner, TSLDataDisplay* display, SL::TSLV
       Button_(new TSLViewButtonSettings(this, display)),
       CursorSettings_(new TSLAxisCursorSettings(this, display)),
       DataView_(new TSLDisplayGridDirectionalLinesSettings(this, display)) {
+  // The pin belongs to the display, so it is named through its properties.
+  zoomPin_ = new TSLZoomPin(display ? static_cast<QObject*>(display) : this, Lock(),
+                            [this](const TSLAxisZoomOperation& zoom) { FollowZoom(zoom); });
   if (display) display->RegisterAxis(this);
 }
 
 TSLDisplayAxis::~TSLDisplayAxis() {
+  delete zoomPin_;
   if (Display()) Display()->UnregisterAxis(this);
 }
 
@@ -76,6 +80,7 @@ bool TSLDisplayAxis::ZoomOff() {
   }
   ForgetRanges();
   LayoutChanged();
+  TellZoomPin(SL::zoZoomOff);
   return was;
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "scope/display_settings.h"
+#include "scope/zoom_pin.h"
 
 class TSLEnabledValue : public TSLDisplayPersistent {
   Q_OBJECT
@@ -171,6 +172,7 @@ class TSLDisplayAxis : public TSLTrackingOptionalAxis {
   TLP_SUBOBJECT(TSLDisplayAxisZoom, Zooming)
   TLP_SUBOBJECT(TSLAxisToolBar, ToolBar)
   TLP_SUBOBJECT(TSLViewButtonSettings, Button)
+  Q_PROPERTY(TSLZoomPin* ZoomPin READ ZoomPin)
   TLP_PROPERTY(SL::TSLScaleMode, ScaleMode, SL::smLinear, LayoutChanged)
   TLP_SUBOBJECT(TSLAxisCursorSettings, CursorSettings)
   TLP_SUBOBJECT(TSLDisplayGridDirectionalLinesSettings, DataView)
@@ -180,6 +182,7 @@ public:
   ~TSLDisplayAxis() override;
 
   virtual bool IsXAxis() const = 0;
+  TSLZoomPin* ZoomPin() const { return zoomPin_; }
 
   // Zoom state, in shown values.
   bool IsZoomed() const;
@@ -196,8 +199,9 @@ public:
   // Zooms about the value under `p` (control coordinates), which stays put.
   void ZoomAtPoint(const QPoint& p, double factor);
   // Sets the zoomed ends (in either order) within the axis limits: not below
-  // the lowest allowed start, a span of at least 0.0001, the range limits.
-  void SetZoomRange(double a, double b);
+  // the lowest allowed start, a span of at least 0.0001, the range limits;
+  // the zoom pin tells linked axes `op`.
+  void SetZoomRange(double a, double b, SL::TSLZoomOperation op = SL::zoZoom);
   // Moves the zoomed ends inside the enabled range limits.
   void ApplyRangeLimits(double& lo, double& hi);
   // Panning: the press stores the point and the shown range; each move
@@ -297,13 +301,20 @@ protected:
   QPoint panPoint_;
   TSLRange panRange_;
 
+  // Tells the axes linked through the zoom pin this axis' zoom state.
+  void TellZoomPin(SL::TSLZoomOperation op);
+
 private:
+  // Takes the zoom state of a linked axis, without passing it on.
+  void FollowZoom(const TSLAxisZoomOperation& zoom);
   void SetButtonHover(bool on);
   void WheelStep(const QPoint& p, double factor);
   QList<TSLDisplayChannel*> channels_;
   bool buttonHover_ = false, buttonPressed_ = false, justClicked_ = false, bandDrag_ = false;
   bool zoomed_ = false;
   double zoomLow_ = 0, zoomHigh_ = 0;
+  TSLZoomPin* zoomPin_ = nullptr;
+  bool followingZoom_ = false;
 };
 
 class TSLBasicDisplayXAxis : public TSLDisplayAxis {

@@ -54,9 +54,10 @@ void TSLDisplayAxis::ZoomByFactor(double factor) {
   double lo = r.lo - h, hi = r.hi + h;
   ApplyRangeLimits(lo, hi);
   SetZoomed(lo, hi);
+  TellZoomPin(SL::zoZoom);
 }
 
-void TSLDisplayAxis::SetZoomRange(double a, double b) {
+void TSLDisplayAxis::SetZoomRange(double a, double b, SL::TSLZoomOperation op) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
   double lower = std::min(a, b), upper = std::max(a, b);
   const double lowest = LowestZoomStart();
@@ -67,6 +68,35 @@ void TSLDisplayAxis::SetZoomRange(double a, double b) {
   if (lower + kMinimumSpan > upper) upper = lower + kMinimumSpan;
   ApplyRangeLimits(lower, upper);
   SetZoomed(lower, upper);
+  TellZoomPin(op);
+}
+
+void TSLDisplayAxis::TellZoomPin(SL::TSLZoomOperation op) {
+  if (followingZoom_ || !zoomPin_ || !zoomPin_->IsConnected()) return;
+  bool zoomed;
+  double low, high;
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterRead();
+    zoomed = zoomed_;
+    low = zoomLow_;
+    high = zoomHigh_;
+  }
+  // Linked axes take their own displays' locks; data threads only ever take
+  // one display's lock, so holding this one meanwhile cannot deadlock.
+  zoomPin_->Tell(op, zoomed, low, high);
+}
+
+void TSLDisplayAxis::FollowZoom(const TSLAxisZoomOperation& zoom) {
+  TSLDataDisplay* display = Display();
+  if (followingZoom_ || !display) return;
+  followingZoom_ = true;
+  TSLRealPoint beforeMin, beforeMax;
+  display->ShownRange(beforeMin, beforeMax);
+  if (zoom.Zoomed()) SetZoomRange(zoom.Low(), zoom.High(), zoom.Operation());
+  else ZoomOff();
+  followingZoom_ = false;
+  display->Changed();
+  display->NotifyZoom(zoom.Operation(), beforeMin, beforeMax);
 }
 
 void TSLDisplayAxis::ZoomAtPoint(const QPoint& p, double factor) {
@@ -80,7 +110,7 @@ void TSLDisplayAxis::ZoomAtPoint(const QPoint& p, double factor) {
   if (IsReversed()) u = extent - u;
   const TSLRange r = ShownValue();
   const double v = r.hi - u * (r.hi - r.lo) / extent;
-  SetZoomRange(v - (v - r.lo) * factor, v + (r.hi - v) * factor);
+  SetZoomRange(v - (v - r.lo) * factor, v + (r.hi - v) * factor, SL::zoMouseWheel);
 }
 
 void TSLDisplayAxis::StartPan(const QPoint& p) {
@@ -103,6 +133,7 @@ void TSLDisplayAxis::PanBy(const QPoint& start, const QPoint& current) {
   double lo = panRange_.lo - x, hi = panRange_.hi - x;
   ApplyRangeLimits(lo, hi);
   SetZoomed(lo, hi);
+  TellZoomPin(SL::zoMousePan);
 }
 
 void TSLBasicScopeYAxis::PanBy(const QPoint& start, const QPoint& current) {
@@ -117,6 +148,7 @@ void TSLBasicScopeYAxis::PanBy(const QPoint& start, const QPoint& current) {
   double lo = panRange_.lo - x, hi = panRange_.hi - x;
   ApplyRangeLimits(lo, hi);
   SetZoomed(lo, hi);
+  TellZoomPin(SL::zoMousePan);
 }
 
 bool TSLDisplayAxis::CanZoomIn() {

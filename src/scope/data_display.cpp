@@ -175,12 +175,12 @@ TSLDataDisplay::TZoomState TSLDataDisplay::CaptureZoomState() const {
   return state;
 }
 
-void TSLDataDisplay::RestoreZoomState(const TZoomState& state) {
+void TSLDataDisplay::RestoreZoomState(const TZoomState& state, SL::TSLZoomOperation op) {
   for (const TZoomEntry& entry : state) {
     // An axis removed since the state was taken is passed over.
     TSLDisplayAxis* axis = const_cast<TSLDisplayAxis*>(entry.axis);
     if (!axes_.contains(axis)) continue;
-    if (entry.zoomed) axis->SetZoomRange(entry.low, entry.high);
+    if (entry.zoomed) axis->SetZoomRange(entry.low, entry.high, op);
     else axis->ZoomOff();
   }
   Changed();

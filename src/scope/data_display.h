@@ -127,7 +127,7 @@ public:
   };
   using TZoomState = QVector<TZoomEntry>;
   virtual TZoomState CaptureZoomState() const;
-  virtual void RestoreZoomState(const TZoomState& state);
+  virtual void RestoreZoomState(const TZoomState& state, SL::TSLZoomOperation op);
   void PushZoomState(bool once);
   int UndoCount() const { return undo_.size(); }
   int RedoCount() const { return redo_.size(); }

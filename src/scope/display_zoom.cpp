@@ -99,7 +99,7 @@ void TSLDataDisplay::ZoomPrevious() {
   ShownRange(lo, hi);
   PushBounded(redo_, CaptureZoomState());
   if (undo_.isEmpty()) return;
-  RestoreZoomState(undo_.takeLast());
+  RestoreZoomState(undo_.takeLast(), SL::zoUndo);
   NotifyZoom(SL::zoUndo, lo, hi);
 }
 
@@ -109,7 +109,7 @@ void TSLDataDisplay::ZoomNext() {
   ShownRange(lo, hi);
   PushBounded(undo_, CaptureZoomState());
   if (redo_.isEmpty()) return;
-  RestoreZoomState(redo_.takeLast());
+  RestoreZoomState(redo_.takeLast(), SL::zoRedo);
   NotifyZoom(SL::zoRedo, lo, hi);
 }
 

@@ -188,4 +188,57 @@ TEST_F(Zoom, WheelAtTheRightEdgeKeepsTheEdgeValue) {
   EXPECT_NEAR(after.hi - (view.right() - Centre().x()) * (after.hi - after.lo) / (view.width() - 1), v, 1e-9);
 }
 
+// Two displays whose X axes are linked through their zoom pins show one time
+// range: wheel, pan, undo and zoom off on either reach the other once, and
+// the follower's own limits still hold.
+TEST_F(Zoom, LinkedZoomPinsShareTheRangeBothWays) {
+  TSLScope other;
+  other.setObjectName(QStringLiteral("Other"));
+  TScopeFeed otherFeed{other, 1};
+  other.YAxis()->Max()->Range()->High()->SetValue(0.5);
+  other.YAxis()->Max()->Range()->High()->SetEnabled(true);
+  other.show();
+  otherFeed.Publish();
+  QList<SL::TSLZoomOperation> otherOps;
+  QObject::connect(&other, &TSLDataDisplay::OnZoomChanged,
+                   [&](QObject*, SL::TSLZoomOperation op, TSLRealRanges&) { otherOps.append(op); });
+  ASSERT_TRUE(other.XAxis()->ZoomPin()->Connect(scope.XAxis()->ZoomPin()));
+  ASSERT_TRUE(other.YAxis()->ZoomPin()->Connect(scope.YAxis()->ZoomPin()));
+  EXPECT_TRUE(other.XAxis()->ZoomPin()->GetName(false).endsWith(QStringLiteral("XAxis.ZoomPin")));
+
+  Wheel(Centre(), false);
+  EXPECT_TRUE(other.XAxis()->IsZoomed());
+  EXPECT_EQ(other.XAxis()->ShownValue(), X());
+  EXPECT_EQ(otherOps, (QList<SL::TSLZoomOperation>{SL::zoMouseWheel, SL::zoMouseWheel}));
+  EXPECT_EQ(ops.size(), 1);  // the follower does not echo back
+
+  // Panning the follower moves the leader.
+  other.SetNavigateMode(SL::nmPan);
+  const TSLRange before = X();
+  const QPoint c = other.DataViewRect().center();
+  QTest::mousePress(&other, Qt::LeftButton, Qt::NoModifier, c);
+  SendMove(&other, c + QPoint(40, 0), Qt::LeftButton);
+  QTest::mouseRelease(&other, Qt::LeftButton, Qt::NoModifier, c + QPoint(40, 0));
+  EXPECT_LT(X().lo, before.lo);
+  EXPECT_EQ(X(), other.XAxis()->ShownValue());
+
+  // A Y range above the follower's own upper limit is moved inside it.
+  scope.YAxis()->SetZoomRange(-0.5, 0.9);
+  EXPECT_DOUBLE_EQ(Y().hi, 0.9);
+  EXPECT_DOUBLE_EQ(other.YAxis()->ShownValue().hi, 0.5);
+  EXPECT_DOUBLE_EQ(other.YAxis()->ShownValue().lo, -0.9);
+
+  scope.ZoomPrevious();
+  EXPECT_EQ(other.XAxis()->ShownValue(), X());
+  other.ZoomOff();
+  EXPECT_FALSE(scope.XAxis()->IsZoomed());
+  EXPECT_FALSE(scope.YAxis()->IsZoomed());
+  EXPECT_EQ(ops.last(), SL::zoZoomOff);
+
+  // Once unlinked, zooming one leaves the other alone.
+  other.XAxis()->ZoomPin()->Disconnect();
+  scope.ZoomByFactor(0.5);
+  EXPECT_FALSE(other.XAxis()->IsZoomed());
+}
+
 }  // namespace
