@@ -144,6 +144,27 @@ void TSLCollectionPageForm::BindCombo(TComboBox* combo, std::function<void(TSLDi
   });
 }
 
+void TSLCollectionPageForm::BindChannelChecks(TCheckListBox* list,
+                                              std::function<TLPCollection*(TSLDisplayCollectionItem*)> links) {
+  list->SetItems(ChannelNames());
+  refreshers_.append([list, links](TSLDisplayCollectionItem* e) {
+    for (int i = 0; i < list->Items().size(); ++i) list->SetChecked(i, SLChannelLinkIndex(links(e), i) >= 0);
+  });
+  connect(list, &TCheckListBox::OnClickCheck, this, [this, list, links] {
+    TSLDisplayCollectionItem* e = Selected();
+    const int channel = list->ItemIndex();
+    if (showing_ || !e || channel < 0) return;
+    TLPCollection* collection = links(e);
+    const int link = SLChannelLinkIndex(collection, channel);
+    if (list->Checked(channel) && link < 0) {
+      static_cast<TSLDisplayElementChannelLink*>(collection->Add())->SetChannel(channel);
+    } else if (!list->Checked(channel) && link >= 0) {
+      collection->Delete(link);
+    }
+    Touched();
+  });
+}
+
 void TSLCollectionPageForm::BindCheck(TCheckBox* box, std::function<void(TSLDisplayCollectionItem*, bool)> set) {
   connect(box, &TControl::OnClick, this, [this, box, set] {
     if (showing_) return;

@@ -74,6 +74,10 @@ protected:
   // A "..." button whose menu items insert their tokens into a field at
   // the caret and store it.
   void BindInsertMenu(QObject* button, TPopupMenu* menu, TEdit* edit, const QList<QPair<TMenuItem*, QString>>& items);
+  // A check list of the scope's channels kept in step with the selected
+  // element's channel links (`links`): checking a channel adds a link to
+  // it, unchecking removes it.
+  void BindChannelChecks(TCheckListBox* list, std::function<TLPCollection*(TSLDisplayCollectionItem*)> links);
   // The scope repaints after an edit of a part that does not tell it.
   void Touched();
   void FillAxisCombos(TComboBox* x, TComboBox* y);

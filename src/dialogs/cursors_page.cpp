@@ -25,19 +25,8 @@ TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLSco
     KindComboBox->SetItems(EnumDisplayNames(QMetaEnum::fromType<SL::TSLDisplayCursorKind>()));
   }
   FillAxisCombos(XAxisComboBox, YAxisComboBox);
-  ChannelsListBox->SetItems(ChannelNames());
   // A checked channel gets a crossing mark on the selected cursor.
-  connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] {
-    auto* cursor = qobject_cast<TSLDisplayCursor*>(Selected());
-    const int channel = ChannelsListBox->ItemIndex();
-    if (!cursor || channel < 0) return;
-    const int link = ChannelLinkIndex(cursor, channel);
-    if (ChannelsListBox->Checked(channel) && link < 0) {
-      static_cast<TSLDisplayCursorChannelLink*>(cursor->Channels()->Add())->SetChannel(channel);
-    } else if (!ChannelsListBox->Checked(channel) && link >= 0) {
-      cursor->Channels()->Delete(link);
-    }
-  });
+  BindChannelChecks(ChannelsListBox, [](auto* e) { return AsCursor(e)->Channels(); });
 
   BindCombo(KindComboBox, [](auto* e, int i) { AsCursor(e)->SetKind(SL::TSLDisplayCursorKind(i)); });
   BindCombo(XAxisComboBox, [](auto* e, int i) { AsCursor(e)->SetXAxisIndex(i); });
@@ -53,11 +42,4 @@ void TSLScopeCursorsForm::ShowElement(TSLDisplayCollectionItem* e) {
   KindComboBox->SetItemIndex(int(cursor->Kind()));
   XAxisComboBox->SetItemIndex(cursor->XAxisIndex());
   YAxisComboBox->SetItemIndex(cursor->YAxisIndex());
-  for (int i = 0; i < ChannelsListBox->Items().size(); ++i) ChannelsListBox->SetChecked(i, ChannelLinkIndex(cursor, i) >= 0);
-}
-
-int TSLScopeCursorsForm::ChannelLinkIndex(TSLDisplayCursor* cursor, int channel) {
-  for (int i = 0; i < cursor->Channels()->Count(); ++i)
-    if (cursor->ChannelLink(i)->Channel() == channel) return i;
-  return -1;
 }

@@ -25,7 +25,4 @@ public:
 
 protected:
   void ShowElement(TSLDisplayCollectionItem* e) override;
-
-private:
-  static int ChannelLinkIndex(TSLDisplayCursor* cursor, int channel);
 };

@@ -11,26 +11,40 @@ QString Number(double v) { return QString::number(v, 'g', 12); }
 
 }  // namespace
 
-// ------------------------------------------------------------------ zones
+// ------------------------------------------------------------ both pages
 
-TSLDisplayZonesForm::TSLDisplayZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
-    : TSLCollectionPageForm(dialog, scope, scope->Zones(), true) {
-  Load(QStringLiteral(":/dialogs/TSLDisplayZonesForm.dfm"), "ZonesListBox");
+TSLBasicZonesForm::TSLBasicZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, TLPCollection* collection)
+    : TSLCollectionPageForm(dialog, scope, collection, true) {}
+
+void TSLBasicZonesForm::LoadZonePage(const QString& description) {
+  Load(description, "ZonesListBox");
   ZonesListBox = Part<TCheckListBox>("ZonesListBox");
   XAxisComboBox = Part<TComboBox>("XAxisComboBox");
   YAxisComboBox = Part<TComboBox>("YAxisComboBox");
+  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
+  FillAxisCombos(XAxisComboBox, YAxisComboBox);
+  BindChannelChecks(ChannelsListBox, [](auto* e) { return AsZone(e)->Channels(); });
+  BindPen(Part<TButton>("PointPenButton"), [](auto* e) { return AsZone(e)->Pen(); });
+  BindBrush(Part<TButton>("PointBrushButton"), [](auto* e) { return AsZone(e)->Brush(); });
+  BindCombo(XAxisComboBox, [](auto* e, int i) { AsZone(e)->SetXAxisIndex(i); });
+  BindCombo(YAxisComboBox, [](auto* e, int i) { AsZone(e)->SetYAxisIndex(i); });
+}
+
+void TSLBasicZonesForm::ShowElement(TSLDisplayCollectionItem* e) {
+  XAxisComboBox->SetItemIndex(AsZone(e)->XAxisIndex());
+  YAxisComboBox->SetItemIndex(AsZone(e)->YAxisIndex());
+}
+
+// ------------------------------------------------------------------ zones
+
+TSLDisplayZonesForm::TSLDisplayZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
+    : TSLBasicZonesForm(dialog, scope, scope->Zones()) {
+  LoadZonePage(QStringLiteral(":/dialogs/TSLDisplayZonesForm.dfm"));
   PointsListBox = Part<TListBox>("PointsListBox");
   PointAddButton = Part<TButton>("PointAddButton");
   PointRemoveButton = Part<TButton>("PointRemoveButton");
   PointXEdit = Part<TEdit>("PointXEdit");
   PointYEdit = Part<TEdit>("PointYEdit");
-  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
-  FillAxisCombos(XAxisComboBox, YAxisComboBox);
-  ChannelsListBox->SetItems(ChannelNames());
-  BindPen(Part<TButton>("PointPenButton"), [](auto* e) { return AsZone(e)->Pen(); });
-  BindBrush(Part<TButton>("PointBrushButton"), [](auto* e) { return AsZone(e)->Brush(); });
-  BindCombo(XAxisComboBox, [](auto* e, int i) { AsZone(e)->SetXAxisIndex(i); });
-  BindCombo(YAxisComboBox, [](auto* e, int i) { AsZone(e)->SetYAxisIndex(i); });
 
   connect(PointsListBox, &TControl::OnClick, this, [this] { ShowPoint(); });
   connect(PointAddButton, &TControl::OnClick, this, [this] {
@@ -58,11 +72,8 @@ TLPCollection* TSLDisplayZonesForm::Points() const {
 }
 
 void TSLDisplayZonesForm::ShowElement(TSLDisplayCollectionItem* e) {
-  XAxisComboBox->SetItemIndex(AsZone(e)->XAxisIndex());
-  YAxisComboBox->SetItemIndex(AsZone(e)->YAxisIndex());
+  TSLBasicZonesForm::ShowElement(e);
   ShowPoints(0);
-  // The scope keeps no channel links per zone yet.
-  ChannelsListBox->SetEnabled(false);
 }
 
 void TSLDisplayZonesForm::ShowPoints(int select) {
@@ -110,22 +121,12 @@ void TSLDisplayZonesForm::StorePoint(TEdit* edit, bool x) {
 // ---------------------------------------------------------------- ellipses
 
 TSLDisplayEllipsesForm::TSLDisplayEllipsesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item)
-    : TSLCollectionPageForm(dialog, scope, scope->Ellipses(), true) {
-  Load(QStringLiteral(":/dialogs/TSLDisplayEllipsesForm.dfm"), "ZonesListBox");
-  ZonesListBox = Part<TCheckListBox>("ZonesListBox");
-  XAxisComboBox = Part<TComboBox>("XAxisComboBox");
-  YAxisComboBox = Part<TComboBox>("YAxisComboBox");
+    : TSLBasicZonesForm(dialog, scope, scope->Ellipses()) {
+  LoadZonePage(QStringLiteral(":/dialogs/TSLDisplayEllipsesForm.dfm"));
   X1Edit = Part<TEdit>("X1Edit");
   Y1Edit = Part<TEdit>("Y1Edit");
   X2Edit = Part<TEdit>("X2Edit");
   Y2Edit = Part<TEdit>("Y2Edit");
-  ChannelsListBox = Part<TCheckListBox>("ChannelsListBox");
-  FillAxisCombos(XAxisComboBox, YAxisComboBox);
-  ChannelsListBox->SetItems(ChannelNames());
-  BindPen(Part<TButton>("PointPenButton"), [](auto* e) { return AsZone(e)->Pen(); });
-  BindBrush(Part<TButton>("PointBrushButton"), [](auto* e) { return AsZone(e)->Brush(); });
-  BindCombo(XAxisComboBox, [](auto* e, int i) { AsZone(e)->SetXAxisIndex(i); });
-  BindCombo(YAxisComboBox, [](auto* e, int i) { AsZone(e)->SetYAxisIndex(i); });
   struct TCorner {
     TEdit* edit;
     bool second, x;
@@ -146,11 +147,4 @@ TSLDisplayEllipsesForm::TSLDisplayEllipsesForm(TPLCommonPropertiesForm* dialog, 
         });
   }
   Fill(item);
-}
-
-void TSLDisplayEllipsesForm::ShowElement(TSLDisplayCollectionItem* e) {
-  XAxisComboBox->SetItemIndex(AsZone(e)->XAxisIndex());
-  YAxisComboBox->SetItemIndex(AsZone(e)->YAxisIndex());
-  // The scope keeps no channel links per ellipse yet.
-  ChannelsListBox->SetEnabled(false);
 }

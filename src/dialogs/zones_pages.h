@@ -6,21 +6,36 @@
 
 class TButton;
 
-class TSLDisplayZonesForm : public TSLCollectionPageForm {
+// What both pages share: the list, pen and brush, the two axes and the
+// channels seen through the zone.
+class TSLBasicZonesForm : public TSLCollectionPageForm {
+  Q_OBJECT
+
+public:
+  TCheckListBox* ZonesListBox = nullptr;
+  TComboBox* XAxisComboBox = nullptr;
+  TComboBox* YAxisComboBox = nullptr;
+  TCheckListBox* ChannelsListBox = nullptr;
+
+protected:
+  TSLBasicZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, TLPCollection* collection);
+  // Reads the page's description (from the final class's constructor, as
+  // the description names that class) and binds the shared controls.
+  void LoadZonePage(const QString& description);
+  void ShowElement(TSLDisplayCollectionItem* e) override;
+};
+
+class TSLDisplayZonesForm : public TSLBasicZonesForm {
   Q_OBJECT
 
 public:
   TSLDisplayZonesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item);
 
-  TCheckListBox* ZonesListBox = nullptr;
-  TComboBox* XAxisComboBox = nullptr;
-  TComboBox* YAxisComboBox = nullptr;
   TListBox* PointsListBox = nullptr;
   TButton* PointAddButton = nullptr;
   TButton* PointRemoveButton = nullptr;
   TEdit* PointXEdit = nullptr;
   TEdit* PointYEdit = nullptr;
-  TCheckListBox* ChannelsListBox = nullptr;
 
 protected:
   void ShowElement(TSLDisplayCollectionItem* e) override;
@@ -32,21 +47,14 @@ private:
   TLPCollection* Points() const;
 };
 
-class TSLDisplayEllipsesForm : public TSLCollectionPageForm {
+class TSLDisplayEllipsesForm : public TSLBasicZonesForm {
   Q_OBJECT
 
 public:
   TSLDisplayEllipsesForm(TPLCommonPropertiesForm* dialog, TSLScope* scope, int item);
 
-  TCheckListBox* ZonesListBox = nullptr;
-  TComboBox* XAxisComboBox = nullptr;
-  TComboBox* YAxisComboBox = nullptr;
   TEdit* X1Edit = nullptr;
   TEdit* Y1Edit = nullptr;
   TEdit* X2Edit = nullptr;
   TEdit* Y2Edit = nullptr;
-  TCheckListBox* ChannelsListBox = nullptr;
-
-protected:
-  void ShowElement(TSLDisplayCollectionItem* e) override;
 };

@@ -92,8 +92,14 @@ void TSLDisplayCursorPosition::SetX(double x) { Lock()->SetIfChanged(x_, x, [thi
 
 void TSLDisplayCursorPosition::SetY(double y) { Lock()->SetIfChanged(y_, y, [this] { Changed(); }); }
 
+int SLChannelLinkIndex(const TLPCollection* links, int channel) {
+  for (int i = 0; i < links->Count(); ++i)
+    if (static_cast<TSLDisplayElementChannelLink*>(links->Item(i))->Channel() == channel) return i;
+  return -1;
+}
+
 TSLDisplayCursorChannelLink::TSLDisplayCursorChannelLink(TOWExtCollection* collection)
-    : TSLDisplayCollectionItem(collection),
+    : TSLDisplayElementChannelLink(collection),
       Pen_(MakePen(QColor(Qt::red))),
       Brush_(MakeBrush(QColor(Qt::red))),
       ChannelLabel_(new TSLDisplayLabel(this, Display())) {}
@@ -237,7 +243,10 @@ TSLScopeMarkerGroups::TSLScopeMarkerGroups(QObject* owner, TSLDataDisplay* displ
                                    [](TOWExtCollection* c) { return new TSLScopeMarkerGroup(c); }) {}
 
 TSLDisplayBasicZone::TSLDisplayBasicZone(TOWExtCollection* collection)
-    : TSLOptionalAxesDisplayCollectionItem(collection), Brush_(MakeBrush(QColor(Qt::red))), Pen_(MakePen(QColor(Qt::red))) {}
+    : TSLOptionalAxesDisplayCollectionItem(collection), Brush_(MakeBrush(QColor(Qt::red))), Pen_(MakePen(QColor(Qt::red))) {
+  channels_ = new TLPCollection(this, [](TOWExtCollection* c) { return new TSLDisplayZoneChannelLink(c); });
+  connect(channels_, &TOWExtCollection::Changed, this, [this] { ItemChanged(); });
+}
 
 TSLDisplayZone::TSLDisplayZone(TOWExtCollection* collection)
     : TSLDisplayBasicZone(collection),

@@ -130,11 +130,22 @@ public:
   using TSLDisplayPersistent::TSLDisplayPersistent;
 };
 
-// A channel whose crossing with the cursor is marked, with a label of the
-// value there ("%Y" on a vertical line by default).
-class TSLDisplayCursorChannelLink : public TSLDisplayCollectionItem {
+// A link from an element (cursor, zone, ellipse) to one of the scope's
+// channels, by index.
+class TSLDisplayElementChannelLink : public TSLDisplayCollectionItem {
   Q_OBJECT
   TLP_PROPERTY(int, Channel, 0, ItemChanged)
+public:
+  using TSLDisplayCollectionItem::TSLDisplayCollectionItem;
+};
+
+// The index of the first link of `links` to `channel`, or -1.
+int SLChannelLinkIndex(const TLPCollection* links, int channel);
+
+// A channel whose crossing with the cursor is marked, with a label of the
+// value there ("%Y" on a vertical line by default).
+class TSLDisplayCursorChannelLink : public TSLDisplayElementChannelLink {
+  Q_OBJECT
   TLP_PROPERTY(bool, UseChannelColor, true, ItemChanged)
   TLP_PROPERTY(int, Size, 3, ItemChanged)
   TLP_PROPERTY(SL::TSLDisplayMarkerShape, Shape, SL::msCircle, ItemChanged)
@@ -330,13 +341,32 @@ public:
 };
 
 // Common part of polygon and elliptic zones.
+// A channel seen through a zone: the part of its trace inside the zone is
+// drawn over in the zone's pen colour (Highlighting), its samples there are
+// marked with dots (Points).
+class TSLDisplayZoneChannelLink : public TSLDisplayElementChannelLink {
+  Q_OBJECT
+  TLP_PROPERTY(bool, Highlighting, true, ItemChanged)
+  TLP_PROPERTY(bool, Points, false, ItemChanged)
+public:
+  using TSLDisplayElementChannelLink::TSLDisplayElementChannelLink;
+};
+
 class TSLDisplayBasicZone : public TSLOptionalAxesDisplayCollectionItem {
   Q_OBJECT
+  Q_PROPERTY(TLPCollection* Channels READ Channels)
   TLP_SUBOBJECT(TSLDisplayBrush, Brush)
   TLP_SUBOBJECT(TSLDisplayPen, Pen)
   TLP_PROPERTY(int, MouseCursor, crHandPoint, NoNotify)
 public:
   explicit TSLDisplayBasicZone(TOWExtCollection* collection);
+  TLPCollection* Channels() const { return channels_; }
+  TSLDisplayZoneChannelLink* ChannelLink(int i) const {
+    return static_cast<TSLDisplayZoneChannelLink*>(channels_->Item(i));
+  }
+
+private:
+  TLPCollection* channels_ = nullptr;
 };
 
 class TSLDisplayZone : public TSLDisplayBasicZone {

@@ -119,6 +119,48 @@ void TSLScope::PaintZones(TLPCanvas& canvas) {
   painter->restore();
 }
 
+void TSLScope::PaintZoneChannels(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  for (TOWExtCollection* collection : std::initializer_list<TOWExtCollection*>{zones_, ellipses_}) {
+    for (int i = 0; i < collection->Count(); ++i) {
+      auto* zone = static_cast<TSLDisplayBasicZone*>(collection->Item(i));
+      if (!zone->Visible() || zone->Channels()->Count() == 0) continue;
+      const QPolygon shape = ZoneShape(zone);
+      if (shape.size() < 3) continue;
+      painter->save();
+      painter->setClipRegion(QRegion(shape, Qt::OddEvenFill), Qt::IntersectClip);
+      for (int l = 0; l < zone->Channels()->Count(); ++l) {
+        const TSLDisplayZoneChannelLink* link = zone->ChannelLink(l);
+        const int c = link->Channel();
+        if (c < 0 || c >= channels_->Count() || !channels_->Channel(c)->Visible()) continue;
+        TSLScopeChannel* channel = channels_->Channel(c);
+        const TSLTraceCache& trace = channel->Trace();
+        const auto drawTrace = [&](const QColor& color, int width) {
+          QPen pen(color);
+          pen.setWidth(width);
+          painter->setPen(pen);
+          trace.ForEachPiece([&](const QPoint* p, int n) {
+            if (n > 1) painter->drawPolyline(p, n);
+            else painter->drawPoint(p[0]);
+          });
+        };
+        // A band in the zone's pen colour with the trace drawn again on it.
+        painter->setBrush(Qt::NoBrush);
+        if (link->Highlighting()) {
+          drawTrace(zone->Pen()->Color(), channel->Width() + 4);
+          drawTrace(channel->Color(), channel->Width());
+        }
+        if (link->Points()) {
+          painter->setPen(Qt::NoPen);
+          painter->setBrush(channel->Color());
+          for (const QPoint& p : trace.Points()) painter->drawRect(p.x() - 1, p.y() - 1, 3, 3);
+        }
+      }
+      painter->restore();
+    }
+  }
+}
+
 void TSLScope::PaintChannelLinks(TLPCanvas& canvas) {
   QPainter* painter = canvas.Painter();
   for (int i = 0; i < channelLinks_->Count(); ++i) {

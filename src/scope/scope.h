@@ -149,6 +149,8 @@ private:
   QPoint MarkerPoint(TSLScopeChannel* channel, int sample);
   void PaintZones(TLPCanvas& canvas);
   void PaintChannelLinks(TLPCanvas& canvas);
+  // The channels seen through zones and ellipses, over the traces.
+  void PaintZoneChannels(TLPCanvas& canvas);
   void PaintMarkers(TLPCanvas& canvas);
   void PaintLabels(TLPCanvas& canvas);
   // The marker group, zone, ellipse or label under the pointer that may be

@@ -438,16 +438,8 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
   pen.setCosmetic(width <= 1);
   painter->setPen(pen);
   painter->setBrush(color);
-  const QVector<int>& breaks = trace_.Breaks();
   // Pieces between breaks, each drawn in one call.
-  const auto forEachPiece = [&](const std::function<void(const QPoint*, int)>& draw) {
-    int from = 0;
-    for (int b : breaks) {
-      if (b > from) draw(points.constData() + from, b - from);
-      from = b;
-    }
-    if (points.size() > from) draw(points.constData() + from, points.size() - from);
-  };
+  const auto forEachPiece = [this](auto&& draw) { trace_.ForEachPiece(draw); };
   // A reduced one-pixel line goes straight into the back buffer's pixels.
   if (ChannelMode() == SL::cmLine && width <= 1 && painter->paintEngine() &&
       painter->paintEngine()->type() == QPaintEngine::Raster && !painter->testRenderHint(QPainter::Antialiasing) &&

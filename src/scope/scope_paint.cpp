@@ -246,6 +246,7 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
       if (!printing && highlighted) channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);
     }
+    PaintZoneChannels(canvas);
     PaintMarkers(canvas);
     painter->restore();
     PaintLabels(canvas);

@@ -34,6 +34,16 @@ public:
   // where the line is interrupted (a vertex that starts a new piece).
   const QVector<QPoint>& Points() const { return points_; }
   const QVector<int>& Breaks() const { return breaks_; }
+  // Calls `draw` with each unbroken run of vertices.
+  template <typename F>
+  void ForEachPiece(F&& draw) const {
+    int from = 0;
+    for (int b : breaks_) {
+      if (b > from) draw(points_.constData() + from, b - from);
+      from = b;
+    }
+    if (points_.size() > from) draw(points_.constData() + from, int(points_.size()) - from);
+  }
   bool Reduced() const { return reduced_; }
   // Per vertex, the first and last sample index it stands for (equal unless
   // reduced), and the box around all vertices (pointer hit pre-test).

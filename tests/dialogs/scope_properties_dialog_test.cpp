@@ -534,6 +534,12 @@ TEST_F(ScopeDialog, ZonePointsAndChannelLinksAreEditedInPlace) {
                Click(page->PointRemoveButton);
                EXPECT_EQ(zone->Points()->Count(), 1);
                EXPECT_EQ(page->PointsListBox->ItemIndex(), 0);
+               // Checking a channel sees it through the zone; unchecking forgets it.
+               page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Checked);
+               ASSERT_EQ(zone->Channels()->Count(), 1);
+               EXPECT_EQ(zone->ChannelLink(0)->Channel(), 1);
+               page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Unchecked);
+               EXPECT_EQ(zone->Channels()->Count(), 0);
 
                d->SetActivePageIndex(1);
                auto* links = qobject_cast<TSLScopeChannelLinkFormUnit*>(d->ActivePage());

@@ -278,6 +278,35 @@ TEST_F(Pointer, ZonesAndLabelsAreDrawnAndFoundUnderThePointer) {
 
 namespace {
 
+TEST_F(Pointer, ChannelsSeenThroughAnEllipseAreMarkedInsideItOnly) {
+  auto* ellipse = static_cast<TSLDisplayEllipticZone*>(scope.Ellipses()->Add());
+  ellipse->Brush()->SetColor(QColor(0, 0, 0));
+  ellipse->Pen()->SetColor(QColor(0, 255, 0));
+  ellipse->Point1()->SetX(1.5);
+  ellipse->Point1()->SetY(-1);
+  ellipse->Point2()->SetX(3.5);
+  ellipse->Point2()->SetY(1);
+  scope.Channels()->Channel(0)->SetColor(QColor(255, 255, 0));
+  scope.Channels()->Channel(1)->SetColor(QColor(255, 0, 255));
+  static_cast<TSLDisplayZoneChannelLink*>(ellipse->Channels()->Add())->SetChannel(0);
+  auto* dots = static_cast<TSLDisplayZoneChannelLink*>(ellipse->Channels()->Add());
+  dots->SetChannel(1);
+  dots->SetHighlighting(false);
+  dots->SetPoints(true);
+  Flat(0.5, -0.5);
+  const QImage image = scope.BackBuffer().copy();
+  const int inside = scope.XAxis()->TickToScreen(2.5), outside = scope.XAxis()->TickToScreen(0.5);
+  const int row0 = RowOf(0.5), row1 = RowOf(-0.5);
+  // Channel 0: a band in the pen colour beside the trace, the trace on it.
+  EXPECT_EQ(image.pixelColor(inside, row0 - 2), QColor(0, 255, 0));
+  EXPECT_EQ(image.pixelColor(inside, row0), QColor(255, 255, 0));
+  EXPECT_NE(image.pixelColor(outside, row0 - 2), QColor(0, 255, 0));
+  // Channel 1: dots one pixel beside its one-pixel line, inside only.
+  EXPECT_EQ(image.pixelColor(inside, row1 + 1), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(outside, row1 + 1), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(inside, row1 - 3), QColor(0, 255, 0));  // no band without highlighting
+}
+
 TEST_F(Pointer, MarkersAreClickedAndDraggedAlongTheirChannel) {
   auto* group = static_cast<TSLScopeMarkerGroup*>(scope.MarkerGroups()->Add());
   group->SetCanDrag(true);
