@@ -318,3 +318,33 @@ TEST_F(ScopeModel, FormatPointTextExpandsPlaceholders) {
 }
 
 }  // namespace
+
+namespace {
+
+// Axes of two scopes linked through their zoom pins in a description keep
+// the link, and write it back.
+TEST(ScopeZoomPins, StoredLinkJoinsTheAxesAndIsWrittenBack) {
+  RegisterStandardControls();
+  RegisterScopeClasses();
+  TForm form;
+  ReadDescription(&form, QStringLiteral("object F: TForm\n"
+                                        "  object Upper: TSLScope\n"
+                                        "    XAxis.ZoomPin.Form = F\n"
+                                        "    XAxis.ZoomPin.State = (FLink1 F.Lower.XAxis.ZoomPin)\n"
+                                        "  end\n"
+                                        "  object Lower: TSLScope\n"
+                                        "  end\n"
+                                        "end\n"));
+  auto* upper = form.findChild<TSLScope*>(QStringLiteral("Upper"));
+  auto* lower = form.findChild<TSLScope*>(QStringLiteral("Lower"));
+  ASSERT_TRUE(upper && lower);
+  ASSERT_NE(upper->XAxis()->ZoomPin()->Dispatcher(), nullptr);
+  EXPECT_EQ(upper->XAxis()->ZoomPin()->Dispatcher(), lower->XAxis()->ZoomPin()->Dispatcher());
+  upper->XAxis()->SetZoomRange(1, 2);
+  EXPECT_TRUE(lower->XAxis()->IsZoomed());
+  const QString text = WriteDescription(&form);
+  EXPECT_TRUE(text.contains(QStringLiteral(" F.Lower.XAxis.ZoomPin)\n"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral(" F.Upper.XAxis.ZoomPin)\n"))) << text.toStdString();
+}
+
+}  // namespace
