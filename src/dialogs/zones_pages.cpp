@@ -146,5 +146,40 @@ TSLDisplayEllipsesForm::TSLDisplayEllipsesForm(TPLCommonPropertiesForm* dialog, 
           return v.has_value();
         });
   }
+  HighlightingCheckBox = Part<TCheckBox>("HighlightingCheckBox");
+  PointsCheckBox = Part<TCheckBox>("PointsCheckBox");
+  // The two tabs edit the link of the channel selected in the list.
+  connect(ChannelsListBox, &TControl::OnClick, this, [this] { ShowLink(); });
+  connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] { ShowLink(); });
+  for (TCheckBox* box : {HighlightingCheckBox, PointsCheckBox}) {
+    connect(box, &TControl::OnClick, this, [this, box] {
+      TSLDisplayZoneChannelLink* link = SelectedLink();
+      if (showing_ || !link) return;
+      if (box == HighlightingCheckBox) link->SetHighlighting(box->Checked());
+      else link->SetPoints(box->Checked());
+      Touched();
+    });
+  }
   Fill(item);
+}
+
+void TSLDisplayEllipsesForm::ShowElement(TSLDisplayCollectionItem* e) {
+  TSLBasicZonesForm::ShowElement(e);
+  ShowLink();
+}
+
+TSLDisplayZoneChannelLink* TSLDisplayEllipsesForm::SelectedLink() const {
+  auto* zone = qobject_cast<TSLDisplayBasicZone*>(Selected());
+  if (!zone) return nullptr;
+  const int link = SLChannelLinkIndex(zone->Channels(), ChannelsListBox->ItemIndex());
+  return link >= 0 ? zone->ChannelLink(link) : nullptr;
+}
+
+void TSLDisplayEllipsesForm::ShowLink() {
+  TCodeChange guard(showing_);
+  const TSLDisplayZoneChannelLink* link = SelectedLink();
+  HighlightingCheckBox->SetEnabled(link != nullptr);
+  PointsCheckBox->SetEnabled(link != nullptr);
+  HighlightingCheckBox->SetChecked(link && link->Highlighting());
+  PointsCheckBox->SetChecked(link && link->Points());
 }

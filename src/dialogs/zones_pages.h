@@ -5,6 +5,7 @@
 #include "dialogs/collection_page.h"
 
 class TButton;
+class TSLDisplayZoneChannelLink;
 
 // What both pages share: the list, pen and brush, the two axes and the
 // channels seen through the zone.
@@ -57,4 +58,15 @@ public:
   TEdit* Y1Edit = nullptr;
   TEdit* X2Edit = nullptr;
   TEdit* Y2Edit = nullptr;
+  TCheckBox* HighlightingCheckBox = nullptr;
+  TCheckBox* PointsCheckBox = nullptr;
+
+protected:
+  void ShowElement(TSLDisplayCollectionItem* e) override;
+
+private:
+  // The link of the channel selected in the channel list, or null when that
+  // channel is not seen through the ellipse.
+  TSLDisplayZoneChannelLink* SelectedLink() const;
+  void ShowLink();
 };

@@ -173,7 +173,7 @@ TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePla
                // The dialog grew to its largest page and sits 20 pixels in
                // from the scope's top right corner.
                const QSize sheet = d->PageControl->PageRect().size();
-               EXPECT_EQ(sheet.width(), 485);  // the widest page
+               EXPECT_EQ(sheet.width(), 525);  // the widest page: Ellipses
                EXPECT_EQ(sheet.height(), 234);
                EXPECT_EQ(d->ClientHeight() - d->PageControl->height(), 41);
                const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
@@ -551,6 +551,32 @@ TEST_F(ScopeDialog, ZonePointsAndChannelLinksAreEditedInPlace) {
                EXPECT_EQ(link->ChannelLinkMode(), SL::clmBar);
                links->FirstChannelComboBox->Combo()->setCurrentIndex(1);
                EXPECT_EQ(link->FirstChannelIndex(), 1);
+             });
+}
+
+TEST_F(ScopeDialog, EllipseTabsEditTheLinkOfTheSelectedChannel) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kEllipsesPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLDisplayEllipsesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               Click(d->AddButton);
+               ASSERT_EQ(scope_->Ellipses()->Count(), 1);
+               auto* ellipse = static_cast<TSLDisplayEllipticZone*>(scope_->Ellipses()->Item(0));
+               page->ChannelsListBox->List()->setCurrentRow(1);
+               EXPECT_FALSE(page->PointsCheckBox->isEnabled());  // channel B is not seen through it yet
+               page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Checked);
+               ASSERT_EQ(ellipse->Channels()->Count(), 1);
+               EXPECT_TRUE(page->PointsCheckBox->isEnabled());
+               EXPECT_TRUE(page->HighlightingCheckBox->Checked());
+               QTest::mouseClick(page->PointsCheckBox->Box(), Qt::LeftButton);
+               QTest::mouseClick(page->HighlightingCheckBox->Box(), Qt::LeftButton);
+               EXPECT_TRUE(ellipse->ChannelLink(0)->Points());
+               EXPECT_FALSE(ellipse->ChannelLink(0)->Highlighting());
+               page->ChannelsListBox->List()->setCurrentRow(0);
+               EXPECT_FALSE(page->PointsCheckBox->isEnabled());
+               EXPECT_FALSE(page->PointsCheckBox->Checked());
+               page->ChannelsListBox->List()->setCurrentRow(1);
+               EXPECT_TRUE(page->PointsCheckBox->Checked());
              });
 }
 

@@ -4,7 +4,7 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   BorderStyle = bsNone
   Caption = 'Ellipses'
   ClientHeight = 234
-  ClientWidth = 485
+  ClientWidth = 525
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
@@ -98,7 +98,7 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   object PageControl1: TPageControl
     Left = 324
     Top = 0
-    Width = 161
+    Width = 201
     Height = 234
     object EllipseTabSheet: TTabSheet
       Caption = 'Ellipse'
@@ -153,6 +153,44 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
         Top = 92
         Width = 113
         Height = 21
+      end
+    end
+    object HighlightingTabSheet: TTabSheet
+      Caption = 'Highlighting'
+      object HighlightingCheckBox: TCheckBox
+        Left = 8
+        Top = 12
+        Width = 181
+        Height = 17
+        Caption = '&Highlight inside'
+      end
+      object HighlightingNote: TLabel
+        Left = 8
+        Top = 40
+        Width = 181
+        Height = 80
+        AutoSize = False
+        Caption = 'The channel selected under Channels is drawn over a band in the ellipse'#39's pen colour where it runs inside the ellipse.'
+        WordWrap = True
+      end
+    end
+    object PointsTabSheet: TTabSheet
+      Caption = 'Points'
+      object PointsCheckBox: TCheckBox
+        Left = 8
+        Top = 12
+        Width = 181
+        Height = 17
+        Caption = '&Mark samples inside'
+      end
+      object PointsNote: TLabel
+        Left = 8
+        Top = 40
+        Width = 181
+        Height = 80
+        AutoSize = False
+        Caption = 'The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.'
+        WordWrap = True
       end
     end
   end
