@@ -13,6 +13,27 @@ Qt::PenStyle ToQtPenStyle(Vcl::TPenStyle style) {
   }
 }
 
+QPainter::CompositionMode ToQtCompositionMode(Vcl::TPenMode mode) {
+  switch (mode) {
+    case Vcl::pmBlack: return QPainter::RasterOp_ClearDestination;
+    case Vcl::pmWhite: return QPainter::RasterOp_SetDestination;
+    case Vcl::pmNop: return QPainter::CompositionMode_Destination;
+    case Vcl::pmNot: return QPainter::RasterOp_NotDestination;
+    case Vcl::pmNotCopy: return QPainter::RasterOp_NotSource;
+    case Vcl::pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case Vcl::pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case Vcl::pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case Vcl::pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case Vcl::pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case Vcl::pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case Vcl::pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case Vcl::pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case Vcl::pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case Vcl::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+  }
+}
+
 Qt::BrushStyle ToQtBrushStyle(Vcl::TBrushStyle style) {
   switch (style) {
     case Vcl::bsClear: return Qt::NoBrush;

@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QPainter>
 #include <QPen>
 #include <QString>
 
@@ -15,6 +16,9 @@
 
 // Qt's pen and brush for the stored styles.
 Qt::PenStyle ToQtPenStyle(Vcl::TPenStyle style);
+// How a pen of `mode` combines with what is drawn already (an opaque
+// destination, as the back buffers are).
+QPainter::CompositionMode ToQtCompositionMode(Vcl::TPenMode mode);
 Qt::BrushStyle ToQtBrushStyle(Vcl::TBrushStyle style);
 
 class TSLDisplayPen : public TLPPersistentNotify {

@@ -1,55 +1,132 @@
-// Vertical cursors and their links: drawing, hit test and dragging. A drag
-// changes nothing until the left button is released; then the new position
-// is stored and Cursors.OnPositionChange raised, once.
+// Cursors and their links: drawing, hit test and dragging. A vertical line
+// stands at the column of the cursor's X, a horizontal one at the row of
+// its Y; the code below works on one line at a time in "along" (where the
+// line stands) and "across" (where it runs) coordinates. A drag changes
+// nothing until the left button is released; then the new position is
+// stored and Cursors.OnPositionChange raised, once.
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "draw/canvas.h"
 #include "scope/scope.h"
 
-int TSLScope::CursorColumn(const TSLDisplayCursor* cursor, double x) {
+namespace {
+
+struct TExtent {
+  int lo, hi;
+};
+// The view's extent where a line stands, and where it runs.
+TExtent Along(const QRect& v, bool horizontal) {
+  return horizontal ? TExtent{v.top(), v.bottom()} : TExtent{v.left(), v.right()};
+}
+TExtent Across(const QRect& v, bool horizontal) { return Along(v, !horizontal); }
+QPoint At(bool horizontal, int along, int across) {
+  return horizontal ? QPoint(across, along) : QPoint(along, across);
+}
+int ClampInto(int pixel, TExtent e) { return std::clamp(pixel, e.lo, std::max(e.lo, e.hi)); }
+QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
+  QPen pen(color);
+  pen.setCosmetic(true);
+  pen.setStyle(style);
+  return pen;
+}
+
+}  // namespace
+
+bool TSLScope::CursorHasLine(const TSLDisplayCursor* cursor, bool horizontal) {
+  return horizontal ? cursor->Kind() != SL::ckVertical : cursor->Kind() != SL::ckHorizontal;
+}
+
+TSLDisplayAxis* TSLScope::CursorAxis(const TSLDisplayCursor* cursor, bool horizontal) {
+  return horizontal ? YAxisAt(cursor->YAxisIndex()) : XAxisAt(cursor->XAxisIndex());
+}
+
+double TSLScope::CursorValue(const TSLDisplayCursor* cursor, bool horizontal) {
+  return horizontal ? cursor->Position()->Y() : cursor->Position()->X();
+}
+
+int TSLScope::CursorPixel(const TSLDisplayCursor* cursor, bool horizontal, double value) {
   const QRect view = DataViewRect();
-  TSLDisplayAxis* axis = XAxisAt(cursor->XAxisIndex());
-  if (!axis) return view.left();
+  const TExtent along = Along(view, horizontal);
+  TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
+  if (!axis) return along.lo;
   TSLRange r = axis->ShownValue();
   if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
   double span = r.hi - r.lo;
   if (span == 0) span = 1e-5;
-  return view.left() + int(std::lround((x - r.lo) * (view.width() - 1) / span));
+  const double extent = along.hi - along.lo;
+  // Columns grow with X; rows run top-down, so the top row is the maximum.
+  const double offset = horizontal ? r.hi - value : value - r.lo;
+  const double pixel = std::clamp(offset * extent / span, -1e6, 1e6);
+  return along.lo + int(std::lround(pixel));
 }
 
-double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int column) {
+double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
   const QRect view = DataViewRect();
-  TSLDisplayAxis* axis = XAxisAt(cursor->XAxisIndex());
-  if (!axis || view.width() <= 1) return 0;
+  const TExtent along = Along(view, horizontal);
+  TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
+  if (!axis || along.hi <= along.lo) return 0;
   TSLRange r = axis->ShownValue();
   if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
-  return r.lo + (column - view.left()) * (r.hi - r.lo) / (view.width() - 1);
+  const double f = double(pixel - along.lo) / (along.hi - along.lo);
+  return horizontal ? r.hi - f * (r.hi - r.lo) : r.lo + f * (r.hi - r.lo);
 }
 
-double TSLScope::DragValue(const TSLDisplayCursor* cursor, int column) {
-  const double value = CursorValueAt(cursor, column);
-  TSLDisplayAxis* axis = XAxisAt(cursor->XAxisIndex());
+double TSLScope::DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
+  const double value = CursorValueAt(cursor, pixel, horizontal);
+  TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis || !axis->CursorSettings()->SnapToSample()) return value;
+  if (horizontal) return SnapCursorY(cursor, value);
   // The nearest sample of the channels drawn against the cursor's axis.
   const TSLRange data = axis->DataLimits();
   const double sample = std::clamp(std::round(axis->ToData(value)), std::min(data.lo, data.hi), std::max(data.lo, data.hi));
   return axis->ToValue(sample);
 }
 
-int TSLScope::HitCursor(const QPoint& p) {
-  const QRect view = DataViewRect();
+double TSLScope::SnapCursorY(const TSLDisplayCursor* cursor, double y) {
+  TSLDisplayAxis* axis = YAxisAt(cursor->YAxisIndex());
+  if (!axis || !axis->CursorSettings()->SnapToSample()) return y;
+  // The nearest sample value of the visible channels on that axis.
+  const double target = axis->ToData(y);
+  double best = target, bestDistance = std::numeric_limits<double>::infinity();
+  for (int i = 0; i < channels_->Count(); ++i) {
+    TSLScopeChannel* ch = channels_->Channel(i);
+    if (!ch->Visible() || ch->YAxisIndex() != cursor->YAxisIndex()) continue;
+    const TRef<ISLRealBuffer> ys = ch->DisplayY();
+    if (!ys) continue;
+    const double* v = ys->ReadReals();
+    for (int k = 0, n = ys->GetCount(); k < n; ++k)
+      if (std::isfinite(v[k]) && std::abs(v[k] - target) < bestDistance) {
+        bestDistance = std::abs(v[k] - target);
+        best = v[k];
+      }
+  }
+  return std::isfinite(bestDistance) ? axis->ToValue(best) : y;
+}
+
+int TSLScope::CursorLinePixel(const TSLDisplayCursor* cursor, bool horizontal, bool* pinned) {
+  const int pixel = CursorPixel(cursor, horizontal, CursorValue(cursor, horizontal));
+  const TExtent along = Along(DataViewRect(), horizontal);
+  const bool outside = pixel < along.lo || pixel > along.hi;
+  if (pinned) *pinned = outside && CursorsStayInView();
+  return CursorsStayInView() ? ClampInto(pixel, along) : pixel;
+}
+
+TSLScope::TCursorHit TSLScope::HitCursorLines(const QPoint& p) {
   for (int i = cursors_->Count() - 1; i >= 0; --i) {
     TSLDisplayCursor* c = cursors_->Cursor(i);
-    if (!c->Visible() || !c->CanDrag() || c->Kind() == SL::ckHorizontal) continue;
-    int column = CursorColumn(c, c->Position()->X());
-    if (CursorsStayInView()) column = std::clamp(column, view.left(), view.right());
-    if (std::abs(p.x() - column) < 3) return i;
+    if (!c->Visible() || !c->CanDrag()) continue;
+    TCursorHit hit;
+    hit.index = i;
+    hit.vertical = CursorHasLine(c, false) && std::abs(p.x() - CursorLinePixel(c, false)) < 3;
+    hit.horizontal = CursorHasLine(c, true) && std::abs(p.y() - CursorLinePixel(c, true)) < 3;
+    if (hit.vertical || hit.horizontal) return hit;
   }
-  return -1;
+  return {};
 }
 
 void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
@@ -58,137 +135,202 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
   QPainter* painter = canvas.Painter();
   painter->save();
   painter->setClipRect(view);
+  const auto lineBetween = [&](bool horizontal, int along, TExtent across) {
+    painter->drawLine(At(horizontal, along, across.lo), At(horizontal, along, across.hi));
+  };
   for (int i = 0; i < cursors_->Count(); ++i) {
     TSLDisplayCursor* c = cursors_->Cursor(i);
-    if (!c->Visible() || c->Kind() == SL::ckHorizontal) continue;
-    int column = CursorColumn(c, c->Position()->X());
-    bool pinned = false;
-    if (CursorsStayInView() && (column < view.left() || column > view.right())) {
-      column = std::clamp(column, view.left(), view.right());
-      pinned = true;
+    if (!c->Visible()) continue;
+    const bool dragged = i == draggedCursor_;
+    const bool fromLegend = legend_->HoveredItem() == c && Highlighting()->Cursors()->HiglightFromLegend();
+    const bool underPointer = element_ == c && Highlighting()->Cursors()->HiglightLegendButton();
+    // Which lines the pointer holds or rests on.
+    const TCursorHit held = dragged ? dragHit_ : underPointer ? hoverHit_ : TCursorHit{};
+    if ((dragged || fromLegend || underPointer) && !printing) {
+      // The line hit last, over the other one.
+      for (bool hitPass : {false, true})
+        for (bool horizontal : {false, true}) {
+          if (!CursorHasLine(c, horizontal)) continue;
+          const bool hit = fromLegend || (horizontal ? held.horizontal : held.vertical);
+          if (hit != hitPass) continue;
+          QPen pen(hit ? Highlighting()->Cursors()->Color() : dragged ? QColor(128, 128, 0) : QColor(0, 128, 0));
+          pen.setWidth(3);
+          painter->setPen(pen);
+          const TExtent across = Across(view, horizontal);
+          lineBetween(horizontal, CursorLinePixel(c, horizontal), {across.lo + 1, across.hi});
+        }
     }
-    const bool highlighted = i == draggedCursor_ || (element_ == c && Highlighting()->Cursors()->HiglightLegendButton()) ||
-                             (legend_->HoveredItem() == c && Highlighting()->Cursors()->HiglightFromLegend());
-    if (highlighted && !printing) {
-      QPen highlight(Highlighting()->Cursors()->Color());
-      highlight.setWidth(3);
-      painter->setPen(highlight);
-      painter->drawLine(column, view.top() + 1, column, view.bottom());
+    for (bool horizontal : {false, true}) {
+      if (!CursorHasLine(c, horizontal)) continue;
+      bool pinned = false;
+      const int at = CursorLinePixel(c, horizontal, &pinned);
+      painter->setPen(CosmeticPen(c->Color(), pinned ? Qt::DotLine : Qt::SolidLine));
+      const TExtent across = Across(view, horizontal);
+      lineBetween(horizontal, at, {across.lo + 1, across.hi});
+      if (!pinned && !horizontal) PaintCrossings(canvas, c, c->Position()->X(), at);
     }
-    QPen pen(c->Color());
-    pen.setCosmetic(true);
-    pen.setStyle(pinned ? Qt::DotLine : Qt::SolidLine);
-    painter->setPen(pen);
-    painter->drawLine(column, view.top() + 1, column, view.bottom());
-    if (!pinned) PaintCrossings(canvas, c, c->Position()->X(), column);
-    if (i != draggedCursor_ || printing) continue;
-    // Drag preview: the column under the pointer and the change in time.
-    const int to = std::clamp(CursorColumn(c, DragValue(c, dragPoint_.x())), view.left(), view.right());
-    QPen trail(Trails()->Color());
-    trail.setCosmetic(true);
-    trail.setStyle(Qt::DotLine);
-    painter->setPen(trail);
-    painter->drawLine(to, view.top() + 1, to, view.bottom());
-    PaintCrossings(canvas, c, DragValue(c, dragPoint_.x()), to);
-    if (to == column) continue;
-    const int row = std::clamp(dragPoint_.y(), view.top(), view.bottom());
-    painter->drawLine(column, row, to, row);
-    canvas.AssignFont(Trails()->Font()->ToQFont());
-    const QString text = FormatAxisValue(XAxisAt(c->XAxisIndex()), DragValue(c, dragPoint_.x()) - c->Position()->X());
-    const QSize size = canvas.TextExtent(text);
-    const int left = std::clamp(std::min(column, to) + (std::abs(to - column) - size.width()) / 2, view.left(),
-                                std::max(view.left(), view.right() - size.width()));
-    painter->setPen(Trails()->Font()->Color());
-    painter->setFont(Trails()->Font()->ToQFont());
-    painter->drawText(QRect(left, row - size.height(), size.width(), size.height()), Qt::AlignCenter, text);
+    if (!dragged || printing) continue;
+    // Drag preview: the line under the pointer and the change it makes.
+    const bool both = dragHit_.vertical && dragHit_.horizontal;
+    for (bool horizontal : {false, true}) {
+      if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
+      const TExtent along = Along(view, horizontal), across = Across(view, horizontal);
+      const int pointerAlong = horizontal ? dragPoint_.y() : dragPoint_.x();
+      const int pointerAcross = ClampInto(horizontal ? dragPoint_.x() : dragPoint_.y(), across);
+      const double value = DragValue(c, pointerAlong, horizontal);
+      const int from = CursorLinePixel(c, horizontal);
+      const int to = ClampInto(CursorPixel(c, horizontal, value), along);
+      painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
+      lineBetween(horizontal, to, {across.lo + 1, across.hi});
+      if (!horizontal) PaintCrossings(canvas, c, value, to);
+      if (to == from || both) continue;
+      painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
+      painter->drawLine(At(horizontal, from, pointerAcross), At(horizontal, to, pointerAcross));
+      const QFont font = Trails()->Font()->ToQFont();
+      canvas.AssignFont(font);
+      const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
+      const QSize size = canvas.TextExtent(text);
+      QRect box;
+      if (!horizontal) {
+        const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
+        box = QRect(QPoint(left, pointerAcross - size.height()), size);
+      } else {
+        const int top = std::min(from, to) + (std::abs(to - from) - size.height()) / 2;
+        box = QRect(QPoint(pointerAcross + 3, top), size);
+      }
+      box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
+      box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
+      painter->setPen(Trails()->Font()->Color());
+      painter->setFont(font);
+      painter->drawText(box, Qt::AlignCenter, text);
+    }
   }
   painter->restore();
 }
 
-void TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
+bool TSLScope::LinkGeometryOf(int index, TLinkGeometry& g) {
+  TSLDisplayCursorLink* link = cursorLinks_->Link(index);
+  if (!link) return false;
+  const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
+  if (b < 0 || e < 0) return false;
+  g.first = cursors_->Cursor(b);
+  g.second = cursors_->Cursor(e);
+  if (!g.first || !g.second || !g.first->Visible() || !g.second->Visible()) return false;
+  // Two horizontal cursors measure along Y; otherwise both need their
+  // vertical lines and measure along X.
+  g.horizontal = g.first->Kind() == SL::ckHorizontal && g.second->Kind() == SL::ckHorizontal;
+  if (!g.horizontal && (!CursorHasLine(g.first, false) || !CursorHasLine(g.second, false))) return false;
   const QRect view = DataViewRect();
-  if (view.width() <= 1 || view.height() <= 1) return;
+  const TExtent along = Along(view, g.horizontal), across = Across(view, g.horizontal);
+  g.v0 = CursorValue(g.first, g.horizontal);
+  g.v1 = CursorValue(g.second, g.horizontal);
+  const int raw0 = CursorPixel(g.first, g.horizontal, g.v0), raw1 = CursorPixel(g.second, g.horizontal, g.v1);
+  // Both beyond the same edge: the line does not reach into the view.
+  g.inView = !((raw0 < along.lo && raw1 < along.lo) || (raw0 > along.hi && raw1 > along.hi));
+  g.p0 = ClampInto(raw0, along);
+  g.p1 = ClampInto(raw1, along);
+  if (g.p0 > g.p1) std::swap(g.p0, g.p1);
+  // Where the measurement line runs: Y (100 top, −100 bottom) across
+  // vertical cursors, X (−100 left, 100 right) across horizontal ones.
+  const TSLScopeMeasurementLine* line = link->MeasurementLine();
+  const double extent = across.hi - across.lo + 1;
+  const double position = g.horizontal ? (line->X() + 100) / 200 : (200 - (line->Y() + 100)) / 200;
+  g.line = ClampInto(across.lo + int(std::lround(position * extent)), across);
+  return true;
+}
+
+QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
+  const QRect view = DataViewRect();
+  QRegion filled;
+  if (view.width() <= 1 || view.height() <= 1) return filled;
   QPainter* painter = canvas.Painter();
+  painter->save();
+  painter->setClipRect(view);
   for (int i = 0; i < cursorLinks_->Count(); ++i) {
     TSLDisplayCursorLink* link = cursorLinks_->Link(i);
-    const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
-    if (b < 0 || e < 0) continue;
-    TSLDisplayCursor* first = cursors_->Cursor(b);
-    TSLDisplayCursor* second = cursors_->Cursor(e);
-    if (!first->Visible() || !second->Visible()) continue;
-    const double x0 = first->Position()->X(), x1 = second->Position()->X();
-    int c0 = std::clamp(CursorColumn(first, x0), view.left(), view.right());
-    int c1 = std::clamp(CursorColumn(second, x1), view.left(), view.right());
-    if (c0 > c1) std::swap(c0, c1);
+    TLinkGeometry g;
+    if (!LinkGeometryOf(i, g)) continue;
+    const TExtent across = Across(view, g.horizontal);
     if (selectionPass) {
-      if (link->Selection()->Visible())
-        painter->fillRect(QRect(QPoint(c0, view.top()), QPoint(c1, view.bottom())), link->Selection()->Brush()->ToQBrush());
+      if (!link->Selection()->Visible()) continue;
+      QRect band(At(g.horizontal, g.p0, across.lo), At(g.horizontal, g.p1, across.hi));
+      if (g.first->Kind() == SL::ckBoth && g.second->Kind() == SL::ckBoth) {
+        // Two crosses: the rectangle between them.
+        const int r0 = CursorLinePixel(g.first, true), r1 = CursorLinePixel(g.second, true);
+        band = QRect(QPoint(g.p0, std::min(r0, r1)), QPoint(g.p1, std::max(r0, r1)));
+      }
+      painter->fillRect(band.normalized(), link->Selection()->Brush()->ToQBrush());
+      filled += band.normalized() & view;
       continue;
     }
+    PaintLinkPreview(canvas, i, g);
     TSLScopeMeasurementLine* line = link->MeasurementLine();
-    const int row = view.top() + int(std::lround((200 - (line->Y() + 100)) / 200 * (view.height())));
-    PaintLinkPreview(canvas, i, row);
-    if (!line->Visible() || x0 == x1) continue;
+    if (!line->Visible() || g.v0 == g.v1 || !g.inView) continue;
+    const QPoint a = At(g.horizontal, g.p0, g.line), b = At(g.horizontal, g.p1, g.line);
     if (i == draggedLink_ || (element_ == link && Highlighting()->CursorLinks()->HiglightLegendButton()) ||
         (legend_->HoveredItem() == link && Highlighting()->CursorLinks()->HiglightFromLegend())) {
       QPen highlight(i == draggedLink_ ? QColor(128, 128, 0) : Highlighting()->CursorLinks()->Color());
       highlight.setWidth(3);
       painter->setPen(highlight);
-      painter->drawLine(c0, row, c1, row);
+      painter->drawLine(a, b);
     }
-    QPen pen(line->Color());
-    pen.setCosmetic(true);
-    pen.setStyle(ToQtPenStyle(line->Style()));
-    painter->setPen(pen);
-    painter->drawLine(c0, row, c1, row);
+    painter->save();
+    painter->setCompositionMode(ToQtCompositionMode(line->Mode()));
+    painter->setPen(CosmeticPen(line->Color(), ToQtPenStyle(line->Style())));
+    painter->drawLine(a, b);
+    painter->restore();
     const QString text = LinkLabelText(i);
     if (!line->MeasurementLabel()->Visible() || text.isEmpty()) continue;
     canvas.AssignFont(line->MeasurementLabel()->Font()->ToQFont());
     const QSize size = canvas.TextExtent(text);
-    const QRect box(c0 + (c1 - c0 - size.width()) / 2, row - size.height(), size.width(), size.height());
+    // Centred between the cursors, its bottom on the line (beside it when
+    // the line runs upright).
+    const QRect box = g.horizontal
+                          ? QRect(QPoint(g.line + 2, g.p0 + (g.p1 - g.p0 - size.height()) / 2), size)
+                          : QRect(QPoint(g.p0 + (g.p1 - g.p0 - size.width()) / 2, g.line - size.height()), size);
     painter->fillRect(box, Color());
     painter->setPen(line->MeasurementLabel()->Font()->Color());
     painter->setFont(line->MeasurementLabel()->Font()->ToQFont());
     painter->drawText(box, Qt::AlignCenter, text);
   }
+  painter->restore();
+  return filled;
 }
 
-void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, int row) {
+void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometry& g) {
   const QRect view = DataViewRect();
   QPainter* painter = canvas.Painter();
   TSLDisplayCursorLink* link = cursorLinks_->Link(index);
-  QPen trail(Trails()->Color());
-  trail.setCosmetic(true);
-  trail.setStyle(Qt::DotLine);
+  const TExtent along = Along(view, g.horizontal), across = Across(view, g.horizontal);
+  const QPen trail = CosmeticPen(Trails()->Color(), Qt::DotLine);
   if (index == draggedLink_) {
     // Where the measurement line would go.
-    const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
-    const int c0 = std::clamp(CursorColumn(cursors_->Cursor(b), cursors_->Cursor(b)->Position()->X()), view.left(), view.right());
-    const int c1 = std::clamp(CursorColumn(cursors_->Cursor(e), cursors_->Cursor(e)->Position()->X()), view.left(), view.right());
+    const int at = ClampInto(g.horizontal ? dragPoint_.x() : dragPoint_.y(), across);
     painter->setPen(trail);
-    const int y = std::clamp(dragPoint_.y(), view.top(), view.bottom());
-    painter->drawLine(c0, y, c1, y);
+    painter->drawLine(At(g.horizontal, g.p0, at), At(g.horizontal, g.p1, at));
     return;
   }
   const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
-  if (draggedCursor_ < 0 || (draggedCursor_ != b && draggedCursor_ != e)) return;
-  // One end is being dragged: the delay it would give, below the line.
-  TSLDisplayCursor* first = cursors_->Cursor(b);
-  TSLDisplayCursor* second = cursors_->Cursor(e);
-  const double x0 = b == draggedCursor_ ? DragValue(first, dragPoint_.x()) : first->Position()->X();
-  const double x1 = e == draggedCursor_ ? DragValue(second, dragPoint_.x()) : second->Position()->X();
-  int p0 = std::clamp(CursorColumn(first, x0), view.left(), view.right());
-  int p1 = std::clamp(CursorColumn(second, x1), view.left(), view.right());
+  const bool draggedAlong = g.horizontal ? dragHit_.horizontal : dragHit_.vertical;
+  if (draggedCursor_ < 0 || (draggedCursor_ != b && draggedCursor_ != e) || !draggedAlong) return;
+  // One end is being dragged: the difference it would give, beside the line.
+  const int pointer = g.horizontal ? dragPoint_.y() : dragPoint_.x();
+  const double v0 = b == draggedCursor_ ? DragValue(g.first, pointer, g.horizontal) : g.v0;
+  const double v1 = e == draggedCursor_ ? DragValue(g.second, pointer, g.horizontal) : g.v1;
+  int p0 = ClampInto(CursorPixel(g.first, g.horizontal, v0), along);
+  int p1 = ClampInto(CursorPixel(g.second, g.horizontal, v1), along);
   if (p0 > p1) std::swap(p0, p1);
   const QFont font = Trails()->Font()->ToQFont();
   canvas.AssignFont(font);
-  const QString text = FormatAxisValue(XAxisAt(first->XAxisIndex()), std::abs(x1 - x0));
+  const QString text = FormatAxisValue(CursorAxis(g.first, g.horizontal), std::abs(v1 - v0));
   const QSize size = canvas.TextExtent(text);
-  int y = row + size.height() + 1;
-  if (y >= view.bottom()) y = row - size.height() - 1;
+  const int gap = (g.horizontal ? size.width() : size.height()) + 1;
+  int at = g.line + gap;
+  if (at >= across.hi) at = g.line - gap;
   painter->setPen(trail);
-  painter->drawLine(p0, y, p1, y);
-  const QRect box(p0 + (p1 - p0 - size.width()) / 2, y - size.height(), size.width(), size.height());
+  painter->drawLine(At(g.horizontal, p0, at), At(g.horizontal, p1, at));
+  const QRect box = g.horizontal ? QRect(QPoint(at + 2, p0 + (p1 - p0 - size.height()) / 2), size)
+                                 : QRect(QPoint(p0 + (p1 - p0 - size.width()) / 2, at - size.height()), size);
   painter->fillRect(box, Color());
   painter->setPen(Trails()->Color());
   painter->setFont(font);
@@ -238,13 +380,11 @@ void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor,
 }
 
 QString TSLScope::LinkLabelText(int index) {
-  TSLDisplayCursorLink* link = cursorLinks_->Link(index);
-  const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
-  if (b < 0 || e < 0) return {};
-  TSLDisplayCursor* first = cursors_->Cursor(b);
-  const double delay = std::abs(cursors_->Cursor(e)->Position()->X() - first->Position()->X());
-  // The template with "%V" the axis formatting of the delay, "%%" a "%".
-  QString pattern = link->MeasurementLine()->MeasurementLabel()->Text();
+  TLinkGeometry g;
+  if (!LinkGeometryOf(index, g)) return {};
+  const double difference = std::abs(g.v1 - g.v0);
+  // The template with "%V" the axis formatting of the difference, "%%" a "%".
+  QString pattern = cursorLinks_->Link(index)->MeasurementLine()->MeasurementLabel()->Text();
   if (pattern.isEmpty()) pattern = QStringLiteral("%V");
   QString text;
   for (int k = 0; k < pattern.size(); ++k) {
@@ -253,7 +393,7 @@ QString TSLScope::LinkLabelText(int index) {
       continue;
     }
     if (++k >= pattern.size()) break;
-    if (pattern[k].toUpper() == QLatin1Char('V')) text += FormatAxisValue(XAxisAt(first->XAxisIndex()), delay);
+    if (pattern[k].toUpper() == QLatin1Char('V')) text += FormatAxisValue(CursorAxis(g.first, g.horizontal), difference);
     else if (pattern[k] == QLatin1Char('%')) text += QLatin1Char('%');
   }
   return text;

@@ -12,6 +12,7 @@
 #include "pins/pin_list.h"
 
 class TSLDataChart;
+class TSLDisplayCursor;
 
 // The run-time property dialog lives above the scope and installs its
 // opener here; (chart, page kind, item index). Without one, asking for the
@@ -73,6 +74,12 @@ public:
   // Tick-label text of a value on an axis (the axis formatting rules).
   virtual QString FormatAxisValue(const TSLDisplayAxis* axis, double value) const;
   virtual void DataViewChanged() { Changed(); }
+  // The Y a cursor's Position.Y stores: the nearest sample value of the
+  // channels on its Y axis when that axis snaps cursors to samples.
+  virtual double SnapCursorY(const TSLDisplayCursor* cursor, double y) {
+    (void)cursor;
+    return y;
+  }
   QRect DataViewRect() const override { return dataView_ ? dataView_->ViewRect() : QRect(); }
 
   // Page kinds of the property dialog.

@@ -90,7 +90,10 @@ double TSLDisplayCursorPosition::X() const {
 
 void TSLDisplayCursorPosition::SetX(double x) { Lock()->SetIfChanged(x_, x, [this] { Changed(); }); }
 
-void TSLDisplayCursorPosition::SetY(double y) { Lock()->SetIfChanged(y_, y, [this] { Changed(); }); }
+void TSLDisplayCursorPosition::SetY(double y) {
+  if (auto* chart = qobject_cast<TSLDataChart*>(Display())) y = chart->SnapCursorY(cursor_, y);
+  Lock()->SetIfChanged(y_, y, [this] { Changed(); });
+}
 
 int SLChannelLinkIndex(const TLPCollection* links, int channel) {
   for (int i = 0; i < links->Count(); ++i)
@@ -139,10 +142,49 @@ TSLDisplayCursorLink::TSLDisplayCursorLink(TOWExtCollection* collection)
       MeasurementLine_(new TSLScopeMeasurementLine(this, Display())),
       Selection_(new TSLScopeSelection(this, Display())) {
   SetName(QStringLiteral("Link%1").arg(collection->Count()));
-  // A new link joins the first two cursors when they exist.
+  // A new link joins the pair of cursors the fewest links join yet, the
+  // first such pair in index order on a tie.
   const int cursors = CursorCount();
-  if (cursors > 0) begin_ = 0;
-  if (cursors > 1) end_ = 1;
+  int fewest = -1;
+  for (int a = 0; a < cursors; ++a)
+    for (int b = a + 1; b < cursors; ++b) {
+      int joining = 0;
+      for (int k = 0; k < collection->Count(); ++k) {
+        auto* other = static_cast<TSLDisplayCursorLink*>(collection->Item(k));
+        const int ob = other->BeginCursorIndex(), oe = other->EndCursorIndex();
+        if ((ob == a && oe == b) || (ob == b && oe == a)) ++joining;
+      }
+      if (fewest < 0 || joining < fewest) {
+        fewest = joining;
+        begin_ = a;
+        end_ = b;
+      }
+    }
+  if (cursors == 1) begin_ = 0;
+}
+
+void TSLDisplayCursorLink::CursorRemoved(int index, int countBefore) {
+  // An end on the removed cursor moves to the next cursor after it that is
+  // not the other end, else to the nearest before it, else it is unset;
+  // ends beyond it follow their cursors' new indices.
+  const auto moved = [&](int end, int other) {
+    if (end < 0) return end;
+    if (end != index) return end > index ? end - 1 : end;
+    for (int j = index + 1; j < countBefore; ++j)
+      if (j != other) return j - 1;
+    for (int j = index - 1; j >= 0; --j)
+      if (j != other) return j;
+    return -1;
+  };
+  int b, e;
+  {
+    TRef<IOWLockSection> guard = Lock()->EnterWrite();
+    b = moved(begin_, end_);
+    e = moved(end_, begin_);
+    begin_ = b;
+    end_ = e;
+  }
+  ItemChanged();
 }
 
 int TSLDisplayCursorLink::CursorCount() const {

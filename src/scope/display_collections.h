@@ -230,6 +230,8 @@ public:
   void SetEndCursorIndex(int i);
   // Remembered indices of a description read before the cursors existed.
   void ResolveStoredIndices();
+  // Cursor `index` of `countBefore` cursors was removed.
+  void CursorRemoved(int index, int countBefore);
   bool ReadDefinedProperty(const QString& name, const TStoredValue& value) override;
   void WriteDefinedProperties(QList<QPair<QString, TStoredValue>>& out) const override;
 

@@ -26,7 +26,25 @@ TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
     connect(c, &TOWExtCollection::Changed, this, [this] {
       InvalidateStatic();
       LayoutChanged();
-    });
+    });  connect(cursors_, &TOWExtCollection::Changed, this, [this] { CursorsChanged(); });
+}
+
+void TSLScope::CursorsChanged() {
+  // A cursor gone from the list: the links and the pointer state that
+  // refer to cursors by index follow.
+  const int count = cursors_->Count();
+  for (int k = 0; k < cursorSnapshot_.size(); ++k) {
+    if (k < count && cursors_->Item(k) == cursorSnapshot_[k]) continue;
+    if (count == cursorSnapshot_.size() - 1) {
+      for (int l = 0; l < cursorLinks_->Count(); ++l) cursorLinks_->Link(l)->CursorRemoved(k, count + 1);
+      if (draggedCursor_ == k) draggedCursor_ = -1;
+      else if (draggedCursor_ > k) --draggedCursor_;
+    }
+    break;
+  }
+  if (draggedCursor_ >= count) draggedCursor_ = -1;
+  cursorSnapshot_.clear();
+  for (int k = 0; k < count; ++k) cursorSnapshot_.append(cursors_->Item(k));
 }
 
 TSLScope::~TSLScope() {

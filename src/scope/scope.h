@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QPolygon>
 #include <QVector>
 #include <mutex>
@@ -78,19 +79,44 @@ signals:
   void OnCustomMouseHitLabel(QObject* Sender, double XValue, double YValue, QString& AxisLabel);
 
 public:
-  // Cursors: the column of an X value (the cursor's own mapping over the
-  // shown range), the value of a column, and the cursor a pointer position
-  // hits (-1: none; the last cursor wins).
-  int CursorColumn(const TSLDisplayCursor* cursor, double x);
-  double CursorValueAt(const TSLDisplayCursor* cursor, int column);
-  int HitCursor(const QPoint& p);
+  // Cursors. A cursor's vertical line stands at the column of its X, its
+  // horizontal line at the row of its Y, each over the shown range of the
+  // cursor's own axis; `horizontal` picks the line.
+  static bool CursorHasLine(const TSLDisplayCursor* cursor, bool horizontal);
+  TSLDisplayAxis* CursorAxis(const TSLDisplayCursor* cursor, bool horizontal);
+  static double CursorValue(const TSLDisplayCursor* cursor, bool horizontal);
+  int CursorPixel(const TSLDisplayCursor* cursor, bool horizontal, double value);
+  int CursorColumn(const TSLDisplayCursor* cursor, double x) { return CursorPixel(cursor, false, x); }
+  double CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool horizontal = false);
+  // Where a line is drawn: pinned into the view with CursorsStayInView.
+  int CursorLinePixel(const TSLDisplayCursor* cursor, bool horizontal, bool* pinned = nullptr);
+  // The cursor a pointer position hits (-1: none; the last cursor wins) and
+  // which of its lines.
+  struct TCursorHit {
+    int index = -1;
+    bool vertical = false, horizontal = false;
+  };
+  TCursorHit HitCursorLines(const QPoint& p);
+  int HitCursor(const QPoint& p) { return HitCursorLines(p).index; }
   int HitCursorLink(const QPoint& p);
+  // A drawable link's geometry: the two cursors, whether they measure along
+  // Y (two horizontal cursors), their values, their pixels along the view
+  // (ordered, pinned into it) and where the measurement line runs across.
+  struct TLinkGeometry {
+    TSLDisplayCursor* first = nullptr;
+    TSLDisplayCursor* second = nullptr;
+    bool horizontal = false, inView = false;
+    double v0 = 0, v1 = 0;
+    int p0 = 0, p1 = 0, line = 0;
+  };
+  bool LinkGeometryOf(int index, TLinkGeometry& g);
   // The measurement label of a cursor link as drawn.
   QString LinkLabelText(int index);
-  // The value a drag of `cursor` to `column` gives: snapped to the nearest
-  // sample when its X axis' CursorSettings.SnapToSample is set, so the
-  // cursor lands on the line the preview showed.
-  double DragValue(const TSLDisplayCursor* cursor, int column);
+  // The value a drag of `cursor`'s line to `pixel` gives: snapped to the
+  // nearest sample when its axis' CursorSettings.SnapToSample is set, so
+  // the cursor lands on the line the preview showed.
+  double DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal = false);
+  double SnapCursorY(const TSLDisplayCursor* cursor, double y) override;
   int DraggedCursor() const { return draggedCursor_; }
   int DraggedLink() const { return draggedLink_; }
 
@@ -140,7 +166,9 @@ private:
   // a shown range changed; hovers and new blocks with the same ranges copy it.
   void PaintBands(TLPCanvas& canvas);
   void PaintCursors(TLPCanvas& canvas, bool printing);
-  void PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
+  // Pass 0 fills the selection bands and returns where; pass 2 draws the
+  // measurement lines.
+  QRegion PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
   void PaintHitPoint(TLPCanvas& canvas);
   // Zones, ellipses, channel links, markers and text labels.
   QPoint ValueToScreen(int xAxisIndex, int yAxisIndex, double x, double y);
@@ -162,7 +190,7 @@ private:
   // Marker pressed, and the one dragged with its channel and target sample.
   QPointer<TSLScopeChannelMarker> pressedMarker_, draggedMarker_;
   int draggedMarkerChannel_ = -1, markerTarget_ = 0;
-  void PaintLinkPreview(TLPCanvas& canvas, int index, int row);
+  void PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometry& g);
   // Marks where the channels listed by the cursor cross its line.
   void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);
   void PaintZoomFrame(TLPCanvas& canvas);
@@ -173,8 +201,12 @@ private:
   bool refreshingElement_ = false;
   void SetElement(QObject* element);
   void EndViewDrag(const QPoint& p);
+  void CursorsChanged();
+  // The cursors as last seen, to tell which one a removal took.
+  QVector<const QObject*> cursorSnapshot_;
   // Pointer state of the data view.
   int draggedCursor_ = -1;
+  TCursorHit dragHit_, hoverHit_;
   int draggedLink_ = -1;
   QPoint dragPoint_;
   QPoint lastPoint_{-1000, 0};
@@ -187,7 +219,8 @@ private:
   QImage bandLayer_;
   QVector<double> bandKey_;
   QSize BandSize(TSLDisplayView* view, TLPCanvas& canvas);
-  void PaintDataViewBand(TLPCanvas& canvas);
+  // The data view's background (unless `gridOnly`), border and grid.
+  void PaintDataViewBand(TLPCanvas& canvas, bool gridOnly = false);
   void PaintTitle(TLPCanvas& canvas);
   void PaintLegend(TLPCanvas& canvas);
   int LegendWidth(TLPCanvas& canvas);

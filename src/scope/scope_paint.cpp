@@ -126,10 +126,10 @@ void TSLScope::Layout(TLPCanvas& canvas) {
   for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
 }
 
-void TSLScope::PaintDataViewBand(TLPCanvas& canvas) {
+void TSLScope::PaintDataViewBand(TLPCanvas& canvas, bool gridOnly) {
   const QRect view = dataView_->ViewRect();
   if (view.width() <= 1 || view.height() <= 1) return;
-  if (!dataView_->Background()->UseControlColor()) {
+  if (!gridOnly && !dataView_->Background()->UseControlColor()) {
     canvas.Brush().SetColor(dataView_->Background()->Color());
     canvas.Brush().SetStyle(Qt::SolidPattern);
     canvas.FillRect(view);
@@ -226,7 +226,15 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     }
     canvas.Painter()->drawImage(0, 0, bandLayer_);
   }
-  PaintCursorLinks(canvas, true);
+  // Selection bands lie under the grid: the grid is drawn again on them.
+  const QRegion selections = PaintCursorLinks(canvas, true);
+  if (!selections.isEmpty()) {
+    QPainter* painter = canvas.Painter();
+    painter->save();
+    painter->setClipRegion(selections);
+    PaintDataViewBand(canvas, true);
+    painter->restore();
+  }
   const QRect view = dataView_->ViewRect();
   if (view.width() > 1 && view.height() > 1) {
     QPainter* painter = canvas.Painter();

@@ -141,20 +141,12 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
 }
 
 int TSLScope::HitCursorLink(const QPoint& p) {
-  const QRect view = DataViewRect();
   for (int i = cursorLinks_->Count() - 1; i >= 0; --i) {
-    TSLDisplayCursorLink* link = cursorLinks_->Link(i);
-    const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
-    if (b < 0 || e < 0 || !link->MeasurementLine()->Visible()) continue;
-    TSLDisplayCursor* first = cursors_->Cursor(b);
-    TSLDisplayCursor* second = cursors_->Cursor(e);
-    if (!first->Visible() || !second->Visible()) continue;
-    int c0 = std::clamp(CursorColumn(first, first->Position()->X()), view.left(), view.right());
-    int c1 = std::clamp(CursorColumn(second, second->Position()->X()), view.left(), view.right());
-    if (c0 > c1) std::swap(c0, c1);
-    // The same row as drawn, so what is seen is what is hit.
-    const int row = view.top() + int(std::lround((200 - (link->MeasurementLine()->Y() + 100)) / 200 * view.height()));
-    if (p.x() > c0 && p.x() < c1 && std::abs(p.y() - row) < kHitDistance) return i;
+    TLinkGeometry g;
+    if (!LinkGeometryOf(i, g) || !cursorLinks_->Link(i)->MeasurementLine()->Visible()) continue;
+    // The line as drawn, so what is seen is what is hit.
+    const int along = g.horizontal ? p.y() : p.x(), across = g.horizontal ? p.x() : p.y();
+    if (along > g.p0 && along < g.p1 && std::abs(across - g.line) < kHitDistance) return i;
   }
   return -1;
 }
@@ -165,12 +157,14 @@ void TSLScope::DataViewMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers s
   for (TSLDisplayAxis* axis : Axes()) axis->StartPan(p);
   if (!inside) return;
   pressPoint_ = p;
-  const int cursor = HitCursor(p);
+  const TCursorHit cursorHit = HitCursorLines(p);
+  const int cursor = cursorHit.index;
   if (cursor >= 0) {
     TSLDisplayCursor* c = cursors_->Cursor(cursor);
     handled = true;
     if (button == Qt::LeftButton) {
       draggedCursor_ = cursor;
+      dragHit_ = cursorHit;
       dragPoint_ = p;
       SetElement(nullptr);
     } else {
@@ -252,15 +246,15 @@ void TSLScope::DataViewMouseMove(Qt::KeyboardModifiers, const QPoint& p) {
   if (viewDrag_) {
     dragPoint_ = p;
     if (NavigateMode() == SL::nmPan) {
-      TSLRealPoint lo, hi;
-      ShownRange(lo, hi);
-      bool moved = false;
-      for (TSLDisplayAxis* axis : Axes())
-        if (axis->IsZoomed()) {
-          axis->PanBy(axis->PanPoint(), p);
-          moved = true;
-        }
-      if (moved) NotifyZoom(SL::zoMousePan, lo, hi);
+      // One zoom event for each axis the move really shifted.
+      for (TSLDisplayAxis* axis : Axes()) {
+        if (!axis->IsZoomed()) continue;
+        TSLRealPoint lo, hi;
+        ShownRange(lo, hi);
+        const TSLRange before = axis->ShownValue();
+        axis->PanBy(axis->PanPoint(), p);
+        if (axis->ShownValue() != before) NotifyZoom(SL::zoMousePan, lo, hi);
+      }
     }
     return;
   }
@@ -272,10 +266,19 @@ void TSLScope::UpdateElement(const QPoint& p) {
   const bool inside = DataViewRect().contains(p);
   if (inside) {
     if (Highlights(Highlighting()->Cursors())) {
-      const int c = HitCursor(p);
-      if (c >= 0) {
-        found = cursors_->Cursor(c);
-        ShowElementPointerShape(cursors_->Cursor(c)->MouseCursors()->Vertical());
+      const TCursorHit hit = HitCursorLines(p);
+      if (hit.index >= 0) {
+        TSLDisplayCursor* c = cursors_->Cursor(hit.index);
+        found = c;
+        // A change of the line under the pointer repaints its highlight.
+        if (hoverHit_.index != hit.index || hoverHit_.vertical != hit.vertical ||
+            hoverHit_.horizontal != hit.horizontal)
+          Changed();
+        hoverHit_ = hit;
+        const TSLDisplayCursorMouseCursor* shapes = c->MouseCursors();
+        ShowElementPointerShape(hit.vertical && hit.horizontal ? shapes->Both()
+                                : hit.vertical                 ? shapes->Vertical()
+                                                               : shapes->Horizontal());
       }
     }
     if (!found) {
@@ -352,14 +355,25 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
   if (draggedCursor_ >= 0) {
     const int dragged = draggedCursor_;
     draggedCursor_ = -1;
+    const TCursorHit lines = dragHit_;
+    dragHit_ = {};
     TSLDisplayCursor* c = cursors_->Cursor(dragged);
-    // The value under the line at release, unsnapped; the stored value is
-    // kept as released, reading it clamps into the axis range.
-    TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
-    if (p.x() != CursorColumn(c, oldPos.X)) {
-      c->Position()->SetX(DragValue(c, p.x()));
-      TSLRealPoint newPos{c->Position()->X(), c->Position()->Y()};
-      RunEventHandler([&] { emit cursors_->OnPositionChange(this, dragged, oldPos, newPos); });
+    if (!c) return;
+    // The value under each held line at the release: stored as released
+    // (reading X clamps it into the axis range), snapped as the preview
+    // showed when the axis snaps to samples. A release on the line's own
+    // pixel is no move, so rounding cannot report one the user did not make.
+    const TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
+    TSLRealPoint newPos = oldPos;
+    if (lines.vertical && p.x() != CursorColumn(c, oldPos.X)) newPos.X = DragValue(c, p.x(), false);
+    if (lines.horizontal && p.y() != CursorPixel(c, true, oldPos.Y)) newPos.Y = DragValue(c, p.y(), true);
+    if (newPos.X != oldPos.X || newPos.Y != oldPos.Y) {
+      // Only the lines held move: a vertical drag leaves Y as it was.
+      if (lines.vertical) c->Position()->SetX(newPos.X);
+      if (lines.horizontal) c->Position()->SetY(newPos.Y);
+      TSLRealPoint stored{c->Position()->X(), c->Position()->Y()};
+      TSLRealPoint before = oldPos;
+      RunEventHandler([&] { emit cursors_->OnPositionChange(this, dragged, before, stored); });
     }
     RunEventHandler([&] { emit c->OnMouseUp(c, button, shift, p.x(), p.y()); });
     Changed();
@@ -368,14 +382,24 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
   if (draggedLink_ >= 0) {
     const int dragged = draggedLink_;
     draggedLink_ = -1;
+    TLinkGeometry g;
     TSLDisplayCursorLink* link = cursorLinks_->Link(dragged);
+    if (!link) return;
     TSLScopeMeasurementLine* line = link->MeasurementLine();
     const QRect view = DataViewRect();
-    const double y = view.height() > 2 ? 100 - double(p.y() - view.top()) * 200 / (view.height() - 2) : line->Y();
+    const bool horizontal = LinkGeometryOf(dragged, g) && g.horizontal;
+    // Percent across the view: Y from 100 at the top to -100 at the bottom,
+    // X from -100 at the left to 100 at the right.
     TSLRealPoint oldPos{line->X(), line->Y()};
-    if (std::clamp(y, -100.0, 100.0) != oldPos.Y) {
-      line->SetY(y);
-      TSLRealPoint newPos{line->X(), line->Y()};
+    TSLRealPoint newPos = oldPos;
+    if (horizontal && view.width() > 1)
+      newPos.X = std::clamp(double(p.x() - view.left()) * 200 / (view.width() - 1) - 100, -100.0, 100.0);
+    if (!horizontal && view.height() > 1)
+      newPos.Y = std::clamp(100 - double(p.y() - view.top()) * 200 / (view.height() - 1), -100.0, 100.0);
+    if (newPos.X != oldPos.X || newPos.Y != oldPos.Y) {
+      line->SetX(newPos.X);
+      line->SetY(newPos.Y);
+      newPos = {line->X(), line->Y()};
       RunEventHandler([&] { emit cursorLinks_->OnPositionChange(this, dragged, oldPos, newPos); });
     }
     RunEventHandler([&] { emit link->OnMouseUp(link, button, shift, p.x(), p.y()); });

@@ -2,6 +2,8 @@
 // the time of the release column once, code writes report nothing, the
 // topmost cursor wins, and the cursor link's measurement line and label.
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <cmath>
@@ -121,6 +123,22 @@ TEST_F(Cursors, MeasurementLineAndLabel) {
   EXPECT_EQ(blue, 0);
 }
 
+TEST_F(Cursors, SelectionBandLiesUnderTheGrid) {
+  a->Position()->SetX(1.0);
+  b->Position()->SetX(4.0);
+  scope.CursorLinks()->Link(0)->Selection()->SetVisible(true);
+  scope.RedrawBackBuffer();
+  const QImage image = scope.BackBuffer().copy();
+  const int row = scope.DataViewRect().top() + 5;
+  int grid = 0, band = 0;
+  for (int x = scope.CursorColumn(a, 1.2); x < scope.CursorColumn(a, 3.8); ++x) {
+    grid += image.pixelColor(x, row) == QColor(0, 128, 0);
+    band += image.pixelColor(x, row) == QColor(128, 128, 128);
+  }
+  EXPECT_GT(band, 0);
+  EXPECT_GT(grid, 0);
+}
+
 TEST_F(Cursors, CursorOutsideTheViewIsPinnedToTheEdge) {
   a->Position()->SetX(3.0);
   scope.XAxis()->SetZoomed(0.0, 1.0);
@@ -131,6 +149,129 @@ TEST_F(Cursors, CursorOutsideTheViewIsPinnedToTheEdge) {
   for (int y = view.top(); y <= view.bottom(); ++y) red += image.pixelColor(view.right(), y) == QColor(Qt::red);
   EXPECT_GT(red, 0);
   EXPECT_LT(red, view.height() - 1);  // dotted
+}
+
+// Horizontal lines stand at the row of Y; a press moves only the lines it
+// holds, and the pointer shape says which.
+TEST_F(Cursors, HorizontalAndCrossCursorsMoveOnlyTheLinesHeld) {
+  scope.YAxis()->AutoScaling()->SetEnabled(false);
+  scope.YAxis()->Min()->SetValue(-1);
+  scope.YAxis()->Max()->SetValue(1);
+  a->SetKind(SL::ckHorizontal);
+  a->Position()->SetX(2.0);
+  a->Position()->SetY(0.5);
+  a->MouseCursors()->SetHorizontal(-7);
+  b->SetKind(SL::ckBoth);
+  b->Position()->SetX(4.0);
+  b->Position()->SetY(-0.5);
+  b->MouseCursors()->SetBoth(-22);
+  b->MouseCursors()->SetVertical(-9);
+  scope.RedrawBackBuffer();
+  const QRect view = scope.DataViewRect();
+  const int rowA = scope.CursorPixel(a, true, 0.5);
+  EXPECT_EQ(scope.BackBuffer().pixelColor(view.left() + 10, rowA), a->Color());
+  const int columnB = scope.CursorColumn(b, 4.0), rowB = scope.CursorPixel(b, true, -0.5);
+  auto hover = [&](QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(p), scope.mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(&scope, &e);
+    return scope.cursor().shape();
+  };
+  EXPECT_EQ(hover(QPoint(view.left() + 10, rowA + 1)), Qt::SizeVerCursor);
+  EXPECT_EQ(hover(QPoint(columnB, rowB)), Qt::SizeAllCursor);
+  EXPECT_EQ(hover(QPoint(columnB + 1, view.top() + 5)), Qt::SizeHorCursor);
+
+  // Cursor 0 by its horizontal line: Y follows the release row, X stays.
+  const int target = view.top() + view.height() / 4;
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(view.left() + 10, rowA));
+  QTest::mouseMove(&scope, QPoint(view.left() + 12, target));
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(view.left() + 12, target));
+  ASSERT_EQ(changes, 1);
+  EXPECT_EQ(lastIndex, 0);
+  EXPECT_DOUBLE_EQ(lastNew.X, 2.0);
+  EXPECT_NEAR(lastNew.Y, scope.CursorValueAt(a, target, true), 1e-12);
+  EXPECT_EQ(scope.CursorPixel(a, true, a->Position()->Y()), target);
+  EXPECT_NEAR(a->Position()->Y(), 0.5, 2.0 / view.height() + 0.02);  // a quarter down from 1
+
+  // Cursor 1 held where its lines cross: both move, one event.
+  const QPoint to(view.left() + view.width() / 2, view.top() + view.height() * 3 / 4);
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(columnB, rowB));
+  QTest::mouseMove(&scope, to);
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, to);
+  ASSERT_EQ(changes, 2);
+  EXPECT_EQ(scope.CursorColumn(b, b->Position()->X()), to.x());
+  EXPECT_EQ(scope.CursorPixel(b, true, b->Position()->Y()), to.y());
+}
+
+// A link of two horizontal cursors measures their Y difference on an
+// upright line placed by X; a link dragged to the middle stores 0.
+TEST_F(Cursors, LinksOfHorizontalCursorsAndLineDrags) {
+  scope.YAxis()->AutoScaling()->SetEnabled(false);
+  scope.YAxis()->Min()->SetValue(-1);
+  scope.YAxis()->Max()->SetValue(1);
+  TSLScopeMeasurementLine* line = scope.CursorLinks()->Link(0)->MeasurementLine();
+  line->SetColor(QColor(0, 0, 255));
+  line->SetStyle(Vcl::psSolid);
+  scope.RedrawBackBuffer();  // the new Y labels change the layout
+  const QRect view = scope.DataViewRect();
+  int changed = 0;
+  TSLRealPoint moved;
+  QObject::connect(scope.CursorLinks(), &TSLDisplayCursorLinks::OnPositionChange,
+                   [&](QObject*, int, TSLRealPoint&, TSLRealPoint& to) { ++changed, moved = to; });
+  // Vertical cursors: the line dragged to the middle row reads 0.
+  a->Position()->SetX(1.0);
+  b->Position()->SetX(3.0);
+  line->SetY(50);
+  scope.RedrawBackBuffer();
+  const int row = view.top() + int(std::lround(0.25 * view.height()));
+  const int middle = view.top() + (view.height() - 1) / 2;
+  const int column = scope.CursorColumn(a, 2.0);
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, row));
+  QTest::mouseMove(&scope, QPoint(column, middle));
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, middle));
+  ASSERT_EQ(changed, 1);
+  EXPECT_NEAR(moved.Y, 0.0, 0.5);
+  EXPECT_DOUBLE_EQ(line->Y(), moved.Y);
+
+  a->SetKind(SL::ckHorizontal);
+  b->SetKind(SL::ckHorizontal);
+  a->Position()->SetY(0.5);
+  b->Position()->SetY(-0.25);
+  line->SetX(-50);  // a quarter from the left
+  EXPECT_EQ(scope.LinkLabelText(0), scope.FormatAxisValue(scope.YAxis(), 0.75));
+  scope.RedrawBackBuffer();
+  const int upright = view.left() + int(std::lround(0.25 * view.width()));
+  EXPECT_EQ(scope.BackBuffer().pixelColor(upright, scope.CursorPixel(a, true, 0.0)), QColor(0, 0, 255));
+  EXPECT_EQ(scope.HitCursorLink(QPoint(upright + 1, scope.CursorPixel(a, true, 0.0))), 0);
+}
+
+// New links take the least-joined pair; removing a cursor moves the ends
+// that were on it and keeps the others on their cursors.
+TEST_F(Cursors, LinkEndsFollowAddedLinksAndRemovedCursors) {
+  auto* c = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  c->Position()->SetX(4.0);
+  auto* second = static_cast<TSLDisplayCursorLink*>(scope.CursorLinks()->Add());
+  auto* third = static_cast<TSLDisplayCursorLink*>(scope.CursorLinks()->Add());
+  TSLDisplayCursorLink* first = scope.CursorLinks()->Link(0);
+  EXPECT_EQ(std::pair(first->BeginCursorIndex(), first->EndCursorIndex()), std::pair(0, 1));
+  EXPECT_EQ(std::pair(second->BeginCursorIndex(), second->EndCursorIndex()), std::pair(0, 2));
+  EXPECT_EQ(std::pair(third->BeginCursorIndex(), third->EndCursorIndex()), std::pair(1, 2));
+  // Remove cursor 1 (b) while it is being dragged.
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(scope.CursorColumn(b, 0.0), Row()));
+  scope.Cursors()->Delete(1);
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(scope.DataViewRect().center().x(), Row()));
+  EXPECT_EQ(changes, 0);
+  // (0,1) → its end on b moves to the next cursor, c (now index 1).
+  EXPECT_EQ(std::pair(first->BeginCursorIndex(), first->EndCursorIndex()), std::pair(0, 1));
+  // (0,2) keeps c, now index 1.
+  EXPECT_EQ(std::pair(second->BeginCursorIndex(), second->EndCursorIndex()), std::pair(0, 1));
+  // (1,2): b's end has no next cursor but c, its other end; it takes a.
+  EXPECT_EQ(std::pair(third->BeginCursorIndex(), third->EndCursorIndex()), std::pair(0, 1));
+  EXPECT_EQ(scope.Cursors()->Cursor(1), c);
+  // Removing a: the end on it has nowhere to go but the other end; unset.
+  scope.Cursors()->Delete(0);
+  EXPECT_EQ(first->BeginCursorIndex(), -1);
+  EXPECT_EQ(first->EndCursorIndex(), 0);
 }
 
 }  // namespace
