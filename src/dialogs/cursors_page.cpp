@@ -1,5 +1,6 @@
 #include "dialogs/cursors_page.h"
 
+#include "dialogs/cursor_channel_link_page.h"
 #include "dialogs/dialog_controls.h"
 #include "forms/controls/standard_controls.h"
 #include "scope/scope.h"
@@ -27,6 +28,8 @@ TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLSco
   FillAxisCombos(XAxisComboBox, YAxisComboBox);
   // A checked channel gets a crossing mark on the selected cursor.
   BindChannelChecks(ChannelsListBox, [](auto* e) { return AsCursor(e)->Channels(); });
+  connect(ChannelsListBox, &TControl::OnClick, this, [this] { EvaluateChannelLinkPage(); });
+  connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] { EvaluateChannelLinkPage(); });
 
   BindCombo(KindComboBox, [](auto* e, int i) { AsCursor(e)->SetKind(SL::TSLDisplayCursorKind(i)); });
   BindCombo(XAxisComboBox, [](auto* e, int i) { AsCursor(e)->SetXAxisIndex(i); });
@@ -42,4 +45,27 @@ void TSLScopeCursorsForm::ShowElement(TSLDisplayCollectionItem* e) {
   KindComboBox->SetItemIndex(int(cursor->Kind()));
   XAxisComboBox->SetItemIndex(cursor->XAxisIndex());
   YAxisComboBox->SetItemIndex(cursor->YAxisIndex());
+  EvaluateChannelLinkPage();
+}
+
+void TSLScopeCursorsForm::EvaluateChannelLinkPage() {
+  auto* cursor = qobject_cast<TSLDisplayCursor*>(Selected());
+  const int channel = ChannelsListBox->ItemIndex();
+  const int link = cursor && channel >= 0 && ChannelsListBox->Checked(channel)
+                       ? SLChannelLinkIndex(cursor->Channels(), channel)
+                       : -1;
+  if (link < 0) {
+    delete channelLinkPage_;
+    channelLinkPage_ = nullptr;
+    return;
+  }
+  if (!channelLinkPage_) {
+    // Under the cursor's own fields, in the same panel.
+    auto* host = Part<QWidget>("Panel1");
+    channelLinkPage_ = new TSLScopeCursorChannelLinkForm(Dialog());
+    channelLinkPage_->setParent(host);
+    channelLinkPage_->move(6, host->height() - channelLinkPage_->ClientHeight() - 4);
+    channelLinkPage_->show();
+  }
+  channelLinkPage_->SetLink(cursor->ChannelLink(link));
 }

@@ -6,6 +6,7 @@
 
 class TButton;
 class TSLDisplayCursor;
+class TSLScopeCursorChannelLinkForm;
 
 class TSLScopeCursorsForm : public TSLCollectionPageForm {
   Q_OBJECT
@@ -22,7 +23,14 @@ public:
   TComboBox* XAxisComboBox = nullptr;
   TComboBox* YAxisComboBox = nullptr;
   TCheckListBox* ChannelsListBox = nullptr;
+  // The crossing mark of the selected cursor and channel, while they are
+  // linked; null otherwise.
+  TSLScopeCursorChannelLinkForm* ChannelLinkPage() const { return channelLinkPage_; }
 
 protected:
   void ShowElement(TSLDisplayCollectionItem* e) override;
+
+private:
+  void EvaluateChannelLinkPage();
+  TSLScopeCursorChannelLinkForm* channelLinkPage_ = nullptr;
 };

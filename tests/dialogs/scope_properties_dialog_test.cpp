@@ -7,6 +7,7 @@
 #include "dialogs/channels_page.h"
 #include "dialogs/cursor_links_page.h"
 #include "dialogs/zones_pages.h"
+#include "dialogs/cursor_channel_link_page.h"
 #include "dialogs/cursors_page.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/pen_brush_forms.h"
@@ -174,7 +175,7 @@ TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePla
                // from the scope's top right corner.
                const QSize sheet = d->PageControl->PageRect().size();
                EXPECT_EQ(sheet.width(), 525);  // the widest page: Ellipses
-               EXPECT_EQ(sheet.height(), 234);
+               EXPECT_EQ(sheet.height(), 262);  // the tallest page: Cursors
                EXPECT_EQ(d->ClientHeight() - d->PageControl->height(), 41);
                const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
                EXPECT_EQ(d->pos(), QPoint(corner.x() - d->width() - 20, corner.y() + 20));
@@ -274,12 +275,29 @@ TEST_F(ScopeDialog, CursorsFromTheDescriptionStayAndAddedOnesCanBeRemoved) {
     ASSERT_EQ(tB->Channels()->Count(), 1);
     EXPECT_EQ(tB->ChannelLink(0)->Channel(), 1);
     EXPECT_EQ(scope_->Cursors()->Cursor(0)->Channels()->Count(), 0);
+    // The mark's own page opens under the cursor's fields and edits it.
+    ASSERT_NE(page->ChannelLinkPage(), nullptr);
+    EXPECT_TRUE(page->ChannelLinkPage()->isVisible());
+    EXPECT_GE(page->ChannelLinkPage()->y(), page->YAxisComboBox->geometry().bottom());
+    page->ChannelLinkPage()->ShapeComboBox->Combo()->setCurrentIndex(int(SL::msSquare));
+    EXPECT_EQ(tB->ChannelLink(0)->Shape(), SL::msSquare);
+    Type(page->ChannelLinkPage()->SizeEdit, QStringLiteral("7"));
+    Key(page->ChannelLinkPage()->SizeEdit, Qt::Key_Return);
+    EXPECT_EQ(tB->ChannelLink(0)->Size(), 7);
+    TMessageRecorder refused;
+    Type(page->ChannelLinkPage()->SizeEdit, QStringLiteral("big"));
+    Key(page->ChannelLinkPage()->SizeEdit, Qt::Key_Return);
+    EXPECT_EQ(tB->ChannelLink(0)->Size(), 7);
+    EXPECT_EQ(page->ChannelLinkPage()->SizeEdit->Text(), QStringLiteral("7"));
+    EXPECT_EQ(refused.Messages().size(), 1u);
     page->CursorListBox->List()->setCurrentRow(0);
+    EXPECT_EQ(page->ChannelLinkPage(), nullptr);  // tA has no mark for B
     EXPECT_NE(page->ChannelsListBox->List()->item(1)->checkState(), Qt::Checked);
     page->CursorListBox->List()->setCurrentRow(1);
     EXPECT_EQ(page->ChannelsListBox->List()->item(1)->checkState(), Qt::Checked);
     page->ChannelsListBox->List()->item(1)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(tB->Channels()->Count(), 0);
+    EXPECT_EQ(page->ChannelLinkPage(), nullptr);
     EXPECT_TRUE(d->AddButton->isEnabled());
     for (int i = 0; i < 3; ++i) {
       page->CursorListBox->List()->setCurrentRow(i);

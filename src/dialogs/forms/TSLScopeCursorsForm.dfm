@@ -3,7 +3,7 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
   Top = 0
   BorderStyle = bsNone
   Caption = 'Cursors'
-  ClientHeight = 234
+  ClientHeight = 262
   ClientWidth = 485
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
@@ -18,14 +18,14 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     Left = 0
     Top = 0
     Width = 145
-    Height = 234
+    Height = 262
     TabOrder = 0
   end
   object Panel1: TPanel
     Left = 148
     Top = 4
     Width = 177
-    Height = 226
+    Height = 254
     BevelOuter = bvNone
     TabOrder = 1
     object Label1: TLabel
@@ -122,14 +122,14 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     Left = 328
     Top = 0
     Width = 157
-    Height = 234
+    Height = 262
     Caption = ' Channlels '
     TabOrder = 2
     object ChannelsListBox: TCheckListBox
       Left = 6
       Top = 18
       Width = 145
-      Height = 208
+      Height = 236
       TabOrder = 0
     end
   end
