@@ -132,7 +132,8 @@ const char* const kUsage =
     "usage: tremora [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
-    "       tremora --simulate X Y\n";
+    "       tremora --simulate X Y\n"
+    "(--locate and --simulate come first and take no other option)\n";
 
 struct TOptions {
   QString screenshotDir;
@@ -146,7 +147,10 @@ bool ParseOptions(int argc, char** argv, TOptions& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--list-devices") {
+    if (arg == "--locate" || arg == "--simulate") {
+      // Commands of their own: only as the first argument.
+      return false;
+    } else if (arg == "--list-devices") {
       options.listDevices = true;
     } else if (arg == "--screenshot" || arg == "--device" || arg == "--recording") {
       if (!hasValue) return false;

@@ -45,8 +45,9 @@ void TSLScopeAxesForm::Setup(const QString& caption, int count, int item) {
   ShowAxis();
 }
 
-QString TSLScopeAxesForm::AxisTitle(const TSLDisplayAxis* axis) {
-  const QString text = axis->AxisLabel()->Text();
+QString TSLScopeAxesForm::AxisTitle(TSLDisplayAxis* axis) {
+  // The title the axis shows ("Sec", "Samples", its label...).
+  const QString text = axis->TitleText();
   if (!text.isEmpty()) return text;
   return axis->IsXAxis() ? QStringLiteral("X Axis") : QStringLiteral("Y Axis");
 }

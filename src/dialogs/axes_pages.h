@@ -30,7 +30,7 @@ public:
   TSLDataChart* Chart() const { return chart_; }
 
   // The title an axis shows: its label text, or the name of its kind.
-  static QString AxisTitle(const TSLDisplayAxis* axis);
+  static QString AxisTitle(TSLDisplayAxis* axis);
 
 protected:
   TSLScopeAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart);

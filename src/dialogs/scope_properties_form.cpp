@@ -10,6 +10,7 @@
 #include "dialogs/zones_pages.h"
 #include "scope/scope.h"
 
+#include <algorithm>
 #include <memory>
 
 TSLScopePropertiesForm::TSLScopePropertiesForm(TSLScope* scope, int kind, int item) : scope_(scope) {
@@ -20,9 +21,11 @@ TSLScopePropertiesForm::TSLScopePropertiesForm(TSLScope* scope, int kind, int it
     AddPage(page);
     kinds_.append(k);
   }
-  // Without a marker groups page the later kinds sit one place earlier.
-  const int index = int(kinds_.indexOf(kind));
-  SetActivePageIndex(index >= 0 ? index : 0);
+  // Without a marker groups page the later kinds sit one place earlier (the
+  // marker groups kind itself lands on the page in its place).
+  const bool markerPage = kinds_.contains(TSLDataChart::kMarkerGroupsPage);
+  const int index = kind - (kind > TSLDataChart::kMarkerGroupsPage && !markerPage ? 1 : 0);
+  SetActivePageIndex(std::clamp(index, 0, int(kinds_.size()) - 1));
 }
 
 TSLPropertyPageForm* TSLScopePropertiesForm::PageOfKind(int kind) const {

@@ -252,6 +252,12 @@ TEST_F(ScopeDialog, AxesPageEditsVisibilityScaleModeAndLabel) {
                EXPECT_FALSE(x->AxisLabel()->Visible());
                // The label follows the typing; Escape keeps it and closes
                // only at the second press.
+               // An empty label lists the title the axis shows itself.
+               Type(page->LabelEdit, QStringLiteral("x"));
+               Key(page->LabelEdit, Qt::Key_Backspace);
+               ASSERT_TRUE(x->AxisLabel()->Text().isEmpty());
+               EXPECT_EQ(page->AxisListBox->Item(0), x->TitleText());
+               EXPECT_NE(x->TitleText(), QStringLiteral("X Axis"));
                Type(page->LabelEdit, QStringLiteral("Seconds"));
                EXPECT_EQ(x->AxisLabel()->Text(), QStringLiteral("Seconds"));
                EXPECT_EQ(page->AxisListBox->Item(0), QStringLiteral("Seconds"));
@@ -569,6 +575,14 @@ TEST_F(ScopeDialog, ZonePointsAndChannelLinksAreEditedInPlace) {
                EXPECT_EQ(link->ChannelLinkMode(), SL::clmBar);
                links->FirstChannelComboBox->Combo()->setCurrentIndex(1);
                EXPECT_EQ(link->FirstChannelIndex(), 1);
+             });
+}
+
+TEST_F(ScopeDialog, MarkerGroupsKindWithoutMarkerGroupsOpensThePageInItsPlace) {
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kMarkerGroupsPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               EXPECT_EQ(d->PageControl->ActivePageIndex(), 2);
+               EXPECT_EQ(d->PageControl->ActivePage()->Caption(), QStringLiteral("Zones"));
              });
 }
 

@@ -168,7 +168,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
       Top = 48
       Width = 28
       Height = 13
-      Caption = 'S&hape'
+      Caption = '&Shape'
     end
     object PointsShapeComboBox: TComboBox
       Left = 44
@@ -183,7 +183,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
       Top = 76
       Width = 19
       Height = 13
-      Caption = 'Si&ze'
+      Caption = '&Size'
     end
     object PointsSizeEdit: TEdit
       Left = 44

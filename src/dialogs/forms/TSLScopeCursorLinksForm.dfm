@@ -131,7 +131,7 @@ object SLScopeCursorLinksForm: TSLScopeCursorLinksForm
       Top = 66
       Width = 24
       Height = 13
-      Caption = 'S&tyle'
+      Caption = '&Style'
     end
     object MeasurementStyleComboBox: TComboBox
       Left = 44
