@@ -68,6 +68,8 @@ void OpenScopeDialog(TSLDataChart* chart, int page, int item) {
   auto* scope = qobject_cast<TSLScope*>(chart);
   if (!scope) return;
   auto dialog = std::make_unique<TSLScopePropertiesForm>(scope, page, item);
+  // Owned by the scope's window, so the window system keeps it above it.
+  dialog->setParent(scope->window(), dialog->windowFlags() | Qt::Window);
   // 20 pixels in from the scope's top right corner.
   const QPoint corner = scope->mapToGlobal(QPoint(scope->width(), 0));
   dialog->move(corner.x() - dialog->width() - 20, corner.y() + 20);
