@@ -26,10 +26,12 @@ bool ParseMillimetres(const std::string& text, double& value) {
   return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
 }
 
+// Always with a point: the windows' toolkit switches the C library to the
+// machine's locale, and the report is read by scripts.
 std::string Fixed(double v, int decimals) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return buf;
+  const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  return std::string(buf, result.ptr);
 }
 
 // What one run found, printed after the windows are gone.

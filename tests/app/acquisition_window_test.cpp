@@ -290,6 +290,9 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   Show(Form4->ScpLeft, {std::vector<double>{0.1234567, -0.0000050, 0.0}});
   EXPECT_EQ(Form4->txtMaxChL->Caption(), "12,346%");
   EXPECT_EQ(Form4->txtMeanChL->Caption(), "4,115%");
+  // 1.5625 % lies exactly half-way: to the even 1.562.
+  Show(Form4->ScpLeft, {std::vector<double>{0.015625}});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "1,562%");
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(TForm4::LevelText(2), "0.002%");
   EXPECT_EQ(TForm4::LevelText(50000), "50%");

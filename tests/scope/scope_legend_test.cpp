@@ -124,7 +124,7 @@ TEST_F(Legend, TallLegendScrollsUntilTheLastEntryIsInside) {
   QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, up.center());
   EXPECT_EQ(legend->ScrollOffset(), last - 10);
   EXPECT_TRUE(legend->ScrollRepeating());
-  QTRY_VERIFY_WITH_TIMEOUT(legend->ScrollOffset() <= last - 40, 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return legend->ScrollOffset() <= last - 40; }, 5000));
   QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, up.center());
   EXPECT_FALSE(legend->ScrollRepeating());
   const int released = legend->ScrollOffset();
