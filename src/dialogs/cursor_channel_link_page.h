@@ -4,13 +4,15 @@
 // and the label beside the mark. The cursors page shows it under the
 // cursor's own fields while a linked channel is selected.
 
+#include <QPointer>
+
 #include "dialogs/property_page.h"
+#include "scope/display_collections.h"
 
 class TButton;
 class TCheckBox;
 class TComboBox;
 class TEdit;
-class TSLDisplayCursorChannelLink;
 
 class TSLScopeCursorChannelLinkForm : public TSLPropertyPageForm {
   Q_OBJECT
@@ -35,5 +37,6 @@ private:
   void Show();
   // The scope repaints after an edit of a part that does not tell it.
   void Touched();
-  TSLDisplayCursorChannelLink* link_ = nullptr;
+  // Cleared when the link goes (its cursor removed, its channel unchecked).
+  QPointer<TSLDisplayCursorChannelLink> link_;
 };

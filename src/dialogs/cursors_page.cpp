@@ -29,6 +29,8 @@ TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLSco
   // A checked channel gets a crossing mark on the selected cursor.
   BindChannelChecks(ChannelsListBox, [](auto* e) { return AsCursor(e)->Channels(); });
   connect(ChannelsListBox, &TControl::OnClick, this, [this] { EvaluateChannelLinkPage(); });
+  // A removed cursor may take the link the crossing-mark page edits.
+  connect(scope->Cursors(), &TOWExtCollection::Changed, this, [this] { EvaluateChannelLinkPage(); });
   connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] { EvaluateChannelLinkPage(); });
 
   BindCombo(KindComboBox, [](auto* e, int i) { AsCursor(e)->SetKind(SL::TSLDisplayCursorKind(i)); });

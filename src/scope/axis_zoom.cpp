@@ -83,18 +83,24 @@ void TSLDisplayAxis::TellZoomPin(SL::TSLZoomOperation op) {
   }
   // Linked axes take their own displays' locks; data threads only ever take
   // one display's lock, so holding this one meanwhile cannot deadlock.
-  zoomPin_->Tell(op, zoomed, low, high);
+  zoomPin_->Tell(op, zoomed, low, high, Display());
 }
 
 void TSLDisplayAxis::FollowZoom(const TSLAxisZoomOperation& zoom) {
   TSLDataDisplay* display = Display();
-  if (followingZoom_ || !display) return;
+  // An operation on all the display's axes moves this one itself; coming
+  // back through a link between two of its axes it would move it twice.
+  if (followingZoom_ || !display || (zoom.Display() == display && display->ZoomingAllAxes())) return;
   followingZoom_ = true;
   TSLRealPoint beforeMin, beforeMax;
   display->ShownRange(beforeMin, beforeMax);
+  const bool wasZoomed = IsZoomed();
+  const TSLRange before = ShownValue();
   if (zoom.Zoomed()) SetZoomRange(zoom.Low(), zoom.High(), zoom.Operation());
   else ZoomOff();
   followingZoom_ = false;
+  // Nothing to tell when the move changed nothing here.
+  if (IsZoomed() == wasZoomed && ShownValue() == before) return;
   display->Changed();
   display->NotifyZoom(zoom.Operation(), beforeMin, beforeMax);
 }

@@ -54,14 +54,21 @@ int TSLScope::CursorPixel(const TSLDisplayCursor* cursor, bool horizontal, doubl
   const TExtent along = Along(view, horizontal);
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis) return along.lo;
+  if (horizontal) {
+    // Rows as the traces have them (reversed and logarithmic axes too); far
+    // values are brought near the view first, so the mapping stays finite.
+    const TSLRange shown = axis->ShownTick();
+    const double margin = 1e4 * std::max(std::abs(shown.hi - shown.lo), 1e-9);
+    const double tick = axis->DataToTick(axis->ToData(value));
+    if (!std::isfinite(tick)) return along.lo;
+    return axis->TickToScreen(std::clamp(tick, std::min(shown.lo, shown.hi) - margin, std::max(shown.lo, shown.hi) + margin));
+  }
   TSLRange r = axis->ShownValue();
   if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
   double span = r.hi - r.lo;
   if (span == 0) span = 1e-5;
   const double extent = along.hi - along.lo;
-  // Columns grow with X; rows run top-down, so the top row is the maximum.
-  const double offset = horizontal ? r.hi - value : value - r.lo;
-  const double pixel = std::clamp(offset * extent / span, -1e6, 1e6);
+  const double pixel = std::clamp((value - r.lo) * extent / span, -1e6, 1e6);
   return along.lo + int(std::lround(pixel));
 }
 
@@ -70,10 +77,11 @@ double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool h
   const TExtent along = Along(view, horizontal);
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis || along.hi <= along.lo) return 0;
+  if (horizontal) return axis->ToValue(axis->TickToData(axis->ScreenToTick(pixel)));
   TSLRange r = axis->ShownValue();
   if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
   const double f = double(pixel - along.lo) / (along.hi - along.lo);
-  return horizontal ? r.hi - f * (r.hi - r.lo) : r.lo + f * (r.hi - r.lo);
+  return r.lo + f * (r.hi - r.lo);
 }
 
 double TSLScope::DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {

@@ -158,6 +158,7 @@ bool TSLDataDisplay::IsZoomed() const {
 }
 
 void TSLDataDisplay::ResetZoom() {
+  TAllAxesZoom all(this);
   Changed();
   for (TSLDisplayAxis* a : axes_) a->ZoomOff();
 }
@@ -176,6 +177,7 @@ TSLDataDisplay::TZoomState TSLDataDisplay::CaptureZoomState() const {
 }
 
 void TSLDataDisplay::RestoreZoomState(const TZoomState& state, SL::TSLZoomOperation op) {
+  TAllAxesZoom all(this);
   for (const TZoomEntry& entry : state) {
     // An axis removed since the state was taken is passed over.
     TSLDisplayAxis* axis = const_cast<TSLDisplayAxis*>(entry.axis);

@@ -210,6 +210,23 @@ protected:
   std::atomic<int> staticGeneration_{0};
   std::atomic<bool> stateRecorded_{false};
 
+public:
+  // True while an operation moves the display's axes together (a zoom pin
+  // linking two of them must not move one of them a second time).
+  bool ZoomingAllAxes() const { return zoomingAll_ > 0; }
+
+protected:
+  struct TAllAxesZoom {
+    explicit TAllAxesZoom(TSLDataDisplay* d) : display(d) { ++display->zoomingAll_; }
+    ~TAllAxesZoom() { --display->zoomingAll_; }
+    TAllAxesZoom(const TAllAxesZoom&) = delete;
+    TAllAxesZoom& operator=(const TAllAxesZoom&) = delete;
+    TSLDataDisplay* display;
+  };
+
+private:
+  int zoomingAll_ = 0;
+
 private:
   TSLDisplayToolBar* toolBar_ = nullptr;
   TSLDisplayZoom* zooming_ = nullptr;

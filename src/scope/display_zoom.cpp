@@ -44,6 +44,7 @@ void TSLDataDisplay::NotifyZoom(SL::TSLZoomOperation op, const TSLRealPoint& bef
 
 void TSLDataDisplay::ZoomByFactor(bool record, double fx, double fy) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  TAllAxesZoom all(this);
   if (record) PushZoomState(false);
   TSLRealPoint lo, hi;
   ShownRange(lo, hi);
@@ -55,6 +56,7 @@ void TSLDataDisplay::ZoomByFactor(bool record, double fx, double fy) {
 
 void TSLDataDisplay::ZoomToRect(bool record, double xFrom, double xTo, double yFrom, double yTo) {
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  TAllAxesZoom all(this);
   if (record) PushZoomState(false);
   TSLRealPoint lo, hi;
   ShownRange(lo, hi);
@@ -84,6 +86,7 @@ void TSLDataDisplay::WheelZoom(const QPoint& p, double fx, double fy) {
   if (Zooming()->Mode() == SL::zmXAxis) fy = 1;
   else if (Zooming()->Mode() == SL::zmYAxis) fx = 1;
   TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  TAllAxesZoom all(this);
   TSLRealPoint lo, hi;
   ShownRange(lo, hi);
   PushZoomState(true);

@@ -26,25 +26,47 @@ TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
     connect(c, &TOWExtCollection::Changed, this, [this] {
       InvalidateStatic();
       LayoutChanged();
-    });  connect(cursors_, &TOWExtCollection::Changed, this, [this] { CursorsChanged(); });
+    });
+  connect(cursors_, &TOWExtCollection::Changed, this, [this] { CursorsChanged(); });
+  connect(cursorLinks_, &TOWExtCollection::Changed, this, [this] { CursorLinksChanged(); });
 }
+
+namespace {
+// The index an item was removed from, seen by comparing the collection with
+// its last snapshot (-1 when none was removed); the snapshot is renewed.
+int RemovedIndex(QVector<const QObject*>& snapshot, const TOWExtCollection* c) {
+  int removed = -1;
+  if (c->Count() == snapshot.size() - 1)
+    for (int k = 0; k < snapshot.size(); ++k)
+      if (k >= c->Count() || c->Item(k) != snapshot[k]) {
+        removed = k;
+        break;
+      }
+  snapshot.clear();
+  for (int k = 0; k < c->Count(); ++k) snapshot.append(c->Item(k));
+  return removed;
+}
+
+// A dragged item's index after item `removed` left its list.
+void FollowRemoval(int& dragged, int removed, int count) {
+  if (removed >= 0 && dragged == removed) dragged = -1;
+  else if (removed >= 0 && dragged > removed) --dragged;
+  if (dragged >= count) dragged = -1;
+}
+}  // namespace
 
 void TSLScope::CursorsChanged() {
   // A cursor gone from the list: the links and the pointer state that
   // refer to cursors by index follow.
   const int count = cursors_->Count();
-  for (int k = 0; k < cursorSnapshot_.size(); ++k) {
-    if (k < count && cursors_->Item(k) == cursorSnapshot_[k]) continue;
-    if (count == cursorSnapshot_.size() - 1) {
-      for (int l = 0; l < cursorLinks_->Count(); ++l) cursorLinks_->Link(l)->CursorRemoved(k, count + 1);
-      if (draggedCursor_ == k) draggedCursor_ = -1;
-      else if (draggedCursor_ > k) --draggedCursor_;
-    }
-    break;
-  }
-  if (draggedCursor_ >= count) draggedCursor_ = -1;
-  cursorSnapshot_.clear();
-  for (int k = 0; k < count; ++k) cursorSnapshot_.append(cursors_->Item(k));
+  const int removed = RemovedIndex(cursorSnapshot_, cursors_);
+  if (removed >= 0)
+    for (int l = 0; l < cursorLinks_->Count(); ++l) cursorLinks_->Link(l)->CursorRemoved(removed, count + 1);
+  FollowRemoval(draggedCursor_, removed, count);
+}
+
+void TSLScope::CursorLinksChanged() {
+  FollowRemoval(draggedLink_, RemovedIndex(linkSnapshot_, cursorLinks_), cursorLinks_->Count());
 }
 
 TSLScope::~TSLScope() {

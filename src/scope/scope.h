@@ -202,8 +202,9 @@ private:
   void SetElement(QObject* element);
   void EndViewDrag(const QPoint& p);
   void CursorsChanged();
-  // The cursors as last seen, to tell which one a removal took.
-  QVector<const QObject*> cursorSnapshot_;
+  void CursorLinksChanged();
+  // The cursors and links as last seen, to tell which one a removal took.
+  QVector<const QObject*> cursorSnapshot_, linkSnapshot_;
   // Pointer state of the data view.
   int draggedCursor_ = -1;
   TCursorHit dragHit_, hoverHit_;

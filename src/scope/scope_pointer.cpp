@@ -247,6 +247,7 @@ void TSLScope::DataViewMouseMove(Qt::KeyboardModifiers, const QPoint& p) {
     dragPoint_ = p;
     if (NavigateMode() == SL::nmPan) {
       // One zoom event for each axis the move really shifted.
+      TAllAxesZoom all(this);
       for (TSLDisplayAxis* axis : Axes()) {
         if (!axis->IsZoomed()) continue;
         TSLRealPoint lo, hi;

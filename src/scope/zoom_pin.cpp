@@ -21,8 +21,8 @@ uint8_t TSLZoomPin::Receive(const TGUID& type, IOWNotifyOperation* op, uint8_t f
   return 0;
 }
 
-bool TSLZoomPin::Tell(SL::TSLZoomOperation op, bool zoomed, double low, double high) {
+bool TSLZoomPin::Tell(SL::TSLZoomOperation op, bool zoomed, double low, double high, const QObject* display) {
   if (!IsConnected()) return false;
-  TRef<IOWNotifyOperation> operation = MakeOperation<TSLAxisZoomOperation>(op, zoomed, low, high);
+  TRef<IOWNotifyOperation> operation = MakeOperation<TSLAxisZoomOperation>(op, zoomed, low, high, display);
   return Notify(operation.get());
 }

@@ -17,17 +17,20 @@ inline constexpr TGUID AxisZoom = TGUID::FromLiteral("{6E0B6C55-4A1B-4F53-9E0F-2
 // What a zoom pin sends: the operation and the sender's zoom state in values.
 class TSLAxisZoomOperation : public TOWSuppliedOperation {
 public:
-  TSLAxisZoomOperation(SL::TSLZoomOperation op, bool zoomed, double low, double high)
-      : op_(op), zoomed_(zoomed), low_(low), high_(high) {}
+  TSLAxisZoomOperation(SL::TSLZoomOperation op, bool zoomed, double low, double high, const QObject* display)
+      : op_(op), zoomed_(zoomed), low_(low), high_(high), display_(display) {}
   SL::TSLZoomOperation Operation() const noexcept { return op_; }
   bool Zoomed() const noexcept { return zoomed_; }
   double Low() const noexcept { return low_; }
   double High() const noexcept { return high_; }
+  // The display of the axis that sent it.
+  const QObject* Display() const noexcept { return display_; }
 
 private:
   SL::TSLZoomOperation op_;
   bool zoomed_;
   double low_, high_;
+  const QObject* display_;
 };
 
 class TSLZoomPin : public TOWStatePin, public ISLOWStream {
@@ -40,7 +43,7 @@ public:
   bool SupportsType(const TGUID& type) const override;
   uint8_t Receive(const TGUID& type, IOWNotifyOperation* op, uint8_t flags) override;
   // Tells the linked axes; false when none took it.
-  bool Tell(SL::TSLZoomOperation op, bool zoomed, double low, double high);
+  bool Tell(SL::TSLZoomOperation op, bool zoomed, double low, double high, const QObject* display);
 
 private:
   Follow follow_;

@@ -182,7 +182,7 @@ TEST_F(Cursors, HorizontalAndCrossCursorsMoveOnlyTheLinesHeld) {
   EXPECT_EQ(hover(QPoint(columnB + 1, view.top() + 5)), Qt::SizeHorCursor);
 
   // Cursor 0 by its horizontal line: Y follows the release row, X stays.
-  const int target = view.top() + view.height() / 4;
+  const int target = view.top() + view.height() / 3;
   QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(view.left() + 10, rowA));
   QTest::mouseMove(&scope, QPoint(view.left() + 12, target));
   QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(view.left() + 12, target));
@@ -191,7 +191,7 @@ TEST_F(Cursors, HorizontalAndCrossCursorsMoveOnlyTheLinesHeld) {
   EXPECT_DOUBLE_EQ(lastNew.X, 2.0);
   EXPECT_NEAR(lastNew.Y, scope.CursorValueAt(a, target, true), 1e-12);
   EXPECT_EQ(scope.CursorPixel(a, true, a->Position()->Y()), target);
-  EXPECT_NEAR(a->Position()->Y(), 0.5, 2.0 / view.height() + 0.02);  // a quarter down from 1
+  EXPECT_NEAR(a->Position()->Y(), 1.0 / 3, 0.03);  // a third down from 1
 
   // Cursor 1 held where its lines cross: both move, one event.
   const QPoint to(view.left() + view.width() / 2, view.top() + view.height() * 3 / 4);
@@ -201,6 +201,14 @@ TEST_F(Cursors, HorizontalAndCrossCursorsMoveOnlyTheLinesHeld) {
   ASSERT_EQ(changes, 2);
   EXPECT_EQ(scope.CursorColumn(b, b->Position()->X()), to.x());
   EXPECT_EQ(scope.CursorPixel(b, true, b->Position()->Y()), to.y());
+
+  // A reversed Y axis puts the line where the traces put that value.
+  const int before = scope.CursorPixel(a, true, 0.5);
+  scope.YAxis()->setProperty("Reversed", true);
+  scope.RedrawBackBuffer();
+  EXPECT_EQ(scope.CursorPixel(a, true, 0.5), scope.YAxis()->TickToScreen(scope.YAxis()->DataToTick(scope.YAxis()->ToData(0.5))));
+  EXPECT_GT(scope.CursorPixel(a, true, 0.5), scope.DataViewRect().center().y());
+  EXPECT_LT(before, scope.DataViewRect().center().y());
 }
 
 // A link of two horizontal cursors measures their Y difference on an

@@ -228,12 +228,18 @@ TEST_F(Zoom, LinkedZoomPinsShareTheRangeBothWays) {
   EXPECT_DOUBLE_EQ(other.YAxis()->ShownValue().hi, 0.5);
   EXPECT_DOUBLE_EQ(other.YAxis()->ShownValue().lo, -0.9);
 
-  scope.ZoomPrevious();
+  scope.ZoomPrevious();  // back before the wheel: unzoomed, both
+  EXPECT_FALSE(other.XAxis()->IsZoomed());
+  scope.ZoomByFactor(0.5);
   EXPECT_EQ(other.XAxis()->ShownValue(), X());
   other.ZoomOff();
   EXPECT_FALSE(scope.XAxis()->IsZoomed());
   EXPECT_FALSE(scope.YAxis()->IsZoomed());
   EXPECT_EQ(ops.last(), SL::zoZoomOff);
+  // Unzooming what is not zoomed changes nothing over there: no event.
+  const int otherEvents = otherOps.size();
+  scope.ZoomOff();
+  EXPECT_EQ(otherOps.size(), otherEvents);
 
   // Once unlinked, zooming one leaves the other alone.
   other.XAxis()->ZoomPin()->Disconnect();
