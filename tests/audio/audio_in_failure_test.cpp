@@ -52,11 +52,13 @@ private:
 };
 
 // Block allocator of the buffer pool that watches blocks of at least
-// `watchSize` bytes: it fails one after `failIn` more, and makes the
-// main thread's allocation number `gateAt` wait until `gate` opens.
+// `watchSize` bytes: it fails one after `failIn` more (counting the main
+// thread's alone with `failOnMain`), and makes the main thread's allocation
+// number `gateAt` wait until `gate` opens.
 struct THook {
   std::atomic<size_t> watchSize{SIZE_MAX};
   std::atomic<int> failIn{-1};
+  std::atomic<bool> failOnMain{false};
   std::atomic<int> gateAt{-1};
   std::atomic<int> mainCount{0};
   std::atomic<bool> gate{false};
@@ -67,7 +69,8 @@ struct THook {
 void* HookedAllocator(size_t size) {
   if (size >= gHook.watchSize.load()) {
     ++gHook.watched;
-    if (gHook.failIn.load() >= 0 && gHook.failIn.fetch_sub(1) == 0) return nullptr;
+    const bool counts = !gHook.failOnMain.load() || std::this_thread::get_id() == gHook.mainThread;
+    if (counts && gHook.failIn.load() >= 0 && gHook.failIn.fetch_sub(1) == 0) return nullptr;
     if (std::this_thread::get_id() == gHook.mainThread && gHook.mainCount++ == gHook.gateAt.load())
       WaitUntil([] { return gHook.gate.load(); }, std::chrono::seconds(20));
   }
@@ -107,6 +110,7 @@ struct CaptureFailure : ::testing::Test {
     }
     gHook.watchSize = SIZE_MAX;
     gHook.failIn = -1;
+    gHook.failOnMain = false;
     gHook.gateAt = -1;
     gHook.gate = false;
     gScriptedFailRead = -1;
@@ -165,6 +169,9 @@ TEST_F(CaptureFailure, AnAllocationFailingWhileStartingLeavesNothingOpen) {
   Open(2500);
   ai->SetOnError(nullptr);
   const int live = gLiveSources.load();
+  // The capture thread may already replace delivered buffers while the
+  // start still queues its own: only the start's allocations count.
+  gHook.failOnMain = true;
   gHook.failIn = 3;
   TWatchdog dog("start with a failing allocation");
   try {
