@@ -33,7 +33,10 @@ QPoint TLPCustomControl::HoverMousePosition() const {
 void TLPCustomControl::mouseMoveEvent(QMouseEvent* e) {
   if (!designing_) {
     mousePos_ = e->position().toPoint();
-    if (!mouseInside_) {
+    // While a button is held the control keeps getting moves from outside;
+    // only a pointer really over it enters (else the watch timer would
+    // report leaving right after, again and again).
+    if (!mouseInside_ && rect().contains(mousePos_)) {
       watch_->SetEnabled(true);
       MouseEnterMessage();
     }

@@ -29,9 +29,8 @@ protected:
   void LayerMouseMove(Qt::KeyboardModifiers, const QPoint&) override { ++moves; }
 };
 
-void Move(QWidget* w, QPoint p) {
-  QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
-                Qt::NoModifier);
+void Move(QWidget* w, QPoint p, Qt::MouseButtons held = Qt::NoButton) {
+  QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, held, Qt::NoModifier);
   QCoreApplication::sendEvent(w, &e);
 }
 
@@ -75,6 +74,25 @@ TEST(CustomControl, EnterOnceThenLeaveSeenByTheWatchTimer) {
   control.cursor = {5, 5};
   Move(&control, {5, 5});
   EXPECT_EQ(enters, 2);
+
+  // A drag that goes on outside: the held button keeps the moves coming,
+  // but the pointer is not over the control, so none of them enters again.
+  control.cursor = {130, 70};
+  Move(&control, {130, 70}, Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return leaves == 2; }));
+  for (int i = 0; i < 5; ++i) {
+    control.cursor = {140 + i, -20 - i};
+    Move(&control, control.cursor, Qt::LeftButton);
+  }
+  EXPECT_EQ(enters, 2);
+  EXPECT_FALSE(control.MouseInside());
+  EXPECT_FALSE(control.IsWatchingMouse());
+  EXPECT_EQ(control.StoredMousePosition(), QPoint(144, -24));  // still followed
+  // Back over the control, still dragging: one enter.
+  control.cursor = {50, 25};
+  Move(&control, {50, 25}, Qt::LeftButton);
+  EXPECT_EQ(enters, 3);
+  EXPECT_EQ(leaves, 2);
 }
 
 TEST(CustomControl, LayerTakesWheelOnlyStrictlyInsideAndOnlyWhileVisibleAndEnabled) {
