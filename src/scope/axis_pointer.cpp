@@ -28,8 +28,8 @@ QRect TSLDisplayAxis::ButtonRect() {
 void TSLDisplayAxis::SetButtonHover(bool on) {
   if (buttonHover_ == on) return;
   buttonHover_ = on;
-  if (on) Display()->ShowButtonPointerShape(Button()->Cursor());
-  else Display()->EndButtonPointerShape();
+  if (on) Display()->ShowButtonPointerShape(this, Button()->Cursor());
+  else Display()->EndButtonPointerShape(this);
   Display()->Changed();
 }
 

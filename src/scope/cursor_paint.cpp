@@ -84,8 +84,13 @@ double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool h
   return r.lo + f * (r.hi - r.lo);
 }
 
+int TSLScope::DragPixel(int pixel, bool horizontal) { return ClampInto(pixel, Along(DataViewRect(), horizontal)); }
+
 double TSLScope::DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
-  const double value = CursorValueAt(cursor, pixel, horizontal);
+  // The preview stands pinned at the edge of the view when the pointer is
+  // beyond it; the value is the one of that edge, so the release stores
+  // what the preview showed.
+  const double value = CursorValueAt(cursor, DragPixel(pixel, horizontal), horizontal);
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis || !axis->CursorSettings()->SnapToSample()) return value;
   if (horizontal) return SnapCursorY(cursor, value);

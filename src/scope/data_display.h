@@ -156,9 +156,11 @@ public:
 
   // Pointer shapes: the display's own shape is the control's Cursor; a
   // toolbar or axis button, and an element under the pointer, may show
-  // another one until the pointer leaves them.
-  void ShowButtonPointerShape(int shape);
-  void EndButtonPointerShape();
+  // another one until the pointer leaves them. The button shape belongs to
+  // the part that set it: a neighbour the pointer just left cannot take
+  // away the shape of the part it went to.
+  void ShowButtonPointerShape(const QObject* owner, int shape);
+  void EndButtonPointerShape(const QObject* owner);
   void ShowElementPointerShape(int shape);
   void EndElementPointerShape();
   bool ButtonShapeShown() const { return buttonShape_; }
@@ -237,6 +239,7 @@ private:
   std::atomic<bool> repaintPosted_{false};
   bool destroying_ = false;
   bool buttonShape_ = false, elementShape_ = false;
+  const QObject* buttonShapeOwner_ = nullptr;
   int wheelRemainder_ = 0;
   int redraws_ = 0;
   QList<TSLDisplayComponent*> components_;

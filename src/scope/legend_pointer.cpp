@@ -85,14 +85,14 @@ void TSLScopeLegendView::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p,
     for (const TEntry& entry : Entries())
       if (EntryRect(entry).contains(p)) found = entry;
   SetHovered(found);
-  if (button != sbNone || found.group >= 0) Display()->ShowButtonPointerShape(Buttons()->Cursor());
-  else if (over) Display()->EndButtonPointerShape();
+  if (button != sbNone || found.group >= 0) Display()->ShowButtonPointerShape(this, Buttons()->Cursor());
+  else if (over) Display()->EndButtonPointerShape(this);
 }
 
 void TSLScopeLegendView::MouseLeave() {
   scrollHover_ = sbNone;
   SetHovered(TEntry());
-  Display()->EndButtonPointerShape();
+  Display()->EndButtonPointerShape(this);
   // The scroll buttons go with the pointer.
   Display()->Changed();
 }

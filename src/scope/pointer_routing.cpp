@@ -91,19 +91,22 @@ void TSLDataDisplay::MouseLeft() {
   Changed();
   if (buttonShape_ || elementShape_) {
     buttonShape_ = elementShape_ = false;
+    buttonShapeOwner_ = nullptr;
     RestorePointerShape();
   }
 }
 
-void TSLDataDisplay::ShowButtonPointerShape(int shape) {
-  if (buttonShape_) return;
+void TSLDataDisplay::ShowButtonPointerShape(const QObject* owner, int shape) {
+  if (buttonShape_ && buttonShapeOwner_ == owner) return;
   buttonShape_ = true;
+  buttonShapeOwner_ = owner;
   ShowPointerShape(shape);
 }
 
-void TSLDataDisplay::EndButtonPointerShape() {
-  if (!buttonShape_) return;
+void TSLDataDisplay::EndButtonPointerShape(const QObject* owner) {
+  if (!buttonShape_ || buttonShapeOwner_ != owner) return;
   buttonShape_ = false;
+  buttonShapeOwner_ = nullptr;
   RestorePointerShape();
 }
 

@@ -116,6 +116,9 @@ public:
   // nearest sample when its axis' CursorSettings.SnapToSample is set, so
   // the cursor lands on the line the preview showed.
   double DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal = false);
+  // A dragged line never goes beyond the view: the pointer's pixel held to
+  // the view's columns (rows for a horizontal line).
+  int DragPixel(int pixel, bool horizontal);
   double SnapCursorY(const TSLDisplayCursor* cursor, double y) override;
   int DraggedCursor() const { return draggedCursor_; }
   int DraggedLink() const { return draggedLink_; }

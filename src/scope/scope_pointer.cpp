@@ -366,8 +366,9 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     // pixel is no move, so rounding cannot report one the user did not make.
     const TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
     TSLRealPoint newPos = oldPos;
-    if (lines.vertical && p.x() != CursorColumn(c, oldPos.X)) newPos.X = DragValue(c, p.x(), false);
-    if (lines.horizontal && p.y() != CursorPixel(c, true, oldPos.Y)) newPos.Y = DragValue(c, p.y(), true);
+    const int column = DragPixel(p.x(), false), row = DragPixel(p.y(), true);
+    if (lines.vertical && column != CursorColumn(c, oldPos.X)) newPos.X = DragValue(c, column, false);
+    if (lines.horizontal && row != CursorPixel(c, true, oldPos.Y)) newPos.Y = DragValue(c, row, true);
     if (newPos.X != oldPos.X || newPos.Y != oldPos.Y) {
       // Only the lines held move: a vertical drag leaves Y as it was.
       if (lines.vertical) c->Position()->SetX(newPos.X);
@@ -498,8 +499,10 @@ void TSLScope::PaintZoomFrame(TLPCanvas& canvas) {
       painter->drawLine(view.left(), b.y(), view.right(), b.y());
       break;
     default:
-      painter->drawRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                              QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
+      // The outline runs through both corner pixels and no further (a
+      // 1-pixel pen outlines x .. x + w).
+      painter->drawRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
+                        std::abs(a.y() - b.y()));
       break;
   }
   painter->restore();

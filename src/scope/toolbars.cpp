@@ -94,7 +94,7 @@ void TSLBasicDisplayToolBar::PaintDisplayToolBars(TSLDataDisplay& display, TLPCa
 void TSLBasicDisplayToolBar::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
   TSLDisplayComponent::MouseMove(shift, p, handled);
   if (IsVisible() && GetBounds().contains(p)) {
-    Display()->ShowButtonPointerShape(Cursor());
+    Display()->ShowButtonPointerShape(this, Cursor());
     Changed();
   }
 }
@@ -111,7 +111,7 @@ void TSLBasicDisplayToolBar::MouseEnter() {
 void TSLBasicDisplayToolBar::MouseLeave() {
   frozen_ = false;
   if (overButton_) Changed();
-  Display()->EndButtonPointerShape();
+  Display()->EndButtonPointerShape(this);
 }
 
 void TSLBasicDisplayToolBar::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, bool& handled, bool,
@@ -305,23 +305,33 @@ bool TSLAxisToolBar::ShouldDraw() const {
 
 int TSLAxisToolBar::ButtonRows() const { return axis_->RunsHorizontally() ? 1 : 4; }
 
-int TSLAxisToolBar::ToolBarLeft() const {
+QPoint TSLAxisToolBar::Place() const {
   const QRect band = axis_->ViewRect();
+  const QRect view = Display()->DataViewRect();
+  QPoint at;
   switch (axis_->ScreenAlign()) {
-    case SL::vaLeft: return band.left() + 3;
-    case SL::vaRight: return band.right() + 1 - SLGlyph::kSize - 3;
-    default: return Display()->DataViewRect().left();
+    case SL::vaLeft: at = {band.left() + 3, view.top()}; break;
+    case SL::vaRight: at = {band.right() + 1 - SLGlyph::kSize - 3, view.top()}; break;
+    case SL::vaTop: at = {view.left(), band.top() + 3}; break;
+    default: at = {view.left(), band.bottom() + 1 - SLGlyph::kSize - 3}; break;
   }
+  // The axis label's click area lies along the same outer edge. Where the
+  // two would meet, the buttons move in beside the label, so that a click
+  // on the label always reaches it (and the buttons never hide it).
+  const QRect label = axis_->ButtonRect();
+  if (label.isEmpty() || !label.intersects(QRect(at, QSize(Width(), ButtonRows() * kCell + 1)))) return at;
+  switch (axis_->ScreenAlign()) {
+    case SL::vaLeft: at.setX(label.right() + 2); break;
+    case SL::vaRight: at.setX(label.left() - 2 - SLGlyph::kSize); break;
+    case SL::vaTop: at.setY(label.bottom() + 2); break;
+    default: at.setY(label.top() - 2 - ButtonRows() * kCell); break;
+  }
+  return at;
 }
 
-int TSLAxisToolBar::ToolBarTop() const {
-  const QRect band = axis_->ViewRect();
-  switch (axis_->ScreenAlign()) {
-    case SL::vaTop: return band.top() + 3;
-    case SL::vaBottom: return band.bottom() + 1 - SLGlyph::kSize - 3;
-    default: return Display()->DataViewRect().top();
-  }
-}
+int TSLAxisToolBar::ToolBarLeft() const { return Place().x(); }
+
+int TSLAxisToolBar::ToolBarTop() const { return Place().y(); }
 
 void TSLAxisToolBar::RefreshButtons() {
   Button(kZoomIn).enabled = axis_->CanZoomIn();

@@ -202,5 +202,7 @@ private:
   void ZoomBy(double factor);
   void ZoomOff();
   SL::TSLDisplayZoomMode OwnMode() const;
+  // Top left corner: at the band's outer edge, or beside the axis label.
+  QPoint Place() const;
   TSLDisplayAxis* axis_;
 };

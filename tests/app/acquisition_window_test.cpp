@@ -24,6 +24,7 @@
 #include "pins/typed_pins.h"
 #include "platform/wave_in.h"
 #include "scope/scope.h"
+#include "scope/toolbars.h"
 #include "support/test_support.h"
 #include "vanishing_device.h"
 
@@ -268,6 +269,40 @@ TEST_F(AcquisitionWindowTest, PairsAndTheMonitorNeverCaptureTogether) {
   EXPECT_FALSE(Form4->isVisible());
 }
 
+// Clicks all over each channel's axis label open the Y axes page; none of
+// them lands on the axis toolbar, whose buttons still zoom.
+TEST_F(AcquisitionWindowTest, TheMonitorsChannelLabelsOpenTheAxisPageWhereverClicked) {
+  Form4->Show();
+  QStringList pages;
+  SetScopeDialogHook([&](TSLScopePropertiesForm* dialog) {
+    pages << (dialog->ActivePage() ? dialog->PageControl->ActivePage()->Caption() : QStringLiteral("none"));
+  });
+  for (TSLScope* scope : {Form4->ScpLeft, Form4->ScpRight}) {
+    scope->RedrawBackBuffer();
+    const QRect label = scope->YAxis()->ButtonRect();
+    ASSERT_GT(label.width(), 5);
+    ASSERT_GT(label.height(), 40);
+    pages.clear();
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 8; ++j) {
+        const QPoint p(label.left() + 1 + i * (label.width() - 3) / 2, label.top() + 1 + j * (label.height() - 3) / 7);
+        QTest::mouseClick(scope, Qt::LeftButton, Qt::NoModifier, p);
+        ASSERT_EQ(pages.size(), 8 * i + j + 1) << "click at " << p.x() << "," << p.y();
+        EXPECT_EQ(pages.last(), QStringLiteral("Y Axes"));
+        EXPECT_FALSE(scope->YAxis()->IsZoomed()) << "click at " << p.x() << "," << p.y();
+      }
+    TSLAxisToolBar* bar = scope->YAxis()->ToolBar();
+    const QRect zoomIn = bar->ButtonSquare(TSLAxisToolBar::kZoomIn);
+    EXPECT_FALSE(zoomIn.intersects(label));
+    EXPECT_TRUE(scope->YAxis()->ViewRect().contains(zoomIn));
+    QTest::mouseClick(scope, Qt::LeftButton, Qt::NoModifier, zoomIn.center());
+    EXPECT_TRUE(scope->YAxis()->IsZoomed());
+    EXPECT_EQ(pages.size(), 24);
+    scope->ZoomOff();
+  }
+  SetScopeDialogHook({});
+}
+
 TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   Form4->Show();
   FeedFromTest(Form4->ScpLeft, 1);
@@ -308,8 +343,7 @@ TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
   });
   const QRect label = Form4->ScpRight->YAxis()->ButtonRect();
   ASSERT_FALSE(label.isEmpty());
-  // Below the axis toolbar, which covers the label's upper part while the
-  // pointer is over the band.
+  // Clear of the axis toolbar, which stands beside the label.
   const QRect toolBar = Form4->ScpRight->YAxis()->ToolBar()->GetBounds();
   const QPoint at(label.center().x(), label.bottom() - 3);
   ASSERT_FALSE(toolBar.contains(at));

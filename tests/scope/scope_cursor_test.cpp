@@ -139,7 +139,7 @@ TEST_F(Cursors, SelectionBandLiesUnderTheGrid) {
   EXPECT_GT(grid, 0);
 }
 
-TEST_F(Cursors, CursorOutsideTheViewIsPinnedToTheEdge) {
+TEST_F(Cursors, CursorOutsideTheViewIsPinnedToTheEdgeAndADragStopsThere) {
   a->Position()->SetX(3.0);
   scope.XAxis()->SetZoomed(0.0, 1.0);
   scope.RedrawBackBuffer();
@@ -149,6 +149,20 @@ TEST_F(Cursors, CursorOutsideTheViewIsPinnedToTheEdge) {
   for (int y = view.top(); y <= view.bottom(); ++y) red += image.pixelColor(view.right(), y) == QColor(Qt::red);
   EXPECT_GT(red, 0);
   EXPECT_LT(red, view.height() - 1);  // dotted
+
+  // Dragged beyond the zoomed view, the preview stands pinned at the edge;
+  // the release stores that edge's time, so the line stays in sight, solid.
+  a->Position()->SetX(0.2);
+  b->Position()->SetX(0.5);
+  scope.RedrawBackBuffer();
+  Drag(scope.CursorColumn(b, 0.5), scope.width() - 2);
+  ASSERT_EQ(changes, 1);
+  EXPECT_NEAR(b->Position()->X(), 1.0, 1e-9);
+  scope.RedrawBackBuffer();
+  const QImage after = scope.BackBuffer().copy();
+  red = 0;
+  for (int y = view.top(); y <= view.bottom(); ++y) red += after.pixelColor(view.right(), y) == b->Color();
+  EXPECT_EQ(red, view.height() - 1);
 }
 
 // Horizontal lines stand at the row of Y; a press moves only the lines it

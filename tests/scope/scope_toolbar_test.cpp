@@ -5,6 +5,7 @@
 // copy, print and save producing real images without the toolbar in them.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -69,9 +70,9 @@ struct ToolBar : ::testing::Test {
   QPoint Centre(TSLBasicDisplayToolBar* b, int i) { return b->ButtonSquare(i).center(); }
   // A hover move as the window system delivers it (QTest only moves the
   // pointer when no button is held, which reaches no widget offscreen).
-  void Move(const QPoint& p) {
+  void Move(const QPoint& p, Qt::MouseButtons held = Qt::NoButton) {
     QCursor::setPos(scope.mapToGlobal(p));
-    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(scope.mapToGlobal(p)), Qt::NoButton, Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(scope.mapToGlobal(p)), Qt::NoButton, held,
                      Qt::NoModifier);
     QApplication::sendEvent(&scope, &move);
   }
@@ -224,6 +225,52 @@ TEST_F(ToolBar, StatesFollowThePointerAndADisabledPressReachesTheDataView) {
   // Leaving the toolbar gives the display its own pointer shape back.
   Move(QPoint(scope.DataViewRect().center().x(), scope.DataViewRect().bottom() - 5));
   EXPECT_NE(scope.cursor().shape(), Qt::PointingHandCursor);
+}
+
+// The pointer goes straight from a legend entry onto a toolbar button: the
+// legend's leave must not take the hand the toolbar has just shown.
+TEST_F(ToolBar, TheHandStaysFromALegendEntryOntoAButtonAndGoesOverEmptySpace) {
+  bar->SetAutoHide(false);
+  const QRect entry = scope.Legend()->EntryRect(scope.Legend()->Entries().first());
+  const QPoint empty(scope.DataViewRect().center().x(), scope.DataViewRect().bottom() - 5);
+  for (int round = 0; round < 2; ++round) {
+    Move(entry.center());
+    EXPECT_EQ(scope.cursor().shape(), Qt::PointingHandCursor);
+    Move(Centre(bar, TB::kZoomIn));
+    EXPECT_EQ(scope.cursor().shape(), Qt::PointingHandCursor) << "round " << round;
+    Move(entry.center());
+    EXPECT_EQ(scope.cursor().shape(), Qt::PointingHandCursor) << "round " << round;
+    Move(empty);
+    EXPECT_EQ(scope.cursor().shape(), Qt::ArrowCursor);
+  }
+}
+
+// A drag that leaves the scope: the moves outside do not bring the pointer
+// back in, so the auto-hidden toolbar hides once and stays hidden.
+TEST_F(ToolBar, ADragOutsideTheScopeLeavesItOnceAndEntersOnlyOnComingBack) {
+  int enters = 0, leaves = 0;
+  QObject::connect(&scope, &TLPCustomControl::OnMouseEnter, [&](QObject*) { ++enters; });
+  QObject::connect(&scope, &TLPCustomControl::OnMouseLeave, [&](QObject*) { ++leaves; });
+  const QPoint inside = scope.DataViewRect().center();
+  Press(inside);
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(Frame(Paint(), bar, TB::kZoomIn), kBorder);
+  Move(QPoint(-30, 40), Qt::LeftButton);
+  QElapsedTimer waited;
+  waited.start();
+  while (leaves == 0 && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  ASSERT_EQ(leaves, 1);
+  for (int i = 0; i < 12; ++i) {
+    Move(QPoint(-30 - 5 * i, 40 + i), Qt::LeftButton);
+    EXPECT_FALSE(scope.MouseInside()) << "move " << i;
+    EXPECT_NE(Frame(Paint(), bar, TB::kZoomIn), kBorder) << "move " << i;
+  }
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(leaves, 1);
+  Move(inside, Qt::LeftButton);
+  EXPECT_EQ(enters, 2);
+  EXPECT_EQ(Frame(Paint(), bar, TB::kZoomIn), kBorder);
+  Release(inside);
 }
 
 TEST_F(ToolBar, PausePlayAndDataThatArrivedMeanwhile) {

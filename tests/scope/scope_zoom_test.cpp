@@ -173,6 +173,29 @@ TEST_F(Zoom, FrameOfFourByHundredZoomsFourByFourDoesNot) {
   EXPECT_TRUE(scope.Hold());  // hold on zoom
 }
 
+TEST_F(Zoom, TheFrameRunsThroughThePressAndPointerPixelsAndNoFurther) {
+  const QColor frame(10, 200, 30);
+  scope.Zooming()->SetSelectionColor(frame);
+  const QPoint a = Centre() + QPoint(-30, -20), b = Centre() + QPoint(30, 20);
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, b);
+  SendMove(&scope, (a + b) / 2, Qt::LeftButton);
+  SendMove(&scope, a, Qt::LeftButton);  // dragged up and to the left
+  scope.RedrawBackBuffer();
+  const QImage image = scope.BackBuffer().copy();
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, a);
+  const auto framed = [&](int x, int y) { return image.pixelColor(x, y) == frame; };
+  int top = 0, bottom = 0, left = 0, right = 0;
+  for (int x = a.x() - 3; x <= b.x() + 3; ++x) top += framed(x, a.y()), bottom += framed(x, b.y());
+  for (int y = a.y() - 3; y <= b.y() + 3; ++y) left += framed(a.x(), y), right += framed(b.x(), y);
+  EXPECT_EQ(top, b.x() - a.x() + 1);
+  EXPECT_EQ(bottom, b.x() - a.x() + 1);
+  EXPECT_EQ(left, b.y() - a.y() + 1);
+  EXPECT_EQ(right, b.y() - a.y() + 1);
+  EXPECT_FALSE(framed(b.x() + 1, a.y() + 5));
+  EXPECT_FALSE(framed(a.x() + 5, b.y() + 1));
+  EXPECT_TRUE(framed(b.x(), b.y()));
+}
+
 TEST_F(Zoom, WheelAtTheRightEdgeKeepsTheEdgeValue) {
   scope.ZoomByFactor(0.5);
   const QRect view = scope.DataViewRect();
