@@ -168,6 +168,10 @@ private:
   // kept in their own layer, painted again only when a setting, the size or
   // a shown range changed; hovers and new blocks with the same ranges copy it.
   void PaintBands(TLPCanvas& canvas);
+  // The embedded element controls, each centred on the render area; true
+  // when there is one to draw.
+  bool HasShownElements() const;
+  void PaintElements(TLPCanvas& canvas);
   void PaintCursors(TLPCanvas& canvas, bool printing);
   // Pass 0 fills the selection bands and returns where; pass 2 draws the
   // measurement lines.

@@ -470,29 +470,106 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
       break;
     case SL::cmBar: {
       TSLScope* scope = Scope();
-      TSLDisplayAxis* yAxis = scope ? scope->YAxisAt(YAxisIndex()) : nullptr;
-      const QRect view = scope ? scope->DataViewRect() : QRect();
-      int base = view.bottom();
-      if (ShadeMode() == SL::csmZero && yAxis) base = yAxis->TickToScreen(0);
-      else if (ShadeMode() == SL::csmTop) base = view.top();
+      const int base = BarBase();
       const int barWidth = std::max(1, width);
-      painter->setPen(Qt::NoPen);
-      for (const QPoint& p : points) {
+      const bool handled = isSignalConnected(QMetaMethod::fromSignal(&TSLScopeChannel::OnSampleDraw));
+      for (int i = 0; i < points.size(); ++i) {
+        const QPoint& p = points[i];
         bool defaultDraw = true;
-        emit OnSampleDraw(scope, p.x(), p.y(), nullptr, highlight, defaultDraw);
-        if (defaultDraw)
-          painter->drawRect(QRect(QPoint(p.x() - barWidth / 2, std::min(base, p.y())),
-                                  QPoint(p.x() - barWidth / 2 + barWidth - 1, std::max(base, p.y()))));
+        if (handled) {
+          const TSLRealPoint value = VertexValue(i);
+          // The handler may draw with the canvas; the bar is drawn afresh.
+          RunEventHandler([&] { emit OnSampleDraw(scope, value.X, value.Y, &canvas, highlight, defaultDraw); });
+        }
+        if (!defaultDraw) continue;
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(color);
+        painter->drawRect(QRect(QPoint(p.x() - barWidth / 2, std::min(base, p.y())),
+                                QPoint(p.x() - barWidth / 2 + barWidth - 1, std::max(base, p.y()))));
       }
       break;
     }
     case SL::cmPoint:
+      // Shown by their marks instead when those are on.
+      if (Points()->Visible()) break;
       if (highlight) {
         for (const QPoint& p : points) painter->fillRect(QRect(p.x() - 1, p.y() - 1, 3, 3), color);
       } else {
         painter->drawPoints(points.constData(), int(points.size()));
       }
       break;
+  }
+  if (Points()->Visible()) DrawPointMarks(*painter, highlight);
+}
+
+int TSLScopeChannel::BarBase() const {
+  TSLScope* scope = Scope();
+  if (!scope) return 0;
+  const QRect view = scope->DataViewRect();
+  TSLDisplayAxis* yAxis = scope->YAxisAt(YAxisIndex());
+  if (ShadeMode() == SL::csmZero) return yAxis ? yAxis->TickToScreen(yAxis->DataToTick(yAxis->ToData(0))) : view.bottom();
+  // Top and bottom are the ends of the value range: a reversed axis has
+  // them the other way round.
+  const bool top = (ShadeMode() == SL::csmTop) != (yAxis && yAxis->IsReversed());
+  return top ? view.top() : view.bottom();
+}
+
+TSLRealPoint TSLScopeChannel::VertexValue(int vertex) const {
+  TSLScope* scope = Scope();
+  TSLDisplayAxis* xAxis = scope ? scope->XAxisAt(XAxisIndex()) : nullptr;
+  const QVector<int>& first = trace_.VertexFirstSample();
+  const QVector<int>& last = trace_.VertexLastSample();
+  const int count = DisplayCount();
+  if (!xAxis || vertex < 0 || vertex >= first.size() || !dispY_ || first[vertex] >= count) return {};
+  const double* yv = dispY_->ReadReals();
+  // A reduced column's two vertices are its lowest and its highest sample.
+  int sample = first[vertex];
+  if (trace_.Reduced()) {
+    const bool highest = vertex % 2 == 1;
+    for (int i = first[vertex], end = std::min(last[vertex], count - 1); i <= end; ++i)
+      if (std::isnan(yv[sample]) || (highest ? yv[i] > yv[sample] : yv[i] < yv[sample])) sample = i;
+  }
+  const double xData = dispUniformX_ || !dispX_ || dispX_->GetCount() <= sample ? double(sample) : dispX_->ReadReals()[sample];
+  return {SLMapRange(xAxis->DataToTick(xData), xAxis->TickLimits(), xAxis->ValueLimits()), yv[sample]};
+}
+
+void TSLScopeChannel::DrawPointMarks(QPainter& painter, bool highlight) const {
+  TSLScopePoints* marks = Points();
+  const bool own = marks->UseChannelColor();
+  QPen pen = own ? QPen(Color()) : marks->Pen()->ToQPen();
+  pen.setWidth(1);
+  pen.setCosmetic(true);
+  painter.setPen(pen);
+  painter.setBrush(own ? QBrush(Color()) : marks->Brush()->ToQBrush());
+  // Box from x - Size to x + Size in both directions, one pixel larger all
+  // round in the highlight pass; a 1-pixel outline of (l, t, w, h) covers
+  // l .. l + w.
+  const int r = std::max(0, marks->Size()) + (highlight ? 1 : 0);
+  for (const QPoint& c : trace_.Points()) {
+    const QRect box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    switch (marks->Shape()) {
+      case SL::psCircle: painter.drawEllipse(box); break;
+      case SL::psSquare: painter.drawRect(box); break;
+      case SL::psDiamond: {
+        const QPoint diamond[] = {{c.x(), box.top()}, {box.left() + 2 * r, c.y()}, {c.x(), box.top() + 2 * r}, {box.left(), c.y()}};
+        painter.drawPolygon(diamond, 4);
+        break;
+      }
+      case SL::psPlus:
+        painter.drawLine(c.x(), c.y() - r, c.x(), c.y() + r);
+        painter.drawLine(c.x() - r, c.y(), c.x() + r, c.y());
+        break;
+      case SL::psCross:
+        painter.drawLine(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+        painter.drawLine(c.x() - r, c.y() + r, c.x() + r, c.y() - r);
+        break;
+      case SL::psStar:
+        painter.drawLine(c.x(), c.y() - r, c.x(), c.y() + r);
+        painter.drawLine(c.x() - r, c.y(), c.x() + r, c.y());
+        painter.drawLine(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+        painter.drawLine(c.x() - r, c.y() + r, c.x() + r, c.y() - r);
+        break;
+    }
   }
 }
 

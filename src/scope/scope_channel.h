@@ -16,6 +16,7 @@
 #include "scope/display_collections.h"
 #include "scope/trace.h"
 
+class QPainter;
 class TSLScope;
 
 class TSLScopePoints : public TSLDisplayPersistent {
@@ -95,12 +96,17 @@ public:
   void PrepareTrace();
   // Draws the prepared trace (clipped by the caller to the data view).
   void DrawTrace(TLPCanvas& canvas, bool highlight);
+  // Bar mode: the row the bars stand on (value 0, or the top or bottom of
+  // the value range).
+  int BarBase() const;
+  // The X and Y values a drawn vertex stands for.
+  TSLRealPoint VertexValue(int vertex) const;
   const TSLTraceCache& Trace() const { return trace_; }
   void ResetTraceCache() { trace_.Clear(); }
 
 signals:
   void OnChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize, bool WasChanged);
-  void OnSampleDraw(QObject* Sender, double XValue, double YValue, QObject* Canvas, bool Highlighted,
+  void OnSampleDraw(QObject* Sender, double XValue, double YValue, TLPCanvas* Canvas, bool Highlighted,
                     bool& DefaultDraw);
 
 protected:
@@ -108,6 +114,7 @@ protected:
 
 private:
   friend class TSLScope;
+  void DrawPointMarks(QPainter& painter, bool highlight) const;
   bool ReceiveInput(IOWNotifyOperation* op);
   bool ReceiveXInput(IOWNotifyOperation* op);
   // Data thread, under the scope's data lock.

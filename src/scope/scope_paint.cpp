@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "draw/canvas.h"
+#include "draw/custom_control.h"
 #include "scope/scope.h"
 
 TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
@@ -143,7 +144,7 @@ void TSLScope::PaintDataViewBand(TLPCanvas& canvas, bool gridOnly) {
   const QList<TSLDisplayAxis*> axes = Axes();
   for (auto it = axes.rbegin(); it != axes.rend(); ++it) {
     TSLDisplayAxis* axis = *it;
-    if (!axis->Visible()) continue;
+    // A hidden axis still rules the data view: its grid settings decide.
     TSLDisplayGridLineSettings* lines = axis->DataView()->Lines();
     TSLDisplayGridLineSettings* zero = axis->DataView()->ZeroLine();
     if (!lines->Visible() && !zero->Visible()) continue;
@@ -191,12 +192,33 @@ QVector<double> TSLScope::BandKey() {
   return key;
 }
 
+bool TSLScope::HasShownElements() const {
+  for (int i = 0; i < Elements()->Count(); ++i)
+    if (TSLCustomControlItem* item = Elements()->Item(i); item && item->Visible()) return true;
+  return false;
+}
+
+void TSLScope::PaintElements(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  if (!painter) return;
+  const QSize size = RenderSize();
+  for (int i = 0; i < Elements()->Count(); ++i) {
+    TSLCustomControlItem* item = Elements()->Item(i);
+    if (!item || !item->Visible() || item->width() <= 0 || item->height() <= 0) continue;
+    const QPoint at((size.width() - item->width()) / 2, (size.height() - item->height()) / 2);
+    painter->save();
+    item->render(painter, at, QRegion(), QWidget::DrawChildren);
+    painter->restore();
+  }
+}
+
 void TSLScope::PaintBands(TLPCanvas& canvas) {
   canvas.Brush().SetColor(Color());
   canvas.Brush().SetStyle(Qt::SolidPattern);
   canvas.Pen().SetColor(Qt::white);
   canvas.SetFontColor(Qt::white);
   canvas.FillRect(QRect(QPoint(0, 0), RenderSize()));
+  PaintElements(canvas);
   for (TSLDisplayView* view : Views()) {
     if (!view->IsShown() && view != dataView_) continue;
     if (view == title_) PaintTitle(canvas);
@@ -217,7 +239,8 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     PaintBands(canvas);
   } else {
     const QVector<double> key = BandKey();
-    if (bandLayer_.size() != size || key != bandKey_) {
+    // Element controls change without telling the display: drawn afresh.
+    if (bandLayer_.size() != size || key != bandKey_ || HasShownElements()) {
       bandLayer_ = QImage(size, QImage::Format_RGB32);
       QPainter painter(&bandLayer_);
       TLPCanvasImpl bands(&painter);
@@ -251,7 +274,9 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
       if (!channel->Visible()) continue;
       const bool highlighted = (channel == element_ && Highlighting()->Channels()->HiglightFromMouse()) ||
                                channel == legend_->HighlightedChannel();
-      if (!printing && highlighted) channel->DrawTrace(canvas, true);
+      // The highlighted trace belongs to the picture: printed and saved
+      // images show it too.
+      if (highlighted) channel->DrawTrace(canvas, true);
       channel->DrawTrace(canvas, false);
     }
     PaintZoneChannels(canvas);

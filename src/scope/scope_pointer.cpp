@@ -63,9 +63,10 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
         }
     }
     if (mine.distance > 0 && ch->ChannelMode() == SL::cmBar) {
+      const int base = ch->BarBase();
       for (int i = 0; i < pts.size() && mine.distance > 0; ++i) {
-        const QRect bar(QPoint(pts[i].x() - ch->Width() / 2, std::min(pts[i].y(), DataViewRect().bottom())),
-                        QPoint(pts[i].x() + (ch->Width() - 1) / 2, std::max(pts[i].y(), DataViewRect().bottom())));
+        const QRect bar(QPoint(pts[i].x() - ch->Width() / 2, std::min(pts[i].y(), base)),
+                        QPoint(pts[i].x() + (ch->Width() - 1) / 2, std::max(pts[i].y(), base)));
         if (bar.contains(p)) {
           mine.distance = 0;
           segA = segB = i;

@@ -4,11 +4,14 @@
 // bad data that must not crash.
 
 #include <QImage>
+#include <QPainter>
 
 #include <cmath>
 #include <limits>
 
 #include "buffers/simple_data_buffer.h"
+#include "draw/canvas.h"
+#include "draw/custom_control.h"
 #include "pins/component.h"
 #include "pins/operations.h"
 #include "scope/scope.h"
@@ -231,6 +234,140 @@ TEST_F(Paint, FarValuesAreClippedAndBadDataPaintsWithoutCrashing) {
   for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(3, 200), QSize(800, 3)}) {
     scope.resize(size);
     Render();
+  }
+}
+
+// A control embedded in the display: a green block.
+class TGreenElement : public TSLCustomControlItem {
+protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(0, 255, 0)); }
+};
+
+TEST_F(Paint, HiddenAxesKeepTheirGridAndEmbeddedElementsAreDrawnCentred) {
+  scope.XAxis()->SetVisible(false);
+  scope.XAxis()->DataView()->Lines()->SetVisible(true);
+  scope.XAxis()->DataView()->Lines()->Pen()->SetColor(QColor(0, 0, 255));
+  QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  int columns = 0;
+  for (int x = view.left(); x <= view.right(); ++x) columns += image.pixelColor(x, view.center().y()) == QColor(0, 0, 255);
+  EXPECT_GE(columns, 3);  // one vertical line per X tick
+  scope.XAxis()->DataView()->Lines()->SetVisible(false);
+
+  TGreenElement element;
+  element.resize(30, 20);
+  scope.Elements()->Add(&element);
+  const auto greenIn = [](const QImage& picture) {
+    int n = 0;
+    for (int x = 0; x < picture.width(); ++x)
+      for (int y = 0; y < picture.height(); ++y) n += picture.pixelColor(x, y) == QColor(0, 255, 0);
+    return n;
+  };
+  image = Render();
+  EXPECT_EQ(greenIn(image), 600);
+  EXPECT_EQ(image.pixelColor((800 - 30) / 2, (230 - 20) / 2), QColor(0, 255, 0));
+  EXPECT_EQ(image.pixelColor((800 - 30) / 2 + 29, (230 - 20) / 2 + 19), QColor(0, 255, 0));
+  QImage printed(400, 300, QImage::Format_RGB32);
+  scope.PaintTo(printed);
+  EXPECT_EQ(greenIn(printed), 600);
+  EXPECT_EQ(printed.pixelColor(185, 140), QColor(0, 255, 0));
+  element.SetVisible(false);
+  EXPECT_EQ(greenIn(Render()), 0);
+  scope.Elements()->Remove(&element);
+}
+
+TEST_F(Paint, BarsStandOnTheirBaseAndTellTheirHandlerTheSamplesValues) {
+  TSLScopeChannel* channel = scope.Channels()->Channel(0);
+  channel->SetChannelMode(SL::cmBar);
+  channel->SetShadeMode(SL::csmBottom);
+  channel->SetWidth(3);
+  const std::vector<double> samples{0.5, -0.25, 0.75, 0.1, -0.6, 0.3};
+  Send(samples);
+  Render();
+  const QPoint dot(scope.DataViewRect().center().x(), scope.DataViewRect().top() + 1);
+  struct TCall {
+    double x, y;
+    bool canvas;
+  };
+  std::vector<TCall> calls;
+  QObject::connect(channel, &TSLScopeChannel::OnSampleDraw,
+                   [&](QObject*, double x, double y, TLPCanvas* canvas, bool, bool& defaultDraw) {
+                     calls.push_back({x, y, canvas != nullptr});
+                     // The fourth bar is drawn by the handler: a blue dot.
+                     if (calls.size() == 4 && canvas) {
+                       defaultDraw = false;
+                       canvas->SetPixel(dot.x(), dot.y(), QColor(0, 0, 255));
+                     }
+                   });
+  QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  const QVector<QPoint> vertices = channel->Trace().Points();
+  ASSERT_EQ(vertices.size(), 6);
+  ASSERT_EQ(calls.size(), 6u);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_DOUBLE_EQ(calls[i].y, samples[i]) << i;
+    EXPECT_TRUE(calls[i].canvas);
+    // The time of the sample, as the pointer reads it there.
+    EXPECT_DOUBLE_EQ(calls[i].x, scope.ChannelHitTest(vertices[i]).value.X) << i;
+  }
+  EXPECT_LT(calls[0].x, calls[1].x);
+  EXPECT_EQ(image.pixelColor(dot), QColor(0, 0, 255));
+  // Bars rise from the bottom; the handler's one is not drawn.
+  const auto red = [&](const QImage& picture, int x, int y) { return picture.pixelColor(x, y) == QColor(Qt::red); };
+  EXPECT_TRUE(red(image, vertices[0].x(), view.bottom() - 1));
+  EXPECT_TRUE(red(image, vertices[0].x(), vertices[0].y()));
+  EXPECT_FALSE(red(image, vertices[0].x(), vertices[0].y() - 1));
+  EXPECT_FALSE(red(image, vertices[3].x(), view.bottom() - 1));
+  // On a reversed axis the bottom of the range is at the top.
+  static_cast<TSLBasicDisplayYAxis*>(scope.YAxis())->SetReversed(true);
+  calls.clear();
+  image = Render();
+  const QVector<QPoint> reversed = channel->Trace().Points();
+  EXPECT_TRUE(red(image, reversed[0].x(), view.top() + 1));
+  EXPECT_TRUE(red(image, reversed[0].x(), reversed[0].y()));
+  EXPECT_FALSE(red(image, reversed[0].x(), reversed[0].y() + 1));
+  EXPECT_FALSE(red(image, reversed[0].x(), view.bottom() - 1));
+  // And csmTop stands on the bottom row then.
+  channel->SetShadeMode(SL::csmTop);
+  image = Render();
+  EXPECT_TRUE(red(image, reversed[0].x(), view.bottom() - 1));
+  EXPECT_FALSE(red(image, reversed[0].x(), view.top() + 1));
+}
+
+TEST_F(Paint, PointMarksAreDrawnOnTheTrace) {
+  TSLScopeChannel* channel = scope.Channels()->Channel(0);
+  TSLScopePoints* marks = channel->Points();
+  marks->SetVisible(true);
+  marks->SetShape(SL::psSquare);
+  marks->SetSize(3);
+  marks->SetUseChannelColor(false);
+  marks->Pen()->SetColor(QColor(255, 0, 255));
+  marks->Brush()->SetColor(QColor(0, 255, 255));
+  Send(std::vector<double>(5, 0.5));
+  QImage image = Render();
+  const QVector<QPoint> vertices = channel->Trace().Points();
+  ASSERT_EQ(vertices.size(), 5);
+  const QColor pen(255, 0, 255), brush(0, 255, 255);
+  for (const QPoint& c : vertices) {
+    if (!scope.DataViewRect().adjusted(4, 4, -4, -4).contains(c)) continue;
+    // The outline runs from c - 3 to c + 3, filled inside.
+    EXPECT_EQ(image.pixelColor(c.x() - 3, c.y() - 3), pen);
+    EXPECT_EQ(image.pixelColor(c.x() + 3, c.y() + 3), pen);
+    EXPECT_EQ(image.pixelColor(c.x() + 3, c.y() - 1), pen);
+    EXPECT_EQ(image.pixelColor(c.x() - 2, c.y() + 2), brush);
+    EXPECT_NE(image.pixelColor(c.x() + 4, c.y() + 2), pen);
+    EXPECT_NE(image.pixelColor(c.x() - 2, c.y() + 4), pen);
+  }
+  // In point mode the marks stand in for the single pixels.
+  channel->SetChannelMode(SL::cmPoint);
+  marks->SetShape(SL::psPlus);
+  image = Render();
+  for (const QPoint& c : vertices) {
+    if (!scope.DataViewRect().adjusted(4, 4, -4, -4).contains(c)) continue;
+    EXPECT_EQ(image.pixelColor(c), pen);
+    EXPECT_EQ(image.pixelColor(c.x(), c.y() - 3), pen);
+    EXPECT_EQ(image.pixelColor(c.x() - 3, c.y()), pen);
+    EXPECT_NE(image.pixelColor(c.x() - 1, c.y() - 1), pen);
   }
 }
 

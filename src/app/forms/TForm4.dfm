@@ -37,6 +37,8 @@ object Form4: TForm4
     XAxis.Max.AutoScale = False
     XAxis.Max.Value = 1024.0
     XAxis.Max.DataValue = 1024.0
+    XAxis.DataView.Lines.Pen.Color = clGray
+    XAxis.DataView.Lines.Pen.Style = psDot
     YAxis.Min.AutoScale = False
     YAxis.Min.Value = -1.0
     YAxis.Min.DataValue = -1000.0
@@ -91,6 +93,8 @@ object Form4: TForm4
     XAxis.Max.AutoScale = False
     XAxis.Max.Value = 1024.0
     XAxis.Max.DataValue = 1024.0
+    XAxis.DataView.Lines.Pen.Color = clGray
+    XAxis.DataView.Lines.Pen.Style = psDot
     YAxis.Min.AutoScale = False
     YAxis.Min.Value = -1.0
     YAxis.Min.DataValue = -1000.0
