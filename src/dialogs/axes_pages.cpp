@@ -7,6 +7,8 @@
 #include "forms/controls/standard_controls.h"
 #include "scope/data_chart.h"
 
+#include <cmath>
+
 TSLScopeAxesForm::TSLScopeAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart)
     : TSLPropertyPageForm(dialog), chart_(chart) {}
 
@@ -86,11 +88,24 @@ void TSLScopeAxesForm::StoreRange() {
     return;
   }
   // The data values keep their linear relation to the shown values (the
-  // time axis shows seconds over sample numbers).
+  // time axis shows seconds over sample numbers). A relation that is not
+  // a finite, non-zero scale (a state no range should leave) starts anew
+  // from data value = value.
   const double v0 = axis->Min()->Value(), v1 = axis->Max()->Value();
   const double d0 = axis->Min()->DataValue(), d1 = axis->Max()->DataValue();
-  auto data = [&](double v) { return v1 != v0 ? d0 + (v - v0) * (d1 - d0) / (v1 - v0) : v; };
+  const double scale = (d1 - d0) / (v1 - v0);
+  const bool related = std::isfinite(v0) && std::isfinite(d0) && std::isfinite(scale) && scale != 0;
+  auto data = [&](double v) { return related ? d0 + (v - v0) * scale : v; };
   const double dLow = data(*low), dHigh = data(*high);
+  // Both spans must be finite and so must the scale between them, both
+  // ways, or the axis could not place a single tick.
+  const double span = *high - *low, dataSpan = std::abs(dHigh - dLow), ratio = dataSpan / span;
+  if (!std::isfinite(span) || !std::isfinite(dataSpan) || !std::isfinite(ratio) || ratio == 0 ||
+      !std::isfinite(1 / ratio)) {
+    ShowMessage(QStringLiteral("The range %1 to %2 is too wide or too narrow to be shown.").arg(*low).arg(*high));
+    ShowRange(axis);
+    return;
+  }
   // A typed range holds: the ends stop following the data.
   axis->Min()->SetAutoScale(false);
   axis->Max()->SetAutoScale(false);

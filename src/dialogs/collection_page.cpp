@@ -8,6 +8,7 @@
 #include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
 #include "draw/display_properties.h"
+#include "draw/message_service.h"
 #include <QLineEdit>
 #include "scope/scope.h"
 
@@ -123,6 +124,13 @@ void TSLCollectionPageForm::VisibleClick() {
 void TSLCollectionPageForm::StoreName() {
   TSLDisplayCollectionItem* e = Selected();
   if (!e) return;
+  // A blank list entry and legend line would name nothing: the old name
+  // stays.
+  if (name_->Text().trimmed().isEmpty()) {
+    ShowMessage(QStringLiteral("'%1' is not a valid name: give a name that is not empty.").arg(name_->Text()));
+    RestoreName();
+    return;
+  }
   e->SetName(name_->Text());
   list_->SetItem(list_->ItemIndex(), name_->Text());
 }

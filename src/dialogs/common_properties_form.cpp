@@ -35,7 +35,9 @@ void TPLCommonPropertiesForm::Resized() {
   if (!PageControl) return;
   const int w = width(), h = height();
   Panel1->setGeometry(0, qMax(0, h - kBottomBarHeight), w, kBottomBarHeight);
-  Panel2->setGeometry(qMax(0, w - Panel2->width()), 0, Panel2->width(), kBottomBarHeight);
+  // Inside the bar's bevel, which thus runs round the whole bar.
+  const int bevel = Panel1->BevelWidth();
+  Panel2->setGeometry(qMax(0, w - bevel - Panel2->width()), bevel, Panel2->width(), kBottomBarHeight - 2 * bevel);
   PageControl->setGeometry(0, 0, w, qMax(0, h - kBottomBarHeight));
 }
 

@@ -28,7 +28,12 @@ TSLScopeCursorsForm::TSLScopeCursorsForm(TPLCommonPropertiesForm* dialog, TSLSco
   FillAxisCombos(XAxisComboBox, YAxisComboBox);
   // A checked channel gets a crossing mark on the selected cursor.
   BindChannelChecks(ChannelsListBox, [](auto* e) { return AsCursor(e)->Channels(); });
+  // A click, a double click or a release over the list shows the crossing
+  // mark of the selected channel (a click on the selected entry changes
+  // no selection, and must not leave the page closed).
   connect(ChannelsListBox, &TControl::OnClick, this, [this] { EvaluateChannelLinkPage(); });
+  connect(ChannelsListBox, &TControl::OnDblClick, this, [this] { EvaluateChannelLinkPage(); });
+  connect(ChannelsListBox, &TControl::OnMouseUp, this, [this] { EvaluateChannelLinkPage(); });
   // A removed cursor may take the link the crossing-mark page edits.
   connect(scope->Cursors(), &TOWExtCollection::Changed, this, [this] { EvaluateChannelLinkPage(); });
   connect(ChannelsListBox, &TCheckListBox::OnClickCheck, this, [this] { EvaluateChannelLinkPage(); });

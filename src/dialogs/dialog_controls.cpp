@@ -4,7 +4,10 @@
 #include "forms/class_registry.h"
 #include "forms/controls/standard_controls.h"
 
+#include <QEvent>
+#include <QItemSelectionModel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -15,12 +18,25 @@ TListBox::TListBox(bool checks, QWidget* parent) : TControl(parent), list_(new Q
   Resized();
   TControl::SetTabStop(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  QObject::connect(list_, &QListWidget::currentRowChanged, this, [this] {
+  // A mouse press makes the entry current before it selects it, so the
+  // current row alone is not yet the user's choice: the event follows the
+  // selection, which a click and the arrow keys both set.
+  QObject::connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
     if (!byCode_) RunEventHandler([this] { emit OnClick(this); });
   });
   QObject::connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
     if (!byCode_) RunEventHandler([this] { emit OnDblClick(this); });
   });
+  list_->viewport()->installEventFilter(this);
+}
+
+bool TListBox::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == list_->viewport() && e->type() == QEvent::MouseButtonRelease && !byCode_) {
+    auto* m = static_cast<QMouseEvent*>(e);
+    const QPoint p = list_->viewport()->mapTo(this, m->position().toPoint());
+    RunEventHandler([&] { emit OnMouseUp(this, m->button(), m->modifiers(), p.x(), p.y()); });
+  }
+  return TControl::eventFilter(watched, e);
 }
 
 QStringList TListBox::Items() const {
@@ -66,8 +82,10 @@ void TListBox::Clear() {
 }
 
 int TListBox::ItemIndex() const {
-  auto* item = list_->currentItem();
-  return item && item->isSelected() ? list_->currentRow() : -1;
+  // The selected entry, not the current one: they differ while a click is
+  // under way, and the arrow keys select before they move the current row.
+  const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void TListBox::SetItemIndex(int i) {

@@ -16,6 +16,8 @@ class TListBox : public TControl {
   Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
 
 public:
+  // OnClick follows the user's selection (mouse or keys), OnDblClick a
+  // double click and OnMouseUp any release of a button over the list.
   explicit TListBox(QWidget* parent = nullptr);
   QStringList Items() const;
   void SetItems(const QStringList& items);
@@ -35,6 +37,8 @@ public:
 protected:
   explicit TListBox(bool checks, QWidget* parent);
   void Resized() override;
+  // Raises OnMouseUp for releases inside the list.
+  bool eventFilter(QObject* watched, QEvent* e) override;
   QListWidget* list_;
   bool checks_;
   bool byCode_ = false;

@@ -2,7 +2,15 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 TColorChooser& ColorChooser() {
@@ -23,14 +31,53 @@ bool ChooseColor(QColor& value) {
   return true;
 }
 
+namespace {
+void ShowSwatch(QPushButton* button, const QColor& color) {
+  QPixmap swatch(32, 12);
+  swatch.fill(color.isValid() ? color : QColor(Qt::black));
+  button->setIcon(QIcon(swatch));
+  button->setIconSize(swatch.size());
+}
+}  // namespace
+
 bool ChooseFont(QFont& value, QColor& color) {
   if (FontChooser()) return FontChooser()(value, color);
-  bool ok = false;
+  // Qt's font dialog knows no colour, but labels have one: the dialog gets
+  // a colour row under the font choice, as the labels' own dialog shows it.
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(QStringLiteral("Font"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* fonts = new QFontDialog(value, &dialog);
+  fonts->setWindowFlags(Qt::Widget);
   // Only scalable fonts: the scope draws its labels at any size.
-  const QFont chosen = QFontDialog::getFont(&ok, value, QApplication::activeWindow(), QString(),
-                                            QFontDialog::ScalableFonts);
-  if (ok) value = chosen;
-  return ok;
+  fonts->setOptions(QFontDialog::ScalableFonts | QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  layout->addWidget(fonts);
+  auto* row = new QHBoxLayout;
+  auto* caption = new QLabel(QStringLiteral("Colo&r:"), &dialog);
+  auto* colorButton = new QPushButton(QStringLiteral("Choose..."), &dialog);
+  colorButton->setObjectName(QStringLiteral("FontColorButton"));
+  caption->setBuddy(colorButton);
+  QColor chosenColor = color;
+  ShowSwatch(colorButton, chosenColor);
+  QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+    QColor c = chosenColor;
+    if (!ChooseColor(c)) return;
+    chosenColor = c;
+    ShowSwatch(colorButton, chosenColor);
+  });
+  row->addWidget(caption);
+  row->addWidget(colorButton);
+  row->addStretch();
+  layout->addLayout(row);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  buttons->setObjectName(QStringLiteral("FontDialogButtons"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  value = fonts->currentFont();
+  color = chosenColor;
+  return true;
 }
 
 TColorChooser SetColorChooser(TColorChooser chooser) {

@@ -73,9 +73,11 @@ void TControl::SetFont(const QFont& f) {
 void TControl::SetFontColor(const QColor& c) {
   fontColor_ = c;
   parentFont_ = false;
+  // Only the enabled groups take the font colour: disabled controls keep
+  // the style's greyed text, so that they look disabled.
   QPalette pal = palette();
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    pal.setColor(role, c);
+  for (auto group : {QPalette::Active, QPalette::Inactive})
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(group, role, c);
   setPalette(pal);
   FontChanged();
   update();

@@ -18,6 +18,10 @@ namespace {
 
 int TextRow(const QFont& font) { return std::max(QFontMetrics(font).height() + 1, 6); }
 
+// The text width one entry may take: a longer name is cut short with an
+// ellipsis rather than widen the legend over the traces.
+int EntryTextLimit(const QFontMetrics& metrics) { return metrics.averageCharWidth() * 40; }
+
 }  // namespace
 
 QList<TSLScopeLegendView::TGroupRef> TSLScopeLegendView::GroupRefs() const {
@@ -62,7 +66,8 @@ int TSLScopeLegendView::AutoWidth() const {
     if (g.group->Caption()->Visible())
       width = std::max(width, QFontMetrics(g.group->Caption()->Font()->ToQFont()).horizontalAdvance(
                                   g.group->CaptionText()) + 23);
-    for (int i : g.Listed()) width = std::max(width, entries.horizontalAdvance(g.Name(i)) + 30);
+    for (int i : g.Listed())
+      width = std::max(width, std::min(entries.horizontalAdvance(g.Name(i)), EntryTextLimit(entries)) + 30);
   }
   return width;
 }
@@ -196,7 +201,7 @@ void TSLScopeLegendView::PaintEntry(TLPCanvas& canvas, const TEntry& entry, cons
   painter->setFont(font);
   painter->setPen(Font()->Color());
   painter->drawText(band.left() + 23, y - metrics.height() / 2 + metrics.ascent(),
-                    groups[entry.group].Name(entry.item));
+                    metrics.elidedText(groups[entry.group].Name(entry.item), Qt::ElideRight, EntryTextLimit(metrics)));
   painter->restore();
 }
 

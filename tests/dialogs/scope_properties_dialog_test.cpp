@@ -5,6 +5,8 @@
 #include "dialogs/axes_pages.h"
 #include "dialogs/channel_links_page.h"
 #include "dialogs/channels_page.h"
+#include "dialogs/collection_page.h"
+#include "dialogs/common_properties_form.h"
 #include "dialogs/cursor_links_page.h"
 #include "dialogs/zones_pages.h"
 #include "dialogs/cursor_channel_link_page.h"
@@ -26,9 +28,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +144,34 @@ protected:
     QTest::keyClicks(edit->Editor(), text);
   }
   static void Key(TEdit* edit, Qt::Key key) { QTest::keyClick(edit->Editor(), key); }
+  // A click (or double click) on a list entry, where the user's pointer
+  // lands: on the entry's rectangle in the list's viewport.
+  static void ClickEntry(TListBox* list, int row, bool twice = false) {
+    QListWidget* view = list->List();
+    ASSERT_LT(row, view->count());
+    const QRect r = view->visualItemRect(view->item(row));
+    ASSERT_TRUE(view->viewport()->rect().contains(r.center())) << row;
+    // Right of a check box, on the entry's text.
+    const QPoint at(r.left() + r.width() / 2, r.center().y());
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    else QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+  // The shown entry of a drop-down list fits the field the style draws it in.
+  static bool TextFits(TComboBox* combo) {
+    QComboBox* box = combo->Combo();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    return box->fontMetrics().horizontalAdvance(box->currentText()) <= field.width() - 2;
+  }
+  // A click where the pointer is over `top` at `p`: it reaches the widget
+  // that shows there, as a real click would.
+  static void ClickAt(QWidget* top, const QPoint& p) {
+    QWidget* target = top->childAt(p);
+    if (!target) target = top;
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(top, p));
+  }
   // A repaint of the scope happened after the last change.
   bool Repaints() {
     const int before = scope_->RedrawCount();
@@ -174,9 +209,15 @@ TEST_F(ScopeDialog, AxisButtonOfAScopeWithoutMarkerGroupsOpensTheYAxesPageOnePla
                // The dialog grew to its largest page and sits 20 pixels in
                // from the scope's top right corner.
                const QSize sheet = d->PageControl->PageRect().size();
-               EXPECT_EQ(sheet.width(), 525);  // the widest page: Ellipses
+               EXPECT_EQ(sheet.width(), 545);  // the widest page: Ellipses
                EXPECT_EQ(sheet.height(), 262);  // the tallest page: Cursors
                EXPECT_EQ(d->ClientHeight() - d->PageControl->height(), 41);
+               // The bottom bar's bevel runs round it, behind OK too: its
+               // shadow lines on the right edge, OK in line with Add.
+               const QImage bar = d->Panel1->grab().toImage();
+               for (int x : {bar.width() - 1, bar.width() - 2})
+                 EXPECT_EQ(bar.pixelColor(x, bar.height() / 2), QColor(128, 128, 128)) << x;
+               EXPECT_EQ(d->OkButton->mapTo(d, QPoint()).y(), d->AddButton->mapTo(d, QPoint()).y());
                const QPoint corner = scope_->mapToGlobal(QPoint(scope_->width(), 0));
                EXPECT_EQ(d->pos(), QPoint(corner.x() - d->width() - 20, corner.y() + 20));
              });
@@ -231,6 +272,28 @@ TEST_F(ScopeDialog, ARangeTypedIntoTheYAxesPageMovesTheTracesAndABadNumberIsRefu
                ASSERT_EQ(messages.Messages().size(), 2);
                EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5);
                EXPECT_FALSE(Repaints());
+               // So are values that are no finite number, and ranges whose
+               // data values would not be.
+               for (const char* typed : {"inf", "-nan", "1e309", "1e308", "-1e306"}) {
+                 TEdit* edit = typed[0] == '-' ? page->MinEdit : page->MaxEdit;
+                 const auto before = messages.Messages().size();
+                 Type(edit, QString::fromLatin1(typed));
+                 Key(edit, Qt::Key_Return);
+                 ASSERT_EQ(messages.Messages().size(), before + 1) << typed;
+                 EXPECT_DOUBLE_EQ(y->Min()->Value(), -0.5) << typed;
+                 EXPECT_DOUBLE_EQ(y->Max()->Value(), 0.25) << typed;
+                 EXPECT_DOUBLE_EQ(y->Min()->DataValue(), -500.0) << typed;
+                 EXPECT_DOUBLE_EQ(y->Max()->DataValue(), 250.0) << typed;
+                 EXPECT_EQ(edit->Text(), edit == page->MinEdit ? QStringLiteral("-0.5") : QStringLiteral("0.25"));
+               }
+               EXPECT_TRUE(messages.Messages().last().contains(QStringLiteral("The range -1e+306 to 0.25")))
+                   << messages.Messages().last().toStdString();
+               // A wide range that the data values can still follow is taken.
+               Type(page->MinEdit, QStringLiteral("-1e300"));
+               Key(page->MinEdit, Qt::Key_Return);
+               EXPECT_DOUBLE_EQ(y->Min()->Value(), -1e300);
+               EXPECT_DOUBLE_EQ(y->Min()->DataValue(), -1e303);
+               EXPECT_TRUE(Repaints());
              });
 }
 
@@ -274,6 +337,10 @@ TEST_F(ScopeDialog, CursorsFromTheDescriptionStayAndAddedOnesCanBeRemoved) {
     EXPECT_EQ(page->CursorListBox->Items(), (QStringList{"tA", "tB", "tC"}));
     EXPECT_EQ(page->KindComboBox->Items(), (QStringList{"Vertical", "Horizontal", "Both"}));
     EXPECT_EQ(page->ChannelsListBox->Items(), (QStringList{"A", "B"}));
+    EXPECT_FALSE(page->NameEdit->geometry().intersects(page->KindComboBox->geometry()));
+    // The axis titles fit the field the style shows them in.
+    EXPECT_EQ(page->YAxisComboBox->Text(), QStringLiteral("Normalized Amplitude"));
+    EXPECT_TRUE(TextFits(page->YAxisComboBox));
     // Checking a channel marks its crossing on the selected cursor.
     page->CursorListBox->List()->setCurrentRow(1);
     TSLDisplayCursor* tB = scope_->Cursors()->Cursor(1);
@@ -610,6 +677,244 @@ TEST_F(ScopeDialog, EllipseTabsEditTheLinkOfTheSelectedChannel) {
                page->ChannelsListBox->List()->setCurrentRow(1);
                EXPECT_TRUE(page->PointsCheckBox->Checked());
              });
+}
+
+TEST_F(ScopeDialog, AClickOnAnyPagesListShowsAndEditsTheClickedEntry) {
+  scope_->MarkerGroups()->Add();
+  scope_->MarkerGroups()->Add();
+  auto* second = new TSLScopeYAxis(scope_, scope_);
+  second->AxisLabel()->SetText(QStringLiteral("Second"));
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kChannelsPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               ASSERT_EQ(d->PageCount(), 9);
+               // Every page with a collection: two entries, a click on
+               // each shows it, and a typed name goes to the clicked one.
+               for (int p = 0; p < 7; ++p) {
+                 d->SetActivePageIndex(p);
+                 auto* page = qobject_cast<TSLCollectionPageForm*>(d->ActivePage());
+                 ASSERT_NE(page, nullptr) << p;
+                 while (page->Collection()->Count() < 2) Click(d->AddButton);
+                 TListBox* list = page->ListBox();
+                 const QString first = page->Element(0)->Name(), other = page->Element(1)->Name();
+                 ASSERT_NE(first, other) << p;
+                 ClickEntry(list, 1);
+                 EXPECT_EQ(list->ItemIndex(), 1) << p;
+                 EXPECT_EQ(page->NameEditField()->Text(), other) << p;
+                 EXPECT_EQ(d->RemoveButton->isEnabled(), IsAddedInDialog(page->Element(1))) << p;
+                 ClickEntry(list, 0);
+                 EXPECT_EQ(page->NameEditField()->Text(), first) << p;
+                 EXPECT_EQ(d->RemoveButton->isEnabled(), IsAddedInDialog(page->Element(0))) << p;
+                 ClickEntry(list, 1);
+                 Type(page->NameEditField(), QStringLiteral("picked%1").arg(p));
+                 Key(page->NameEditField(), Qt::Key_Return);
+                 EXPECT_EQ(page->Element(1)->Name(), QStringLiteral("picked%1").arg(p)) << p;
+                 EXPECT_EQ(page->Element(0)->Name(), first) << p;
+                 EXPECT_EQ(list->Item(1), QStringLiteral("picked%1").arg(p)) << p;
+                 // The lists of axes show their titles whole.
+                 if (auto* yAxis = page->findChild<TComboBox*>(QStringLiteral("YAxisComboBox"))) {
+                   EXPECT_EQ(yAxis->Text(), QStringLiteral("Normalized Amplitude")) << p;
+                   EXPECT_TRUE(TextFits(yAxis)) << p;
+                 }
+               }
+
+               // Cursors: the swatch follows the click, and Remove comes
+               // back with a click on the cursor added here.
+               d->SetActivePageIndex(5);
+               auto* cursors = qobject_cast<TSLScopeCursorsForm*>(d->ActivePage());
+               ASSERT_NE(cursors, nullptr);
+               ClickEntry(cursors->CursorListBox, 2);
+               EXPECT_EQ(cursors->NameEdit->Text(), QStringLiteral("tC"));
+               EXPECT_EQ(cursors->ColorPaintBox->Color(), QColor(Qt::cyan));
+               Click(d->AddButton);
+               ClickEntry(cursors->CursorListBox, 0);
+               EXPECT_FALSE(d->RemoveButton->isEnabled());
+               ClickEntry(cursors->CursorListBox, 3);
+               EXPECT_TRUE(d->RemoveButton->isEnabled());
+               // The crossing-mark page of a checked channel opens at a
+               // click, stays at a second click and at a double click, and
+               // closes at a click on an unchecked channel.
+               ClickEntry(cursors->CursorListBox, 1);
+               cursors->ChannelsListBox->List()->item(1)->setCheckState(Qt::Checked);
+               ASSERT_EQ(scope_->Cursors()->Cursor(1)->Channels()->Count(), 1);
+               ClickEntry(cursors->ChannelsListBox, 0);
+               EXPECT_EQ(cursors->ChannelLinkPage(), nullptr);
+               ClickEntry(cursors->ChannelsListBox, 1);
+               ASSERT_NE(cursors->ChannelLinkPage(), nullptr);
+               EXPECT_TRUE(cursors->ChannelLinkPage()->isVisible());
+               ClickEntry(cursors->ChannelsListBox, 1);
+               EXPECT_NE(cursors->ChannelLinkPage(), nullptr);
+               ClickEntry(cursors->ChannelsListBox, 0);
+               EXPECT_EQ(cursors->ChannelLinkPage(), nullptr);
+               ClickEntry(cursors->ChannelsListBox, 1, true);
+               EXPECT_NE(cursors->ChannelLinkPage(), nullptr);
+
+               // The Y axes: the clicked axis's label and range.
+               d->SetActivePageIndex(8);
+               auto* axes = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(axes, nullptr);
+               ASSERT_EQ(axes->AxisListBox->Count(), 2);
+               ClickEntry(axes->AxisListBox, 1);
+               EXPECT_EQ(axes->LabelEdit->Text(), QStringLiteral("Second"));
+               Type(axes->MaxEdit, QStringLiteral("7"));
+               Key(axes->MaxEdit, Qt::Key_Return);
+               EXPECT_DOUBLE_EQ(second->Max()->Value(), 7.0);
+               EXPECT_DOUBLE_EQ(scope_->YAxis()->Max()->Value(), 1.0);
+               ClickEntry(axes->AxisListBox, 0);
+               EXPECT_EQ(axes->LabelEdit->Text(), QStringLiteral("Normalized Amplitude"));
+               EXPECT_EQ(axes->MaxEdit->Text(), QStringLiteral("1"));
+             });
+  delete second;
+}
+
+TEST_F(ScopeDialog, EveryPageOpensByAClickOnItsTabThoughTheTabsDoNotAllFit) {
+  scope_->MarkerGroups()->Add();
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kChannelsPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               TPageControl* tabs = d->PageControl;
+               ASSERT_EQ(d->PageCount(), 9);
+               int scrolled = 0;
+               // Forwards through every page, then back to the first.
+               QList<int> order;
+               for (int i = 0; i < 9; ++i) order.append(i);
+               for (int i = 7; i >= 0; --i) order.append(i);
+               for (int i : order) {
+                 QAbstractButton* tab = tabs->TabButton(i);
+                 // Shown whole, or brought into view with the arrows.
+                 for (int tries = 0; tries < 20 && !(tab->isVisible() && tabs->rect().contains(tab->geometry()));
+                      ++tries) {
+                   QAbstractButton* arrow = tabs->TabScrollButton(i > tabs->ActivePageIndex());
+                   ASSERT_TRUE(arrow->isVisible() && arrow->isEnabled()) << i;
+                   ClickAt(tabs, arrow->geometry().center());
+                   ++scrolled;
+                 }
+                 ASSERT_TRUE(tab->isVisible()) << i;
+                 ASSERT_TRUE(tabs->rect().contains(tab->geometry())) << i;
+                 // Nothing else lies over the tab's caption.
+                 for (QAbstractButton* arrow : {tabs->TabScrollButton(false), tabs->TabScrollButton(true)})
+                   if (arrow->isVisible()) {
+                     EXPECT_FALSE(arrow->geometry().intersects(tab->geometry())) << i;
+                   }
+                 ClickAt(tabs, tab->geometry().center());
+                 EXPECT_EQ(tabs->ActivePageIndex(), i);
+                 EXPECT_EQ(d->ActivePage()->Caption(), tabs->Pages(i)->Caption());
+                 EXPECT_TRUE(d->ActivePage()->isVisible()) << i;
+               }
+               EXPECT_GT(scrolled, 0);  // the nine tabs are wider than the dialog
+               // Opening a page by code brings its tab into view.
+               d->SetActivePageIndex(8);
+               EXPECT_TRUE(tabs->TabButton(8)->isVisible());
+               EXPECT_TRUE(tabs->rect().contains(tabs->TabButton(8)->geometry()));
+             });
+}
+
+TEST_F(ScopeDialog, AnEmptyNameIsRefusedAndALongOneLeavesTheTracesTheirRoom) {
+  const int dataWidth = scope_->DataViewRect().width();
+  WithCursorsPage([&](TSLScopePropertiesForm*, TSLScopeCursorsForm* page) {
+    ClickEntry(page->CursorListBox, 1);
+    TMessageRecorder messages;
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+      Type(page->NameEdit, QStringLiteral("x"));
+      Key(page->NameEdit, Qt::Key_Backspace);
+      QTest::keyClicks(page->NameEdit->Editor(), blank);
+      Key(page->NameEdit, Qt::Key_Return);
+      EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), QStringLiteral("tB"));
+      EXPECT_EQ(page->CursorListBox->Item(1), QStringLiteral("tB"));
+      EXPECT_EQ(page->NameEdit->Text(), QStringLiteral("tB"));
+    }
+    ASSERT_EQ(messages.Messages().size(), 2);
+    EXPECT_TRUE(messages.Messages()[0].contains(QStringLiteral("is not a valid name")));
+
+    // A very long name is kept whole, but its legend entry is cut short.
+    const QString longName(300, QLatin1Char('w'));
+    Type(page->NameEdit, longName);
+    Key(page->NameEdit, Qt::Key_Return);
+    EXPECT_EQ(scope_->Cursors()->Cursor(1)->Name(), longName);
+    EXPECT_EQ(messages.Messages().size(), 2);
+  });
+  scope_->RedrawBackBuffer();
+  const QRect legend = scope_->Legend()->ViewRect();
+  EXPECT_GT(legend.width(), 0);
+  EXPECT_LT(legend.width(), scope_->width() / 2);
+  EXPECT_GT(scope_->DataViewRect().width(), scope_->width() / 2);
+  EXPECT_GT(scope_->DataViewRect().width(), dataWidth - scope_->width() / 2);
+  // The cut name ends inside the legend: the column right of it shows no
+  // text of the entry.
+  const QImage picture = scope_->BackBuffer();
+  int inked = 0;
+  for (int y = legend.top(); y <= legend.bottom(); ++y)
+    if (picture.pixelColor(legend.right() - 1, y) != picture.pixelColor(legend.right() - 1, legend.top())) ++inked;
+  EXPECT_EQ(inked, 0);
+}
+
+TEST_F(ScopeDialog, DisabledControlsShowGreyedText) {
+  // The darkest pixel of a control's picture: its text, on these controls.
+  const auto darkest = [](QWidget* w) {
+    QApplication::processEvents();  // the lists lay out their entries late
+    const QImage image = w->grab().toImage();
+    int least = 255;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) least = std::min(least, image.pixelColor(x, y).lightness());
+    return least;
+  };
+  WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kZonesPage, 0); },
+             [&](TSLScopePropertiesForm* d) {
+               // The zones page without a zone: the whole page disabled.
+               auto* zones = qobject_cast<TSLDisplayZonesForm*>(d->ActivePage());
+               ASSERT_NE(zones, nullptr);
+               ASSERT_FALSE(zones->PointAddButton->isEnabled());
+               EXPECT_GT(darkest(zones->PointAddButton), 100);
+               TGroupBox* group = zones->findChild<TGroupBox*>();
+               ASSERT_NE(group, nullptr);
+               ASSERT_FALSE(group->isEnabled());
+               EXPECT_GT(darkest(group), 100);
+               // The channel entries of its disabled list (and the list's frame).
+               ASSERT_EQ(zones->ChannelsListBox->Count(), 2);
+               EXPECT_GT(darkest(zones->ChannelsListBox->List()), 100);
+               // Zones' Add is enabled and black; a zone enables the page.
+               ASSERT_TRUE(d->AddButton->isEnabled());
+               EXPECT_LT(darkest(d->AddButton), 60);
+               Click(d->AddButton);
+               EXPECT_LT(darkest(zones->PointAddButton), 60);
+               EXPECT_LT(darkest(group), 60);
+               EXPECT_LT(darkest(zones->ChannelsListBox->List()), 60);
+               // Channels' Add is disabled.
+               d->SetActivePageIndex(0);
+               ASSERT_FALSE(d->AddButton->isEnabled());
+               EXPECT_GT(darkest(d->AddButton), 100);
+             });
+}
+
+TEST_F(ScopeDialog, TheFontDialogOffersTheLabelsColour) {
+  SetFontChooser({});
+  SetColorChooser([](QColor& c) {
+    c = QColor(200, 0, 0);
+    return true;
+  });
+  // The real font dialog: its colour button and OK, clicked once it shows.
+  bool offered = false;
+  QTimer poll;
+  int polls = 0;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal && ++polls < 500) return;
+    poll.stop();
+    ASSERT_NE(modal, nullptr);
+    auto* color = modal->findChild<QPushButton*>(QStringLiteral("FontColorButton"));
+    offered = color != nullptr;
+    if (color) QTest::mouseClick(color, Qt::LeftButton);
+    auto* buttons = modal->findChild<QDialogButtonBox*>(QStringLiteral("FontDialogButtons"));
+    if (buttons) QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    else modal->close();  // some other dialog: it must not stay open
+  });
+  WithDialog([&] { scope_->ShowAxisProperties(1); },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               poll.start(10);
+               Click(page->BitBtn3);
+             });
+  EXPECT_TRUE(offered);
+  EXPECT_EQ(scope_->YAxis()->AxisLabel()->Font()->Color(), QColor(200, 0, 0));
 }
 
 TEST(EnumDisplayNames, DropTheLowerCasePrefixAndOptionallySpaceTheWords) {

@@ -290,6 +290,43 @@ TEST(Control, MouseDownReportsButtonAndPosition) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(Control, DisabledControlsGreyTheirTextThoughTheFormSetsAFontColour) {
+  // As every window description does (Font.Color = clWindowText).
+  TForm form;
+  form.SetFontColor(Qt::black);
+  form.resize(300, 200);
+  auto* button = new TButton(&form);
+  button->SetCaption("Start");
+  auto* check = new TCheckBox(&form);
+  check->SetCaption("Visible");
+  check->SetTop(40);
+  auto* panel = new TPanel(&form);
+  panel->SetCaption("Ready");
+  panel->SetBevelOuter(Vcl::bvNone);
+  panel->SetTop(70);
+  auto* edit = new TEdit(&form);
+  edit->SetText("2.5");
+  edit->SetTop(120);
+  form.show();
+  // The darkest pixel of a control: its text, on these controls.
+  const auto darkest = [](QWidget* w) {
+    const QImage image = w->grab().toImage();
+    int least = 255;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) least = std::min(least, image.pixelColor(x, y).lightness());
+    return least;
+  };
+  const QList<TControl*> controls{button, check, panel, edit};
+  for (TControl* c : controls) EXPECT_LT(darkest(c), 60) << c->metaObject()->className();
+  for (TControl* c : controls) c->SetEnabled(false);
+  for (TControl* c : controls) EXPECT_GT(darkest(c), 100) << c->metaObject()->className();
+  // The font colour still reaches the enabled controls.
+  form.SetFontColor(QColor(0, 0, 200));
+  button->SetEnabled(true);
+  EXPECT_EQ(button->Button()->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 200));
+  EXPECT_NE(button->Button()->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(0, 0, 200));
+}
+
 TEST(Control, HintShownFromOwnOrParentFlag) {
   TPanel parent;
   auto* child = new TImage(&parent);

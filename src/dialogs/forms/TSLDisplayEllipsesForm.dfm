@@ -4,7 +4,7 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   BorderStyle = bsNone
   Caption = 'Ellipses'
   ClientHeight = 234
-  ClientWidth = 525
+  ClientWidth = 545
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
@@ -37,20 +37,20 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   object NameEdit: TEdit
     Left = 152
     Top = 44
-    Width = 165
+    Width = 185
     Height = 21
   end
   object PointPenButton: TButton
     Left = 152
     Top = 72
-    Width = 80
+    Width = 90
     Height = 25
     Caption = '&Pen...'
   end
   object PointBrushButton: TButton
-    Left = 237
+    Left = 247
     Top = 72
-    Width = 80
+    Width = 90
     Height = 25
     Caption = '&Brush...'
   end
@@ -64,7 +64,7 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   object XAxisComboBox: TComboBox
     Left = 196
     Top = 102
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
   end
@@ -78,25 +78,25 @@ object SLDisplayEllipsesForm: TSLDisplayEllipsesForm
   object YAxisComboBox: TComboBox
     Left = 196
     Top = 130
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
   end
   object GroupBox2: TGroupBox
     Left = 152
     Top = 158
-    Width = 165
+    Width = 185
     Height = 74
     Caption = ' Channlels '
     object ChannelsListBox: TCheckListBox
       Left = 6
       Top = 16
-      Width = 153
+      Width = 173
       Height = 52
     end
   end
   object PageControl1: TPageControl
-    Left = 324
+    Left = 344
     Top = 0
     Width = 201
     Height = 234

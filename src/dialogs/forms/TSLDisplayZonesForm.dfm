@@ -4,7 +4,7 @@ object SLDisplayZonesForm: TSLDisplayZonesForm
   BorderStyle = bsNone
   Caption = 'Zones'
   ClientHeight = 234
-  ClientWidth = 485
+  ClientWidth = 505
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
@@ -37,20 +37,20 @@ object SLDisplayZonesForm: TSLDisplayZonesForm
   object NameEdit: TEdit
     Left = 152
     Top = 44
-    Width = 165
+    Width = 185
     Height = 21
   end
   object PointPenButton: TButton
     Left = 152
     Top = 72
-    Width = 80
+    Width = 90
     Height = 25
     Caption = '&Pen...'
   end
   object PointBrushButton: TButton
-    Left = 237
+    Left = 247
     Top = 72
-    Width = 80
+    Width = 90
     Height = 25
     Caption = '&Brush...'
   end
@@ -64,7 +64,7 @@ object SLDisplayZonesForm: TSLDisplayZonesForm
   object XAxisComboBox: TComboBox
     Left = 196
     Top = 102
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
   end
@@ -78,12 +78,12 @@ object SLDisplayZonesForm: TSLDisplayZonesForm
   object YAxisComboBox: TComboBox
     Left = 196
     Top = 130
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
   end
   object PageControl1: TPageControl
-    Left = 324
+    Left = 344
     Top = 0
     Width = 161
     Height = 234

@@ -4,7 +4,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
   BorderStyle = bsNone
   Caption = 'Channels'
   ClientHeight = 234
-  ClientWidth = 485
+  ClientWidth = 505
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
@@ -61,7 +61,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object NameEdit: TEdit
     Left = 152
     Top = 48
-    Width = 165
+    Width = 185
     Height = 21
     TabOrder = 4
   end
@@ -75,7 +75,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object ModeComboBox: TComboBox
     Left = 196
     Top = 76
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
     TabOrder = 5
@@ -90,12 +90,12 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object WidthEdit: TEdit
     Left = 196
     Top = 104
-    Width = 105
+    Width = 125
     Height = 21
     TabOrder = 6
   end
   object WidthUpDown: TUpDown
-    Left = 301
+    Left = 321
     Top = 104
     Width = 16
     Height = 21
@@ -113,7 +113,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object ShadeComboBox: TComboBox
     Left = 196
     Top = 132
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
     TabOrder = 7
@@ -128,7 +128,7 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object XAxisComboBox: TComboBox
     Left = 196
     Top = 160
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
     TabOrder = 8
@@ -143,13 +143,13 @@ object SLScopeChannelForm: TSLScopeChannelForm
   object YAxisComboBox: TComboBox
     Left = 196
     Top = 188
-    Width = 121
+    Width = 141
     Height = 21
     Style = csDropDownList
     TabOrder = 9
   end
   object GroupBox1: TGroupBox
-    Left = 324
+    Left = 344
     Top = 0
     Width = 161
     Height = 212

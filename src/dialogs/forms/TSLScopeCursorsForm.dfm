@@ -4,7 +4,7 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
   BorderStyle = bsNone
   Caption = 'Cursors'
   ClientHeight = 262
-  ClientWidth = 485
+  ClientWidth = 505
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
@@ -24,7 +24,7 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
   object Panel1: TPanel
     Left = 148
     Top = 4
-    Width = 177
+    Width = 197
     Height = 254
     BevelOuter = bvNone
     TabOrder = 1
@@ -37,7 +37,7 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     end
     object Label2: TLabel
       Left = 6
-      Top = 72
+      Top = 74
       Width = 20
       Height = 13
       Caption = '&Kind'
@@ -89,14 +89,14 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     object NameEdit: TEdit
       Left = 6
       Top = 48
-      Width = 165
+      Width = 185
       Height = 21
       TabOrder = 3
     end
     object KindComboBox: TComboBox
       Left = 40
-      Top = 68
-      Width = 131
+      Top = 70
+      Width = 151
       Height = 21
       Style = csDropDownList
       TabOrder = 4
@@ -104,7 +104,7 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     object XAxisComboBox: TComboBox
       Left = 40
       Top = 95
-      Width = 131
+      Width = 151
       Height = 21
       Style = csDropDownList
       TabOrder = 5
@@ -112,14 +112,14 @@ object SLScopeCursorsForm: TSLScopeCursorsForm
     object YAxisComboBox: TComboBox
       Left = 40
       Top = 123
-      Width = 131
+      Width = 151
       Height = 21
       Style = csDropDownList
       TabOrder = 6
     end
   end
   object GroupBox1: TGroupBox
-    Left = 328
+    Left = 348
     Top = 0
     Width = 157
     Height = 262

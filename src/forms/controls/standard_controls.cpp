@@ -100,7 +100,7 @@ void TPanel::paintEvent(QPaintEvent* e) {
   r.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
   DrawBevel(p, r, bevelInner_, bevelWidth_);
   if (!caption_.isEmpty()) {
-    p.setPen(TextColor());
+    p.setPen(isEnabled() ? TextColor() : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
     p.drawText(r, int(HorizontalAlignment(alignment_) | Qt::AlignVCenter), caption_);
   }
@@ -632,6 +632,19 @@ bool TTabSheet::event(QEvent* e) {
 TPageControl::TPageControl(QWidget* parent) : TControl(parent) {
   resize(289, 193);
   TControl::SetTabStop(true);
+  auto* back = new QToolButton(this);
+  auto* forward = new QToolButton(this);
+  back->setArrowType(Qt::LeftArrow);
+  forward->setArrowType(Qt::RightArrow);
+  scrollBack_ = back;
+  scrollForward_ = forward;
+  for (QAbstractButton* arrow : {scrollBack_, scrollForward_}) {
+    arrow->setFocusPolicy(Qt::NoFocus);
+    arrow->setAutoRepeat(true);
+    arrow->hide();
+  }
+  QObject::connect(scrollBack_, &QAbstractButton::clicked, this, [this] { ScrollTabs(-1); });
+  QObject::connect(scrollForward_, &QAbstractButton::clicked, this, [this] { ScrollTabs(1); });
 }
 
 TPageControl::~TPageControl() {
@@ -664,7 +677,17 @@ void TPageControl::RemovePage(TTabSheet* page) {
 void TPageControl::SetActivePage(TTabSheet* page) {
   if (page && !pages_.contains(page)) InsertControl(page);
   active_ = page;
+  revealActive_ = true;
   Relayout();
+}
+
+void TPageControl::ScrollTabs(int step) {
+  firstTab_ += step;
+  Relayout();
+}
+
+int TPageControl::TabWidth(int i) const {
+  return QFontMetrics(font()).horizontalAdvance(pages_[i]->Caption()) + 16;
 }
 
 void TPageControl::SetStyle(Vcl::TTabStyle v) {
@@ -704,7 +727,6 @@ void TPageControl::RebuildTabs() {
     tab->setText(page->Caption());
     tab->setCheckable(true);
     tab->setFocusPolicy(Qt::NoFocus);
-    tab->setVisible(page->TabVisible());
     QObject::connect(tab, &QAbstractButton::clicked, this, [this, page] {
       if (active_ == page) {
         Relayout();
@@ -720,17 +742,62 @@ void TPageControl::RebuildTabs() {
 
 void TPageControl::Relayout() {
   const QRect pageRect = PageRect();
-  const int tabHeight = pageRect.top() - (style_ == Vcl::tsTabs ? 4 : 6);
-  int x = style_ == Vcl::tsTabs ? 2 : 0;
+  const bool tabStyle = style_ == Vcl::tsTabs;
+  const int tabHeight = pageRect.top() - (tabStyle ? 4 : 6);
+  const int top = tabStyle ? 2 : 0, gap = tabStyle ? 0 : 3, start = tabStyle ? 2 : 0;
+  QList<int> shown;  // the tabs of visible pages, in order
+  int total = start;
+  for (int i = 0; i < tabs_.size(); ++i) {
+    if (!pages_[i]->TabVisible()) continue;
+    shown.append(i);
+    total += TabWidth(i) + gap;
+  }
+  // Tabs that do not fit scroll: two arrows at the right end of the row
+  // move the first tab shown, as in every tabbed window.
+  const bool scrolls = total - gap > width();
+  const int arrow = qMax(12, tabHeight - 2);
+  const int limit = scrolls ? width() - 2 * arrow - 2 : width();
+  const auto fitsFrom = [&](int first, int last) {
+    int x = start;
+    for (int k = first; k <= last; ++k) x += TabWidth(shown[k]) + gap;
+    return x - gap <= limit;
+  };
+  if (!scrolls) firstTab_ = 0;
+  if (revealActive_ && scrolls) {
+    const int active = int(shown.indexOf(int(pages_.indexOf(active_))));
+    if (active >= 0 && active < firstTab_) firstTab_ = active;
+    while (active >= 0 && firstTab_ < active && !fitsFrom(firstTab_, active)) ++firstTab_;
+  }
+  revealActive_ = false;
+  // Scrolling stops once the last tab is in view.
+  int lastFirst = int(shown.size()) - 1;
+  while (lastFirst > 0 && fitsFrom(lastFirst - 1, int(shown.size()) - 1)) --lastFirst;
+  firstTab_ = qBound(0, firstTab_, qMax(0, lastFirst));
+  int x = start;
+  bool cut = false;
+  for (int i = 0; i < tabs_.size(); ++i) tabs_[i]->setChecked(pages_[i] == active_);
   for (int i = 0; i < tabs_.size(); ++i) {
     QAbstractButton* tab = tabs_[i];
-    TTabSheet* page = pages_[i];
-    const int w = QFontMetrics(font()).horizontalAdvance(page->Caption()) + 16;
-    if (page->TabVisible()) {
-      tab->setGeometry(x, style_ == Vcl::tsTabs ? 2 : 0, w, tabHeight);
-      x += w + (style_ == Vcl::tsTabs ? 0 : 3);
+    const int k = int(shown.indexOf(i));
+    const int w = TabWidth(i);
+    // A tab is shown whole or not at all, so each one shown can be clicked.
+    const bool visible = k >= firstTab_ && !cut && x + w <= limit;
+    if (k >= firstTab_ && !visible) cut = true;
+    tab->setVisible(k >= 0 && visible);
+    if (k >= 0 && visible) {
+      tab->setGeometry(x, top, w, tabHeight);
+      x += w + gap;
     }
-    tab->setChecked(page == active_);
+  }
+  scrollBack_->setVisible(scrolls);
+  scrollForward_->setVisible(scrolls);
+  if (scrolls) {
+    scrollBack_->setGeometry(width() - 2 * arrow, top, arrow, tabHeight);
+    scrollForward_->setGeometry(width() - arrow, top, arrow, tabHeight);
+    scrollBack_->setEnabled(firstTab_ > 0);
+    scrollForward_->setEnabled(firstTab_ < lastFirst);
+    scrollBack_->raise();
+    scrollForward_->raise();
   }
   for (TTabSheet* page : pages_) {
     page->setGeometry(pageRect);

@@ -472,6 +472,9 @@ public:
   QRect PageRect() const;
   // The tab button of page i (tests click it).
   QAbstractButton* TabButton(int i) const { return tabs_.value(i); }
+  // The arrows that scroll the tabs when they do not all fit (hidden
+  // otherwise): towards the first tab, or towards the last.
+  QAbstractButton* TabScrollButton(bool forward) const { return forward ? scrollForward_ : scrollBack_; }
 
   void PageChanged(TTabSheet* page);
 
@@ -486,11 +489,17 @@ protected:
 private:
   void Relayout();
   void RebuildTabs();
+  void ScrollTabs(int step);
+  int TabWidth(int i) const;
   QList<TTabSheet*> pages_;
   QList<QAbstractButton*> tabs_;
   QPointer<TTabSheet> active_;
   Vcl::TTabStyle style_ = Vcl::tsTabs;
   int tabHeight_ = 0;
+  QAbstractButton* scrollBack_;
+  QAbstractButton* scrollForward_;
+  int firstTab_ = 0;            // the first tab shown (tabs scroll when they do not fit)
+  bool revealActive_ = false;   // the next layout scrolls the active tab into view
 };
 
 class TImage : public TControl {
