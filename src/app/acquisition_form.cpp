@@ -60,7 +60,7 @@ void TForm3::seletorChange(QObject*) {
 }
 
 void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor) {
-  if (Form4->AIOsc->Enabled()) Form4->AIOsc->SetEnabled(false);
+  if (Form4->AIOsc->Enabled()) Form4->StopListening();
   other->InputPins()->GetPin(0)->Disconnect();
   other->InputPins()->GetPin(1)->Disconnect();
   into->ZoomOff();
@@ -144,9 +144,11 @@ void TForm3::ScpACCursorsPositionChange(QObject*, int, TSLRealPoint&, TSLRealPoi
 void TForm3::chkAutomaticTimeClick(QObject*) {
   // The unchecking below raises this event again: one message is enough.
   if (Experiment.detectionLevel != 0 || refusingAutoDetection_) return;
+  // Unchecked before the message: the scopes go on painting under it, and
+  // would detect at level 0 on the first sample.
   refusingAutoDetection_ = true;
-  ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
   chkAutomaticTime->SetChecked(false);
+  ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
   refusingAutoDetection_ = false;
 }
 
@@ -169,7 +171,22 @@ void TForm3::btnEpicenterClick(QObject*) {
   Form1->PlaceCircles();
 }
 
+void TForm3::FormClose(QObject*, Vcl::TCloseAction&) {
+  // Detection runs only while the scopes paint: a hidden window would let
+  // the pulse pass unseen, so closing it ends the recording.
+  StopForReset();
+}
+
+void TForm3::StopForReset() {
+  if (seletor->Position() != kStopped)
+    seletor->SetPosition(kStopped);
+  else if (AI->Enabled())
+    StopAcquisition();
+}
+
 void TForm3::ResetScopes() {
+  StopForReset();
+  for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
     scope->InputPins()->GetPin(1)->Disconnect();
@@ -182,13 +199,20 @@ void TForm3::ResetScopes() {
 }
 
 void TForm3::ApplyCaptureSettings() {
-  AI->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
+  const uint32_t rate = static_cast<uint32_t>(Experiment.acquisitionRate);
+  const bool blockChanges = AI->AudioFormat()->SampleRate() != rate ||
+                            AI->AudioFormat()->BufferSize() != rate * static_cast<uint32_t>(Experiment.acquisitionTime);
+  // Blocks already queued keep the old size: read with the new time base
+  // they would give wrong times, so a pair being recorded starts again.
+  const bool restartPair = blockChanges && AI->Enabled() && seletor->Position() != kStopped;
+  if (restartPair) StopAcquisition();
+  AI->AudioFormat()->SetSampleRate(rate);
   AI->AudioFormat()->SetBufferSize(AI->AudioFormat()->SampleRate() * static_cast<uint32_t>(Experiment.acquisitionTime));
   SetTimeAxis(ScpAB);
   SetTimeAxis(ScpAC);
-  Form4->AIOsc->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
-  Form4->AIOsc->AudioFormat()->SetBufferSize(AI->AudioFormat()->SampleRate() *
-                                             static_cast<uint32_t>(Experiment.acquisitionTime));
+  Form4->SetCaptureBlock(rate, AI->AudioFormat()->SampleRate() * static_cast<uint32_t>(Experiment.acquisitionTime),
+                         blockChanges);
+  if (restartPair) seletorChange(seletor);
 }
 
 void TForm3::DetectionLevelZero() {

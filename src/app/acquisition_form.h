@@ -3,6 +3,7 @@
 // pair A+C into the lower one, finds the pulse's arrival on each channel
 // (automatically or by the user's cursors) and runs the epicenter solver.
 
+#include "draw/vcl_types.h"
 #include "forms/controls/form.h"
 #include "scope/scope_types.h"
 
@@ -35,9 +36,13 @@ public:
   void LocateEpicenter();
 
   // What the other windows do to this one.
-  // Reset: both scopes disconnected, unzoomed, their cursors at 0.
+  // Reset: capture stopped (selector at "stopped"), both scopes
+  // disconnected and empty, unzoomed, their cursors at 0.
   void ResetScopes();
-  // Apply and Save: rate and block size to the capture, time axes to match.
+  // Capture stopped and the selector at "stopped".
+  void StopForReset();
+  // Apply and Save: rate and block size to the capture, time axes to match;
+  // a pair being recorded with another block starts again.
   void ApplyCaptureSettings();
   // The detection level became 0: automatic detection and hold are unchecked.
   void DetectionLevelZero();
@@ -56,6 +61,7 @@ public:
 
 public slots:
   void FormCreate(QObject* Sender);
+  void FormClose(QObject* Sender, Vcl::TCloseAction& Action);
   void seletorChange(QObject* Sender);
   void ScpABChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
                                  bool WasChanged);

@@ -25,6 +25,12 @@ public:
   // number with the locale's decimal separator, then "%" (no blank).
   static QString LevelText(int64_t thousandths);
 
+  // Stops listening; the read-outs and traces of the old blocks go.
+  void StopListening();
+  // The capture block (rate, samples per channel) from Apply and Save; a
+  // monitor listening with another block starts again with this one.
+  void SetCaptureBlock(uint32_t rate, uint32_t samples, bool changed);
+
   TSLScope* ScpLeft = nullptr;
   TSLScope* ScpRight = nullptr;
   TButton* Button1 = nullptr;
@@ -47,5 +53,8 @@ public slots:
 
 private:
   TCaptureFailures* captureFailures_ = nullptr;
+  void ClearReadOuts();
+  // The scopes show the whole block the read-outs are computed from.
+  void ShowWholeBlocks();
   void ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel);
 };

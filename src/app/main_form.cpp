@@ -14,6 +14,8 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 
+#include <filesystem>
+
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
   ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm1.dfm"));
   panel = RequirePart<TPanel>(this, "panel");
@@ -86,11 +88,13 @@ void TForm1::ApplyRadiusAdjust() {
   PlaceCircles();
 }
 
-void TForm1::imgMapaClick(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+void TForm1::imgMapaClick(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y) {
   const int xmm = RoundHalfEven32(X * Experiment.mapScale);
   const int ymm = RoundHalfEven32(Y * Experiment.mapScale);
   imgMapa->SetHint(QStringLiteral("x: %1 mm, y: %2 mm").arg(xmm).arg(ymm));
-  if (!Form2) return;
+  // The right button opens the map's menu; taken as a station's place too,
+  // the next Apply and Save would move that station unasked.
+  if (!Form2 || Button == Qt::RightButton) return;
   // The stations move only when the settings are applied.
   if (Form2->rbtnA->Checked()) {
     Form2->txt_xA->SetText(QString::number(xmm));
@@ -110,8 +114,22 @@ void TForm1::ChangeImage1Click(QObject*) {
   if (!OpenImage->Execute()) return;
   // A picture that cannot be loaded raises here: name and file stay as they were.
   imgMapa->LoadFromFile(OpenImage->FileName());
-  Experiment.imageFileName = OpenImage->FileName().toStdString();
+  Experiment.imageFileName = StoredPictureName(OpenImage->FileName().toStdString());
   SaveSettings(Experiment);
+}
+
+std::string TForm1::StoredPictureName(const std::string& chosen) {
+  // A picture in the working directory (the lab folder) or below it is
+  // stored relative to it, so that the folder can be copied elsewhere.
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path dir = fs::weakly_canonical(fs::current_path(ec), ec);
+  if (ec) return chosen;
+  const fs::path picture = fs::weakly_canonical(fs::absolute(fs::path(chosen), ec), ec);
+  if (ec) return chosen;
+  const fs::path relative = picture.lexically_relative(dir);
+  if (relative.empty() || *relative.begin() == "..") return chosen;
+  return relative.string();
 }
 
 void TForm1::OfferStrikePoint(bool offered) {

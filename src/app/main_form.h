@@ -5,6 +5,7 @@
 #include "forms/controls/form.h"
 
 #include <QPoint>
+#include <string>
 
 class TBitBtn;
 class TImage;
@@ -32,6 +33,9 @@ public:
   // while they are in use, and a small cross on the map.
   void OfferStrikePoint(bool offered);
   void PlaceStrikeMarker();
+  // The name a chosen map picture is saved under: relative to the working
+  // directory when it lies in it or below, else as chosen.
+  static std::string StoredPictureName(const std::string& chosen);
 
   TPanel* panel = nullptr;
   TImage* imgMapa = nullptr;

@@ -111,6 +111,17 @@ protected:
     if (at >= 0) block[at] = -value;
     return block;
   }
+  // Pixels of `colour` inside the painted data view, a few columns in from
+  // its edges (where the cursors rest at 0).
+  static int TracePixels(TSLScope* scope, QColor colour) {
+    scope->RedrawBackBuffer();
+    const QImage image = scope->BackBuffer();
+    const QRect view = scope->DataViewRect().adjusted(6, 1, -6, -1);
+    int n = 0;
+    for (int y = view.top(); y <= view.bottom(); ++y)
+      for (int x = view.left(); x <= view.right(); ++x) n += QColor(image.pixel(x, y)) == colour;
+    return n;
+  }
   double CursorX(TSLScope* scope, int i) { return scope->Cursors()->Cursor(i)->Position()->X(); }
   void Drag(TSLScope* scope, int cursor, int toX) {
     scope->RedrawBackBuffer();
@@ -228,6 +239,85 @@ TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
   EXPECT_FALSE(Experiment.detectedB);
 }
 
+TEST_F(AcquisitionWindowTest, LevelZeroResetAndClosingLeaveNoHalfRecordedPair) {
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  FeedFromTest(Form3->ScpAB);
+  Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
+  const QRect view = Form3->ScpAB->DataViewRect();
+  Drag(Form3->ScpAB, 1, view.left() + view.width() / 2);
+  const double dragged = Experiment.timeB;
+  ASSERT_GT(dragged, 2.0);
+
+  // Auto detection refused at level 0 while the pair records: the scopes go
+  // on painting new blocks under the message, and must not detect at level
+  // 0 on the first sample (both times 0, then hold stopping the pair).
+  Form2->barLevel->SetPosition(0);
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  ASSERT_TRUE(Form3->chkHold->Checked());
+  QStringList shown;
+  const TMessageSink previous = SetMessageSink([&](const QString& text) {
+    Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
+    shown << text;
+  });
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  SetMessageSink(previous);
+  EXPECT_EQ(shown, QStringList{"Minimum Amplitude for Auto Detection = 0"});
+  EXPECT_FALSE(Form3->chkAutomaticTime->Checked());
+  EXPECT_DOUBLE_EQ(Experiment.timeB, dragged);
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+
+  // Reset stops the capture (the selector follows) and clears the traces
+  // along with the times.
+  ASSERT_GT(TracePixels(Form3->ScpAB, Qt::yellow), 100);
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_EQ(TracePixels(Form3->ScpAB, Qt::yellow), 0);
+  EXPECT_EQ(TracePixels(Form3->ScpAB, Qt::red), 0);
+  EXPECT_EQ(Experiment.timeB, 0.0);
+  // "Listen Now" is no longer refused.
+  messages_.Clear();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  EXPECT_TRUE(Form4->AIOsc->Enabled());
+
+  // Closing the window while a pair records ends the recording: nothing
+  // detects while it is hidden, so nothing may seem to go on.
+  Form2->barLevel->SetPosition(50);
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  ASSERT_TRUE(Form3->AI->Enabled());
+  Form3->close();
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->ScpAC->InputPins()->GetPin(0)->IsConnected());
+  QTest::mouseClick(Form1->BitBtn3->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->AI->Enabled());
+}
+
+TEST_F(AcquisitionWindowTest, ApplyAndSaveDuringAPairRecordsItAgainWithTheNewBlock) {
+  // Real-time simulated sensors, struck 0.1 s after each start of the input.
+  SetStrikePoint({500, 450});
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  ASSERT_TRUE(Form3->AI->Enabled());
+  // 5 s blocks are queued; the time becomes 1 s before the first arrives.
+  Form2->cmbTempo->Combo()->setEditText("1");
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form3->AI->AudioFormat()->BufferSize(), 8000u);
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  ASSERT_TRUE(WaitUntil([] { return Form3->seletor->Position() == TForm3::kStopped; }));
+  // The times are those of the struck point, not scaled by 1/5.
+  const double sample = 1.0 / 8000;
+  EXPECT_NEAR(Experiment.timeA_AB, kStrikeDelay + std::hypot(300.0, 150.0) / 120000, sample);
+  EXPECT_NEAR(Experiment.timeB - Experiment.timeA_AB, 0.0011357, sample);
+}
+
 TEST_F(AcquisitionWindowTest, AutoDetectionIsRefusedAtLevelZero) {
   Form2->barLevel->SetPosition(0);
   QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
@@ -297,6 +387,43 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   EXPECT_EQ(TForm4::LevelText(2), "0.002%");
   EXPECT_EQ(TForm4::LevelText(50000), "50%");
   QLocale::setDefault(previous);
+
+  // Stopped, the old numbers go; started again, they start from nothing.
+  Form4->Close();
+  for (TLabel* label : {Form4->txtMaxChL, Form4->txtMeanChL, Form4->txtMaxChR, Form4->txtMeanChR})
+    EXPECT_EQ(label->Caption(), "0 %");
+  Form4->Show();
+  FeedFromTest(Form4->ScpLeft, 1);
+  Show(Form4->ScpLeft, {std::vector<double>{0.25}});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "25%");
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form4->AIOsc->Enabled());
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "0 %");
+
+  // The trace shows the whole block the numbers are computed from: a spike
+  // three quarters into a 5 s block is drawn three quarters across.
+  FeedFromTest(Form4->ScpLeft, 1);
+  std::vector<double> spike(kBlock, 0.0);
+  for (int i = 30000; i < 30040; ++i) spike[i] = 0.9;
+  Show(Form4->ScpLeft, {spike});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "90%");
+  const QImage image = Form4->ScpLeft->BackBuffer();
+  const QRect plot = Form4->ScpLeft->DataViewRect();
+  int tallest = -1, tallestColumn = -1;
+  for (int x = plot.left(); x <= plot.right(); ++x) {
+    int top = plot.bottom();
+    for (int y = plot.top(); y <= plot.bottom(); ++y)
+      if (QColor(image.pixel(x, y)) == Qt::red) {
+        top = y;
+        break;
+      }
+    if (plot.bottom() - top > tallest) {
+      tallest = plot.bottom() - top;
+      tallestColumn = x;
+    }
+  }
+  EXPECT_GT(tallest, plot.height() / 2);
+  EXPECT_NEAR(tallestColumn, plot.left() + 0.75 * plot.width(), 3);
 }
 
 TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
@@ -316,9 +443,21 @@ TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
   QTest::mouseClick(Form4->ScpRight, Qt::LeftButton, Qt::NoModifier, at);
   SetScopeDialogHook({});
   EXPECT_EQ(page, QStringLiteral("Y Axes"));
-  // The acquisition scopes' axis buttons are off: their labels open nothing.
-  Form3->ScpAB->RedrawBackBuffer();
-  EXPECT_TRUE(Form3->ScpAB->YAxis()->ButtonRect().isEmpty());
+  // The acquisition scopes' axis buttons are off: neither label opens the
+  // dialog, where a channel could be hidden or the time scale changed.
+  for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC}) {
+    scope->RedrawBackBuffer();
+    EXPECT_TRUE(scope->YAxis()->ButtonRect().isEmpty());
+    EXPECT_TRUE(scope->XAxis()->ButtonRect().isEmpty());
+  }
+  bool opened = false;
+  SetScopeDialogHook([&](TSLScopePropertiesForm*) { opened = true; });
+  const QRect view = Form3->ScpAB->DataViewRect();
+  // "Time (s)" is written centred below the numbers of the time axis.
+  for (int y = view.bottom() + 4; y < Form3->ScpAB->height(); y += 3)
+    QTest::mouseClick(Form3->ScpAB, Qt::LeftButton, Qt::NoModifier, QPoint(view.center().x(), y));
+  SetScopeDialogHook({});
+  EXPECT_FALSE(opened);
 }
 
 TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
