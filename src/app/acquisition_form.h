@@ -15,6 +15,7 @@ class TCheckBox;
 class TImage;
 class TPanel;
 class TSLScope;
+class TSLLegendCustomItem;
 class TTrackBar;
 
 class TForm3 : public TForm {
@@ -59,6 +60,12 @@ public:
   TALAudioIn* AI = nullptr;
   TALAudioToReal* A2R = nullptr;
 
+  // The read-out's lines of pair `pair` (0 A+B, 1 A+C): tA, the other time,
+  // the delay, in milliseconds to the resolution of one sample.
+  QStringList ReadOut(int pair) const;
+  // The legends show ReadOut (the times changed).
+  void UpdateReadOut();
+
 public slots:
   void FormCreate(QObject* Sender);
   void FormClose(QObject* Sender, Vcl::TCloseAction& Action);
@@ -86,8 +93,23 @@ private:
     double* time;
     bool* own;
     bool* partner;
+    bool* known;
   };
+  // Which times were detected or set by hand since their pair last started
+  // or the experiment was reset: [pair A+B, pair A+C][channel].
+  bool known_[2][2] = {};
+  // "Find Epicenter" with a pair not recorded asks first; false: not asked for.
+  bool ConfirmUnrecordedPairs();
+  // How each time was last obtained, per pair and channel, for the read-out.
+  enum TTimeSource { tsNotSet, tsDetected, tsDragged };
+  TTimeSource source_[2][2] = {};
+  // The read-out in each scope's legend: both times, then the delay.
+  TSLLegendCustomItem* readOut_[2][3] = {};
+  bool readOutQueued_ = false;
+  void AddReadOut(TSLScope* scope, int pair);
+  // Brought up to date after the paint that changed a time.
+  void QueueReadOut();
   void DetectPulse(const TDetectionTarget& target, const double* data, int size, bool wasChanged);
-  void AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor);
+  void AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor, bool* known);
   void SetTimeAxis(TSLScope* scope);
 };

@@ -1,6 +1,7 @@
 #include "app/simulate_command.h"
 
 #include "app/acquisition_form.h"
+#include "app/epicenter_solver.h"
 #include "app/experiment_state.h"
 #include "app/main_form.h"
 #include "app/scripted_sensors.h"
@@ -80,6 +81,12 @@ TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
        " top=" + std::to_string(Form1->imgEpicenter->Top()));
   const double error = std::hypot(Experiment.epicenterX - strike.x, Experiment.epicenterY - strike.y);
   line("error: " + Fixed(error, 2) + " mm");
+  double otherX = 0, otherY = 0;
+  if (FindOtherEpicenter(Experiment, Experiment.epicenterX, Experiment.epicenterY, otherX, otherY))
+    line("other: " + Fixed(otherX, 2) + " " + Fixed(otherY, 2) + " mm");
+  const TUncertainty region = EpicenterUncertainty(Experiment, Experiment.epicenterX, Experiment.epicenterY,
+                                                   1.0 / Experiment.acquisitionRate);
+  line("uncertainty: " + Fixed(region.radius, 2) + " mm");
   return report;
 }
 

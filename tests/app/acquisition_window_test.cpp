@@ -7,6 +7,7 @@
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
+#include "app/questions.h"
 #include "app/settings_form.h"
 #include "app/scripted_sensors.h"
 #include "app/simulated_sensors.h"
@@ -32,12 +33,15 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <cmath>
 #include <functional>
 #include <thread>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 QT_BEGIN_NAMESPACE
@@ -218,6 +222,27 @@ TEST_F(AcquisitionWindowTest, AutoDetectionFindsTheFirstSampleAtTheLevel) {
   EXPECT_DOUBLE_EQ(Experiment.timeC, 39999.0 / kBlock * 5);
   // The other pair's times were never touched.
   EXPECT_EQ(Experiment.timeA_AB, 0.0);
+
+  // A delay of 12 samples, 1.5 ms, reads with its digits, not as the
+  // 0.00 of the time axis's tick decimals.
+  Show(Form3->ScpAC, {Pulse(10000), Pulse(10012)});
+  EXPECT_EQ(Form3->ScpAC->LinkLabelText(0), "0.0015");
+  Show(Form3->ScpAC, {Pulse(10000), Pulse(10100)});
+  EXPECT_EQ(Form3->ScpAC->LinkLabelText(0), "0.0125");
+
+  // The wheel over the traces zooms time only, about the pointer.
+  const QRect view = Form3->ScpAC->DataViewRect();
+  const QPoint at(view.left() + view.width() / 4, view.center().y());
+  const double before = Form3->ScpAC->XAxis()->ShownMax();
+  QWheelEvent wheel(at, Form3->ScpAC->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Form3->ScpAC, &wheel);
+  EXPECT_TRUE(Form3->ScpAC->XAxis()->IsZoomed());
+  EXPECT_LT(Form3->ScpAC->XAxis()->ShownMax() - Form3->ScpAC->XAxis()->ShownMin(), before);
+  EXPECT_NEAR(Form3->ScpAC->XAxis()->ShownMin(), 1.25 - 0.9 * 1.25, 5.0 / view.width());
+  EXPECT_FALSE(Form3->ScpAC->YAxis()->IsZoomed());
+  EXPECT_EQ(Form3->ScpAC->YAxis()->ShownMin(), -1.0);
+  EXPECT_EQ(Form3->ScpAC->YAxis()->ShownMax(), 1.0);
 }
 
 TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
@@ -316,6 +341,7 @@ TEST_F(AcquisitionWindowTest, ApplyAndSaveDuringAPairRecordsItAgainWithTheNewBlo
   const double sample = 1.0 / 8000;
   EXPECT_NEAR(Experiment.timeA_AB, kStrikeDelay + std::hypot(300.0, 150.0) / 120000, sample);
   EXPECT_NEAR(Experiment.timeB - Experiment.timeA_AB, 0.0011357, sample);
+  SetStrikePoint({});
 }
 
 TEST_F(AcquisitionWindowTest, AutoDetectionIsRefusedAtLevelZero) {
@@ -527,8 +553,27 @@ TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap)
 
 TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   TScriptedSensors sensors;
+  Form1->Show();
+  QStringList asked;
+  bool answer = false;
+  const TQuestionSink previousQuestions = SetQuestionSink([&](const QString& text) {
+    asked << text;
+    return answer;
+  });
+  // Nothing recorded yet: asked first, and No changes nothing.
+  Form1->imgEpicenter->SetVisible(false);
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_EQ(asked, QStringList{"Pairs A+B and A+C have not been recorded. Find the epicenter anyway?"});
+  EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(Experiment.epicenterX, 0.0);
   SetStrikePoint({500, 450});
   ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  asked.clear();
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_EQ(asked, QStringList{"Pair A+C has not been recorded. Find the epicenter anyway?"});
+  EXPECT_EQ(Experiment.epicenterX, 0.0);
+  asked.clear();
   ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
   // The right input followed the pair: sensor B, then sensor C, behind A
   // by 1.136 ms and 0.238 ms.
@@ -541,14 +586,56 @@ TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   ASSERT_TRUE(Form1->imgEpicenter->Visible());
   EXPECT_FALSE(Form3->isVisible());
   EXPECT_LT(std::hypot(Experiment.epicenterX - 500, Experiment.epicenterY - 450), 120000 * sample + 2);
+  EXPECT_TRUE(asked.isEmpty());  // both pairs recorded: nothing to ask
+  // One point fits: no second mark. The outline of where the point may lie
+  // surrounds it, and the read-out gives it with the distance to the strike.
+  EXPECT_FALSE(Form1->imgOther->Visible());
+  ASSERT_TRUE(Form1->imgUncertainty->Visible());
+  const QPoint marked(Form1->imgEpicenter->Left() + 20, Form1->imgEpicenter->Top() + 20);
+  EXPECT_TRUE(Form1->imgUncertainty->geometry().contains(marked));
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(),
+              ::testing::HasSubstr(QStringLiteral("Epicenter: x %1 mm, y %2 mm")
+                                       .arg(Experiment.epicenterX, 0, 'f', 1)
+                                       .arg(Experiment.epicenterY, 0, 'f', 1)
+                                       .toStdString()));
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(), ::testing::HasSubstr("Struck at x 500.0 mm, y 450.0 mm"));
 
-  // Delays no point fits: the window stays, the marker is hidden.
+  // Struck at (1300, 50), outside the triangle: the search meets a far
+  // point first; the struck one is shown as the other fitting point, an
+  // orange mark, with a note.
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form1->lblEpicenter->Caption(), "");
+  EXPECT_FALSE(Form1->imgUncertainty->Visible());
   Form3->Show();
+  SetStrikePoint({1300, 50});
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form1->imgEpicenter->Visible());
+  ASSERT_TRUE(Form1->imgOther->Visible());
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(), ::testing::HasSubstr("Two points fit these times"));
+  const QImage window = Form1->grab().toImage();
+  // The struck point lies nearer the other mark than the marked one.
+  const QPoint other = Form1->imgOther->geometry().center();
+  const QPoint struck(650 + 20, 25 + 20);
+  const QPoint marked2(Form1->imgEpicenter->Left() + 20, Form1->imgEpicenter->Top() + 20);
+  EXPECT_LT(std::hypot(other.x() - struck.x(), other.y() - struck.y()) * 2,
+            std::hypot(marked2.x() - struck.x(), marked2.y() - struck.y()));
+  EXPECT_EQ(QColor(window.pixel(Form1->panel->mapTo(Form1, other))), QColor(0xff, 0x99, 0x00));
+  SetQuestionSink(previousQuestions);
+
+  // Delays no point fits: the window stays, the marker and its companions
+  // are hidden.
+  Form3->Show();
+  messages_.Clear();
   Experiment.timeB = Experiment.timeA_AB + 1.0;
   QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
   EXPECT_EQ(messages_.Messages(), QStringList{"Bad Acquisition"});
   EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_FALSE(Form1->imgOther->Visible());
+  EXPECT_EQ(Form1->lblEpicenter->Caption(), "");
   EXPECT_TRUE(Form3->isVisible());
+  SetStrikePoint({});
 }
 
 }  // namespace
