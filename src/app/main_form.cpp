@@ -144,7 +144,11 @@ namespace {
 // pixels inside the panel).
 QPointF PanelPoint(double x, double y) { return {x / Experiment.mapScale + 20, y / Experiment.mapScale + 20}; }
 
-QString Millimetres(double v) { return QLocale().toString(v, 'f', 1); }
+QString Millimetres(double v) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(v, 'f', 1);
+}
 }  // namespace
 
 void TForm1::ShowSolution(double x, double y) {
@@ -164,7 +168,7 @@ void TForm1::ShowSolution(double x, double y) {
         points += QStringLiteral("%1,%2 ").arg(p.x() - box.left(), 0, 'f', 1).arg(p.y() - box.top(), 0, 'f', 1);
       const QString svg = QStringLiteral(
                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">"
-                              "<polygon points=\"%3\" fill=\"#ffff00\" fill-opacity=\"0.25\" stroke=\"#202020\" "
+                              "<polygon points=\"%3\" fill=\"none\" stroke=\"#202020\" "
                               "stroke-width=\"3\" stroke-linejoin=\"round\"/>"
                               "<polygon points=\"%3\" fill=\"none\" stroke=\"#ffff00\" stroke-width=\"1.2\" "
                               "stroke-linejoin=\"round\"/></svg>")
@@ -176,7 +180,6 @@ void TForm1::ShowSolution(double x, double y) {
       imgUncertainty->SetBounds(box.left(), box.top(), box.width(), box.height());
       imgUncertainty->SetPicture(picture);
       imgUncertainty->SetVisible(true);
-      imgUncertainty->raise();
     }
   } else {
     lines << QStringLiteral("These times cannot tell where the point lies");
@@ -199,7 +202,11 @@ void TForm1::ShowSolution(double x, double y) {
     imgOther->raise();
   }
   imgOther->SetVisible(other);
+  // The outline over the marker (a small region lies within its target),
+  // the other point's mark over both.
   imgEpicenter->raise();
+  imgUncertainty->raise();
+  imgOther->raise();
   lblEpicenter->SetCaption(lines.join(QLatin1Char('\n')));
 }
 

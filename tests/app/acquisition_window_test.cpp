@@ -126,11 +126,15 @@ protected:
       for (int x = view.left(); x <= view.right(); ++x) n += QColor(image.pixel(x, y)) == colour;
     return n;
   }
+  static double CursorXOf(int i) { return Form3->ScpAB->Cursors()->Cursor(i)->Position()->X(); }
   double CursorX(TSLScope* scope, int i) { return scope->Cursors()->Cursor(i)->Position()->X(); }
   void Drag(TSLScope* scope, int cursor, int toX) {
     scope->RedrawBackBuffer();
+    DragFrom(scope, scope->CursorColumn(scope->Cursors()->Cursor(cursor), CursorX(scope, cursor)), toX);
+  }
+  void DragFrom(TSLScope* scope, int fromX, int toX) {
+    scope->RedrawBackBuffer();
     const int row = scope->DataViewRect().center().y();
-    const int fromX = scope->CursorColumn(scope->Cursors()->Cursor(cursor), CursorX(scope, cursor));
     QTest::mousePress(scope, Qt::LeftButton, Qt::NoModifier, QPoint(fromX, row));
     QTest::mouseMove(scope, QPoint((fromX + toX) / 2, row));
     QTest::mouseMove(scope, QPoint(toX, row));
@@ -179,6 +183,24 @@ TEST_F(AcquisitionWindowTest, WithoutAutoDetectionOnlyDraggingSetsTheTimes) {
   Drag(Form3->ScpAB, 0, view.left() - 30);
   EXPECT_DOUBLE_EQ(Experiment.timeA_AB, 0.0);
   EXPECT_NEAR(Experiment.timeB, 2.5, 5.0 / view.width() + 1e-9);
+
+  // Both cursors in one pixel column: a press just left of it takes tA,
+  // just right of it tB, whichever is drawn on top.
+  const int middle = view.left() + view.width() / 2;
+  Drag(Form3->ScpAB, 0, middle);
+  const auto column = [](int i) {
+    return Form3->ScpAB->CursorColumn(Form3->ScpAB->Cursors()->Cursor(i), CursorXOf(i));
+  };
+  ASSERT_EQ(column(0), column(1));
+  const double together = Experiment.timeB;
+  DragFrom(Form3->ScpAB, column(0) - 1, column(0) - 60);
+  EXPECT_LT(Experiment.timeA_AB, together - 0.3);
+  EXPECT_DOUBLE_EQ(Experiment.timeB, together);
+  Drag(Form3->ScpAB, 0, middle);
+  ASSERT_EQ(column(0), column(1));
+  DragFrom(Form3->ScpAB, column(1) + 1, column(1) + 60);
+  EXPECT_GT(Experiment.timeB, together + 0.3);
+  EXPECT_NEAR(Experiment.timeA_AB, together, 5.0 / view.width() + 1e-9);
 
   // Starting the pair again clears the cursors and the times.
   Form3->seletor->SetPosition(TForm3::kStopped);
