@@ -14,6 +14,7 @@
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
+#include "scope/display_component.h"
 #include "scope/legend_custom_groups.h"
 #include "scope/scope.h"
 

@@ -6,6 +6,7 @@
 #include "forms/controls/form.h"
 
 #include <QString>
+#include <cstdint>
 
 class TALAudioIn;
 class TCaptureFailures;

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPixmap>
+#include <QWidget>
 #include <stdexcept>
 #include <charconv>
 #include <cmath>
