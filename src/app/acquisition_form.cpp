@@ -5,6 +5,7 @@
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
+#include "app/questions.h"
 #include "app/simulated_sensors.h"
 #include "app/window_parts.h"
 #include "app/windows.h"
@@ -13,8 +14,14 @@
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
+#include "scope/display_component.h"
+#include "scope/legend_custom_groups.h"
 #include "scope/scope.h"
 
+#include <QFontMetrics>
+#include <QLocale>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 TForm3::TForm3(QWidget* parent) : TForm(parent) {
@@ -31,6 +38,121 @@ TForm3::TForm3(QWidget* parent) : TForm(parent) {
   AI = RequirePart<TALAudioIn>(this, "AI");
   A2R = RequirePart<TALAudioToReal>(this, "A2R");
   captureFailures_ = new TCaptureFailures(AI, this);
+  for (TSLScope* scope : {ScpAB, ScpAC}) {
+    // A value the time axis's text would round (a 1.4 ms delay reads 0.00
+    // with the decimals of the tick step) is shown with three significant
+    // digits: the delay label, its drag preview and the cursor values.
+    connect(scope->XAxis(), &TSLDisplayAxis::OnCustomLabel, this, [](QObject*, double value, QString& text) {
+      QLocale locale;
+      locale.setNumberOptions(QLocale::OmitGroupSeparator);
+      bool ok = false;
+      const double shown = locale.toDouble(text, &ok);
+      if (ok && std::abs(shown - value) <= 1e-9 * std::max(1.0, std::abs(value))) return;
+      text = locale.toString(value, 'g', 3);
+    });
+    // The wheel over the traces zooms time only, about the pointer: the
+    // amplitude range is fixed anyway, and the onset stays in view.
+    auto wheel = [scope](bool down, const QPoint& p, bool& handled) {
+      if (!scope->DataViewRect().contains(p)) return;
+      scope->XAxis()->ZoomAtPoint(p, down ? 1.1 : 0.9);
+      handled = true;
+    };
+    connect(scope, &TSLDataDisplay::OnMouseWheelDown, this,
+            [wheel](QObject*, Qt::KeyboardModifiers, QPoint p, bool& handled) { wheel(true, p, handled); });
+    connect(scope, &TSLDataDisplay::OnMouseWheelUp, this,
+            [wheel](QObject*, Qt::KeyboardModifiers, QPoint p, bool& handled) { wheel(false, p, handled); });
+  }
+  AddReadOut(ScpAB, 0);
+  AddReadOut(ScpAC, 1);
+}
+
+void TForm3::AddReadOut(TSLScope* scope, int pair) {
+  // A group of the legend beside the pair's traces, after the window's own
+  // ones, in their colours.
+  auto* group = static_cast<TSLLegendGroupItem*>(scope->Legend()->CustomGroups()->Add());
+  TSLDisplayLabel* caption = group->LegendGroup()->Caption();
+  caption->SetText(QStringLiteral("Read-out"));
+  caption->Font()->AssignFont(scope->Legend()->Cursors()->Caption()->Font()->ToQFont(),
+                              scope->Legend()->Cursors()->Caption()->Font()->Color());
+  const QColor colours[3] = {scope->Cursors()->Cursor(0)->Color(), scope->Cursors()->Cursor(1)->Color(), Qt::white};
+  for (int k = 0; k < 3; ++k) {
+    auto* entry = static_cast<TSLLegendCustomItem*>(group->Items()->Add());
+    entry->Brush()->SetColor(colours[k]);
+    entry->Pen()->SetColor(colours[k]);
+    readOut_[pair][k] = entry;
+  }
+  UpdateReadOut();
+}
+
+namespace {
+// Two digits of a sample's length after the point: 0.13 ms at 8000
+// samples/s, 0.023 ms at 44100.
+int ReadOutDecimals(double sampleMs) {
+  return sampleMs > 0 ? std::clamp(1 - int(std::floor(std::log10(sampleMs))), 0, 6) : 2;
+}
+
+QString ReadOutTime(const QString& name, const QString& ms, const char* how) {
+  return QStringLiteral("%1 %2 ms, %3").arg(name, ms, QLatin1String(how));
+}
+
+QString ReadOutDelay(const QString& name, const QString& ms, const QString& sample) {
+  return QStringLiteral("%1 \u2212 tA = %2 \u00b1 %3 ms").arg(name, ms, sample);
+}
+}  // namespace
+
+QStringList TForm3::ReadOut(int pair) const {
+  const double sampleMs = Experiment.acquisitionRate > 0 ? 1000.0 / Experiment.acquisitionRate : 0.0;
+  const int decimals = ReadOutDecimals(sampleMs);
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  auto ms = [&](double seconds) { return locale.toString(seconds * 1000.0, 'f', decimals); };
+  const double times[2] = {pair == 0 ? Experiment.timeA_AB : Experiment.timeA_AC,
+                           pair == 0 ? Experiment.timeB : Experiment.timeC};
+  const QString names[2] = {QStringLiteral("tA"), pair == 0 ? QStringLiteral("tB") : QStringLiteral("tC")};
+  static const char* const how[] = {"not set", "detected", "dragged"};
+  QStringList lines;
+  for (int k = 0; k < 2; ++k) lines << ReadOutTime(names[k], ms(times[k]), how[source_[pair][k]]);
+  lines << ReadOutDelay(names[1], ms(times[1] - times[0]), locale.toString(sampleMs, 'f', decimals));
+  return lines;
+}
+
+void TForm3::QueueReadOut() {
+  // Times change while a scope paints; its legend is already laid out.
+  if (readOutQueued_) return;
+  readOutQueued_ = true;
+  QMetaObject::invokeMethod(this, &TForm3::UpdateReadOut, Qt::QueuedConnection);
+}
+
+void TForm3::UpdateReadOut() {
+  readOutQueued_ = false;
+  for (int pair = 0; pair < 2; ++pair) {
+    const QStringList lines = ReadOut(pair);
+    for (int k = 0; k < 3; ++k)
+      if (readOut_[pair][k] && readOut_[pair][k]->Name() != lines[k]) readOut_[pair][k]->SetName(lines[k]);
+  }
+  // The legend is as wide as its widest line: the group's caption, padded
+  // to hold the widest values a lesson meets, keeps the width (and with it
+  // the time axis) still while the numbers change.
+  const double sampleMs = Experiment.acquisitionRate > 0 ? 1000.0 / Experiment.acquisitionRate : 0.0;
+  const int decimals = ReadOutDecimals(sampleMs);
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  const QString nines = locale.toString(9999.0 + 0.999999, 'f', decimals);
+  for (TSLScope* scope : {ScpAB, ScpAC}) {
+    TSLLegendGroupItem* group = scope->Legend()->CustomGroups()->Group(0);
+    if (!group) continue;
+    const QFontMetrics entries(scope->Legend()->Font()->ToQFont());
+    const int widest = std::max(entries.horizontalAdvance(ReadOutTime(QStringLiteral("tA"), QStringLiteral("9") + nines,
+                                                                      "detected")),
+                                entries.horizontalAdvance(ReadOutDelay(QStringLiteral("tC"), QStringLiteral("-") + nines,
+                                                                       locale.toString(sampleMs, 'f', decimals))));
+    TSLDisplayLabel* caption = group->LegendGroup()->Caption();
+    const QFontMetrics captionFont(caption->Font()->ToQFont());
+    QString text = QStringLiteral("Read-out");
+    // Entries take 30 pixels beside their text, captions 23.
+    while (captionFont.horizontalAdvance(text) + 23 < widest + 30) text += QLatin1Char(' ');
+    if (caption->Text() != text) caption->SetText(text);
+  }
 }
 
 void TForm3::SetTimeAxis(TSLScope* scope) {
@@ -59,8 +181,9 @@ void TForm3::seletorChange(QObject*) {
   btnEpicenter->setFocus();
 }
 
-void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor) {
-  if (Form4->AIOsc->Enabled()) Form4->AIOsc->SetEnabled(false);
+void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor,
+                         bool* known) {
+  if (Form4->AIOsc->Enabled()) Form4->StopListening();
   other->InputPins()->GetPin(0)->Disconnect();
   other->InputPins()->GetPin(1)->Disconnect();
   into->ZoomOff();
@@ -68,6 +191,10 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   into->Cursors()->Cursor(1)->Position()->SetX(0);
   *timeA = 0;
   *timeOther = 0;
+  known[0] = known[1] = false;
+  const int pair = into == ScpAB ? 0 : 1;
+  source_[pair][0] = source_[pair][1] = tsNotSet;
+  UpdateReadOut();
   into->InputPins()->GetPin(0)->Connect(A2R->OutputPins()->GetPin(0));
   into->InputPins()->GetPin(1)->Connect(A2R->OutputPins()->GetPin(1));
   // The simulated sensors have no cable to move: the right input takes the
@@ -80,9 +207,9 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   captureFailures_->Start([this] { AI->Start(); });
 }
 
-void TForm3::AcquirePairAB() { AcquirePair(ScpAB, ScpAC, &Experiment.timeA_AB, &Experiment.timeB, stB); }
+void TForm3::AcquirePairAB() { AcquirePair(ScpAB, ScpAC, &Experiment.timeA_AB, &Experiment.timeB, stB, known_[0]); }
 
-void TForm3::AcquirePairAC() { AcquirePair(ScpAC, ScpAB, &Experiment.timeA_AC, &Experiment.timeC, stC); }
+void TForm3::AcquirePairAC() { AcquirePair(ScpAC, ScpAB, &Experiment.timeA_AC, &Experiment.timeC, stC, known_[1]); }
 
 void TForm3::StopAcquisition() {
   ScpAC->InputPins()->GetPin(0)->Disconnect();
@@ -106,6 +233,9 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   *target.time = static_cast<double>(index) / size * Experiment.acquisitionTime;
   cursor->Position()->SetX(*target.time);
   *target.own = true;
+  *target.known = true;
+  source_[target.scope == ScpAB ? 0 : 1][target.cursor] = tsDetected;
+  QueueReadOut();
   if (*target.partner && Experiment.holdDetection) {
     StopAcquisition();
     *target.own = false;
@@ -114,39 +244,47 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
 }
 
 void TForm3::ScpABChannels0ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
-  DetectPulse({ScpAB, 0, &Experiment.timeA_AB, &Experiment.detectedA_AB, &Experiment.detectedB}, data, size,
+  DetectPulse({ScpAB, 0, &Experiment.timeA_AB, &Experiment.detectedA_AB, &Experiment.detectedB, &known_[0][0]}, data, size,
               wasChanged);
 }
 
 void TForm3::ScpABChannels1ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
-  DetectPulse({ScpAB, 1, &Experiment.timeB, &Experiment.detectedB, &Experiment.detectedA_AB}, data, size, wasChanged);
+  DetectPulse({ScpAB, 1, &Experiment.timeB, &Experiment.detectedB, &Experiment.detectedA_AB, &known_[0][1]}, data, size, wasChanged);
 }
 
 void TForm3::ScpACChannels0ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
-  DetectPulse({ScpAC, 0, &Experiment.timeA_AC, &Experiment.detectedA_AC, &Experiment.detectedC}, data, size,
+  DetectPulse({ScpAC, 0, &Experiment.timeA_AC, &Experiment.detectedA_AC, &Experiment.detectedC, &known_[1][0]}, data, size,
               wasChanged);
 }
 
 void TForm3::ScpACChannels1ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
-  DetectPulse({ScpAC, 1, &Experiment.timeC, &Experiment.detectedC, &Experiment.detectedA_AC}, data, size, wasChanged);
+  DetectPulse({ScpAC, 1, &Experiment.timeC, &Experiment.detectedC, &Experiment.detectedA_AC, &known_[1][1]}, data, size, wasChanged);
 }
 
-void TForm3::ScpABCursorsPositionChange(QObject*, int, TSLRealPoint&, TSLRealPoint&) {
+void TForm3::ScpABCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
+  if (Index == 0 || Index == 1) source_[0][Index] = tsDragged;
   Experiment.timeA_AB = ScpAB->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeB = ScpAB->Cursors()->Cursor(1)->Position()->X();
+  known_[0][0] = known_[0][1] = true;
+  UpdateReadOut();
 }
 
-void TForm3::ScpACCursorsPositionChange(QObject*, int, TSLRealPoint&, TSLRealPoint&) {
+void TForm3::ScpACCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
+  if (Index == 0 || Index == 1) source_[1][Index] = tsDragged;
   Experiment.timeA_AC = ScpAC->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeC = ScpAC->Cursors()->Cursor(1)->Position()->X();
+  known_[1][0] = known_[1][1] = true;
+  UpdateReadOut();
 }
 
 void TForm3::chkAutomaticTimeClick(QObject*) {
   // The unchecking below raises this event again: one message is enough.
   if (Experiment.detectionLevel != 0 || refusingAutoDetection_) return;
+  // Unchecked before the message: the scopes go on painting under it, and
+  // would detect at level 0 on the first sample.
   refusingAutoDetection_ = true;
-  ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
   chkAutomaticTime->SetChecked(false);
+  ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
   refusingAutoDetection_ = false;
 }
 
@@ -154,22 +292,55 @@ void TForm3::LocateEpicenter() {
   const TSolveResult result = SolveEpicenter(Experiment);
   if (result.outcome != TSolveOutcome::Accepted) {
     Form1->imgEpicenter->SetVisible(false);
+    Form1->HideSolution();
     ShowMessage(QString::fromLatin1(SolveMessage(result.outcome)));
     return;
   }
   Form1->imgEpicenter->SetTop(result.markerTop);
   Form1->imgEpicenter->SetLeft(result.markerLeft);
   Form1->imgEpicenter->SetVisible(true);
+  Form1->ShowSolution(result.x, result.y);
   Close();
 }
 
+bool TForm3::ConfirmUnrecordedPairs() {
+  // With a pair's times still 0 the solver places a confident marker (the
+  // centre of the stations' circle on a fresh start): say so first.
+  QStringList missing;
+  if (!(known_[0][0] && known_[0][1])) missing << QStringLiteral("A+B");
+  if (!(known_[1][0] && known_[1][1])) missing << QStringLiteral("A+C");
+  if (missing.isEmpty()) return true;
+  const QString text = missing.size() == 1
+                           ? QStringLiteral("Pair %1 has not been recorded. Find the epicenter anyway?").arg(missing[0])
+                           : QStringLiteral("Pairs A+B and A+C have not been recorded. Find the epicenter anyway?");
+  return AskYesNo(text);
+}
+
 void TForm3::btnEpicenterClick(QObject*) {
+  if (!ConfirmUnrecordedPairs()) return;
   LocateEpicenter();
   Form1->ApplyRadiusAdjust();
   Form1->PlaceCircles();
 }
 
+void TForm3::FormClose(QObject*, Vcl::TCloseAction&) {
+  // Detection runs only while the scopes paint: a hidden window would let
+  // the pulse pass unseen, so closing it ends the recording.
+  StopForReset();
+}
+
+void TForm3::StopForReset() {
+  if (seletor->Position() != kStopped)
+    seletor->SetPosition(kStopped);
+  else if (AI->Enabled())
+    StopAcquisition();
+}
+
 void TForm3::ResetScopes() {
+  StopForReset();
+  for (auto& pair : known_) pair[0] = pair[1] = false;
+  for (auto& pair : source_) pair[0] = pair[1] = tsNotSet;
+  for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
     scope->InputPins()->GetPin(1)->Disconnect();
@@ -182,13 +353,21 @@ void TForm3::ResetScopes() {
 }
 
 void TForm3::ApplyCaptureSettings() {
-  AI->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
+  const uint32_t rate = static_cast<uint32_t>(Experiment.acquisitionRate);
+  const bool blockChanges = AI->AudioFormat()->SampleRate() != rate ||
+                            AI->AudioFormat()->BufferSize() != rate * static_cast<uint32_t>(Experiment.acquisitionTime);
+  // Blocks already queued keep the old size: read with the new time base
+  // they would give wrong times, so a pair being recorded starts again.
+  const bool restartPair = blockChanges && AI->Enabled() && seletor->Position() != kStopped;
+  if (restartPair) StopAcquisition();
+  AI->AudioFormat()->SetSampleRate(rate);
   AI->AudioFormat()->SetBufferSize(AI->AudioFormat()->SampleRate() * static_cast<uint32_t>(Experiment.acquisitionTime));
   SetTimeAxis(ScpAB);
   SetTimeAxis(ScpAC);
-  Form4->AIOsc->AudioFormat()->SetSampleRate(static_cast<uint32_t>(Experiment.acquisitionRate));
-  Form4->AIOsc->AudioFormat()->SetBufferSize(AI->AudioFormat()->SampleRate() *
-                                             static_cast<uint32_t>(Experiment.acquisitionTime));
+  Form4->SetCaptureBlock(rate, AI->AudioFormat()->SampleRate() * static_cast<uint32_t>(Experiment.acquisitionTime),
+                         blockChanges);
+  if (restartPair) seletorChange(seletor);
+  UpdateReadOut();  // the resolution of a sample
 }
 
 void TForm3::DetectionLevelZero() {

@@ -3,6 +3,7 @@
 // pair A+C into the lower one, finds the pulse's arrival on each channel
 // (automatically or by the user's cursors) and runs the epicenter solver.
 
+#include "draw/vcl_types.h"
 #include "forms/controls/form.h"
 #include "scope/scope_types.h"
 
@@ -14,6 +15,7 @@ class TCheckBox;
 class TImage;
 class TPanel;
 class TSLScope;
+class TSLLegendCustomItem;
 class TTrackBar;
 
 class TForm3 : public TForm {
@@ -35,9 +37,13 @@ public:
   void LocateEpicenter();
 
   // What the other windows do to this one.
-  // Reset: both scopes disconnected, unzoomed, their cursors at 0.
+  // Reset: capture stopped (selector at "stopped"), both scopes
+  // disconnected and empty, unzoomed, their cursors at 0.
   void ResetScopes();
-  // Apply and Save: rate and block size to the capture, time axes to match.
+  // Capture stopped and the selector at "stopped".
+  void StopForReset();
+  // Apply and Save: rate and block size to the capture, time axes to match;
+  // a pair being recorded with another block starts again.
   void ApplyCaptureSettings();
   // The detection level became 0: automatic detection and hold are unchecked.
   void DetectionLevelZero();
@@ -54,8 +60,15 @@ public:
   TALAudioIn* AI = nullptr;
   TALAudioToReal* A2R = nullptr;
 
+  // The read-out's lines of pair `pair` (0 A+B, 1 A+C): tA, the other time,
+  // the delay, in milliseconds to the resolution of one sample.
+  QStringList ReadOut(int pair) const;
+  // The legends show ReadOut (the times changed).
+  void UpdateReadOut();
+
 public slots:
   void FormCreate(QObject* Sender);
+  void FormClose(QObject* Sender, Vcl::TCloseAction& Action);
   void seletorChange(QObject* Sender);
   void ScpABChannels0ChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize,
                                  bool WasChanged);
@@ -80,8 +93,23 @@ private:
     double* time;
     bool* own;
     bool* partner;
+    bool* known;
   };
+  // Which times were detected or set by hand since their pair last started
+  // or the experiment was reset: [pair A+B, pair A+C][channel].
+  bool known_[2][2] = {};
+  // "Find Epicenter" with a pair not recorded asks first; false: not asked for.
+  bool ConfirmUnrecordedPairs();
+  // How each time was last obtained, per pair and channel, for the read-out.
+  enum TTimeSource { tsNotSet, tsDetected, tsDragged };
+  TTimeSource source_[2][2] = {};
+  // The read-out in each scope's legend: both times, then the delay.
+  TSLLegendCustomItem* readOut_[2][3] = {};
+  bool readOutQueued_ = false;
+  void AddReadOut(TSLScope* scope, int pair);
+  // Brought up to date after the paint that changed a time.
+  void QueueReadOut();
   void DetectPulse(const TDetectionTarget& target, const double* data, int size, bool wasChanged);
-  void AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor);
+  void AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double* timeOther, int rightSensor, bool* known);
   void SetTimeAxis(TSLScope* scope);
 };

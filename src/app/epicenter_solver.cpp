@@ -31,6 +31,55 @@ void Roles(const int32_t inc[3], int& i, int& j, int& l) {
     if (k != i && k != j) l = k;
 }
 
+// The points where the circles around j and l meet, written as
+// x^2 + y^2 + D x + E y + F = 0 and solved on the line through the
+// intersections: the general, equal-y and equal-x cases in this order, each
+// on its own condition. False (and the points untouched) when they do not meet.
+bool Intersections(double xj, double yj, double Rj, double xl, double yl, double Rl, double& x1, double& y1,
+                   double& x2, double& y2) {
+  const Circle cj = CircleAround(xj, yj, Rj);
+  const Circle cl = CircleAround(xl, yl, Rl);
+  bool found = false;
+  if (cj.D - cl.D != 0 && cj.E - cl.E != 0) {
+    const double k = (cl.F - cj.F) / (cj.E - cl.E);
+    const double sl = (cj.D - cl.D) / (cj.E - cl.E);
+    const double a = sl * sl + 1;
+    const double b = cj.D - 2 * k * sl - cj.E * sl;
+    const double c = k * k + cj.E * k + cj.F;
+    const double delta = b * b - 4 * a * c + kDiscriminantMargin;
+    if (!(delta < 0)) {
+      x1 = (-b + std::sqrt(delta)) / (2 * a);
+      x2 = (-b - std::sqrt(delta)) / (2 * a);
+      y1 = k - sl * x1;
+      y2 = k - sl * x2;
+      found = true;
+    }
+  }
+  if (cj.E - cl.E == 0) {
+    const double x0 = (cl.F - cj.F) / (cj.D - cl.D);
+    const double delta = cj.E * cj.E - 4 * (x0 * x0 + cj.D * x0 + cj.F) + kDiscriminantMargin;
+    if (!(delta < 0)) {
+      x1 = x2 = x0;
+      y1 = (-cj.E + std::sqrt(delta)) / 2;
+      y2 = (-cj.E - std::sqrt(delta)) / 2;
+      found = true;
+    }
+  }
+  if (cj.D - cl.D == 0) {
+    const double y0 = (cl.F - cj.F) / (cj.E - cl.E);
+    const double delta = cj.D * cj.D - 4 * (y0 * y0 + cj.E * y0 + cj.F) + kDiscriminantMargin;
+    if (!(delta < 0)) {
+      y1 = y2 = y0;
+      x1 = (-cj.D + std::sqrt(delta)) / 2;
+      x2 = (-cj.D - std::sqrt(delta)) / 2;
+      found = true;
+    }
+  }
+  return found;
+}
+
+bool OnMap(double x, double y) { return !(x > kMapWidthMm || x < 0 || y > kMapHeightMm || y < 0); }
+
 }  // namespace
 
 const char* SolveMessage(TSolveOutcome outcome) {
@@ -69,44 +118,7 @@ TSolveResult SolveEpicenter(TExperimentState& s) {
     const double Rj = s.radiusIncrement[j] + static_cast<double>(r);
     const double Rl = s.radiusIncrement[l] + static_cast<double>(r);
     const double Ri = s.radiusIncrement[i] + static_cast<double>(r);
-    const Circle cj = CircleAround(xj, yj, Rj);
-    const Circle cl = CircleAround(xl, yl, Rl);
-
-    if (cj.D - cl.D != 0 && cj.E - cl.E != 0) {
-      const double k = (cl.F - cj.F) / (cj.E - cl.E);
-      const double sl = (cj.D - cl.D) / (cj.E - cl.E);
-      const double a = sl * sl + 1;
-      const double b = cj.D - 2 * k * sl - cj.E * sl;
-      const double c = k * k + cj.E * k + cj.F;
-      const double delta = b * b - 4 * a * c + kDiscriminantMargin;
-      if (!(delta < 0)) {
-        x1 = (-b + std::sqrt(delta)) / (2 * a);
-        x2 = (-b - std::sqrt(delta)) / (2 * a);
-        y1 = k - sl * x1;
-        y2 = k - sl * x2;
-        candidates = true;
-      }
-    }
-    if (cj.E - cl.E == 0) {
-      const double x0 = (cl.F - cj.F) / (cj.D - cl.D);
-      const double delta = cj.E * cj.E - 4 * (x0 * x0 + cj.D * x0 + cj.F) + kDiscriminantMargin;
-      if (!(delta < 0)) {
-        x1 = x2 = x0;
-        y1 = (-cj.E + std::sqrt(delta)) / 2;
-        y2 = (-cj.E - std::sqrt(delta)) / 2;
-        candidates = true;
-      }
-    }
-    if (cj.D - cl.D == 0) {
-      const double y0 = (cl.F - cj.F) / (cj.E - cl.E);
-      const double delta = cj.D * cj.D - 4 * (y0 * y0 + cj.E * y0 + cj.F) + kDiscriminantMargin;
-      if (!(delta < 0)) {
-        y1 = y2 = y0;
-        x1 = (-cj.D + std::sqrt(delta)) / 2;
-        x2 = (-cj.D - std::sqrt(delta)) / 2;
-        candidates = true;
-      }
-    }
+    if (Intersections(xj, yj, Rj, xl, yl, Rl, x1, y1, x2, y2)) candidates = true;
 
     if (!candidates) continue;
     // The flag stays set: a step without its own intersections tests the
@@ -127,7 +139,7 @@ TSolveResult SolveEpicenter(TExperimentState& s) {
       result.radius = r;
       s.epicenterX = result.x;
       s.epicenterY = result.y;
-      if (result.x > kMapWidthMm || result.x < 0 || result.y > kMapHeightMm || result.y < 0) {
+      if (!OnMap(result.x, result.y)) {
         result.outcome = TSolveOutcome::OffMap;
       } else {
         result.outcome = TSolveOutcome::Accepted;
@@ -138,4 +150,67 @@ TSolveResult SolveEpicenter(TExperimentState& s) {
     }
   }
   return result;
+}
+
+bool FindOtherEpicenter(const TExperimentState& s, double x, double y, double& otherX, double& otherY) {
+  int i = 0, j = 1, l = 2;
+  Roles(s.radiusIncrement, i, j, l);
+  const double xi = s.stationX[i], yi = s.stationY[i];
+  const double xj = s.stationX[j], yj = s.stationY[j];
+  const double xl = s.stationX[l], yl = s.stationY[l];
+  if (xj == xl && yj == yl) return false;
+  // Every step's own intersections that fit within the search's tolerance;
+  // of those well away from the given point, the best fitting one.
+  double best = kAcceptTolerance;
+  bool found = false;
+  for (int32_t r = 0; r <= kSearchMaxRadius; ++r) {
+    double p[2][2];
+    if (!Intersections(xj, yj, s.radiusIncrement[j] + double(r), xl, yl, s.radiusIncrement[l] + double(r), p[0][0],
+                       p[0][1], p[1][0], p[1][1]))
+      continue;
+    const double Ri = s.radiusIncrement[i] + double(r);
+    for (const auto& q : p) {
+      if (!std::isfinite(q[0]) || !std::isfinite(q[1]) || !OnMap(q[0], q[1])) continue;
+      if (std::hypot(q[0] - x, q[1] - y) <= kSeparateSolutions) continue;
+      const double misfit = std::abs(std::hypot(q[0] - xi, q[1] - yi) - Ri);
+      if (misfit <= best) {
+        best = misfit;
+        otherX = q[0];
+        otherY = q[1];
+        found = true;
+      }
+    }
+  }
+  return found;
+}
+
+TUncertainty EpicenterUncertainty(const TExperimentState& s, double x, double y, double timeStep) {
+  // Distance differences to A: f = (|X-B| - |X-A|, |X-C| - |X-A|) = v (dB, dC).
+  // A time known to one step moves each delay by up to two steps; to first
+  // order the point moves by J^-1 v dd, J the rows u_B - u_A and u_C - u_A
+  // (u_k the unit vector from station k to the point): a parallelogram.
+  TUncertainty out;
+  double u[3][2];
+  for (int k = 0; k < 3; ++k) {
+    const double dx = x - s.stationX[k], dy = y - s.stationY[k];
+    const double d = std::hypot(dx, dy);
+    if (d == 0) return out;  // on a station: the direction is not defined
+    u[k][0] = dx / d;
+    u[k][1] = dy / d;
+  }
+  const double a = u[stB][0] - u[stA][0], b = u[stB][1] - u[stA][1];
+  const double c = u[stC][0] - u[stA][0], d = u[stC][1] - u[stA][1];
+  const double det = a * d - b * c;
+  if (!(std::abs(det) > 1e-12)) return out;
+  const double step = 2.0 * timeStep * s.pulseVelocity;
+  const double signs[4][2] = {{1, 1}, {1, -1}, {-1, -1}, {-1, 1}};
+  out.radius = 0;
+  for (int k = 0; k < 4; ++k) {
+    const double e = signs[k][0] * step, f = signs[k][1] * step;
+    const double mx = (d * e - b * f) / det, my = (a * f - c * e) / det;
+    out.cornerX[k] = x + mx;
+    out.cornerY[k] = y + my;
+    out.radius = std::max(out.radius, std::hypot(mx, my));
+  }
+  return out;
 }

@@ -47,12 +47,44 @@ void TForm4::Button1Click(QObject*) {
     ShowMessage(QStringLiteral("Busy! Acquisition in progress."));
     return;
   }
-  // Sensor B stands on the right input while listening.
-  if (UsesSimulatedSensors(AIOsc) && !AIOsc->Enabled()) ArmSimulatedSensors(stB);
+  ShowWholeBlocks();
+  if (!AIOsc->Enabled()) {
+    ClearReadOuts();
+    // Sensor B stands on the right input while listening.
+    if (UsesSimulatedSensors(AIOsc)) ArmSimulatedSensors(stB);
+  }
   captureFailures_->Start([this] { AIOsc->SetEnabled(true); });
 }
 
-void TForm4::FormClose(QObject*, Vcl::TCloseAction&) { AIOsc->SetEnabled(false); }
+void TForm4::FormClose(QObject*, Vcl::TCloseAction&) { StopListening(); }
+
+void TForm4::StopListening() {
+  AIOsc->SetEnabled(false);
+  ClearReadOuts();
+}
+
+void TForm4::SetCaptureBlock(uint32_t rate, uint32_t samples, bool changed) {
+  const bool restart = changed && AIOsc->Enabled();
+  if (restart) StopListening();
+  AIOsc->AudioFormat()->SetSampleRate(rate);
+  AIOsc->AudioFormat()->SetBufferSize(samples);
+  ShowWholeBlocks();
+  if (restart) Button1Click(Button1);
+}
+
+void TForm4::ClearReadOuts() {
+  for (TSLScope* scope : {ScpLeft, ScpRight}) scope->ClearData();
+  for (TLabel* label : {txtMaxChL, txtMeanChL, txtMaxChR, txtMeanChR}) label->SetCaption(QStringLiteral("0 %"));
+}
+
+void TForm4::ShowWholeBlocks() {
+  const double samples = AIOsc->AudioFormat()->BufferSize();
+  if (samples <= 0) return;
+  for (TSLScope* scope : {ScpLeft, ScpRight}) {
+    scope->XAxis()->Max()->SetValue(samples);
+    scope->XAxis()->Max()->SetDataValue(samples);
+  }
+}
 
 void TForm4::ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel) {
   double peak = 0;

@@ -6,6 +6,7 @@
 #include "forms/controls/form.h"
 
 #include <QString>
+#include <cstdint>
 
 class TALAudioIn;
 class TCaptureFailures;
@@ -24,6 +25,12 @@ public:
   // A level read-out: the value in thousandths of a percent as a general
   // number with the locale's decimal separator, then "%" (no blank).
   static QString LevelText(int64_t thousandths);
+
+  // Stops listening; the read-outs and traces of the old blocks go.
+  void StopListening();
+  // The capture block (rate, samples per channel) from Apply and Save; a
+  // monitor listening with another block starts again with this one.
+  void SetCaptureBlock(uint32_t rate, uint32_t samples, bool changed);
 
   TSLScope* ScpLeft = nullptr;
   TSLScope* ScpRight = nullptr;
@@ -47,5 +54,8 @@ public slots:
 
 private:
   TCaptureFailures* captureFailures_ = nullptr;
+  void ClearReadOuts();
+  // The scopes show the whole block the read-outs are computed from.
+  void ShowWholeBlocks();
   void ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel);
 };

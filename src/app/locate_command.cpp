@@ -53,5 +53,10 @@ int RunLocateCommand(const std::vector<std::string>& args, std::ostream& out, st
   }
   out << "epicenter: " << Fixed2(result.x) << " " << Fixed2(result.y) << " mm\n";
   out << "marker: left=" << result.markerLeft << " top=" << result.markerTop << "\n";
+  double otherX = 0, otherY = 0;
+  if (FindOtherEpicenter(state, result.x, result.y, otherX, otherY))
+    out << "other: " << Fixed2(otherX) << " " << Fixed2(otherY) << " mm\n";
+  const TUncertainty region = EpicenterUncertainty(state, result.x, result.y, 1.0 / state.acquisitionRate);
+  out << "uncertainty: " << Fixed2(region.radius) << " mm\n";
   return 0;
 }

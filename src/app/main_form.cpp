@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/acquisition_form.h"
+#include "app/epicenter_solver.h"
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/rounding.h"
@@ -14,6 +15,11 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 
+#include <QLocale>
+#include <QPolygonF>
+#include <cmath>
+#include <filesystem>
+
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
   ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm1.dfm"));
   panel = RequirePart<TPanel>(this, "panel");
@@ -26,6 +32,9 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
   est[stC] = RequirePart<TImage>(this, "Est_C");
   imgEpicenter = RequirePart<TImage>(this, "imgEpicenter");
   imgStrike = RequirePart<TImage>(this, "imgStrike");
+  imgOther = RequirePart<TImage>(this, "imgOther");
+  imgUncertainty = RequirePart<TImage>(this, "imgUncertainty");
+  lblEpicenter = RequirePart<TLabel>(this, "lblEpicenter");
   BitBtn1 = RequirePart<TBitBtn>(this, "BitBtn1");
   BitBtn2 = RequirePart<TBitBtn>(this, "BitBtn2");
   BitBtn3 = RequirePart<TBitBtn>(this, "BitBtn3");
@@ -86,11 +95,13 @@ void TForm1::ApplyRadiusAdjust() {
   PlaceCircles();
 }
 
-void TForm1::imgMapaClick(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+void TForm1::imgMapaClick(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y) {
   const int xmm = RoundHalfEven32(X * Experiment.mapScale);
   const int ymm = RoundHalfEven32(Y * Experiment.mapScale);
   imgMapa->SetHint(QStringLiteral("x: %1 mm, y: %2 mm").arg(xmm).arg(ymm));
-  if (!Form2) return;
+  // The right button opens the map's menu; taken as a station's place too,
+  // the next Apply and Save would move that station unasked.
+  if (!Form2 || Button == Qt::RightButton) return;
   // The stations move only when the settings are applied.
   if (Form2->rbtnA->Checked()) {
     Form2->txt_xA->SetText(QString::number(xmm));
@@ -110,8 +121,99 @@ void TForm1::ChangeImage1Click(QObject*) {
   if (!OpenImage->Execute()) return;
   // A picture that cannot be loaded raises here: name and file stay as they were.
   imgMapa->LoadFromFile(OpenImage->FileName());
-  Experiment.imageFileName = OpenImage->FileName().toStdString();
+  Experiment.imageFileName = StoredPictureName(OpenImage->FileName().toStdString());
   SaveSettings(Experiment);
+}
+
+std::string TForm1::StoredPictureName(const std::string& chosen) {
+  // A picture in the working directory (the lab folder) or below it is
+  // stored relative to it, so that the folder can be copied elsewhere.
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path dir = fs::weakly_canonical(fs::current_path(ec), ec);
+  if (ec) return chosen;
+  const fs::path picture = fs::weakly_canonical(fs::absolute(fs::path(chosen), ec), ec);
+  if (ec) return chosen;
+  const fs::path relative = picture.lexically_relative(dir);
+  if (relative.empty() || *relative.begin() == "..") return chosen;
+  return relative.string();
+}
+
+namespace {
+// A map point in millimetres to the map panel's pixels (the map lies 20
+// pixels inside the panel).
+QPointF PanelPoint(double x, double y) { return {x / Experiment.mapScale + 20, y / Experiment.mapScale + 20}; }
+
+QString Millimetres(double v) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(v, 'f', 1);
+}
+}  // namespace
+
+void TForm1::ShowSolution(double x, double y) {
+  const double sample = Experiment.acquisitionRate > 0 ? 1.0 / Experiment.acquisitionRate : 0.0;
+  const TUncertainty region = EpicenterUncertainty(Experiment, x, y, sample);
+  QStringList lines;
+  lines << QStringLiteral("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
+  if (std::isfinite(region.radius)) {
+    lines << QStringLiteral("Within %1 mm when each time is off by one sample (outline)").arg(Millimetres(region.radius));
+    // The outline on a picture just covering it (and no more than the panel).
+    QPolygonF outline;
+    for (int k = 0; k < 4; ++k) outline << PanelPoint(region.cornerX[k], region.cornerY[k]);
+    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3).intersected(panel->rect());
+    if (!box.isEmpty()) {
+      QString points;
+      for (const QPointF& p : outline)
+        points += QStringLiteral("%1,%2 ").arg(p.x() - box.left(), 0, 'f', 1).arg(p.y() - box.top(), 0, 'f', 1);
+      const QString svg = QStringLiteral(
+                              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">"
+                              "<polygon points=\"%3\" fill=\"none\" stroke=\"#202020\" "
+                              "stroke-width=\"3\" stroke-linejoin=\"round\"/>"
+                              "<polygon points=\"%3\" fill=\"none\" stroke=\"#ffff00\" stroke-width=\"1.2\" "
+                              "stroke-linejoin=\"round\"/></svg>")
+                              .arg(box.width())
+                              .arg(box.height())
+                              .arg(points.trimmed());
+      TPicture picture;
+      picture.LoadFromBytes(svg.toUtf8(), TPicture::Kind::Svg);
+      imgUncertainty->SetBounds(box.left(), box.top(), box.width(), box.height());
+      imgUncertainty->SetPicture(picture);
+      imgUncertainty->SetVisible(true);
+    }
+  } else {
+    lines << QStringLiteral("These times cannot tell where the point lies");
+    imgUncertainty->SetVisible(false);
+  }
+  if (UsesSimulatedSensors(Form3->AI)) {
+    const TStrikePoint strike = StrikePoint();
+    lines << QStringLiteral("Struck at x %1 mm, y %2 mm: %3 mm away")
+                 .arg(Millimetres(strike.x), Millimetres(strike.y),
+                      Millimetres(std::hypot(x - strike.x, y - strike.y)));
+  }
+  double otherX = 0, otherY = 0;
+  const bool other = FindOtherEpicenter(Experiment, x, y, otherX, otherY);
+  if (other) {
+    lines << QStringLiteral("Two points fit these times: the other (orange diamond) is at x %1 mm, y %2 mm")
+                 .arg(Millimetres(otherX), Millimetres(otherY));
+    const QPointF at = PanelPoint(otherX, otherY);
+    imgOther->SetLeft(RoundHalfEven32(at.x()) - imgOther->Width() / 2);
+    imgOther->SetTop(RoundHalfEven32(at.y()) - imgOther->Height() / 2);
+    imgOther->raise();
+  }
+  imgOther->SetVisible(other);
+  // The outline over the marker (a small region lies within its target),
+  // the other point's mark over both.
+  imgEpicenter->raise();
+  imgUncertainty->raise();
+  imgOther->raise();
+  lblEpicenter->SetCaption(lines.join(QLatin1Char('\n')));
+}
+
+void TForm1::HideSolution() {
+  imgOther->SetVisible(false);
+  imgUncertainty->SetVisible(false);
+  lblEpicenter->SetCaption(QString());
 }
 
 void TForm1::OfferStrikePoint(bool offered) {
@@ -142,12 +244,14 @@ void TForm1::btnResetClick(QObject*) {
   Experiment.timeB = 0;
   Experiment.timeC = 0;
   for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
+  Form3->UpdateReadOut();
   PlaceCircles();
   for (TShape* circle : circ) {
     circle->SetWidth(0);
     circle->SetHeight(0);
   }
   imgEpicenter->SetVisible(false);
+  HideSolution();
   barAjusteRaio->SetPosition(0);
 }
 

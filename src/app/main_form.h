@@ -5,6 +5,7 @@
 #include "forms/controls/form.h"
 
 #include <QPoint>
+#include <string>
 
 class TBitBtn;
 class TImage;
@@ -32,6 +33,14 @@ public:
   // while they are in use, and a small cross on the map.
   void OfferStrikePoint(bool offered);
   void PlaceStrikeMarker();
+  // The name a chosen map picture is saved under: relative to the working
+  // directory when it lies in it or below, else as chosen.
+  static std::string StoredPictureName(const std::string& chosen);
+  // Beside the epicenter marker after a solve at (x, y) mm: the region the
+  // point may lie in with the times known to one sample, the other point
+  // that fits the same times (if any) and the read-out saying so.
+  void ShowSolution(double x, double y);
+  void HideSolution();
 
   TPanel* panel = nullptr;
   TImage* imgMapa = nullptr;
@@ -39,6 +48,9 @@ public:
   TImage* est[3] = {};   // Est_A, Est_B, Est_C
   TImage* imgEpicenter = nullptr;
   TImage* imgStrike = nullptr;
+  TImage* imgOther = nullptr;
+  TImage* imgUncertainty = nullptr;
+  TLabel* lblEpicenter = nullptr;
   TBitBtn* BitBtn1 = nullptr;
   TBitBtn* BitBtn2 = nullptr;
   TBitBtn* BitBtn3 = nullptr;

@@ -29,6 +29,12 @@ std::string AcquisitionBoundsError(int32_t time, int32_t rate) {
   return {};
 }
 
+std::string PulseVelocityError(int32_t velocity) {
+  if (velocity >= kMinPulseVelocity && velocity <= kMaxPulseVelocity) return {};
+  return "Pulse velocity must be between " + std::to_string(kMinPulseVelocity) + " and " +
+         std::to_string(kMaxPulseVelocity) + " mm / s";
+}
+
 std::filesystem::path SettingsPath() { return WorkingDirectory() / "config.ini"; }
 
 void LoadSettings(TExperimentState& state) {
@@ -47,7 +53,8 @@ void LoadSettings(TExperimentState& state) {
   state.mapHeight = readInt("MAPA", "mapay", 1000);
   state.imageFileName =
       profile::ReadString(path, "IMGFILE", "imgfilename", (workingDir / "default.jpg").string());
-  state.pulseVelocity = readInt("VELOCIDADE", "vel", 120000);
+  const int32_t velocity = readInt("VELOCIDADE", "vel", 120000);
+  state.pulseVelocity = PulseVelocityError(velocity).empty() ? velocity : 120000;
   // A hand-edited file cannot ask for blocks the capture cannot make.
   const int32_t time = readInt("TAQUISICAO", "taq", 5);
   const int32_t rate = readInt("TXAQUISICAO", "tx", 8000);

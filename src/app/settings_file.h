@@ -26,12 +26,21 @@ inline constexpr int64_t kMaxAcquisitionSamples = 30 * 44100;
 // bounds; otherwise the message saying which bound they break.
 std::string AcquisitionBoundsError(int32_t time, int32_t rate);
 
+// Bounds of the pulse velocity: below 0.1 m/s a pulse takes minutes to
+// cross the map, above 10 km/s (faster than in steel) every delay is below
+// one sample.
+inline constexpr int32_t kMinPulseVelocity = 100, kMaxPulseVelocity = 10000000;  // mm/s
+
+// Empty when a pulse velocity (mm/s) is within its bounds; otherwise the
+// message saying so.
+std::string PulseVelocityError(int32_t velocity);
+
 // <working directory>/config.ini at this moment.
 std::filesystem::path SettingsPath();
 
 // Reads config.ini into the state; missing file, keys or unreadable numbers
-// give the defaults, and so does an acquisition time or rate beyond the
-// bounds (the time, when only their product is too large). Never fails.
+// give the defaults, and so does a velocity, acquisition time or rate beyond
+// the bounds (the time, when only their product is too large). Never fails.
 void LoadSettings(TExperimentState& state);
 
 // Writes the state to config.ini, key by key. Stops at the first key that

@@ -72,13 +72,15 @@ void TForm2::btnAplicarClick(QObject*) {
   Experiment.stationY[stB] = StrToInt(txt_yB->Text());
   Experiment.stationX[stC] = StrToInt(txt_xC->Text());
   Experiment.stationY[stC] = StrToInt(txt_yC->Text());
-  Experiment.pulseVelocity = StrToInt(txt_vel->Text());
+  const int32_t velocity = StrToInt(txt_vel->Text());
   const int32_t time = StrToInt(cmbTempo->Text());
   const int32_t rate = StrToInt(cmbTaxa->Text());
-  // Refused before anything moves or is saved: the capture could not make
-  // the blocks, or not keep them queued.
-  const std::string bounds = AcquisitionBoundsError(time, rate);
+  // Refused before anything moves or is saved: no pulse would ever arrive,
+  // or the capture could not make the blocks, or not keep them queued.
+  std::string bounds = PulseVelocityError(velocity);
+  if (bounds.empty()) bounds = AcquisitionBoundsError(time, rate);
   if (!bounds.empty()) throw std::runtime_error(bounds);
+  Experiment.pulseVelocity = velocity;
   Experiment.acquisitionTime = time;
   Experiment.acquisitionRate = rate;
   Form1->PlaceStations();

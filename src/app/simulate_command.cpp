@@ -1,6 +1,7 @@
 #include "app/simulate_command.h"
 
 #include "app/acquisition_form.h"
+#include "app/epicenter_solver.h"
 #include "app/experiment_state.h"
 #include "app/main_form.h"
 #include "app/scripted_sensors.h"
@@ -11,6 +12,10 @@
 #include "forms/controls/standard_controls.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+#include <stdexcept>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -38,9 +43,20 @@ std::string Fixed(double v, int decimals) {
 struct TRunReport {
   int status = 0;
   std::string lines;
+  QStringList shots;  // screenshots written
 };
 
-TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
+// The window as the class sees it, written as DIR/<name>.png; false when it
+// cannot be written.
+bool Snapshot(QWidget* window, const QString& dir, const QString& name, TRunReport& report) {
+  QApplication::processEvents();
+  const QString file = QDir(dir).filePath(name + QStringLiteral(".png"));
+  if (!window->grab().save(file)) return false;
+  report.shots << file;
+  return true;
+}
+
+TRunReport RunExperiment(TStrikePoint strike, QStringList& messages, const QString& shotDir) {
   TRunReport report;
   auto line = [&](const std::string& text) { report.lines += text + "\n"; };
   line("struck: " + Fixed(strike.x, 2) + " " + Fixed(strike.y, 2) + " mm");
@@ -64,6 +80,8 @@ TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
   line("times: A_AB=" + Fixed(Experiment.timeA_AB, 6) + " B=" + Fixed(Experiment.timeB, 6) +
        " A_AC=" + Fixed(Experiment.timeA_AC, 6) + " C=" + Fixed(Experiment.timeC, 6) + " s");
 
+  if (!shotDir.isEmpty() && !Snapshot(Form3, shotDir, QStringLiteral("TForm3-recorded"), report))
+    throw std::runtime_error("Unable to write to " + shotDir.toStdString());
   const int shownBefore = messages.size();
   Form3->btnEpicenterClick(Form3->btnEpicenter);  // "Find Epicenter"
   QApplication::processEvents();
@@ -80,6 +98,14 @@ TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
        " top=" + std::to_string(Form1->imgEpicenter->Top()));
   const double error = std::hypot(Experiment.epicenterX - strike.x, Experiment.epicenterY - strike.y);
   line("error: " + Fixed(error, 2) + " mm");
+  double otherX = 0, otherY = 0;
+  if (FindOtherEpicenter(Experiment, Experiment.epicenterX, Experiment.epicenterY, otherX, otherY))
+    line("other: " + Fixed(otherX, 2) + " " + Fixed(otherY, 2) + " mm");
+  const TUncertainty region = EpicenterUncertainty(Experiment, Experiment.epicenterX, Experiment.epicenterY,
+                                                   1.0 / Experiment.acquisitionRate);
+  line("uncertainty: " + Fixed(region.radius, 2) + " mm");
+  if (!shotDir.isEmpty() && !Snapshot(Form1, shotDir, QStringLiteral("TForm1-epicenter"), report))
+    throw std::runtime_error("Unable to write to " + shotDir.toStdString());
   return report;
 }
 
@@ -88,10 +114,13 @@ TRunReport RunExperiment(TStrikePoint strike, QStringList& messages) {
 int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out,
                        std::ostream& err) {
   TStrikePoint strike;
-  if (args.size() != 2 || !ParseMillimetres(args[0], strike.x) || !ParseMillimetres(args[1], strike.y)) {
-    err << "usage: tremora --simulate X Y   (the struck point in millimetres on the map)\n";
+  const bool shots = args.size() == 4 && args[2] == "--screenshot" && !args[3].empty();
+  if ((args.size() != 2 && !shots) || !ParseMillimetres(args[0], strike.x) || !ParseMillimetres(args[1], strike.y)) {
+    err << "usage: tremora --simulate X Y [--screenshot DIR]   (the struck point in millimetres on the map;\n"
+           "       DIR receives the recorded acquisition window and the main window after Find Epicenter)\n";
     return 2;
   }
+  const QString shotDir = shots ? QString::fromLocal8Bit(args[3].c_str()) : QString();
   // The windows run as on a screen, but none is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -106,8 +135,10 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   });
   TRunReport report;
   try {
+    if (!shotDir.isEmpty() && !QDir().mkpath(shotDir))
+      throw std::runtime_error("Unable to create " + shotDir.toStdString());
     CreateWindows();
-    report = RunExperiment(strike, messages);
+    report = RunExperiment(strike, messages, shotDir);
   } catch (const std::exception& e) {
     err << "tremora: " << e.what() << "\n";
     report.status = 1;
@@ -115,5 +146,6 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   DestroyWindows();
   SetMessageSink(previous);
   out << report.lines;
+  for (const QString& file : report.shots) out << "screenshot: " << file.toStdString() << "\n";
   return report.status;
 }

@@ -3,7 +3,9 @@
 // without a screen. The real windows run offscreen with the simulated
 // sensors struck at (X, Y) mm; pair A+B and pair A+C are recorded with
 // automatic detection and hold, then "Find Epicenter" runs, with the
-// settings of config.ini in the working directory.
+// settings of config.ini in the working directory. With `--screenshot DIR`
+// after the point, the recorded acquisition window and the main window
+// after "Find Epicenter" are written into DIR as PNG files.
 
 #include <ostream>
 #include <string>

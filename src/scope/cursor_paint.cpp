@@ -130,16 +130,37 @@ int TSLScope::CursorLinePixel(const TSLDisplayCursor* cursor, bool horizontal, b
 }
 
 TSLScope::TCursorHit TSLScope::HitCursorLines(const QPoint& p) {
+  TCursorHit first;
+  int firstColumn = 0;
   for (int i = cursors_->Count() - 1; i >= 0; --i) {
     TSLDisplayCursor* c = cursors_->Cursor(i);
     if (!c->Visible() || !c->CanDrag()) continue;
     TCursorHit hit;
     hit.index = i;
-    hit.vertical = CursorHasLine(c, false) && std::abs(p.x() - CursorLinePixel(c, false)) < 3;
+    const int column = CursorHasLine(c, false) ? CursorLinePixel(c, false) : 0;
+    hit.vertical = CursorHasLine(c, false) && std::abs(p.x() - column) < 3;
     hit.horizontal = CursorHasLine(c, true) && std::abs(p.y() - CursorLinePixel(c, true)) < 3;
-    if (hit.vertical || hit.horizontal) return hit;
+    if (!hit.vertical && !hit.horizontal) continue;
+    if (first.index < 0) {
+      first = hit;
+      firstColumn = column;
+      continue;
+    }
+    // Two vertical lines in one pixel column: the one drawn under the other
+    // is still reachable. Beside the column the pointer takes the line of
+    // that side (the smaller value, or the earlier cursor, on the left);
+    // on the column itself the last cursor wins as everywhere.
+    if (!(hit.vertical && first.vertical && !first.horizontal && !hit.horizontal) || column != firstColumn ||
+        p.x() == column)
+      break;
+    const double mine = CursorValue(c, false), theirs = CursorValue(cursors_->Cursor(first.index), false);
+    const TSLDisplayAxis* axis = CursorAxis(c, false);
+    const bool reversed = axis && axis->IsReversed();
+    const bool mineIsLeft = mine == theirs || (reversed ? mine > theirs : mine < theirs);
+    if (mineIsLeft == (p.x() < column)) first = hit;
+    break;
   }
-  return {};
+  return first;
 }
 
 void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {

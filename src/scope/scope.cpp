@@ -215,6 +215,15 @@ void TSLScope::AfterLoaded() {
 
 void TSLScope::PaintBackBuffer(TLPCanvas& canvas) { PaintAll(canvas, false); }
 
+void TSLScope::ClearData() {
+  {
+    std::lock_guard<std::mutex> data(dataLock_);
+    for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->ClearData();
+  }
+  for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
+  LayoutChanged();
+}
+
 void TSLScope::ResetTraceCaches() {
   for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->ResetTraceCache();
 }

@@ -54,6 +54,9 @@ public:
   bool IsVertical() const override { return Vertical(); }
   void LayoutChanged() override;
   void ResetTraceCaches() override;
+  // Forgets every channel's data, received and shown: the traces are empty
+  // until the next block arrives.
+  void ClearData();
   TSLAxisData AxisData(TSLDisplayAxis* axis) override;
   // Renders the whole control (printing leaves out the toolbar and hover
   // effects) into `canvas`, at the render size.

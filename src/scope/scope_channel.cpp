@@ -400,6 +400,20 @@ bool TSLScopeChannel::Publish() {
   return true;
 }
 
+void TSLScopeChannel::ClearData() {
+  std::lock_guard<std::mutex> receive(receiveSection_);
+  recvY_ = NewReals();
+  recvX_ = NewReals();
+  recvUniformX_ = true;
+  pending_ = false;
+  std::lock_guard<std::mutex> display(displaySection_);
+  dispY_ = NewReals();
+  dispX_ = NewReals();
+  dispUniformX_ = true;
+  wasChanged_ = false;
+  trace_.Clear();
+}
+
 void TSLScopeChannel::ShrinkTo(int32_t limit) {
   std::lock_guard<std::mutex> receive(receiveSection_);
   if (recvY_->GetCount() <= limit) return;

@@ -132,6 +132,7 @@ private:
   void RefreshConnectionFlags();
   // Window thread, under the data lock: moves receive data to display.
   bool Publish();
+  void ClearData();
   void ShrinkTo(int32_t limit);
 
   TSLOWComboRealIntComplexPairedQueuedSinkPin* inputPin_ = nullptr;

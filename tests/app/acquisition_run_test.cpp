@@ -96,7 +96,14 @@ TEST(AcquisitionRun, AlternatingPairsForAMinuteWithAVanishingDevice) {
   EXPECT_GE(pairs, 10);
   EXPECT_GE(vanished, 3);
 
-  // Still answering: a queued call runs, and "Find Epicenter" locates.
+  // Both pairs recorded last (a run may end on a vanished device, which
+  // cleared its pair), then still answering: a queued call runs, and
+  // "Find Epicenter" locates.
+  Form3->AI->Device()->SetDeviceName(simulated);
+  for (int position : {TForm3::kPairAB, TForm3::kPairAC}) {
+    Form3->seletor->SetPosition(position);
+    ASSERT_TRUE(WaitUntil([] { return Form3->seletor->Position() == TForm3::kStopped; }, 15000));
+  }
   bool answered = false;
   QTimer::singleShot(0, [&] { answered = true; });
   EXPECT_TRUE(WaitUntil([&] { return answered; }, 2000));

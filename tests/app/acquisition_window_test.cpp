@@ -7,6 +7,7 @@
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
+#include "app/questions.h"
 #include "app/settings_form.h"
 #include "app/scripted_sensors.h"
 #include "app/simulated_sensors.h"
@@ -33,12 +34,15 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <cmath>
 #include <functional>
 #include <thread>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 QT_BEGIN_NAMESPACE
@@ -112,11 +116,26 @@ protected:
     if (at >= 0) block[at] = -value;
     return block;
   }
+  // Pixels of `colour` inside the painted data view, a few columns in from
+  // its edges (where the cursors rest at 0).
+  static int TracePixels(TSLScope* scope, QColor colour) {
+    scope->RedrawBackBuffer();
+    const QImage image = scope->BackBuffer();
+    const QRect view = scope->DataViewRect().adjusted(6, 1, -6, -1);
+    int n = 0;
+    for (int y = view.top(); y <= view.bottom(); ++y)
+      for (int x = view.left(); x <= view.right(); ++x) n += QColor(image.pixel(x, y)) == colour;
+    return n;
+  }
+  static double CursorXOf(int i) { return Form3->ScpAB->Cursors()->Cursor(i)->Position()->X(); }
   double CursorX(TSLScope* scope, int i) { return scope->Cursors()->Cursor(i)->Position()->X(); }
   void Drag(TSLScope* scope, int cursor, int toX) {
     scope->RedrawBackBuffer();
+    DragFrom(scope, scope->CursorColumn(scope->Cursors()->Cursor(cursor), CursorX(scope, cursor)), toX);
+  }
+  void DragFrom(TSLScope* scope, int fromX, int toX) {
+    scope->RedrawBackBuffer();
     const int row = scope->DataViewRect().center().y();
-    const int fromX = scope->CursorColumn(scope->Cursors()->Cursor(cursor), CursorX(scope, cursor));
     QTest::mousePress(scope, Qt::LeftButton, Qt::NoModifier, QPoint(fromX, row));
     QTest::mouseMove(scope, QPoint((fromX + toX) / 2, row));
     QTest::mouseMove(scope, QPoint(toX, row));
@@ -166,6 +185,24 @@ TEST_F(AcquisitionWindowTest, WithoutAutoDetectionOnlyDraggingSetsTheTimes) {
   EXPECT_DOUBLE_EQ(Experiment.timeA_AB, 0.0);
   EXPECT_NEAR(Experiment.timeB, 2.5, 5.0 / view.width() + 1e-9);
 
+  // Both cursors in one pixel column: a press just left of it takes tA,
+  // just right of it tB, whichever is drawn on top.
+  const int middle = view.left() + view.width() / 2;
+  Drag(Form3->ScpAB, 0, middle);
+  const auto column = [](int i) {
+    return Form3->ScpAB->CursorColumn(Form3->ScpAB->Cursors()->Cursor(i), CursorXOf(i));
+  };
+  ASSERT_EQ(column(0), column(1));
+  const double together = Experiment.timeB;
+  DragFrom(Form3->ScpAB, column(0) - 1, column(0) - 60);
+  EXPECT_LT(Experiment.timeA_AB, together - 0.3);
+  EXPECT_DOUBLE_EQ(Experiment.timeB, together);
+  Drag(Form3->ScpAB, 0, middle);
+  ASSERT_EQ(column(0), column(1));
+  DragFrom(Form3->ScpAB, column(1) + 1, column(1) + 60);
+  EXPECT_GT(Experiment.timeB, together + 0.3);
+  EXPECT_NEAR(Experiment.timeA_AB, together, 5.0 / view.width() + 1e-9);
+
   // Starting the pair again clears the cursors and the times.
   Form3->seletor->SetPosition(TForm3::kStopped);
   Form3->seletor->SetPosition(TForm3::kPairAB);
@@ -208,6 +245,27 @@ TEST_F(AcquisitionWindowTest, AutoDetectionFindsTheFirstSampleAtTheLevel) {
   EXPECT_DOUBLE_EQ(Experiment.timeC, 39999.0 / kBlock * 5);
   // The other pair's times were never touched.
   EXPECT_EQ(Experiment.timeA_AB, 0.0);
+
+  // A delay of 12 samples, 1.5 ms, reads with its digits, not as the
+  // 0.00 of the time axis's tick decimals.
+  Show(Form3->ScpAC, {Pulse(10000), Pulse(10012)});
+  EXPECT_EQ(Form3->ScpAC->LinkLabelText(0), "0.0015");
+  Show(Form3->ScpAC, {Pulse(10000), Pulse(10100)});
+  EXPECT_EQ(Form3->ScpAC->LinkLabelText(0), "0.0125");
+
+  // The wheel over the traces zooms time only, about the pointer.
+  const QRect view = Form3->ScpAC->DataViewRect();
+  const QPoint at(view.left() + view.width() / 4, view.center().y());
+  const double before = Form3->ScpAC->XAxis()->ShownMax();
+  QWheelEvent wheel(at, Form3->ScpAC->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Form3->ScpAC, &wheel);
+  EXPECT_TRUE(Form3->ScpAC->XAxis()->IsZoomed());
+  EXPECT_LT(Form3->ScpAC->XAxis()->ShownMax() - Form3->ScpAC->XAxis()->ShownMin(), before);
+  EXPECT_NEAR(Form3->ScpAC->XAxis()->ShownMin(), 1.25 - 0.9 * 1.25, 5.0 / view.width());
+  EXPECT_FALSE(Form3->ScpAC->YAxis()->IsZoomed());
+  EXPECT_EQ(Form3->ScpAC->YAxis()->ShownMin(), -1.0);
+  EXPECT_EQ(Form3->ScpAC->YAxis()->ShownMax(), 1.0);
 }
 
 TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
@@ -227,6 +285,86 @@ TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
   EXPECT_DOUBLE_EQ(Experiment.timeA_AB, 1.0);
   EXPECT_DOUBLE_EQ(Experiment.timeB, 1.1);
   EXPECT_FALSE(Experiment.detectedB);
+}
+
+TEST_F(AcquisitionWindowTest, LevelZeroResetAndClosingLeaveNoHalfRecordedPair) {
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  FeedFromTest(Form3->ScpAB);
+  Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
+  const QRect view = Form3->ScpAB->DataViewRect();
+  Drag(Form3->ScpAB, 1, view.left() + view.width() / 2);
+  const double dragged = Experiment.timeB;
+  ASSERT_GT(dragged, 2.0);
+
+  // Auto detection refused at level 0 while the pair records: the scopes go
+  // on painting new blocks under the message, and must not detect at level
+  // 0 on the first sample (both times 0, then hold stopping the pair).
+  Form2->barLevel->SetPosition(0);
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  ASSERT_TRUE(Form3->chkHold->Checked());
+  QStringList shown;
+  const TMessageSink previous = SetMessageSink([&](const QString& text) {
+    Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
+    shown << text;
+  });
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  SetMessageSink(previous);
+  EXPECT_EQ(shown, QStringList{"Minimum Amplitude for Auto Detection = 0"});
+  EXPECT_FALSE(Form3->chkAutomaticTime->Checked());
+  EXPECT_DOUBLE_EQ(Experiment.timeB, dragged);
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+
+  // Reset stops the capture (the selector follows) and clears the traces
+  // along with the times.
+  ASSERT_GT(TracePixels(Form3->ScpAB, Qt::yellow), 100);
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_EQ(TracePixels(Form3->ScpAB, Qt::yellow), 0);
+  EXPECT_EQ(TracePixels(Form3->ScpAB, Qt::red), 0);
+  EXPECT_EQ(Experiment.timeB, 0.0);
+  // "Listen Now" is no longer refused.
+  messages_.Clear();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  EXPECT_TRUE(Form4->AIOsc->Enabled());
+
+  // Closing the window while a pair records ends the recording: nothing
+  // detects while it is hidden, so nothing may seem to go on.
+  Form2->barLevel->SetPosition(50);
+  Form3->seletor->SetPosition(TForm3::kPairAC);
+  ASSERT_TRUE(Form3->AI->Enabled());
+  Form3->close();
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(Form3->AI->Enabled());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->ScpAC->InputPins()->GetPin(0)->IsConnected());
+  QTest::mouseClick(Form1->BitBtn3->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);
+  EXPECT_FALSE(Form3->AI->Enabled());
+}
+
+TEST_F(AcquisitionWindowTest, ApplyAndSaveDuringAPairRecordsItAgainWithTheNewBlock) {
+  // Real-time simulated sensors, struck 0.1 s after each start of the input.
+  SetStrikePoint({500, 450});
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  QTest::mouseClick(Form3->chkHold->Box(), Qt::LeftButton);
+  Form3->seletor->SetPosition(TForm3::kPairAB);
+  ASSERT_TRUE(Form3->AI->Enabled());
+  // 5 s blocks are queued; the time becomes 1 s before the first arrives.
+  Form2->cmbTempo->Combo()->setEditText("1");
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form3->AI->AudioFormat()->BufferSize(), 8000u);
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  ASSERT_TRUE(WaitUntil([] { return Form3->seletor->Position() == TForm3::kStopped; }));
+  // The times are those of the struck point, not scaled by 1/5.
+  const double sample = 1.0 / 8000;
+  EXPECT_NEAR(Experiment.timeA_AB, kStrikeDelay + std::hypot(300.0, 150.0) / 120000, sample);
+  EXPECT_NEAR(Experiment.timeB - Experiment.timeA_AB, 0.0011357, sample);
+  SetStrikePoint({});
 }
 
 TEST_F(AcquisitionWindowTest, AutoDetectionIsRefusedAtLevelZero) {
@@ -332,6 +470,43 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   EXPECT_EQ(TForm4::LevelText(2), "0.002%");
   EXPECT_EQ(TForm4::LevelText(50000), "50%");
   QLocale::setDefault(previous);
+
+  // Stopped, the old numbers go; started again, they start from nothing.
+  Form4->Close();
+  for (TLabel* label : {Form4->txtMaxChL, Form4->txtMeanChL, Form4->txtMaxChR, Form4->txtMeanChR})
+    EXPECT_EQ(label->Caption(), "0 %");
+  Form4->Show();
+  FeedFromTest(Form4->ScpLeft, 1);
+  Show(Form4->ScpLeft, {std::vector<double>{0.25}});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "25%");
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form4->AIOsc->Enabled());
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "0 %");
+
+  // The trace shows the whole block the numbers are computed from: a spike
+  // three quarters into a 5 s block is drawn three quarters across.
+  FeedFromTest(Form4->ScpLeft, 1);
+  std::vector<double> spike(kBlock, 0.0);
+  for (int i = 30000; i < 30040; ++i) spike[i] = 0.9;
+  Show(Form4->ScpLeft, {spike});
+  EXPECT_EQ(Form4->txtMaxChL->Caption(), "90%");
+  const QImage image = Form4->ScpLeft->BackBuffer();
+  const QRect plot = Form4->ScpLeft->DataViewRect();
+  int tallest = -1, tallestColumn = -1;
+  for (int x = plot.left(); x <= plot.right(); ++x) {
+    int top = plot.bottom();
+    for (int y = plot.top(); y <= plot.bottom(); ++y)
+      if (QColor(image.pixel(x, y)) == Qt::red) {
+        top = y;
+        break;
+      }
+    if (plot.bottom() - top > tallest) {
+      tallest = plot.bottom() - top;
+      tallestColumn = x;
+    }
+  }
+  EXPECT_GT(tallest, plot.height() / 2);
+  EXPECT_NEAR(tallestColumn, plot.left() + 0.75 * plot.width(), 3);
 }
 
 TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
@@ -350,9 +525,21 @@ TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {
   QTest::mouseClick(Form4->ScpRight, Qt::LeftButton, Qt::NoModifier, at);
   SetScopeDialogHook({});
   EXPECT_EQ(page, QStringLiteral("Y Axes"));
-  // The acquisition scopes' axis buttons are off: their labels open nothing.
-  Form3->ScpAB->RedrawBackBuffer();
-  EXPECT_TRUE(Form3->ScpAB->YAxis()->ButtonRect().isEmpty());
+  // The acquisition scopes' axis buttons are off: neither label opens the
+  // dialog, where a channel could be hidden or the time scale changed.
+  for (TSLScope* scope : {Form3->ScpAB, Form3->ScpAC}) {
+    scope->RedrawBackBuffer();
+    EXPECT_TRUE(scope->YAxis()->ButtonRect().isEmpty());
+    EXPECT_TRUE(scope->XAxis()->ButtonRect().isEmpty());
+  }
+  bool opened = false;
+  SetScopeDialogHook([&](TSLScopePropertiesForm*) { opened = true; });
+  const QRect view = Form3->ScpAB->DataViewRect();
+  // "Time (s)" is written centred below the numbers of the time axis.
+  for (int y = view.bottom() + 4; y < Form3->ScpAB->height(); y += 3)
+    QTest::mouseClick(Form3->ScpAB, Qt::LeftButton, Qt::NoModifier, QPoint(view.center().x(), y));
+  SetScopeDialogHook({});
+  EXPECT_FALSE(opened);
 }
 
 TEST_F(AcquisitionWindowTest, VanishedDeviceIsReportedAndTheWindowGoesOn) {
@@ -422,8 +609,27 @@ TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap)
 
 TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   TScriptedSensors sensors;
+  Form1->Show();
+  QStringList asked;
+  bool answer = false;
+  const TQuestionSink previousQuestions = SetQuestionSink([&](const QString& text) {
+    asked << text;
+    return answer;
+  });
+  // Nothing recorded yet: asked first, and No changes nothing.
+  Form1->imgEpicenter->SetVisible(false);
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_EQ(asked, QStringList{"Pairs A+B and A+C have not been recorded. Find the epicenter anyway?"});
+  EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_EQ(Experiment.epicenterX, 0.0);
   SetStrikePoint({500, 450});
   ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  asked.clear();
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_EQ(asked, QStringList{"Pair A+C has not been recorded. Find the epicenter anyway?"});
+  EXPECT_EQ(Experiment.epicenterX, 0.0);
+  asked.clear();
   ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
   // The right input followed the pair: sensor B, then sensor C, behind A
   // by 1.136 ms and 0.238 ms.
@@ -436,14 +642,56 @@ TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   ASSERT_TRUE(Form1->imgEpicenter->Visible());
   EXPECT_FALSE(Form3->isVisible());
   EXPECT_LT(std::hypot(Experiment.epicenterX - 500, Experiment.epicenterY - 450), 120000 * sample + 2);
+  EXPECT_TRUE(asked.isEmpty());  // both pairs recorded: nothing to ask
+  // One point fits: no second mark. The outline of where the point may lie
+  // surrounds it, and the read-out gives it with the distance to the strike.
+  EXPECT_FALSE(Form1->imgOther->Visible());
+  ASSERT_TRUE(Form1->imgUncertainty->Visible());
+  const QPoint marked(Form1->imgEpicenter->Left() + 20, Form1->imgEpicenter->Top() + 20);
+  EXPECT_TRUE(Form1->imgUncertainty->geometry().contains(marked));
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(),
+              ::testing::HasSubstr(QStringLiteral("Epicenter: x %1 mm, y %2 mm")
+                                       .arg(Experiment.epicenterX, 0, 'f', 1)
+                                       .arg(Experiment.epicenterY, 0, 'f', 1)
+                                       .toStdString()));
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(), ::testing::HasSubstr("Struck at x 500.0 mm, y 450.0 mm"));
 
-  // Delays no point fits: the window stays, the marker is hidden.
+  // Struck at (1300, 50), outside the triangle: the search meets a far
+  // point first; the struck one is shown as the other fitting point, an
+  // orange mark, with a note.
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form1->lblEpicenter->Caption(), "");
+  EXPECT_FALSE(Form1->imgUncertainty->Visible());
   Form3->Show();
+  SetStrikePoint({1300, 50});
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form1->imgEpicenter->Visible());
+  ASSERT_TRUE(Form1->imgOther->Visible());
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(), ::testing::HasSubstr("Two points fit these times"));
+  const QImage window = Form1->grab().toImage();
+  // The struck point lies nearer the other mark than the marked one.
+  const QPoint other = Form1->imgOther->geometry().center();
+  const QPoint struck(650 + 20, 25 + 20);
+  const QPoint marked2(Form1->imgEpicenter->Left() + 20, Form1->imgEpicenter->Top() + 20);
+  EXPECT_LT(std::hypot(other.x() - struck.x(), other.y() - struck.y()) * 2,
+            std::hypot(marked2.x() - struck.x(), marked2.y() - struck.y()));
+  EXPECT_EQ(QColor(window.pixel(Form1->panel->mapTo(Form1, other))), QColor(0xff, 0x99, 0x00));
+  SetQuestionSink(previousQuestions);
+
+  // Delays no point fits: the window stays, the marker and its companions
+  // are hidden.
+  Form3->Show();
+  messages_.Clear();
   Experiment.timeB = Experiment.timeA_AB + 1.0;
   QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
   EXPECT_EQ(messages_.Messages(), QStringList{"Bad Acquisition"});
   EXPECT_FALSE(Form1->imgEpicenter->Visible());
+  EXPECT_FALSE(Form1->imgOther->Visible());
+  EXPECT_EQ(Form1->lblEpicenter->Caption(), "");
   EXPECT_TRUE(Form3->isVisible());
+  SetStrikePoint({});
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "audio/audio_in.h"
 #include "audio/audio_to_real.h"
 #include "scope/scope.h"
+#include "platform/profile_file.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ protected:
   void Start() { CreateWindows(); }
   void WriteConfig(const std::string& text) { testsupport::WriteFile(dir_ / "config.ini", text); }
   std::string Config() { return testsupport::ReadFile(dir_ / "config.ini"); }
+  std::string StoredPicture() { return profile::ReadString(dir_ / "config.ini", "IMGFILE", "imgfilename", "?"); }
 
   // Sent directly: QTest takes the point (0, 0) for "the centre".
   void ClickMap(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
@@ -222,9 +224,12 @@ TEST_F(MainWindowTest, MapClicksGiveHintAndSelectedStationFields) {
   EXPECT_EQ(Form2->txt_yC->Text(), "998");
   EXPECT_EQ(Form2->txt_xA->Text(), "120");  // A is no longer selected
 
-  // The right button counts too; the stations themselves have not moved.
+  // The right button (which opens the map's menu) shows the hint but
+  // never changes a station's fields; the stations have not moved.
   ClickMap(10, 20, Qt::RightButton);
   EXPECT_EQ(Form1->imgMapa->Hint(), "x: 20 mm, y: 40 mm");
+  EXPECT_EQ(Form2->txt_xC->Text(), "1398");
+  EXPECT_EQ(Form2->txt_yC->Text(), "998");
   EXPECT_EQ(Form1->est[stC]->Left(), 40);
   EXPECT_EQ(Experiment.stationX[stC], 40);
 }
@@ -314,6 +319,16 @@ TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritt
     ASSERT_FALSE(messages_.Messages().isEmpty()) << c.time << " s at " << c.rate;
     EXPECT_EQ(messages_.Messages().last(), c.message);
   }
+  // So is a velocity at which no pulse arrives, before the acquisition values.
+  Form2->cmbTempo->Combo()->setEditText("0");
+  for (const char* velocity : {"0", "-120000", "99", "10000001"}) {
+    Type(Form2->txt_vel, velocity);
+    Apply();
+    ASSERT_FALSE(messages_.Messages().isEmpty()) << velocity;
+    EXPECT_EQ(messages_.Messages().last(), "Pulse velocity must be between 100 and 10000000 mm / s") << velocity;
+  }
+  EXPECT_EQ(Experiment.pulseVelocity, 120000);
+  Type(Form2->txt_vel, "10000000");
   EXPECT_EQ(Experiment.acquisitionTime, 5);
   EXPECT_EQ(Experiment.acquisitionRate, 8000);
   EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
@@ -323,6 +338,7 @@ TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritt
   Form2->cmbTaxa->Combo()->setEditText("44100");
   Apply();
   EXPECT_EQ(Experiment.acquisitionTime, 30);
+  EXPECT_EQ(Experiment.pulseVelocity, 10000000);
   ExpectCaptureBlock(30, 44100);
 }
 
@@ -357,8 +373,42 @@ TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
   EXPECT_EQ(offered, "Mapa");
   EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
   EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
-  EXPECT_EQ(Experiment.imageFileName, good.string());
-  EXPECT_THAT(Config(), HasSubstr("imgfilename=" + good.string()));
+  // In the lab folder (the working directory) or below it, the name is kept
+  // relative to it, so that the folder may be copied to another place.
+  EXPECT_EQ(Experiment.imageFileName, "site.jpg");
+  EXPECT_EQ(StoredPicture(), "site.jpg");
+  fs::create_directory(dir_ / "maps");
+  fs::copy_file(good, dir_ / "maps" / "copy.jpg");
+  TOpenPictureDialog::SetChooser(
+      [&](const TOpenPictureDialog&) { return QString::fromStdString((dir_ / "maps" / "copy.jpg").string()); });
+  ChooseLoadImage();
+  EXPECT_EQ(StoredPicture(), (fs::path("maps") / "copy.jpg").string());
+  // A relative name is found again at the next start from the copied folder.
+  testsupport::TempDir copy;
+  fs::copy(dir_.path(), copy.path(), fs::copy_options::recursive);
+  DestroyWindows();
+  fs::rename(dir_ / "maps", dir_ / "elsewhere");  // the old place is gone
+  {
+    testsupport::ScopedWorkingDir moved(copy.path());
+    messages_.Clear();
+    Start();
+    EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+    EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
+    DestroyWindows();
+  }
+  fs::rename(dir_ / "elsewhere", dir_ / "maps");
+  Start();
+  ChooseLoadImage();
+  ASSERT_EQ(Experiment.imageFileName, (fs::path("maps") / "copy.jpg").string());
+  // Outside the working directory the name stays absolute.
+  const fs::path outside = copy / "site.jpg";
+  TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog&) { return QString::fromStdString(outside.string()); });
+  ChooseLoadImage();
+  EXPECT_EQ(Experiment.imageFileName, outside.string());
+  EXPECT_EQ(StoredPicture(), outside.string());
+  TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog&) { return QString::fromStdString(good.string()); });
+  ChooseLoadImage();
+  ASSERT_EQ(Experiment.imageFileName, "site.jpg");
 
   // A damaged picture: message, previous picture, name and file unchanged.
   const std::string before = Config();
@@ -370,7 +420,7 @@ TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
     });
     ChooseLoadImage();
     ASSERT_EQ(messages_.Messages().size(), 1) << bad;
-    EXPECT_EQ(Experiment.imageFileName, good.string()) << bad;
+    EXPECT_EQ(Experiment.imageFileName, "site.jpg") << bad;
     EXPECT_EQ(Form1->imgMapa->PictureData(), shown) << bad;
   }
   EXPECT_EQ(Config(), before);
@@ -380,7 +430,7 @@ TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
   TOpenPictureDialog::SetChooser([](const TOpenPictureDialog&) { return QString(); });
   ChooseLoadImage();
   EXPECT_TRUE(messages_.Messages().isEmpty());
-  EXPECT_EQ(Experiment.imageFileName, good.string());
+  EXPECT_EQ(Experiment.imageFileName, "site.jpg");
 }
 
 TEST_F(MainWindowTest, LoadImageKeepsPictureWhenSaveFails) {
@@ -563,6 +613,22 @@ TEST_F(MainWindowTest, EpicenterMarkerPointsWithItsFocalPoint) {
   EXPECT_GT(qRed(marker.pixel(20, 20)), 150);
   EXPECT_EQ(qAlpha(marker.pixel(59, 0)), 0);  // transparent background
   EXPECT_EQ(qAlpha(marker.pixel(0, 59)), 0);
+  // Its arrow comes in along the diagonal from the lower right: the head,
+  // its widest part, lies at the end nearer the marked point.
+  auto arrowWidth = [&](int t) {  // red pixels across the diagonal at (t, t)
+    int n = 0;
+    for (int d = -12; d <= 12; ++d) {
+      if (!marker.rect().contains(t + d, t - d)) continue;
+      const QRgb p = marker.pixel(t + d, t - d);
+      n += qAlpha(p) > 200 && qRed(p) > 150 && qGreen(p) < 80;
+    }
+    return n;
+  };
+  int head = 36;
+  for (int t = 37; t <= 58; ++t)
+    if (arrowWidth(t) > arrowWidth(head)) head = t;
+  EXPECT_GE(arrowWidth(head), 5);
+  EXPECT_LT(head, 47) << "the arrow's head is at its far end";
   EXPECT_TRUE(Form1->imgEpicenter->Proportional());
   // The push-pin's needle tip is its bottom-left corner.
   const QImage pin = Form1->est[stA]->Picture().ToImage();

@@ -73,7 +73,7 @@ TEST_F(SettingsFile, HexadecimalAndGarbageValues) {
   EXPECT_EQ(s.acquisitionRate, 11025);
 }
 
-TEST_F(SettingsFile, AcquisitionValuesBeyondTheCaptureBoundsGiveTheDefaults) {
+TEST_F(SettingsFile, ValuesBeyondTheirBoundsGiveTheDefaults) {
   const struct {
     const char* file;
     int32_t time, rate;
@@ -89,6 +89,19 @@ TEST_F(SettingsFile, AcquisitionValuesBeyondTheCaptureBoundsGiveTheDefaults) {
     LoadSettings(s);
     EXPECT_EQ(s.acquisitionTime, c.time) << c.file;
     EXPECT_EQ(s.acquisitionRate, c.rate) << c.file;
+  }
+  // A velocity no pulse travels at is the default too; the bounds themselves are taken.
+  const struct {
+    const char* file;
+    int32_t velocity;
+  } velocities[] = {{"[VELOCIDADE]\nvel=0\n", 120000},   {"[VELOCIDADE]\nvel=-120000\n", 120000},
+                    {"[VELOCIDADE]\nvel=99\n", 120000},  {"[VELOCIDADE]\nvel=10000001\n", 120000},
+                    {"[VELOCIDADE]\nvel=100\n", 100},    {"[VELOCIDADE]\nvel=10000000\n", 10000000}};
+  for (const auto& c : velocities) {
+    WriteFile(ini, c.file);
+    TExperimentState s;
+    LoadSettings(s);
+    EXPECT_EQ(s.pulseVelocity, c.velocity) << c.file;
   }
 }
 

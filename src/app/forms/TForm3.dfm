@@ -16,6 +16,7 @@ object Form3: TForm3
   OldCreateOrder = False
   Position = poMainFormCenter
   OnCreate = FormCreate
+  OnClose = FormClose
   PixelsPerInch = 96
   TextHeight = 13
   object ScpAB: TSLScope
@@ -100,6 +101,7 @@ object Form3: TForm3
     XAxis.UnitScale.AutoScale = False
     XAxis.UnitScale.Exponent = 0
     XAxis.TrackCursor = False
+    XAxis.Button.Enabled = False
     YAxis.Min.AutoScale = False
     YAxis.Min.Value = -1.0
     YAxis.Min.DataValue = -1000.0
@@ -256,6 +258,7 @@ object Form3: TForm3
     XAxis.UnitScale.AutoScale = False
     XAxis.UnitScale.Exponent = 0
     XAxis.TrackCursor = False
+    XAxis.Button.Enabled = False
     YAxis.Min.AutoScale = False
     YAxis.Min.Value = -1.0
     YAxis.Min.DataValue = -1000.0
