@@ -87,10 +87,7 @@ void TSLScopeAxesForm::StoreRange() {
   }
   // The data values keep their linear relation to the shown values (the
   // time axis shows seconds over sample numbers).
-  const double v0 = axis->Min()->Value(), v1 = axis->Max()->Value();
-  const double d0 = axis->Min()->DataValue(), d1 = axis->Max()->DataValue();
-  auto data = [&](double v) { return v1 != v0 ? d0 + (v - v0) * (d1 - d0) / (v1 - v0) : v; };
-  const double dLow = data(*low), dHigh = data(*high);
+  const double dLow = axis->DataValueFor(*low), dHigh = axis->DataValueFor(*high);
   // A typed range holds: the ends stop following the data.
   axis->Min()->SetAutoScale(false);
   axis->Max()->SetAutoScale(false);
