@@ -88,15 +88,8 @@ void TSLScopeAxesForm::StoreRange() {
     return;
   }
   // The data values keep their linear relation to the shown values (the
-  // time axis shows seconds over sample numbers). A relation that is not
-  // a finite, non-zero scale (a state no range should leave) starts anew
-  // from data value = value.
-  const double v0 = axis->Min()->Value(), v1 = axis->Max()->Value();
-  const double d0 = axis->Min()->DataValue(), d1 = axis->Max()->DataValue();
-  const double scale = (d1 - d0) / (v1 - v0);
-  const bool related = std::isfinite(v0) && std::isfinite(d0) && std::isfinite(scale) && scale != 0;
-  auto data = [&](double v) { return related ? d0 + (v - v0) * scale : v; };
-  const double dLow = data(*low), dHigh = data(*high);
+  // time axis shows seconds over sample numbers).
+  const double dLow = axis->DataValueFor(*low), dHigh = axis->DataValueFor(*high);
   // Both spans must be finite and so must the scale between them, both
   // ways, or the axis could not place a single tick.
   const double span = *high - *low, dataSpan = std::abs(dHigh - dLow), ratio = dataSpan / span;

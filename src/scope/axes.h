@@ -251,6 +251,11 @@ public:
   TSLRange ShownTick();
   double ToValue(double data);
   double ToData(double value);
+  // The data value that keeps `value`'s linear relation to the data values
+  // (sample numbers behind seconds): taken from the ends while they form a
+  // finite relation, else the last one they formed (identity at first), so
+  // a broken state (a NaN or overflowing end) is repaired by a sane range.
+  double DataValueFor(double value);
   double DataToTick(double data);
   double TickToData(double tick);
   // Whether the axis runs horizontally on the screen.
@@ -278,6 +283,9 @@ public:
   // Margins asked of the neighbouring sides (first: left or top).
   QPair<int, int> Margins(TLPCanvas& canvas);
   void PaintBand(TLPCanvas& canvas);
+  // The mouse position mark (TrackCursor): a tick in TrackColor on the band
+  // where `mouse` (inside the data view) lies along the axis.
+  void PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse);
   // Band alignment after the scope's orientation is applied.
   SL::TSLViewAlign ScreenAlign() const;
 
@@ -288,6 +296,9 @@ protected:
   int LabelExtent(TLPCanvas& canvas);
   void EnsureRanges();
   TSLRange data_, value_, tick_, shown_;
+  struct TRelation {
+    double value = 0, data = 0, scale = 1;
+  } relation_;
   bool cacheValid_ = false;
   int cacheGeneration_ = -1;
 
@@ -439,6 +450,7 @@ private:
   int historyIndex_ = 0;
   int historyCount_ = 0;
   bool hasPrevious_ = false;
+  bool limitsFromData_ = false;  // the data limits come from channel data
   TSLRange previous_;
 };
 

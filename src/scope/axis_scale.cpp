@@ -11,8 +11,11 @@
 #include "scope/data_display.h"
 
 double SLMapRange(double v, const TSLRange& from, const TSLRange& to) {
-  if (from.hi == from.lo) return v;
-  return (v - from.lo) * (to.hi - to.lo) / (from.hi - from.lo) + to.lo;
+  // Equal or unusable limits pass the value unchanged.
+  const double fromSpan = from.hi - from.lo, toSpan = to.hi - to.lo;
+  if (fromSpan == 0 || !std::isfinite(fromSpan) || !std::isfinite(toSpan)) return v;
+  // The fraction first: a product of two huge spans would overflow.
+  return (v - from.lo) / fromSpan * toSpan + to.lo;
 }
 
 namespace {
@@ -34,6 +37,22 @@ void TSLDisplayAxis::EnsureRanges() {
   cacheGeneration_ = generation;
   const TSLAxisData data = display ? display->AxisData(this) : TSLAxisData();
   ComputeLimits(data);
+  // Whatever the settings hold (a NaN or overflowing end), ticks, traces
+  // and cursors keep working: an end that is not a number takes the other
+  // range's (data values fall back on values), and every end is limited far
+  // inside the double range, so each span stays finite.
+  const auto usable = [](const TSLRange& r) { return !std::isnan(r.lo) && !std::isnan(r.hi); };
+  if (!usable(data_)) data_ = usable(value_) ? value_ : TSLRange{0, 1};
+  if (!usable(value_)) value_ = data_;
+  if (!usable(tick_)) tick_ = value_;
+  for (TSLRange* r : {&data_, &value_, &tick_}) {
+    constexpr double kLimit = 1e300;
+    r->lo = std::clamp(r->lo, -kLimit, kLimit);
+    r->hi = std::clamp(r->hi, -kLimit, kLimit);
+  }
+  const double v0 = Min()->Value(), v1 = Max()->Value(), d0 = Min()->DataValue(), d1 = Max()->DataValue();
+  const double k = (d1 - d0) / (v1 - v0);
+  if (std::isfinite(v0) && std::isfinite(d0) && std::isfinite(k) && k != 0) relation_ = {v0, d0, k};
   if (IsZoomed()) {
     // The zoomed ends are kept in values.
     TSLRange zoomed{SLMapRange(ZoomedLow(), value_, data_), SLMapRange(ZoomedHigh(), value_, data_)};
@@ -146,12 +165,15 @@ int TSLDisplayAxis::TickToScreen(double tick) {
   double scale, offset;
   PixelMapping(scale, offset);
   const double v = IsLogarithmic() ? LogTransform(tick) : tick;
-  // Single precision, as the tick walk has always placed its lines.
-  const int along = int(std::lround(float(offset + v * scale)));
+  const double along = offset + v * scale;
   const QRect r = Display() ? Display()->DataViewRect() : QRect();
-  if (RunsHorizontally()) return r.left() + along;
-  const bool reversed = !IsXAxis() && property("Reversed").toBool();
-  return reversed ? r.top() + along : r.bottom() - along;
+  // An upright X axis runs downwards, as the traces draw time.
+  const double screen = RunsHorizontally() ? r.left() + along
+                        : IsReversed() || IsXAxis() ? r.top() + along
+                                                    : r.bottom() - along;
+  // Rounded as the traces round their pixels (to nearest, ties to even), so
+  // a tick, a grid line or a cursor at a value stands on the trace's pixel.
+  return int(std::nearbyint(std::clamp(screen, -1e7, 1e7)));
 }
 
 double TSLDisplayAxis::ScreenToTick(int pixel) {
@@ -160,11 +182,18 @@ double TSLDisplayAxis::ScreenToTick(int pixel) {
   const QRect r = Display() ? Display()->DataViewRect() : QRect();
   int along;
   if (RunsHorizontally()) along = pixel - r.left();
-  else along = (!IsXAxis() && property("Reversed").toBool()) ? pixel - r.top() : r.bottom() - pixel;
+  else along = IsReversed() || IsXAxis() ? pixel - r.top() : r.bottom() - pixel;
   if (scale == 0) return ShownTick().lo;
   double v = (along - offset) / scale;
   if (IsLogarithmic()) v = v >= 0 ? std::pow(10.0, v) - 1 : 1 - std::pow(10.0, -v);
   return v;
+}
+
+double TSLDisplayAxis::DataValueFor(double value) {
+  const double v0 = Min()->Value(), v1 = Max()->Value(), d0 = Min()->DataValue(), d1 = Max()->DataValue();
+  const double k = (d1 - d0) / (v1 - v0);
+  if (std::isfinite(v0) && std::isfinite(d0) && std::isfinite(k) && k != 0) relation_ = {v0, d0, k};
+  return relation_.data + (value - relation_.value) * relation_.scale;
 }
 
 // --- X axes -----------------------------------------------------------------
@@ -298,7 +327,8 @@ void TSLBasicDisplayYAxis::ComputeLimits(const TSLAxisData&) {
 TSLRange TSLBasicDisplayYAxis::ComputeShown(const TSLAxisData&) { return data_; }
 
 void TSLBasicScopeYAxis::ComputeLimits(const TSLAxisData& data) {
-  if (!AutoScaling()->Enabled() || !data.hasY) {
+  limitsFromData_ = AutoScaling()->Enabled() && data.hasY;
+  if (!limitsFromData_) {
     TSLBasicDisplayYAxis::ComputeLimits(data);
     return;
   }
@@ -324,6 +354,7 @@ TSLRange TSLBasicScopeYAxis::ComputeShown(const TSLAxisData& data) {
     if (previous_.hi > newHi && previous_.hi - newHi < (newHi - newLo) * AutoScaling()->SpaceAbove()->Threshold() / 2 / 100)
       newHi = previous_.hi;
   }
+  if (!std::isfinite(newLo) || !std::isfinite(newHi)) return data_;
   previous_ = {newLo, newHi};
   hasPrevious_ = true;
   return previous_;
@@ -341,6 +372,9 @@ void TSLBasicScopeYAxis::RecordHistory() {
   if (max <= 0 || !AutoScaling()->Enabled()) return;
   ForgetRanges();
   EnsureRanges();
+  // A publication without data (the empty block of a stream start) would
+  // bring the fixed ends into the history.
+  if (!limitsFromData_) return;
   if (lows_.size() != max) {
     lows_.fill(0, max);
     highs_.fill(0, max);
@@ -369,7 +403,9 @@ QString TSLDisplayAxis::LabelText(double x) {
     else if (precision <= 0 || span == 0) decimals = 0;
     else decimals = precision - (int(std::trunc(std::log10(span))) + 1) + (span < 1 ? 1 : 0);
     decimals = std::clamp(decimals, 0, 30);
-    text = locale.toString(x, 'f', decimals);
+    // Beyond the digits a double holds, fixed notation would write hundreds
+    // of made-up digits and the band would take the whole control.
+    text = std::abs(x) < 1e15 ? locale.toString(x, 'f', decimals) : locale.toString(x, 'g', 15);
   } else {
     const int digits = Format()->FixedPrecision() ? std::max(1, precision) : 15;
     text = locale.toString(x, 'e', digits - 1);
@@ -448,9 +484,13 @@ void TSLDisplayAxis::WalkMajorTicks(TLPCanvas& canvas, const std::function<void(
   const int minDistance = MajorTicks()->Mode() == SL::mtmOverride ? 1 : LabelExtent(canvas);
   const int minorCount = MinorTicks()->Count();
 
+  // The upward walk continues from the first tick, so the interval above
+  // it gets its minor ticks and its spacing check too.
+  bool firstDrawn = false;
+  int firstPixel = 0;
   for (int direction : {-1, 1}) {
-    bool haveLast = false;
-    int lastPixel = 0;
+    bool haveLast = direction > 0 && firstDrawn;
+    int lastPixel = firstPixel;
     double value = direction < 0 ? first : first + step;
     for (int i = 0; i < 100000; ++i) {
       if (direction < 0 ? !(value > lower - step) : !(value < upper + step)) break;
@@ -470,6 +510,10 @@ void TSLDisplayAxis::WalkMajorTicks(TLPCanvas& canvas, const std::function<void(
         }
         const bool zero = std::abs(value) < std::min(1.5e-45, thisStep / 2) || std::abs(value) < thisStep * 1e-9;
         onMajor(zero ? 0.0 : value, pixel, zero);
+        if (direction < 0 && i == 0) {
+          firstDrawn = true;
+          firstPixel = pixel;
+        }
         haveLast = true;
         lastPixel = pixel;
       }
@@ -500,6 +544,33 @@ QPair<int, int> TSLDisplayAxis::Margins(TLPCanvas& canvas) {
   }
   const int half = TextHeight(canvas) / 2 + 4;
   return {half, half};
+}
+
+void TSLDisplayAxis::PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse) {
+  const QRect band = ViewRect();
+  if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return;
+  const SL::TSLViewAlign side = ScreenAlign();
+  int inner;
+  switch (side) {
+    case SL::vaBottom: inner = band.top(); break;
+    case SL::vaTop: inner = band.bottom() + 1; break;
+    case SL::vaLeft: inner = band.right() + 1; break;
+    default: inner = band.left(); break;
+  }
+  const int sign = (side == SL::vaBottom || side == SL::vaRight) ? 1 : -1;
+  // From the axis line out to the end of a major tick.
+  const bool horizontal = RunsHorizontally();
+  const int from = inner + sign * (horizontal ? 5 : 4), to = inner + sign * (horizontal ? 12 : 11);
+  canvas.Pen().SetColor(TrackColor());
+  canvas.Pen().SetStyle(Qt::SolidLine);
+  canvas.SetPenWidth(1);
+  if (horizontal) {
+    canvas.MoveTo(mouse.x(), from);
+    canvas.LineTo(mouse.x(), to);
+  } else {
+    canvas.MoveTo(from, mouse.y());
+    canvas.LineTo(to, mouse.y());
+  }
 }
 
 void TSLDisplayAxis::PaintBand(TLPCanvas& canvas) {

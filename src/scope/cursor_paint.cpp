@@ -1,7 +1,9 @@
-// Cursors and their links: drawing, hit test and dragging. A vertical line
-// stands at the column of the cursor's X, a horizontal one at the row of
-// its Y; the code below works on one line at a time in "along" (where the
-// line stands) and "across" (where it runs) coordinates. A drag changes
+// Cursors and their links: drawing, hit test and dragging. A cursor's
+// "vertical" line stands where its X maps on the X axis, its "horizontal"
+// line where its Y maps on the Y axis, through the axis's own value to pixel
+// mapping (logarithmic, reversed, and rotated on a Vertical scope, where the
+// X line is a row). The code below works on one line at a time in "along"
+// (where the line stands) and "across" (where it runs) coordinates. A drag changes
 // nothing until the left button is released; then the new position is
 // stored and Cursors.OnPositionChange raised, once.
 
@@ -19,14 +21,11 @@ namespace {
 struct TExtent {
   int lo, hi;
 };
-// The view's extent where a line stands, and where it runs.
-TExtent Along(const QRect& v, bool horizontal) {
-  return horizontal ? TExtent{v.top(), v.bottom()} : TExtent{v.left(), v.right()};
-}
-TExtent Across(const QRect& v, bool horizontal) { return Along(v, !horizontal); }
-QPoint At(bool horizontal, int along, int across) {
-  return horizontal ? QPoint(across, along) : QPoint(along, across);
-}
+// The view's extent where a line stands, and where it runs; `row` tells a
+// line that runs across the screen (standing at a row) from an upright one.
+TExtent Along(const QRect& v, bool row) { return row ? TExtent{v.top(), v.bottom()} : TExtent{v.left(), v.right()}; }
+TExtent Across(const QRect& v, bool row) { return Along(v, !row); }
+QPoint At(bool row, int along, int across) { return row ? QPoint(across, along) : QPoint(along, across); }
 int ClampInto(int pixel, TExtent e) { return std::clamp(pixel, e.lo, std::max(e.lo, e.hi)); }
 QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
   QPen pen(color);
@@ -45,52 +44,48 @@ TSLDisplayAxis* TSLScope::CursorAxis(const TSLDisplayCursor* cursor, bool horizo
   return horizontal ? YAxisAt(cursor->YAxisIndex()) : XAxisAt(cursor->XAxisIndex());
 }
 
+bool TSLScope::CursorLineIsRow(const TSLDisplayCursor* cursor, bool horizontal) {
+  const TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
+  return axis ? !axis->RunsHorizontally() : horizontal;
+}
+
+int TSLScope::CursorLineCoordinate(const TSLDisplayCursor* cursor, bool horizontal, const QPoint& p) {
+  return CursorLineIsRow(cursor, horizontal) ? p.y() : p.x();
+}
+
 double TSLScope::CursorValue(const TSLDisplayCursor* cursor, bool horizontal) {
   return horizontal ? cursor->Position()->Y() : cursor->Position()->X();
 }
 
 int TSLScope::CursorPixel(const TSLDisplayCursor* cursor, bool horizontal, double value) {
-  const QRect view = DataViewRect();
-  const TExtent along = Along(view, horizontal);
+  const TExtent along = Along(DataViewRect(), CursorLineIsRow(cursor, horizontal));
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis) return along.lo;
-  if (horizontal) {
-    // Rows as the traces have them (reversed and logarithmic axes too); far
-    // values are brought near the view first, so the mapping stays finite.
-    const TSLRange shown = axis->ShownTick();
-    const double margin = 1e4 * std::max(std::abs(shown.hi - shown.lo), 1e-9);
-    const double tick = axis->DataToTick(axis->ToData(value));
-    if (!std::isfinite(tick)) return along.lo;
-    return axis->TickToScreen(std::clamp(tick, std::min(shown.lo, shown.hi) - margin, std::max(shown.lo, shown.hi) + margin));
-  }
-  TSLRange r = axis->ShownValue();
-  if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
-  double span = r.hi - r.lo;
-  if (span == 0) span = 1e-5;
-  const double extent = along.hi - along.lo;
-  const double pixel = std::clamp((value - r.lo) * extent / span, -1e6, 1e6);
-  return along.lo + int(std::lround(pixel));
+  // Where the traces put this value; far values are brought near the view
+  // first, so the mapping stays finite.
+  const TSLRange shown = axis->ShownTick();
+  const double margin = 1e4 * std::max(std::abs(shown.hi - shown.lo), 1e-9);
+  const double tick = axis->DataToTick(axis->ToData(value));
+  if (!std::isfinite(tick)) return along.lo;
+  return axis->TickToScreen(std::clamp(tick, std::min(shown.lo, shown.hi) - margin, std::max(shown.lo, shown.hi) + margin));
 }
 
 double TSLScope::CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
-  const QRect view = DataViewRect();
-  const TExtent along = Along(view, horizontal);
+  const TExtent along = Along(DataViewRect(), CursorLineIsRow(cursor, horizontal));
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis || along.hi <= along.lo) return 0;
-  if (horizontal) return axis->ToValue(axis->TickToData(axis->ScreenToTick(pixel)));
-  TSLRange r = axis->ShownValue();
-  if (r.lo == r.hi) r = {r.lo - 1, r.hi + 1};
-  const double f = double(pixel - along.lo) / (along.hi - along.lo);
-  return r.lo + f * (r.hi - r.lo);
+  return axis->ToValue(axis->TickToData(axis->ScreenToTick(pixel)));
 }
 
-int TSLScope::DragPixel(int pixel, bool horizontal) { return ClampInto(pixel, Along(DataViewRect(), horizontal)); }
+int TSLScope::DragPixel(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
+  return ClampInto(pixel, Along(DataViewRect(), CursorLineIsRow(cursor, horizontal)));
+}
 
 double TSLScope::DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal) {
   // The preview stands pinned at the edge of the view when the pointer is
   // beyond it; the value is the one of that edge, so the release stores
   // what the preview showed.
-  const double value = CursorValueAt(cursor, DragPixel(pixel, horizontal), horizontal);
+  const double value = CursorValueAt(cursor, DragPixel(cursor, pixel, horizontal), horizontal);
   TSLDisplayAxis* axis = CursorAxis(cursor, horizontal);
   if (!axis || !axis->CursorSettings()->SnapToSample()) return value;
   if (horizontal) return SnapCursorY(cursor, value);
@@ -123,7 +118,7 @@ double TSLScope::SnapCursorY(const TSLDisplayCursor* cursor, double y) {
 
 int TSLScope::CursorLinePixel(const TSLDisplayCursor* cursor, bool horizontal, bool* pinned) {
   const int pixel = CursorPixel(cursor, horizontal, CursorValue(cursor, horizontal));
-  const TExtent along = Along(DataViewRect(), horizontal);
+  const TExtent along = Along(DataViewRect(), CursorLineIsRow(cursor, horizontal));
   const bool outside = pixel < along.lo || pixel > along.hi;
   if (pinned) *pinned = outside && CursorsStayInView();
   return CursorsStayInView() ? ClampInto(pixel, along) : pixel;
@@ -137,9 +132,10 @@ TSLScope::TCursorHit TSLScope::HitCursorLines(const QPoint& p) {
     if (!c->Visible() || !c->CanDrag()) continue;
     TCursorHit hit;
     hit.index = i;
+    const int at = CursorLineCoordinate(c, false, p);
     const int column = CursorHasLine(c, false) ? CursorLinePixel(c, false) : 0;
-    hit.vertical = CursorHasLine(c, false) && std::abs(p.x() - column) < 3;
-    hit.horizontal = CursorHasLine(c, true) && std::abs(p.y() - CursorLinePixel(c, true)) < 3;
+    hit.vertical = CursorHasLine(c, false) && std::abs(at - column) < 3;
+    hit.horizontal = CursorHasLine(c, true) && std::abs(CursorLineCoordinate(c, true, p) - CursorLinePixel(c, true)) < 3;
     if (!hit.vertical && !hit.horizontal) continue;
     if (first.index < 0) {
       first = hit;
@@ -151,13 +147,13 @@ TSLScope::TCursorHit TSLScope::HitCursorLines(const QPoint& p) {
     // that side (the smaller value, or the earlier cursor, on the left);
     // on the column itself the last cursor wins as everywhere.
     if (!(hit.vertical && first.vertical && !first.horizontal && !hit.horizontal) || column != firstColumn ||
-        p.x() == column)
+        at == column)
       break;
     const double mine = CursorValue(c, false), theirs = CursorValue(cursors_->Cursor(first.index), false);
     const TSLDisplayAxis* axis = CursorAxis(c, false);
     const bool reversed = axis && axis->IsReversed();
     const bool mineIsLeft = mine == theirs || (reversed ? mine > theirs : mine < theirs);
-    if (mineIsLeft == (p.x() < column)) first = hit;
+    if (mineIsLeft == (at < column)) first = hit;
     break;
   }
   return first;
@@ -169,8 +165,8 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
   QPainter* painter = canvas.Painter();
   painter->save();
   painter->setClipRect(view);
-  const auto lineBetween = [&](bool horizontal, int along, TExtent across) {
-    painter->drawLine(At(horizontal, along, across.lo), At(horizontal, along, across.hi));
+  const auto lineBetween = [&](bool row, int along, TExtent across) {
+    painter->drawLine(At(row, along, across.lo), At(row, along, across.hi));
   };
   for (int i = 0; i < cursors_->Count(); ++i) {
     TSLDisplayCursor* c = cursors_->Cursor(i);
@@ -190,8 +186,9 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
           QPen pen(hit ? Highlighting()->Cursors()->Color() : dragged ? QColor(128, 128, 0) : QColor(0, 128, 0));
           pen.setWidth(3);
           painter->setPen(pen);
-          const TExtent across = Across(view, horizontal);
-          lineBetween(horizontal, CursorLinePixel(c, horizontal), {across.lo + 1, across.hi});
+          const bool row = CursorLineIsRow(c, horizontal);
+          const TExtent across = Across(view, row);
+          lineBetween(row, CursorLinePixel(c, horizontal), {across.lo + 1, across.hi});
         }
     }
     for (bool horizontal : {false, true}) {
@@ -199,8 +196,9 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       bool pinned = false;
       const int at = CursorLinePixel(c, horizontal, &pinned);
       painter->setPen(CosmeticPen(c->Color(), pinned ? Qt::DotLine : Qt::SolidLine));
-      const TExtent across = Across(view, horizontal);
-      lineBetween(horizontal, at, {across.lo + 1, across.hi});
+      const bool row = CursorLineIsRow(c, horizontal);
+      const TExtent across = Across(view, row);
+      lineBetween(row, at, {across.lo + 1, across.hi});
       if (!pinned && !horizontal) PaintCrossings(canvas, c, c->Position()->X(), at);
     }
     if (!dragged || printing) continue;
@@ -208,24 +206,25 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     const bool both = dragHit_.vertical && dragHit_.horizontal;
     for (bool horizontal : {false, true}) {
       if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
-      const TExtent along = Along(view, horizontal), across = Across(view, horizontal);
-      const int pointerAlong = horizontal ? dragPoint_.y() : dragPoint_.x();
-      const int pointerAcross = ClampInto(horizontal ? dragPoint_.x() : dragPoint_.y(), across);
+      const bool row = CursorLineIsRow(c, horizontal);
+      const TExtent along = Along(view, row), across = Across(view, row);
+      const int pointerAlong = row ? dragPoint_.y() : dragPoint_.x();
+      const int pointerAcross = ClampInto(row ? dragPoint_.x() : dragPoint_.y(), across);
       const double value = DragValue(c, pointerAlong, horizontal);
       const int from = CursorLinePixel(c, horizontal);
       const int to = ClampInto(CursorPixel(c, horizontal, value), along);
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      lineBetween(horizontal, to, {across.lo + 1, across.hi});
+      lineBetween(row, to, {across.lo + 1, across.hi});
       if (!horizontal) PaintCrossings(canvas, c, value, to);
       if (to == from || both) continue;
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      painter->drawLine(At(horizontal, from, pointerAcross), At(horizontal, to, pointerAcross));
+      painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
       const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
       const QSize size = canvas.TextExtent(text);
       QRect box;
-      if (!horizontal) {
+      if (!row) {
         const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
         box = QRect(QPoint(left, pointerAcross - size.height()), size);
       } else {
@@ -255,7 +254,8 @@ bool TSLScope::LinkGeometryOf(int index, TLinkGeometry& g) {
   g.horizontal = g.first->Kind() == SL::ckHorizontal && g.second->Kind() == SL::ckHorizontal;
   if (!g.horizontal && (!CursorHasLine(g.first, false) || !CursorHasLine(g.second, false))) return false;
   const QRect view = DataViewRect();
-  const TExtent along = Along(view, g.horizontal), across = Across(view, g.horizontal);
+  g.rows = CursorLineIsRow(g.first, g.horizontal);
+  const TExtent along = Along(view, g.rows), across = Across(view, g.rows);
   g.v0 = CursorValue(g.first, g.horizontal);
   g.v1 = CursorValue(g.second, g.horizontal);
   const int raw0 = CursorPixel(g.first, g.horizontal, g.v0), raw1 = CursorPixel(g.second, g.horizontal, g.v1);
@@ -264,13 +264,22 @@ bool TSLScope::LinkGeometryOf(int index, TLinkGeometry& g) {
   g.p0 = ClampInto(raw0, along);
   g.p1 = ClampInto(raw1, along);
   if (g.p0 > g.p1) std::swap(g.p0, g.p1);
-  // Where the measurement line runs: Y (100 top, −100 bottom) across
-  // vertical cursors, X (−100 left, 100 right) across horizontal ones.
+  // Where the measurement line runs: Y across vertical cursors, X across
+  // horizontal ones; percent of the view from its first to its last row or
+  // column (100 the top row, -100 the left column), the mapping the release
+  // inverts.
   const TSLScopeMeasurementLine* line = link->MeasurementLine();
-  const double extent = across.hi - across.lo + 1;
-  const double position = g.horizontal ? (line->X() + 100) / 200 : (200 - (line->Y() + 100)) / 200;
-  g.line = ClampInto(across.lo + int(std::lround(position * extent)), across);
+  const double percent = g.horizontal ? line->X() : line->Y();
+  const double position = g.rows ? (percent + 100) / 200 : (100 - percent) / 200;
+  g.line = ClampInto(across.lo + int(std::lround(position * (across.hi - across.lo))), across);
   return true;
+}
+
+double TSLScope::MeasurementPercentAt(const TLinkGeometry& g, int pixel) {
+  const TExtent across = Across(DataViewRect(), g.rows);
+  if (across.hi <= across.lo) return 0;
+  const double f = double(pixel - across.lo) / (across.hi - across.lo);
+  return std::clamp(g.rows ? f * 200 - 100 : 100 - f * 200, -100.0, 100.0);
 }
 
 QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
@@ -284,14 +293,14 @@ QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     TSLDisplayCursorLink* link = cursorLinks_->Link(i);
     TLinkGeometry g;
     if (!LinkGeometryOf(i, g)) continue;
-    const TExtent across = Across(view, g.horizontal);
+    const TExtent across = Across(view, g.rows);
     if (selectionPass) {
       if (!link->Selection()->Visible()) continue;
-      QRect band(At(g.horizontal, g.p0, across.lo), At(g.horizontal, g.p1, across.hi));
+      QRect band(At(g.rows, g.p0, across.lo), At(g.rows, g.p1, across.hi));
       if (g.first->Kind() == SL::ckBoth && g.second->Kind() == SL::ckBoth) {
         // Two crosses: the rectangle between them.
         const int r0 = CursorLinePixel(g.first, true), r1 = CursorLinePixel(g.second, true);
-        band = QRect(QPoint(g.p0, std::min(r0, r1)), QPoint(g.p1, std::max(r0, r1)));
+        band = QRect(At(g.rows, g.p0, std::min(r0, r1)), At(g.rows, g.p1, std::max(r0, r1)));
       }
       painter->fillRect(band.normalized(), link->Selection()->Brush()->ToQBrush());
       filled += band.normalized() & view;
@@ -300,7 +309,7 @@ QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     PaintLinkPreview(canvas, i, g);
     TSLScopeMeasurementLine* line = link->MeasurementLine();
     if (!line->Visible() || g.v0 == g.v1 || !g.inView) continue;
-    const QPoint a = At(g.horizontal, g.p0, g.line), b = At(g.horizontal, g.p1, g.line);
+    const QPoint a = At(g.rows, g.p0, g.line), b = At(g.rows, g.p1, g.line);
     if (i == draggedLink_ || (element_ == link && Highlighting()->CursorLinks()->HiglightLegendButton()) ||
         (legend_->HoveredItem() == link && Highlighting()->CursorLinks()->HiglightFromLegend())) {
       QPen highlight(i == draggedLink_ ? QColor(128, 128, 0) : Highlighting()->CursorLinks()->Color());
@@ -319,7 +328,7 @@ QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
     const QSize size = canvas.TextExtent(text);
     // Centred between the cursors, its bottom on the line (beside it when
     // the line runs upright).
-    const QRect box = g.horizontal
+    const QRect box = g.rows
                           ? QRect(QPoint(g.line + 2, g.p0 + (g.p1 - g.p0 - size.height()) / 2), size)
                           : QRect(QPoint(g.p0 + (g.p1 - g.p0 - size.width()) / 2, g.line - size.height()), size);
     painter->fillRect(box, Color());
@@ -335,20 +344,20 @@ void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometr
   const QRect view = DataViewRect();
   QPainter* painter = canvas.Painter();
   TSLDisplayCursorLink* link = cursorLinks_->Link(index);
-  const TExtent along = Along(view, g.horizontal), across = Across(view, g.horizontal);
+  const TExtent along = Along(view, g.rows), across = Across(view, g.rows);
   const QPen trail = CosmeticPen(Trails()->Color(), Qt::DotLine);
   if (index == draggedLink_) {
     // Where the measurement line would go.
-    const int at = ClampInto(g.horizontal ? dragPoint_.x() : dragPoint_.y(), across);
+    const int at = ClampInto(g.rows ? dragPoint_.x() : dragPoint_.y(), across);
     painter->setPen(trail);
-    painter->drawLine(At(g.horizontal, g.p0, at), At(g.horizontal, g.p1, at));
+    painter->drawLine(At(g.rows, g.p0, at), At(g.rows, g.p1, at));
     return;
   }
   const int b = link->BeginCursorIndex(), e = link->EndCursorIndex();
   const bool draggedAlong = g.horizontal ? dragHit_.horizontal : dragHit_.vertical;
   if (draggedCursor_ < 0 || (draggedCursor_ != b && draggedCursor_ != e) || !draggedAlong) return;
   // One end is being dragged: the difference it would give, beside the line.
-  const int pointer = g.horizontal ? dragPoint_.y() : dragPoint_.x();
+  const int pointer = g.rows ? dragPoint_.y() : dragPoint_.x();
   const double v0 = b == draggedCursor_ ? DragValue(g.first, pointer, g.horizontal) : g.v0;
   const double v1 = e == draggedCursor_ ? DragValue(g.second, pointer, g.horizontal) : g.v1;
   int p0 = ClampInto(CursorPixel(g.first, g.horizontal, v0), along);
@@ -358,12 +367,12 @@ void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometr
   canvas.AssignFont(font);
   const QString text = FormatAxisValue(CursorAxis(g.first, g.horizontal), std::abs(v1 - v0));
   const QSize size = canvas.TextExtent(text);
-  const int gap = (g.horizontal ? size.width() : size.height()) + 1;
+  const int gap = (g.rows ? size.width() : size.height()) + 1;
   int at = g.line + gap;
   if (at >= across.hi) at = g.line - gap;
   painter->setPen(trail);
-  painter->drawLine(At(g.horizontal, p0, at), At(g.horizontal, p1, at));
-  const QRect box = g.horizontal ? QRect(QPoint(at + 2, p0 + (p1 - p0 - size.height()) / 2), size)
+  painter->drawLine(At(g.rows, p0, at), At(g.rows, p1, at));
+  const QRect box = g.rows ? QRect(QPoint(at + 2, p0 + (p1 - p0 - size.height()) / 2), size)
                                  : QRect(QPoint(p0 + (p1 - p0 - size.width()) / 2, at - size.height()), size);
   painter->fillRect(box, Color());
   painter->setPen(Trails()->Color());
@@ -371,7 +380,7 @@ void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometr
   painter->drawText(box, Qt::AlignCenter, text);
 }
 
-void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column) {
+void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int along) {
   QPainter* painter = canvas.Painter();
   for (int k = 0; k < cursor->Channels()->Count(); ++k) {
     const TSLDisplayCursorChannelLink* link = cursor->ChannelLink(k);
@@ -387,7 +396,10 @@ void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor,
     if (sample < 0 || sample >= ys->GetCount()) continue;
     const double y = ys->ReadReals()[sample];
     if (!std::isfinite(y)) continue;
-    const int row = yAxis->TickToScreen(yAxis->DataToTick(y));
+    // The line stands at `along` on the X axis; the crossing lies where the
+    // trace puts the sample's value on the Y axis (a Vertical scope turns both).
+    const QPoint at = At(CursorLineIsRow(cursor, false), along, yAxis->TickToScreen(yAxis->DataToTick(y)));
+    const int column = at.x(), row = at.y();
     const QColor color = link->UseChannelColor() ? ch->Color() : link->Pen()->Color();
     const int r = std::max(1, link->Size());
     painter->setPen(color);

@@ -80,7 +80,7 @@ public:
     (void)cursor;
     return y;
   }
-  QRect DataViewRect() const override { return dataView_ ? dataView_->ViewRect() : QRect(); }
+  QRect DataViewRect() const override { return dataView_ ? dataView_->ViewRect().adjusted(0, 0, 0, -1) : QRect(); }
 
   // Page kinds of the property dialog.
   enum { kChannelsPage, kChannelLinksPage, kMarkerGroupsPage, kZonesPage, kEllipsesPage, kCursorsPage,

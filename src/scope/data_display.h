@@ -60,8 +60,10 @@ public:
   QList<TSLDisplayAxis*> XAxes() const;
   QList<TSLDisplayAxis*> YAxes() const;
 
-  // What the channels drawn against `axis` hold; the rectangle of the data
-  // view; a counter that changes with every LayoutChanged (axis caches).
+  // What the channels drawn against `axis` hold; the rectangle the data
+  // view draws into (traces, grid, cursors and marks are mapped into it and
+  // clipped to it: the view's rectangle less its last row); a counter that
+  // changes with every LayoutChanged (axis caches).
   virtual TSLAxisData AxisData(TSLDisplayAxis* axis);
   virtual QRect DataViewRect() const { return QRect(); }
   int LayoutGeneration() const { return layoutGeneration_.load(); }

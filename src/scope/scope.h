@@ -88,6 +88,10 @@ public:
   static bool CursorHasLine(const TSLDisplayCursor* cursor, bool horizontal);
   TSLDisplayAxis* CursorAxis(const TSLDisplayCursor* cursor, bool horizontal);
   static double CursorValue(const TSLDisplayCursor* cursor, bool horizontal);
+  // Whether the line stands at a row (the X line of a Vertical scope), and
+  // the pointer's coordinate along that line's axis.
+  bool CursorLineIsRow(const TSLDisplayCursor* cursor, bool horizontal);
+  int CursorLineCoordinate(const TSLDisplayCursor* cursor, bool horizontal, const QPoint& p);
   int CursorPixel(const TSLDisplayCursor* cursor, bool horizontal, double value);
   int CursorColumn(const TSLDisplayCursor* cursor, double x) { return CursorPixel(cursor, false, x); }
   double CursorValueAt(const TSLDisplayCursor* cursor, int pixel, bool horizontal = false);
@@ -109,10 +113,13 @@ public:
     TSLDisplayCursor* first = nullptr;
     TSLDisplayCursor* second = nullptr;
     bool horizontal = false, inView = false;
+    bool rows = false;  // the cursors' lines stand at rows (line runs upright)
     double v0 = 0, v1 = 0;
     int p0 = 0, p1 = 0, line = 0;
   };
   bool LinkGeometryOf(int index, TLinkGeometry& g);
+  // The measurement line's percent (X or Y) for a line at `pixel` across.
+  double MeasurementPercentAt(const TLinkGeometry& g, int pixel);
   // The measurement label of a cursor link as drawn.
   QString LinkLabelText(int index);
   // The value a drag of `cursor`'s line to `pixel` gives: snapped to the
@@ -121,7 +128,7 @@ public:
   double DragValue(const TSLDisplayCursor* cursor, int pixel, bool horizontal = false);
   // A dragged line never goes beyond the view: the pointer's pixel held to
   // the view's columns (rows for a horizontal line).
-  int DragPixel(int pixel, bool horizontal);
+  int DragPixel(const TSLDisplayCursor* cursor, int pixel, bool horizontal);
   double SnapCursorY(const TSLDisplayCursor* cursor, double y) override;
   int DraggedCursor() const { return draggedCursor_; }
   int DraggedLink() const { return draggedLink_; }
@@ -202,7 +209,7 @@ private:
   int draggedMarkerChannel_ = -1, markerTarget_ = 0;
   void PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometry& g);
   // Marks where the channels listed by the cursor cross its line.
-  void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int column);
+  void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int along);
   void PaintZoomFrame(TLPCanvas& canvas);
   void UpdateElement(const QPoint& p);
   // The element under the resting pointer again, within a paint (which

@@ -47,7 +47,12 @@ TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
         to = std::clamp(int(std::ceil(std::max(shown.lo, shown.hi))) + 1, from, count);
       }
       if (to > from) {
-        const double ymin = ch->DisplayY()->MinInRange(from, to), ymax = ch->DisplayY()->MaxInRange(from, to);
+        // Finite samples only: one bad sample must not decide the range.
+        // Limited far inside the double range, so spans and margins of
+        // the auto-scaled range stay finite.
+        constexpr double kLimit = 1e300;
+        const double ymin = std::clamp(ch->DisplayY()->MinFiniteInRange(from, to), -kLimit, kLimit);
+        const double ymax = std::clamp(ch->DisplayY()->MaxFiniteInRange(from, to), -kLimit, kLimit);
         if (std::isfinite(ymin) && std::isfinite(ymax)) {
           data.yMin = data.hasY ? std::min(data.yMin, ymin) : ymin;
           data.yMax = data.hasY ? std::max(data.yMax, ymax) : ymax;
@@ -128,17 +133,19 @@ void TSLScope::Layout(TLPCanvas& canvas) {
 }
 
 void TSLScope::PaintDataViewBand(TLPCanvas& canvas, bool gridOnly) {
-  const QRect view = dataView_->ViewRect();
+  const QRect band = dataView_->ViewRect();
+  // Grid lines stand where the traces map their values.
+  const QRect view = DataViewRect();
   if (view.width() <= 1 || view.height() <= 1) return;
   if (!gridOnly && !dataView_->Background()->UseControlColor()) {
     canvas.Brush().SetColor(dataView_->Background()->Color());
     canvas.Brush().SetStyle(Qt::SolidPattern);
-    canvas.FillRect(view);
+    canvas.FillRect(band);
   }
   canvas.Brush().SetStyle(Qt::NoBrush);
   if (dataView_->Border()->Visible()) {
     canvas.AssignPen(dataView_->Border()->Pen()->ToQPen());
-    canvas.Rectangle(QRect(view.left(), view.top(), view.width() + 1, view.height() + 1));
+    canvas.Rectangle(QRect(band.left(), band.top(), band.width() + 1, band.height() + 1));
   }
   canvas.AssignFont(yAxis_->Font()->ToQFont());
   const QList<TSLDisplayAxis*> axes = Axes();
@@ -154,12 +161,13 @@ void TSLScope::PaintDataViewBand(TLPCanvas& canvas, bool gridOnly) {
       TSLDisplayGridLineSettings* settings = isZero ? zero : lines;
       if (!settings->Visible()) return;
       canvas.AssignPen(settings->Pen()->ToQPen());
+      // Over the whole view (a line leaves out its end pixel).
       if (horizontal) {
         canvas.MoveTo(pixel, view.top());
-        canvas.LineTo(pixel, view.bottom());
+        canvas.LineTo(pixel, view.bottom() + 1);
       } else {
         canvas.MoveTo(view.left(), pixel);
-        canvas.LineTo(view.right(), pixel);
+        canvas.LineTo(view.right() + 1, pixel);
       }
     });
   }
@@ -258,11 +266,11 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     PaintDataViewBand(canvas, true);
     painter->restore();
   }
-  const QRect view = dataView_->ViewRect();
+  const QRect view = DataViewRect();
   if (view.width() > 1 && view.height() > 1) {
     QPainter* painter = canvas.Painter();
     painter->save();
-    painter->setClipRect(view.adjusted(0, 0, 0, -1));
+    painter->setClipRect(view);
     painter->setRenderHint(QPainter::Antialiasing, false);
     PaintZones(canvas);
     for (int i = 0; i < channels_->Count(); ++i)
@@ -292,6 +300,9 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   if (!printing) {
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
+    // The mouse position on each axis while the pointer is over the data.
+    if (MouseInside() && view.contains(StoredMousePosition()))
+      for (TSLDisplayAxis* axis : Axes()) axis->PaintTrackMark(canvas, StoredMousePosition());
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
     legend_->PaintOverlay(canvas);
     TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);

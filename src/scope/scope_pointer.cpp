@@ -146,7 +146,7 @@ int TSLScope::HitCursorLink(const QPoint& p) {
     TLinkGeometry g;
     if (!LinkGeometryOf(i, g) || !cursorLinks_->Link(i)->MeasurementLine()->Visible()) continue;
     // The line as drawn, so what is seen is what is hit.
-    const int along = g.horizontal ? p.y() : p.x(), across = g.horizontal ? p.x() : p.y();
+    const int along = g.rows ? p.y() : p.x(), across = g.rows ? p.x() : p.y();
     if (along > g.p0 && along < g.p1 && std::abs(across - g.line) < kHitDistance) return i;
   }
   return -1;
@@ -367,9 +367,10 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     // pixel is no move, so rounding cannot report one the user did not make.
     const TSLRealPoint oldPos{c->Position()->X(), c->Position()->Y()};
     TSLRealPoint newPos = oldPos;
-    const int column = DragPixel(p.x(), false), row = DragPixel(p.y(), true);
-    if (lines.vertical && column != CursorColumn(c, oldPos.X)) newPos.X = DragValue(c, column, false);
-    if (lines.horizontal && row != CursorPixel(c, true, oldPos.Y)) newPos.Y = DragValue(c, row, true);
+    const int atX = DragPixel(c, CursorLineCoordinate(c, false, p), false);
+    const int atY = DragPixel(c, CursorLineCoordinate(c, true, p), true);
+    if (lines.vertical && atX != CursorColumn(c, oldPos.X)) newPos.X = DragValue(c, atX, false);
+    if (lines.horizontal && atY != CursorPixel(c, true, oldPos.Y)) newPos.Y = DragValue(c, atY, true);
     if (newPos.X != oldPos.X || newPos.Y != oldPos.Y) {
       // Only the lines held move: a vertical drag leaves Y as it was.
       if (lines.vertical) c->Position()->SetX(newPos.X);
@@ -389,16 +390,14 @@ void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
     TSLDisplayCursorLink* link = cursorLinks_->Link(dragged);
     if (!link) return;
     TSLScopeMeasurementLine* line = link->MeasurementLine();
-    const QRect view = DataViewRect();
-    const bool horizontal = LinkGeometryOf(dragged, g) && g.horizontal;
-    // Percent across the view: Y from 100 at the top to -100 at the bottom,
-    // X from -100 at the left to 100 at the right.
+    // The line's percent at the release, by the mapping that draws it; a
+    // release on the line's own row (column) is no move.
     TSLRealPoint oldPos{line->X(), line->Y()};
     TSLRealPoint newPos = oldPos;
-    if (horizontal && view.width() > 1)
-      newPos.X = std::clamp(double(p.x() - view.left()) * 200 / (view.width() - 1) - 100, -100.0, 100.0);
-    if (!horizontal && view.height() > 1)
-      newPos.Y = std::clamp(100 - double(p.y() - view.top()) * 200 / (view.height() - 1), -100.0, 100.0);
+    if (LinkGeometryOf(dragged, g)) {
+      const int at = g.rows ? p.x() : p.y();
+      if (at != g.line) (g.horizontal ? newPos.X : newPos.Y) = MeasurementPercentAt(g, at);
+    }
     if (newPos.X != oldPos.X || newPos.Y != oldPos.Y) {
       line->SetX(newPos.X);
       line->SetY(newPos.Y);

@@ -9,7 +9,34 @@
 
 namespace {
 constexpr double kPixelLimit = 10000000.0;
+// The logarithmic axes' transform: log10(1 + x), mirrored for negatives.
+double LogTransform(double x) { return x >= 0 ? std::log10(1 + x) : -std::log10(1 - x); }
+void LogTransform(double* v, int n) {
+  for (int i = 0; i < n; ++i) v[i] = LogTransform(v[i]);
+}
 }  // namespace
+
+TSLTraceKeys TSLTraceKeys::Of(const TRef<ISLRealBuffer>& y, const TRef<ISLRealBuffer>& x, bool uniformX,
+                              TSLDisplayAxis* xAxis, TSLDisplayAxis* yAxis, const QRect& view, bool vertical) {
+  TSLTraceKeys k;
+  k.yData = y.get();
+  k.xData = x.get();
+  k.count = y ? y->GetCount() : 0;
+  k.xCount = x ? x->GetCount() : 0;
+  k.uniformX = uniformX;
+  k.view = view;
+  k.vertical = vertical;
+  k.shownX = xAxis->ShownTick();
+  k.shownY = yAxis->ShownTick();
+  k.dataX = xAxis->DataLimits();
+  k.dataY = yAxis->DataLimits();
+  k.tickX = xAxis->TickLimits();
+  k.tickY = yAxis->TickLimits();
+  k.logX = xAxis->IsLogarithmic();
+  k.logY = yAxis->IsLogarithmic();
+  k.reversedY = yAxis->IsReversed();
+  return k;
+}
 
 void TSLTraceCache::Clear() {
   keys_ = TSLTraceKeys();
@@ -58,14 +85,7 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     Clear();
     return;
   }
-  TSLTraceKeys keys;
-  keys.count = z;
-  keys.view = view;
-  keys.shownX = xAxis->ShownTick();
-  keys.shownY = yAxis->ShownTick();
-  keys.logX = xAxis->IsLogarithmic();
-  keys.logY = yAxis->IsLogarithmic();
-  keys.vertical = vertical;
+  const TSLTraceKeys keys = TSLTraceKeys::Of(yBuffer, xBuffer, uniformX, xAxis, yAxis, view, vertical);
   if (!newData && keys == keys_) return;  // the cached arrays still hold
   keys_ = keys;
   vertical_ = vertical;
@@ -118,8 +138,13 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
 
   // Y mapping: pixel = (bottom) - (v - ylo) * T / (yhi - ylo); X likewise.
   double ylo = keys.shownY.lo, yhi = keys.shownY.hi;
+  // A logarithmic axis maps the transformed values linearly, as its ticks.
+  if (keys.logY) {
+    ylo = LogTransform(ylo);
+    yhi = LogTransform(yhi);
+  }
   double yScale, yOffset;
-  const bool reversedY = yAxis->property("Reversed").toBool();
+  const bool reversedY = keys.reversedY;
   if (yhi != ylo) {
     yScale = -t / (yhi - ylo);
     yOffset = view.bottom() + ylo * t / (yhi - ylo);
@@ -156,6 +181,10 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     // Columns begin where the data begin when the shown range starts before.
     const double dataStartTick = xAxis->DataToTick(xMin);
     const int shift = std::max(0, int(std::lround((dataStartTick - c) * sx / (d - c))));
+    if (keys.logY) {
+      LogTransform(mins_.data(), h);
+      LogTransform(maxs_.data(), h);
+    }
     BuildPixels(mins_.data(), h, yScale, yOffset, lows_);
     BuildPixels(maxs_.data(), h, yScale, yOffset, highs_);
     points_.resize(2 * h);
@@ -193,10 +222,24 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
   }
   // X in tick units: tick = DataToTick(x), linear.
   const double t0 = xAxis->DataToTick(0), t1 = xAxis->DataToTick(1);
-  const double xScale = (t1 - t0) * sx / (d - c);
-  const double xOffset = start + (t0 - c) * sx / (d - c);
+  double xScale = (t1 - t0) * sx / (d - c);
+  double xOffset = start + (t0 - c) * sx / (d - c);
+  if (keys.logX) {
+    // Transformed tick values over the transformed shown range.
+    for (int i = 0; i < n; ++i) xData_[i] = LogTransform(t0 + xData_[i] * (t1 - t0));
+    const double lc = LogTransform(c), ld = LogTransform(d);
+    xScale = ld != lc ? sx / (ld - lc) : 0;
+    xOffset = ld != lc ? start - lc * sx / (ld - lc) : start + sx / 2;
+  }
   BuildPixels(xData_.data(), n, xScale, xOffset, xs_);
-  BuildPixels(yv + s, n, yScale, yOffset, ys_);
+  const double* ySource = yv + s;
+  if (keys.logY && n > 0) {
+    yLog_.resize(n);
+    Kernels().ippsCopy_64f(yv + s, yLog_.data(), n);
+    LogTransform(yLog_.data(), n);
+    ySource = yLog_.data();
+  }
+  BuildPixels(ySource, n, yScale, yOffset, ys_);
   points_.resize(n);
   vertexFirst_.resize(n);
   int kept = 0;

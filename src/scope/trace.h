@@ -14,12 +14,24 @@
 
 class TLPCanvas;
 
+// Everything the pixel positions of a trace depend on. A cached trace is
+// reused only while all of these are unchanged, so no setter can leave a
+// stale picture: add any new input of the pixel mapping here.
 struct TSLTraceKeys {
-  int count = -1;
-  QRect view;
-  TSLRange shownX, shownY;
-  bool logX = false, logY = false, vertical = false;
+  const void* yData = nullptr;  // channel data identity and size
+  const void* xData = nullptr;
+  int count = -1, xCount = -1;
+  bool uniformX = false;
+  QRect view;  // geometry
+  bool vertical = false;
+  // Both axes: shown range and the data and tick limits that convert
+  // sample numbers into tick units, scale mode and direction.
+  TSLRange shownX, shownY, dataX, dataY, tickX, tickY;
+  bool logX = false, logY = false, reversedY = false;
   bool operator==(const TSLTraceKeys&) const = default;
+
+  static TSLTraceKeys Of(const TRef<ISLRealBuffer>& y, const TRef<ISLRealBuffer>& x, bool uniformX,
+                         TSLDisplayAxis* xAxis, TSLDisplayAxis* yAxis, const QRect& view, bool vertical);
 };
 
 class TSLTraceCache {
@@ -69,7 +81,7 @@ private:
   QVector<QPoint> points_;
   QVector<int> breaks_;
   // Scratch arrays kept between rebuilds, so a new block allocates nothing.
-  QVector<double> scratch_, mins_, maxs_, xData_;
+  QVector<double> scratch_, mins_, maxs_, xData_, yLog_;
   QVector<int> bounds_, xs_, ys_, lows_, highs_;
   QVector<int> vertexFirst_, vertexLast_;
   QRect box_;

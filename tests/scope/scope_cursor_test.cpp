@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "scope/scope.h"
+#include "scope_feed.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,8 @@ TEST_F(Cursors, MeasurementLineAndLabel) {
   scope.RedrawBackBuffer();
   QImage image = scope.BackBuffer().copy();
   const QRect view = scope.DataViewRect();
-  const int row = view.top() + int(std::lround((200 - (line->Y() + 100)) / 200 * view.height()));
+  // Y runs from 100 on the view's first row to -100 on its last.
+  const int row = view.top() + int(std::lround((100 - line->Y()) / 200 * (view.height() - 1)));
   EXPECT_EQ(image.pixelColor(scope.CursorColumn(a, 1.0) + 3, row), QColor(0, 0, 255));
   // The label is the axis formatting of the delay and nothing else: two
   // decimals over a 5 s axis with 3 digits.
@@ -245,15 +247,31 @@ TEST_F(Cursors, LinksOfHorizontalCursorsAndLineDrags) {
   b->Position()->SetX(3.0);
   line->SetY(50);
   scope.RedrawBackBuffer();
-  const int row = view.top() + int(std::lround(0.25 * view.height()));
+  const int row = view.top() + int(std::lround(0.25 * (view.height() - 1)));
   const int middle = view.top() + (view.height() - 1) / 2;
   const int column = scope.CursorColumn(a, 2.0);
   QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, row));
   QTest::mouseMove(&scope, QPoint(column, middle));
   QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, middle));
   ASSERT_EQ(changed, 1);
-  EXPECT_NEAR(moved.Y, 0.0, 0.5);
+  EXPECT_NEAR(moved.Y, 0.0, 200.0 / (view.height() - 1));  // within a row
   EXPECT_DOUBLE_EQ(line->Y(), moved.Y);
+  // Clicks on the line as drawn move nothing, wherever it stands (the
+  // experiment's line at -1).
+  for (double y : {-1.0, 37.3, -100.0, 100.0}) {
+    line->SetY(y);
+    scope.RedrawBackBuffer();
+    int drawn = -1;
+    for (int r = view.top(); r <= view.bottom(); ++r)
+      if (scope.BackBuffer().pixelColor(column, r) == QColor(0, 0, 255)) drawn = r;
+    ASSERT_GE(drawn, 0) << y;
+    for (int click = 0; click < 3; ++click) {
+      QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, drawn));
+      QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, drawn));
+    }
+    EXPECT_EQ(changed, 1) << y;
+    EXPECT_DOUBLE_EQ(line->Y(), y);
+  }
 
   a->SetKind(SL::ckHorizontal);
   b->SetKind(SL::ckHorizontal);
@@ -262,7 +280,7 @@ TEST_F(Cursors, LinksOfHorizontalCursorsAndLineDrags) {
   line->SetX(-50);  // a quarter from the left
   EXPECT_EQ(scope.LinkLabelText(0), scope.FormatAxisValue(scope.YAxis(), 0.75));
   scope.RedrawBackBuffer();
-  const int upright = view.left() + int(std::lround(0.25 * view.width()));
+  const int upright = view.left() + int(std::lround(0.25 * (view.width() - 1)));
   EXPECT_EQ(scope.BackBuffer().pixelColor(upright, scope.CursorPixel(a, true, 0.0)), QColor(0, 0, 255));
   EXPECT_EQ(scope.HitCursorLink(QPoint(upright + 1, scope.CursorPixel(a, true, 0.0))), 0);
 }
@@ -294,6 +312,80 @@ TEST_F(Cursors, LinkEndsFollowAddedLinksAndRemovedCursors) {
   scope.Cursors()->Delete(0);
   EXPECT_EQ(first->BeginCursorIndex(), -1);
   EXPECT_EQ(first->EndCursorIndex(), 0);
+}
+
+// A cursor stands where the trace draws its X, on a logarithmic X axis and
+// on an upright scope (time running down, the X line a row), and a drag
+// there lands where it was released.
+TEST(CursorAxes, CursorsUseTheAxisMappingOnLogarithmicAndUprightAxes) {
+  TSLScope scope;
+  TScopeFeed feed(scope);
+  scope.XAxis()->DataView()->Lines()->SetVisible(false);
+  scope.YAxis()->DataView()->Lines()->SetVisible(false);
+  scope.XAxis()->DataView()->ZeroLine()->SetVisible(false);
+  scope.YAxis()->DataView()->ZeroLine()->SetVisible(false);
+  scope.DataView()->Border()->SetVisible(false);
+  auto* c = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  c->SetColor(QColor(0, 0, 255));
+  int changes = 0;
+  QObject::connect(scope.Cursors(), &TSLDisplayCursors::OnPositionChange,
+                   [&](QObject*, int, TSLRealPoint&, TSLRealPoint&) { ++changes; });
+  scope.show();
+  std::vector<double> pulse(40000, 0.0);
+  pulse[8000] = 1.0;  // 1 s of 5
+  feed.Send(0, pulse);
+  c->Position()->SetX(1.0);
+  // Where the trace's pulse and the cursor's line are in the picture.
+  const auto find = [&](bool upright, int& pulseAt, int& lineAt) {
+    const QRect view = scope.DataViewRect();
+    pulseAt = lineAt = -1;
+    // The pulse (cursor hidden) reaches furthest from the zero line.
+    c->SetVisible(false);
+    scope.RedrawBackBuffer();
+    QImage image = scope.BackBuffer().copy();
+    int far = 0;
+    for (int x = view.left(); x <= view.right(); ++x)
+      for (int y = view.top(); y <= view.bottom(); ++y) {
+        const int distance = upright ? x - view.left() : view.bottom() - y;
+        if (image.pixelColor(x, y) == QColor(Qt::red) && distance > far) {
+          far = distance;
+          pulseAt = upright ? y : x;
+        }
+      }
+    // The cursor's line crosses the view near its edge, away from the trace.
+    c->SetVisible(true);
+    scope.RedrawBackBuffer();
+    image = scope.BackBuffer().copy();
+    for (int along = upright ? view.top() : view.left(); along <= (upright ? view.bottom() : view.right()); ++along)
+      if (image.pixelColor(upright ? QPoint(view.left() + 5, along) : QPoint(along, view.top() + 5)) == QColor(0, 0, 255))
+        lineAt = along;
+  };
+  for (bool upright : {false, true}) {
+    scope.SetVertical(upright);
+    scope.XAxis()->SetScaleMode(upright ? SL::smLinear : SL::smLogarithmic);
+    c->Position()->SetX(1.0);
+    feed.Publish();
+    int pulseAt, lineAt;
+    find(upright, pulseAt, lineAt);
+    ASSERT_GE(pulseAt, 0) << upright;
+    EXPECT_NEAR(lineAt, pulseAt, 1) << upright;
+    // A click on the line moves nothing; a drag lands on the release.
+    const QRect view = scope.DataViewRect();
+    const auto point = [&](int along) { return upright ? QPoint(view.center().x(), along) : QPoint(along, view.center().y()); };
+    QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, point(lineAt));
+    QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, point(lineAt));
+    EXPECT_EQ(changes, 0) << upright;
+    const int target = lineAt + 40;
+    QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, point(lineAt));
+    SendMove(&scope, point(lineAt + 20), Qt::LeftButton);
+    SendMove(&scope, point(target), Qt::LeftButton);
+    QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, point(target));
+    EXPECT_EQ(changes, 1) << upright;
+    EXPECT_GT(c->Position()->X(), 1.0) << upright;
+    find(upright, pulseAt, lineAt);
+    EXPECT_EQ(lineAt, target) << upright;
+    changes = 0;
+  }
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "buffers/simple_data_buffer.h"
 #include "draw/canvas.h"
@@ -15,6 +17,7 @@
 #include "pins/component.h"
 #include "pins/operations.h"
 #include "scope/scope.h"
+#include "scope_feed.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,80 @@ TEST_F(Paint, ConstantTraceLandsOnThePredictedRow) {
   for (int x : {view.left() + 10, view.center().x(), view.right() - 10})
     EXPECT_EQ(RedRows(image, x), std::vector<int>{expected}) << "column " << x;
   if (qEnvironmentVariableIsSet("TREMORA_SCOPE_PNG")) image.save(qEnvironmentVariable("TREMORA_SCOPE_PNG"));
+}
+
+// Both ends of both axes are drawn: the lowest and highest value of the Y
+// range and the first and last sample land on rows and columns inside the
+// picture, and the grid, zero line, cursors and ticks stand where the traces
+// put the same values, also with a reversed Y axis.
+TEST_F(Paint, BothEndsOfTheRangesAreDrawnWhereGridCursorsAndTicksStand) {
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(999);
+  scope.XAxis()->Max()->SetValue(999);
+  std::vector<double> square(1000);
+  for (int i = 0; i < 1000; ++i) square[i] = (i / 100) % 2 ? -1.0 : 1.0;
+  Send(square);
+  for (bool reversed : {false, true}) {
+    scope.YAxis()->SetReversed(reversed);
+    QImage image = Render();
+    const QRect view = scope.DataViewRect();
+    const int top = scope.YAxis()->TickToScreen(1), bottom = scope.YAxis()->TickToScreen(-1);
+    EXPECT_EQ(reversed ? bottom : top, view.top());
+    EXPECT_EQ(reversed ? top : bottom, view.bottom());
+    const QRect topRow(view.left(), top, view.width(), 1), bottomRow(view.left(), bottom, view.width(), 1);
+    // Five flat tops and five flat bottoms, each about a tenth of the width.
+    EXPECT_GT(RedCount(image, topRow), view.width() / 3) << reversed;
+    EXPECT_GT(RedCount(image, bottomRow), view.width() / 3) << reversed;
+    // The first and the last sample's columns.
+    EXPECT_EQ(scope.XAxis()->TickToScreen(0), view.left());
+    EXPECT_EQ(scope.XAxis()->TickToScreen(999), view.right());
+    EXPECT_FALSE(RedRows(image, view.left()).empty());
+    EXPECT_FALSE(RedRows(image, view.right()).empty());
+  }
+  scope.YAxis()->SetReversed(false);
+  // Grid lines at the ticks of -1 and 1, a zero line at 0, on both axes.
+  for (TSLDisplayAxis* axis : {static_cast<TSLDisplayAxis*>(scope.XAxis()), static_cast<TSLDisplayAxis*>(scope.YAxis())}) {
+    axis->DataView()->Lines()->SetVisible(true);
+    axis->DataView()->Lines()->Pen()->SetColor(QColor(0, 0, 255));
+    axis->DataView()->ZeroLine()->SetVisible(true);
+    axis->DataView()->ZeroLine()->Pen()->SetColor(QColor(0, 255, 0));
+  }
+  scope.Channels()->Channel(0)->SetVisible(false);
+  QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  const int mid = view.center().x(), bottom = scope.YAxis()->TickToScreen(-1);
+  std::vector<int> rows, columns;
+  scope.YAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double, int pixel, bool) { rows.push_back(pixel); });
+  scope.XAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double, int pixel, bool) { columns.push_back(pixel); });
+  EXPECT_NE(std::find(rows.begin(), rows.end(), bottom), rows.end());
+  EXPECT_NE(std::find(columns.begin(), columns.end(), view.left()), columns.end());
+  EXPECT_EQ(image.pixelColor(mid + 1, bottom), QColor(0, 0, 255));
+  EXPECT_EQ(image.pixelColor(mid + 1, scope.YAxis()->TickToScreen(1)), QColor(0, 0, 255));
+  EXPECT_EQ(image.pixelColor(mid + 1, scope.YAxis()->TickToScreen(0)), QColor(0, 255, 0));
+  EXPECT_EQ(image.pixelColor(view.left(), view.center().y() + 1), QColor(0, 255, 0));
+  // The grid's vertical lines reach the bottom row (the Y grid off, that
+  // would cross there).
+  scope.YAxis()->DataView()->Lines()->SetVisible(false);
+  EXPECT_EQ(Render().pixelColor(view.left(), bottom), QColor(0, 255, 0));
+  scope.YAxis()->DataView()->Lines()->SetVisible(true);
+  // The Y band's tick of -1 on that row, in the axis colour.
+  const QRect band = scope.YAxis()->ViewRect();
+  int tick = 0;
+  for (int x = band.left(); x <= band.right(); ++x) tick += image.pixelColor(x, bottom) == QColor(Qt::white);
+  EXPECT_GE(tick, 5);
+  // Cursors at the lowest value and at the last sample.
+  auto* low = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  low->SetKind(SL::ckHorizontal);
+  low->Position()->SetY(-1);
+  low->SetColor(QColor(255, 0, 255));
+  auto* last = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  last->Position()->SetX(999);
+  last->SetColor(QColor(255, 255, 0));
+  image = Render();
+  EXPECT_EQ(scope.CursorPixel(low, true, -1), bottom);
+  EXPECT_EQ(image.pixelColor(mid + 3, bottom), QColor(255, 0, 255));
+  EXPECT_EQ(image.pixelColor(view.right(), view.center().y() + 3), QColor(255, 255, 0));
 }
 
 TEST_F(Paint, ReductionKeepsASpikeAtAnyIndex) {
@@ -196,6 +273,184 @@ TEST_F(Paint, HoverReusesTheCachedTraceAndResizeRebuildsIt) {
   Send(std::vector<double>(44100, -0.25));
   Render();
   EXPECT_EQ(trace.Rebuilds(), rebuilds + 2);
+}
+
+// The cached trace follows every input of its pixel positions on a stopped
+// scope: the pulse at sample 2000 moves when the data range behind the same
+// shown seconds changes, when the Y axis turns round, its range or scale
+// mode change, the scope turns upright or is resized, or the data change.
+TEST_F(Paint, CachedTraceFollowsEveryInputOfThePixelMapping) {
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(8000);
+  scope.XAxis()->Max()->SetValue(1.0);
+  std::vector<double> pulse(8000, 0.0);
+  pulse[2000] = 1.0;
+  Send(pulse);
+  // Where the painted trace reaches furthest from the zero row.
+  const auto peak = [&](const QImage& image) {
+    const QRect view = scope.DataViewRect();
+    const int zero = scope.YAxis()->TickToScreen(0);
+    QPoint best(-1, -1);
+    int far = 0;
+    for (int x = view.left(); x <= view.right(); ++x)
+      for (int y = view.top(); y <= view.bottom(); ++y)
+        if (image.pixelColor(x, y) == QColor(Qt::red) && std::abs(y - zero) > far) {
+          far = std::abs(y - zero);
+          best = QPoint(x, y);
+        }
+    return best;
+  };
+  const auto expected = [&](int sample, double value) {
+    return QPoint(scope.XAxis()->TickToScreen(scope.XAxis()->DataToTick(sample)), scope.YAxis()->TickToScreen(value));
+  };
+  const auto check = [&](const char* what) {
+    const QPoint at = peak(Render()), want = expected(2000, 1.0);
+    EXPECT_NEAR(at.x(), want.x(), 1) << what;
+    EXPECT_NEAR(at.y(), want.y(), 1) << what;
+  };
+  check("start");
+  const int rebuilds = scope.Channels()->Channel(0)->Trace().Rebuilds();
+  scope.XAxis()->Max()->SetDataValue(44100);  // the rate changed, not the seconds
+  check("X data value");
+  scope.XAxis()->Min()->SetDataValue(-4000);
+  check("X lower data value");
+  scope.XAxis()->Min()->SetDataValue(0);
+  scope.YAxis()->SetReversed(true);
+  check("reversed");
+  scope.YAxis()->SetReversed(false);
+  check("not reversed");
+  scope.YAxis()->Max()->SetValue(2.0);
+  check("Y range");
+  scope.XAxis()->Max()->SetValue(0.5);
+  check("X range");
+  scope.resize(700, 260);
+  check("size");
+  scope.Legend()->SetVisible(true);
+  check("geometry");
+  scope.XAxis()->Max()->SetValue(1.0);
+  pulse[2000] = 0.0;
+  pulse[3000] = 1.0;
+  Send(pulse);
+  const QPoint moved = peak(Render());
+  EXPECT_NEAR(moved.x(), expected(3000, 1.0).x(), 1) << "new data";
+  EXPECT_GE(scope.Channels()->Channel(0)->Trace().Rebuilds(), rebuilds + 9);
+  // Turned upright: time runs down the view.
+  scope.SetVertical(true);
+  const QImage upright = Render();
+  // A reduced trace's column may stand one pixel off the exact mapping.
+  int red = 0;
+  const int row = scope.XAxis()->TickToScreen(scope.XAxis()->DataToTick(3000));
+  for (int y = row - 1; y <= row + 1; ++y) {
+    int inRow = 0;
+    for (int x = 0; x < upright.width(); ++x) inRow += upright.pixelColor(x, y) == QColor(Qt::red);
+    red = std::max(red, inRow);
+  }
+  EXPECT_GE(red, scope.DataViewRect().width() / 3) << "vertical";
+}
+
+// An axis whose ends were made unusable (NaN or overflowing data values)
+// still paints ticks, and a sane range set afterwards through the axis's
+// value to data value relation shows the trace as before.
+TEST_F(Paint, BrokenAxisEndsPaintAndASaneRangeRepairsThem) {
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(8000);
+  scope.XAxis()->Max()->SetValue(1.0);
+  std::vector<double> pulse(8000, 0.0);
+  pulse[2000] = 1.0;
+  Send(pulse);
+  Render();
+  const QRect view = scope.DataViewRect();
+  const int top = scope.YAxis()->TickToScreen(1.0);
+  const auto pulseColumn = [&](const QImage& image) {
+    for (int x = view.left(); x <= view.right(); ++x)
+      if (image.pixelColor(x, top) == QColor(Qt::red)) return x;
+    return -1;
+  };
+  const int before = pulseColumn(Render());
+  EXPECT_NEAR(before, view.left() + 0.25 * (view.width() - 1), 1);
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  for (const auto& [lo, hi, dataLo, dataHi] : {std::tuple{-1e308, 1e308, -inf, inf}, std::tuple{0.0, 1.0, 0.0, nan},
+                                              std::tuple{nan, 1.0, nan, nan}}) {
+    scope.XAxis()->Min()->SetValue(lo);
+    scope.XAxis()->Max()->SetValue(hi);
+    scope.XAxis()->Min()->SetDataValue(dataLo);
+    scope.XAxis()->Max()->SetDataValue(dataHi);
+    Render();
+    int ticks = 0;
+    scope.XAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double, int, bool) { ++ticks; });
+    EXPECT_GE(ticks, 1) << lo << " " << hi;
+    EXPECT_GT(scope.DataViewRect().width(), 600);
+    // The range typed back: its data values follow the last sane relation.
+    const double d0 = scope.XAxis()->DataValueFor(0.0), d1 = scope.XAxis()->DataValueFor(1.0);
+    EXPECT_DOUBLE_EQ(d0, 0.0);
+    EXPECT_DOUBLE_EQ(d1, 8000.0);
+    scope.XAxis()->Min()->SetValue(0.0);
+    scope.XAxis()->Min()->SetDataValue(d0);
+    scope.XAxis()->Max()->SetValue(1.0);
+    scope.XAxis()->Max()->SetDataValue(d1);
+    EXPECT_EQ(pulseColumn(Render()), before) << lo << " " << hi;
+  }
+}
+
+// Minor ticks fill every interval between two drawn major ticks, the first
+// one above the start of the walk included, on both axes.
+TEST_F(Paint, MinorTicksFillEveryIntervalOfBothAxes) {
+  scope.XAxis()->Min()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetAutoScale(false);
+  scope.XAxis()->Max()->SetDataValue(50);
+  scope.XAxis()->Max()->SetValue(50);
+  scope.YAxis()->Min()->SetValue(0);
+  scope.YAxis()->Max()->SetValue(1);
+  const QImage image = Render();
+  for (TSLDisplayAxis* axis : {static_cast<TSLDisplayAxis*>(scope.XAxis()), static_cast<TSLDisplayAxis*>(scope.YAxis())}) {
+    axis->MinorTicks()->SetCount(4);
+    std::vector<int> majors;
+    axis->WalkMajorTicks(scope.BackCanvas(), [&](double, int pixel, bool) { majors.push_back(pixel); });
+    std::sort(majors.begin(), majors.end());
+    ASSERT_GE(majors.size(), 3u);
+    // Minor ticks reach 5 pixels out from the axis line, 5 pixels off the
+    // band's inner edge; count the axis colour 4 pixels out, between ticks.
+    const QRect band = axis->ViewRect();
+    const bool horizontal = axis->RunsHorizontally();
+    const int across = horizontal ? band.top() + 5 + 4 : band.right() + 1 - 5 - 4;
+    for (size_t i = 0; i + 1 < majors.size(); ++i) {
+      int minors = 0;
+      for (int along = majors[i] + 1; along < majors[i + 1]; ++along)
+        minors += image.pixelColor(horizontal ? QPoint(along, across) : QPoint(across, along)) == QColor(Qt::white);
+      EXPECT_EQ(minors, 4) << (horizontal ? "X" : "Y") << " interval " << i << " from " << majors[i];
+    }
+  }
+}
+
+// The track mark: while the pointer is over the data view each axis band
+// shows a mark in TrackColor at the pointer's place along it.
+TEST_F(Paint, TrackMarkFollowsThePointerOnBothAxes) {
+  scope.show();
+  Render();
+  const QRect view = scope.DataViewRect();
+  const QPoint p(view.left() + view.width() / 3, view.top() + view.height() / 3);
+  scope.YAxis()->SetTrackColor(QColor(255, 0, 255));
+  SendMove(&scope, p);
+  const auto marks = [&](const QImage& image) {
+    int x = 0, y = 0;
+    const QRect xBand = scope.XAxis()->ViewRect(), yBand = scope.YAxis()->ViewRect();
+    for (int r = xBand.top(); r <= xBand.bottom(); ++r) x += image.pixelColor(p.x(), r) == QColor(Qt::red);
+    for (int c = yBand.left(); c <= yBand.right(); ++c) y += image.pixelColor(c, p.y()) == QColor(255, 0, 255);
+    return std::pair<int, int>(x, y);
+  };
+  std::pair<int, int> seen = marks(Render());
+  EXPECT_GE(seen.first, 5);
+  EXPECT_GE(seen.second, 5);
+  // Off: no mark on that axis; over the axis band instead of the data: none.
+  scope.XAxis()->SetTrackCursor(false);
+  seen = marks(Render());
+  EXPECT_EQ(seen.first, 0);
+  EXPECT_GE(seen.second, 5);
+  SendMove(&scope, QPoint(scope.YAxis()->ViewRect().center().x(), p.y()));
+  seen = marks(Render());
+  EXPECT_EQ(seen.second, 0);
 }
 
 TEST_F(Paint, PaintToRendersAtTheImageSizeAndLeavesTheScreenLayout) {
@@ -409,6 +664,68 @@ TEST(PaintLayout, TitleLegendAndAutoScalingTakeTheirPlaces) {
   for (int x = legend.left(); x <= legend.right(); ++x)
     for (int yy = legend.top(); yy <= legend.bottom(); ++yy) red += image.pixelColor(x, yy) == QColor(Qt::red);
   EXPECT_GE(red, 13 * 3);
+  scope.InputPins()->GetPin(0)->Disconnect();
+}
+
+// Auto-scaling takes the finite samples only and keeps every range finite;
+// the empty block a stream start leaves publishes nothing into the history.
+TEST(PaintAutoScaling, BadSamplesAndEmptyPublicationsDoNotDecideTheRange) {
+  TLPComponent owner;
+  TSLOWRealSourcePin source(&owner, nullptr, 0, nullptr, false, owner.Lock());
+  TSLScope scope;
+  scope.resize(800, 230);
+  scope.Title()->SetVisible(false);
+  scope.Legend()->SetVisible(false);
+  ASSERT_TRUE(scope.InputPins()->GetPin(0)->Connect(&source));
+  source.Notify(MakeOperation<TOWStartSampleRateOperation>(8000.0).get());
+  // The refresh tick comes before the first block.
+  scope.RefreshTimerTick();
+  scope.RedrawBackBuffer();
+  std::vector<double> sine(8000);
+  for (int i = 0; i < 8000; ++i) sine[i] = 0.3 * std::sin(i * 0.01);
+  // Rows the trace covers: a sine shown in its own range spans most of them.
+  const auto traceHeight = [&] {
+    scope.RedrawBackBuffer();
+    const QImage image = scope.BackBuffer().copy();
+    const QRect view = scope.DataViewRect();
+    int lo = view.bottom() + 1, hi = view.top() - 1;
+    for (int x = view.left(); x <= view.right(); x += 3)
+      for (int y = view.top(); y <= view.bottom(); ++y)
+        if (image.pixelColor(x, y) == QColor(Qt::red)) lo = std::min(lo, y), hi = std::max(hi, y);
+    return double(hi - lo) / view.height();
+  };
+  const auto send = [&](const std::vector<double>& v) {
+    TRef<ISLRealBuffer> b(new TSLRealBuffer(v.data(), int(v.size())));
+    source.SendBuffer(b.get());
+    scope.RefreshTimerTick();
+  };
+  for (int i = 0; i < 25; ++i) {
+    send(sine);
+    EXPECT_GT(traceHeight(), 0.6) << "publication " << i;
+  }
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double bad : {inf, -inf, 1.7e308, std::numeric_limits<double>::quiet_NaN()}) {
+    std::vector<double> v = sine;
+    v[4000] = bad;
+    send(v);
+    EXPECT_GT(traceHeight(), 0.6) << bad;
+    const TSLRange y = scope.YAxis()->ShownTick();
+    EXPECT_LT(y.hi, 0.5) << bad;
+    EXPECT_GT(y.lo, -0.5) << bad;
+  }
+  // A huge finite sample: a wide range, but finite, with ticks.
+  std::vector<double> v = sine;
+  v[4000] = 1.6e308;
+  v[4001] = -1.6e308;
+  send(v);
+  scope.RedrawBackBuffer();
+  const TSLRange y = scope.YAxis()->ShownTick();
+  EXPECT_TRUE(std::isfinite(y.lo) && std::isfinite(y.hi) && std::isfinite(y.hi - y.lo)) << y.lo << " " << y.hi;
+  int ticks = 0;
+  scope.YAxis()->WalkMajorTicks(scope.BackCanvas(), [&](double, int, bool) { ++ticks; });
+  EXPECT_GE(ticks, 2);
+  EXPECT_FALSE(scope.Channels()->Channel(0)->Trace().Points().isEmpty());
+  EXPECT_GT(scope.DataViewRect().width(), 600);  // labels of huge ends stay short
   scope.InputPins()->GetPin(0)->Disconnect();
 }
 
