@@ -73,11 +73,14 @@ void TControl::SetFont(const QFont& f) {
 void TControl::SetFontColor(const QColor& c) {
   fontColor_ = c;
   parentFont_ = false;
-  // Only the enabled groups take the font colour: disabled controls keep
-  // the style's greyed text, so that they look disabled.
+  // Only the enabled groups take the font colour; disabled controls show
+  // the system's grey text, so that they look disabled. The style's own
+  // disabled grey is nearly the windows' silver, where it would vanish.
   QPalette pal = palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive})
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(group, role, c);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, role, c);
+    pal.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+  }
   setPalette(pal);
   FontChanged();
   update();
