@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (first == "--list-devices") return RunProgram(count, rest.data(), TLabChoice{});
+  if (first != "--simulate") return RunProgram(count, rest.data(), labOption);
 
   const TLabChoice lab = OpenLabFolder(labOption);
   if (!lab.error.empty()) {
@@ -51,9 +51,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (lab.chosen) std::fprintf(stderr, "tremora: working in the lab folder %s\n", qPrintable(lab.folder));
-  if (first == "--simulate") {
-    std::vector<std::string> args(rest.begin() + 2, rest.end());
-    return RunSimulateCommand(count, rest.data(), args, std::cout, std::cerr);
-  }
-  return RunProgram(count, rest.data(), lab);
+  std::vector<std::string> args(rest.begin() + 2, rest.end());
+  return RunSimulateCommand(count, rest.data(), args, std::cout, std::cerr);
 }

@@ -266,7 +266,7 @@ TLabChoice OpenLabFolder(const QString& labOption) {
   return choice;
 }
 
-int RunProgram(int argc, char** argv, const TLabChoice& lab) {
+int RunProgram(int argc, char** argv, const QString& labOption) {
   TOptions options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr, "%s", kUsage);
@@ -286,6 +286,12 @@ int RunProgram(int argc, char** argv, const TLabChoice& lab) {
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
   }
   const QString screenshotDir = options.screenshotDir;
+  const TLabChoice lab = OpenLabFolder(labOption);
+  if (!lab.error.empty()) {
+    std::fprintf(stderr, "tremora: %s\n", lab.error.c_str());
+    return 2;
+  }
+  if (lab.chosen) std::fprintf(stderr, "tremora: working in the lab folder %s\n", qPrintable(lab.folder));
 
   QApplication app(argc, argv);
   // No display name: Qt would append it to every window title, and the

@@ -54,6 +54,7 @@ QStringList WriteScreenshots(const QString& dir);
 // exits (messages go to standard error); `--device NAME` (with `--recording
 // FILE.wav` for "Recording") chooses the input device, a name that matches
 // none ending the start with status 2; `--list-devices` prints the names.
-// `lab` is the folder the windows work in; when it was chosen rather than
-// given by the working directory, the main window's title names it.
-int RunProgram(int argc, char** argv, const TLabChoice& lab);
+// Then the lab folder is opened (OpenLabFolder with `labOption`, --lab DIR);
+// when it was chosen rather than given by the working directory, the main
+// window's title names it.
+int RunProgram(int argc, char** argv, const QString& labOption);
