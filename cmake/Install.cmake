@@ -14,7 +14,14 @@ install(FILES examples/lab/config.ini examples/lab/default.jpg DESTINATION ${TRE
 install(FILES data/org.tremora.Tremora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/org.tremora.Tremora.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/org.tremora.Tremora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES data/tremora.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed compressed; -n keeps the file the same from
+# build to build.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz
+                   COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/data/tremora.1 > tremora.1.gz
+                   DEPENDS ${PROJECT_SOURCE_DIR}/data/tremora.1 VERBATIM)
+add_custom_target(manual ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # cpack installs only the program's files, without building the tests first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
