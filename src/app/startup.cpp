@@ -20,10 +20,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <cstdio>
 #include <stdexcept>
+#include <unistd.h>
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -126,14 +131,28 @@ QStringList WriteScreenshots(const QString& dir) {
   return written;
 }
 
-namespace {
-
+// The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
+    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
+    "       tremora [--lab DIR] --simulate X Y\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
-    "       tremora --simulate X Y\n"
-    "(--locate and --simulate come first and take no other option)\n";
+    "       tremora --help | --version\n"
+    "options:\n"
+    "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
+    "  --device NAME         record from the input device NAME\n"
+    "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
+    "  --screenshot DIR      write a picture of each window into DIR and exit\n"
+    "  --list-devices        print the names of the input devices and exit\n"
+    "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm\n"
+    "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
+    "  --help                print this help and exit\n"
+    "  --version             print the version and exit\n"
+    "--locate and --simulate come first and take no other option but a leading --lab.\n";
+
+const char* const kVersion = TREMORA_VERSION;
+
+namespace {
 
 struct TOptions {
   QString screenshotDir;
@@ -165,7 +184,89 @@ bool ParseOptions(int argc, char** argv, TOptions& options) {
 
 }  // namespace
 
-int RunProgram(int argc, char** argv) {
+namespace {
+
+const char* const kLabFiles[] = {"config.ini", "default.jpg"};
+
+bool HasSettings(const QString& folder) { return QFileInfo(QDir(folder).filePath("config.ini")).isFile(); }
+
+QSettings& Remembered() {
+  // ~/.config/tremora/tremora.conf (under $XDG_CONFIG_HOME when set).
+  static QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "tremora", "tremora");
+  return settings;
+}
+
+// Copies the example lab's files that `folder` lacks; the copies are the
+// user's to change.
+std::string FillFromExample(const QString& folder) {
+  const QString example = ExampleLabFolder();
+  if (example.isEmpty()) return "the example lab is not installed";
+  for (const char* name : kLabFiles) {
+    const QString target = QDir(folder).filePath(name);
+    if (QFileInfo::exists(target)) continue;
+    if (!QFile::copy(QDir(example).filePath(name), target))
+      return "unable to copy the example lab's " + std::string(name) + " to " + folder.toStdString();
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+  }
+  return {};
+}
+
+}  // namespace
+
+QString ExampleLabFolder() {
+  // Installed: <prefix>/bin/tremora and <prefix>/share/tremora/example-lab.
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n > 0) {
+    self[n] = 0;
+    const QString installed =
+        QFileInfo(QString::fromLocal8Bit(self)).dir().filePath(QStringLiteral("../" TREMORA_DATA_DIR "/example-lab"));
+    if (HasSettings(installed)) return QDir(installed).absolutePath();
+  }
+  const QString source = QStringLiteral(TREMORA_SOURCE_LAB);
+  return HasSettings(source) ? source : QString();
+}
+
+TLabChoice OpenLabFolder(const QString& labOption) {
+  TLabChoice choice;
+  if (labOption.isEmpty() && HasSettings(QDir::currentPath())) {
+    choice.folder = QDir::currentPath();
+    return choice;
+  }
+  QString folder;
+  if (!labOption.isEmpty()) {
+    if (!QFileInfo(labOption).isDir()) {
+      choice.error = "the lab folder " + labOption.toStdString() + " does not exist";
+      return choice;
+    }
+    folder = labOption;
+  } else if (const QString last = Remembered().value("lastLab").toString(); !last.isEmpty() && HasSettings(last)) {
+    folder = last;
+  } else {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    folder = QDir(data).filePath("tremora/example-lab");
+    if (data.isEmpty() || !QDir().mkpath(folder)) {
+      choice.error = "unable to create the lab folder " + folder.toStdString();
+      return choice;
+    }
+  }
+  folder = QDir(folder).absolutePath();
+  if (std::string error = FillFromExample(folder); !error.empty()) {
+    choice.error = error;
+    return choice;
+  }
+  if (!QDir::setCurrent(folder)) {
+    choice.error = "unable to enter the lab folder " + folder.toStdString();
+    return choice;
+  }
+  Remembered().setValue("lastLab", folder);
+  Remembered().sync();
+  choice.folder = folder;
+  choice.chosen = true;
+  return choice;
+}
+
+int RunProgram(int argc, char** argv, const QString& labOption) {
   TOptions options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr, "%s", kUsage);
@@ -185,6 +286,12 @@ int RunProgram(int argc, char** argv) {
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
   }
   const QString screenshotDir = options.screenshotDir;
+  const TLabChoice lab = OpenLabFolder(labOption);
+  if (!lab.error.empty()) {
+    std::fprintf(stderr, "tremora: %s\n", lab.error.c_str());
+    return 2;
+  }
+  if (lab.chosen) std::fprintf(stderr, "tremora: working in the lab folder %s\n", qPrintable(lab.folder));
 
   QApplication app(argc, argv);
   // No display name: Qt would append it to every window title, and the
@@ -217,6 +324,8 @@ int RunProgram(int argc, char** argv) {
     DestroyWindows();
     return 1;
   }
+  // The window's own caption stays when the working directory is the lab.
+  if (lab.chosen) Form1->SetCaption(Form1->Caption() + QStringLiteral(" \u2014 ") + lab.folder);
   Form1->Show();
   const int status = QApplication::exec();
   DestroyWindows();

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -204,7 +205,13 @@ TEST(PageControl, PagesTabsAndActivePage) {
   EXPECT_TRUE(two->isHidden());
   EXPECT_EQ(one->geometry(), pages.PageRect());
   EXPECT_GE(pages.PageRect().width(), 390);
-  EXPECT_GE(pages.PageRect().height(), 170);
+  // The buttons fit their captions in any font, and the page takes the
+  // rest of the control below them.
+  const QRect tab = pages.TabButton(0)->geometry();
+  EXPECT_GE(tab.height(), QFontMetrics(pages.font()).height());
+  EXPECT_LT(tab.bottom(), pages.PageRect().top());
+  EXPECT_LT(pages.PageRect().bottom(), pages.height());
+  EXPECT_GE(pages.PageRect().height(), pages.height() - tab.height() - 12);
 
   TEvents events;
   QObject::connect(&pages, &TPageControl::OnChange, &events, &TEvents::Handle);
