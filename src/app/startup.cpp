@@ -134,7 +134,7 @@ QStringList WriteScreenshots(const QString& dir) {
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
     "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
-    "       tremora [--lab DIR] --simulate X Y\n"
+    "       tremora [--lab DIR] --simulate X Y [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --help | --version\n"
@@ -142,7 +142,8 @@ const char* const kUsage =
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
     "  --device NAME         record from the input device NAME\n"
     "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
-    "  --screenshot DIR      write a picture of each window into DIR and exit\n"
+    "  --screenshot DIR      write a picture of each window into DIR and exit (after --simulate:\n"
+    "                        the acquisition window recorded and the map with the epicenter)\n"
     "  --list-devices        print the names of the input devices and exit\n"
     "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm\n"
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
