@@ -546,18 +546,31 @@ QPair<int, int> TSLDisplayAxis::Margins(TLPCanvas& canvas) {
   return {half, half};
 }
 
+namespace {
+
+// The band's edge next to the data view, and the direction away from it.
+struct TBandEdge {
+  int inner;
+  int sign;
+};
+
+TBandEdge InnerEdge(const QRect& band, SL::TSLViewAlign side) {
+  switch (side) {
+    case SL::vaBottom: return {band.top(), 1};
+    case SL::vaTop: return {band.bottom() + 1, -1};
+    case SL::vaLeft: return {band.right() + 1, -1};
+    default: return {band.left(), 1};
+  }
+}
+
+}  // namespace
+
 void TSLDisplayAxis::PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse) {
   const QRect band = ViewRect();
   if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return;
   const SL::TSLViewAlign side = ScreenAlign();
-  int inner;
-  switch (side) {
-    case SL::vaBottom: inner = band.top(); break;
-    case SL::vaTop: inner = band.bottom() + 1; break;
-    case SL::vaLeft: inner = band.right() + 1; break;
-    default: inner = band.left(); break;
-  }
-  const int sign = (side == SL::vaBottom || side == SL::vaRight) ? 1 : -1;
+  const TBandEdge edge = InnerEdge(band, side);
+  const int inner = edge.inner, sign = edge.sign;
   // From the axis line out to the end of a major tick.
   const bool horizontal = RunsHorizontally();
   const int from = inner + sign * (horizontal ? 5 : 4), to = inner + sign * (horizontal ? 12 : 11);
@@ -592,14 +605,8 @@ void TSLDisplayAxis::PaintBand(TLPCanvas& canvas) {
   constexpr int d = 3;
   const int h = TextHeight(canvas);
   // The axis line runs along the data view, 5 pixels off the band's inner edge.
-  int inner;
-  switch (side) {
-    case SL::vaBottom: inner = band.top(); break;
-    case SL::vaTop: inner = band.bottom() + 1; break;
-    case SL::vaLeft: inner = band.right() + 1; break;
-    default: inner = band.left(); break;
-  }
-  const int sign = (side == SL::vaBottom || side == SL::vaRight) ? 1 : -1;
+  const TBandEdge edge = InnerEdge(band, side);
+  const int inner = edge.inner, sign = edge.sign;
   const int line = inner + sign * (d + 2);
   if (RunsHorizontally()) {
     canvas.MoveTo(view.left(), line);
