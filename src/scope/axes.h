@@ -384,10 +384,20 @@ private:
   TSLAxisData last_;
 };
 
+class TSLAdditionalAxes;
+
+// The main X axis: the only one with additional axes.
 class TSLScopeXAxis : public TSLBasicScopeXAxis {
   Q_OBJECT
+  Q_PROPERTY(TSLAdditionalAxes* AdditionalAxes READ AdditionalAxes WRITE SetAdditionalAxes)
+  Q_MOC_INCLUDE("scope/additional_axes.h")
 public:
-  using TSLBasicScopeXAxis::TSLBasicScopeXAxis;
+  TSLScopeXAxis(QObject* owner, TSLDataDisplay* display);
+  TSLAdditionalAxes* AdditionalAxes() const { return additional_; }
+  void SetAdditionalAxes(TSLAdditionalAxes* other);
+
+private:
+  TSLAdditionalAxes* additional_ = nullptr;
 };
 
 class TSLBasicDisplayYAxis : public TSLDisplayAxis {
@@ -454,8 +464,16 @@ private:
   TSLRange previous_;
 };
 
+// The main Y axis: the only one with additional axes.
 class TSLScopeYAxis : public TSLBasicScopeYAxis {
   Q_OBJECT
+  Q_PROPERTY(TSLAdditionalAxes* AdditionalAxes READ AdditionalAxes WRITE SetAdditionalAxes)
+  Q_MOC_INCLUDE("scope/additional_axes.h")
 public:
-  using TSLBasicScopeYAxis::TSLBasicScopeYAxis;
+  TSLScopeYAxis(QObject* owner, TSLDataDisplay* display);
+  TSLAdditionalAxes* AdditionalAxes() const { return additional_; }
+  void SetAdditionalAxes(TSLAdditionalAxes* other);
+
+private:
+  TSLAdditionalAxes* additional_ = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "scope/additional_axes.h"
+
 namespace {
 TSLPropertiesDialogOpener& Opener() {
   static TSLPropertiesDialogOpener opener;
@@ -38,26 +40,59 @@ bool TSLDataChart::CursorsStayInView() const { return Lock()->ReadGuarded(cursor
 
 void TSLDataChart::SetCursorsStayInView(bool v) { Lock()->SetIfChanged(cursorsStayInView_, v, [this] { Changed(); }); }
 
-namespace {
-// The index-th axis of one kind, without building a list (called per block).
-TSLDisplayAxis* NthAxis(const QList<TSLDisplayAxis*>& axes, bool x, int index) {
-  if (index < 0) return nullptr;
-  for (TSLDisplayAxis* a : axes)
-    if (a->IsXAxis() == x && index-- == 0) return a;
-  return nullptr;
+// Called per block: no list is built.
+TSLDisplayAxis* TSLDataChart::XAxisAt(int index) const {
+  if (index < 0 || !xAxis_) return nullptr;
+  return index == 0 ? xAxis_ : xAxis_->AdditionalAxes()->Axis(index - 1);
 }
-}  // namespace
 
-TSLDisplayAxis* TSLDataChart::XAxisAt(int index) const { return NthAxis(Axes(), true, index); }
-
-TSLDisplayAxis* TSLDataChart::YAxisAt(int index) const { return NthAxis(Axes(), false, index); }
+TSLDisplayAxis* TSLDataChart::YAxisAt(int index) const {
+  if (index < 0 || !yAxis_) return nullptr;
+  return index == 0 ? yAxis_ : yAxis_->AdditionalAxes()->Axis(index - 1);
+}
 
 int TSLDataChart::XAxisIndexOf(const TSLDisplayAxis* axis) const {
-  return int(XAxes().indexOf(const_cast<TSLDisplayAxis*>(axis)));
+  if (!axis || !xAxis_) return -1;
+  if (axis == xAxis_) return 0;
+  const int i = xAxis_->AdditionalAxes()->IndexOf(axis);
+  return i < 0 ? -1 : i + 1;
 }
 
 int TSLDataChart::YAxisIndexOf(const TSLDisplayAxis* axis) const {
-  return int(YAxes().indexOf(const_cast<TSLDisplayAxis*>(axis)));
+  if (!axis || !yAxis_) return -1;
+  if (axis == yAxis_) return 0;
+  const int i = yAxis_->AdditionalAxes()->IndexOf(axis);
+  return i < 0 ? -1 : i + 1;
+}
+
+void TSLDataChart::WatchAdditionalAxes() {
+  for (TSLAdditionalAxes* axes : {xAxis_->AdditionalAxes(), yAxis_->AdditionalAxes()})
+    connect(axes, &TSLAdditionalAxes::AxesChanged, this, [this, axes](int removed) {
+      layoutViewsStale_ = true;
+      if (removed >= 0) AdditionalAxisRemoved(axes->IsXKind(), removed);
+      InvalidateStatic();
+      LayoutChanged();
+    });
+}
+
+const QList<TSLDisplayView*>& TSLDataChart::LayoutViews() {
+  const int extra = xAxis_ && yAxis_ ? xAxis_->AdditionalAxes()->Count() + yAxis_->AdditionalAxes()->Count() : 0;
+  if (extra == 0) return Views();
+  if (layoutViewsStale_ || layoutViews_.size() != Views().size()) {
+    layoutViews_.clear();
+    const auto additional = [this](const TSLAdditionalAxes* axes) {
+      for (int i = axes->Count() - 1; i >= 0; --i) layoutViews_.append(axes->Axis(i));
+    };
+    for (TSLDisplayView* view : Views()) {
+      auto* axis = qobject_cast<TSLDisplayAxis*>(view);
+      if (axis == xAxis_) additional(xAxis_->AdditionalAxes());
+      else if (axis == yAxis_) additional(yAxis_->AdditionalAxes());
+      else if (axis && (XAxisIndexOf(axis) > 0 || YAxisIndexOf(axis) > 0)) continue;  // placed with its main axis
+      layoutViews_.append(view);
+    }
+    layoutViewsStale_ = false;
+  }
+  return layoutViews_;
 }
 
 int TSLDataChart::AxisIndexOf(const TSLDisplayAxis* axis) const {

@@ -56,6 +56,11 @@ public:
   int XAxisIndexOf(const TSLDisplayAxis* axis) const;
   int YAxisIndexOf(const TSLDisplayAxis* axis) const;
   int AxisIndexOf(const TSLDisplayAxis* axis) const;
+  // The views in layout order: as registered, except that the additional
+  // axes of a kind come just before their main axis, last one first, so
+  // that the layout (which fills each side from the outside in) stacks them
+  // outwards from the main axis in collection order.
+  const QList<TSLDisplayView*>& LayoutViews();
 
   double VisibleXMin() const { return xAxis_->ShownMin(); }
   double VisibleXMax() const { return xAxis_->ShownMax(); }
@@ -94,6 +99,16 @@ public:
   void ShowProperties() { ShowPropertiesDialog(kChannelsPage, 0); }
 
 protected:
+  // Follows the additional axes collections of the main axes (called once
+  // the main axes exist).
+  void WatchAdditionalAxes();
+  // An additional axis left its collection at `index` (0-based in the
+  // collection, so axis index index + 1).
+  virtual void AdditionalAxisRemoved(bool x, int index) {
+    (void)x;
+    (void)index;
+  }
+
   template <class T>
   void Copy(T* mine, T* other) {
     if (other && other != mine) mine->Assign(other);
@@ -112,4 +127,6 @@ protected:
 
 private:
   bool cursorsStayInView_ = true;
+  QList<TSLDisplayView*> layoutViews_;
+  bool layoutViewsStale_ = true;
 };

@@ -67,6 +67,20 @@ void TSLOptionalAxesDisplayCollectionItem::SetAxisIndex(int& field, int i, bool 
   Lock()->SetIfChanged(field, i, [this] { ItemLayoutChanged(); });
 }
 
+void TSLOptionalAxesDisplayCollectionItem::AxisRemoved(bool x, int index) {
+  int& field = x ? x_ : y_;
+  if (index <= 0 || field < index) return;
+  const int moved = field == index ? 0 : field - 1;
+  Lock()->SetIfChanged(field, moved, [this] { ItemLayoutChanged(); });
+}
+
+void TSLOptionalAxesDisplayCollectionItem::ResolveAxisIndices() {
+  auto* chart = qobject_cast<TSLDataChart*>(Display());
+  if (!chart) return;
+  if (!chart->XAxisAt(x_)) Lock()->SetIfChanged(x_, 0, [this] { ItemLayoutChanged(); });
+  if (!chart->YAxisAt(y_)) Lock()->SetIfChanged(y_, 0, [this] { ItemLayoutChanged(); });
+}
+
 TSLDisplayCollection::TSLDisplayCollection(QObject* owner, TSLDataDisplay* display, TItemFactory factory)
     : TLPCollection(owner, std::move(factory)), display_(display) {}
 

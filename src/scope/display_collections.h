@@ -77,6 +77,12 @@ public:
   int YAxisIndex() const { return y_; }
   void SetXAxisIndex(int i) { SetAxisIndex(x_, i, true); }
   void SetYAxisIndex(int i) { SetAxisIndex(y_, i, false); }
+  // An axis of one kind left at axis index `index` (never the main one):
+  // an item on it goes back to the main axis, one after it follows it down.
+  void AxisRemoved(bool x, int index);
+  // After loading: an index read before its axis existed and still without
+  // one falls back to the main axis.
+  void ResolveAxisIndices();
 
 private:
   void SetAxisIndex(int& field, int i, bool x);

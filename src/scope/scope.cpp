@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "pins/pin_list.h"
+#include "scope/additional_axes.h"
 
 TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
   channels_ = new TSLScopeChannels(this, this);
@@ -17,6 +18,7 @@ TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
   xAxis_ = new TSLScopeXAxis(this, this);
   yAxis_ = new TSLScopeYAxis(this, this);
   dataView_ = new TSLScopeDataView(this, this);
+  WatchAdditionalAxes();
   // The channels own their pins; the lists only name them.
   inputPins_ = new TOWPinList(this, false, Lock());
   xInputPins_ = new TOWPinList(this, false, Lock());
@@ -63,6 +65,21 @@ void TSLScope::CursorsChanged() {
   if (removed >= 0)
     for (int l = 0; l < cursorLinks_->Count(); ++l) cursorLinks_->Link(l)->CursorRemoved(removed, count + 1);
   FollowRemoval(draggedCursor_, removed, count);
+}
+
+void TSLScope::ForEachAxesItem(const std::function<void(TSLOptionalAxesDisplayCollectionItem*)>& visit) const {
+  for (const TOWExtCollection* c : std::initializer_list<const TOWExtCollection*>{channels_, cursors_, zones_, ellipses_,
+                                                                                  labels_})
+    if (c)
+      for (int i = 0; i < c->Count(); ++i)
+        if (auto* item = qobject_cast<TSLOptionalAxesDisplayCollectionItem*>(c->Item(i))) visit(item);
+}
+
+void TSLScope::AdditionalAxisRemoved(bool x, int index) {
+  ForEachAxesItem([x, index](TSLOptionalAxesDisplayCollectionItem* item) { item->AxisRemoved(x, index + 1); });
+  // The auto-scaling history of the axes left stays theirs; the traces
+  // drawn against the removed one are drawn afresh on the main axis.
+  ResetTraceCaches();
 }
 
 void TSLScope::CursorLinksChanged() {
@@ -190,14 +207,17 @@ bool TSLScope::PublishPendingData() {
     }
   }
   if (published) {
-    for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
-    yAxis_->RecordHistory();
+    for (TSLDisplayAxis* axis : Axes()) {
+      axis->ForgetRanges();
+      if (auto* y = qobject_cast<TSLBasicScopeYAxis*>(axis)) y->RecordHistory();
+    }
   }
   return layoutStale_.load();
 }
 
 void TSLScope::ResetAutoScaling() {
-  yAxis_->ResetHistory();
+  for (TSLDisplayAxis* axis : Axes())
+    if (auto* y = qobject_cast<TSLBasicScopeYAxis*>(axis)) y->ResetHistory();
   Changed();
 }
 
@@ -211,6 +231,7 @@ void TSLScope::AfterLoaded() {
   LayoutChanged();
   if (yAxis_->Min()->Value() == yAxis_->Max()->Value()) yAxis_->Min()->SetValue(-yAxis_->Min()->Value());
   for (int i = 0; i < cursorLinks_->Count(); ++i) cursorLinks_->Link(i)->ResolveStoredIndices();
+  ForEachAxesItem([](TSLOptionalAxesDisplayCollectionItem* item) { item->ResolveAxisIndices(); });
 }
 
 void TSLScope::PaintBackBuffer(TLPCanvas& canvas) { PaintAll(canvas, false); }

@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QPolygon>
 #include <QVector>
+#include <functional>
 #include <mutex>
 
 #include "scope/data_chart.h"
@@ -158,6 +159,7 @@ protected:
   void PaintBackBuffer(TLPCanvas& canvas) override;
   bool InvalidationSuppressed() const override { return channelDraw_; }
   void AfterLoaded() override;
+  void AdditionalAxisRemoved(bool x, int index) override;
 
 private:
   friend class TSLScopeChannel;
@@ -219,6 +221,9 @@ private:
   void SetElement(QObject* element);
   void EndViewDrag(const QPoint& p);
   void CursorsChanged();
+  // Every item drawn against an axis pair (channels, cursors, zones,
+  // ellipses, labels), for `visit`.
+  void ForEachAxesItem(const std::function<void(TSLOptionalAxesDisplayCollectionItem*)>& visit) const;
   void CursorLinksChanged();
   // The cursors and links as last seen, to tell which one a removal took.
   QVector<const QObject*> cursorSnapshot_, linkSnapshot_;

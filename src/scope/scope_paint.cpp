@@ -86,7 +86,7 @@ void TSLScope::Layout(TLPCanvas& canvas) {
   int left = 0, top = 0, right = w, bottom = h;  // right and bottom exclusive
   int marginL = 0, marginT = 0, marginR = 0, marginB = 0;
   const auto rect = [](int l, int t, int r, int b) { return QRect(QPoint(l, t), QPoint(std::max(l, r) - 1, std::max(t, b) - 1)); };
-  for (TSLDisplayView* view : Views()) {
+  for (TSLDisplayView* view : LayoutViews()) {
     view->SetViewRect(rect(left, top, right, bottom));
     if (view == dataView_) {
       const int l = std::max(left, marginL), t = std::max(top, marginT);

@@ -16,6 +16,7 @@
 #include "draw/custom_control.h"
 #include "pins/component.h"
 #include "pins/operations.h"
+#include "scope/additional_axes.h"
 #include "scope/scope.h"
 #include "scope_feed.h"
 
@@ -730,3 +731,110 @@ TEST(PaintAutoScaling, BadSamplesAndEmptyPublicationsDoNotDecideTheRange) {
 }
 
 }  // namespace
+
+// An additional Y axis on the right with its own fixed range and a second
+// channel drawn against it: the trace follows that axis, the band shows its
+// own ticks and labels, the main axis and its band stay as they were; its
+// auto-scaling follows its own channel only; removing it while the channel
+// points at it moves the channel back to the main axis.
+TEST_F(Paint, AnAdditionalYAxisOnTheRightMapsItsOwnChannel) {
+  Send(std::vector<double>(1000, 0.5));
+  const QImage alone = Render();
+  const QRect mainBand = scope.YAxis()->ViewRect();
+  const QRect viewAlone = scope.DataViewRect();
+  const int mainRow = scope.YAxis()->TickToScreen(0.5);
+
+  TSLOWRealSourcePin second(&owner, nullptr, 0, nullptr, false, owner.Lock());
+  scope.Channels()->Add();
+  ASSERT_TRUE(scope.InputPins()->GetPin(1)->Connect(&second));
+  second.Notify(MakeOperation<TOWStartSampleRateOperation>(44100.0).get());
+  ASSERT_EQ(scope.YAxis()->AdditionalAxes()->Count(), 0);
+  auto* extra = qobject_cast<TSLBasicScopeYAxis*>(scope.YAxis()->AdditionalAxes()->Add());
+  ASSERT_NE(extra, nullptr);
+  EXPECT_EQ(scope.YAxisAt(1), extra);
+  EXPECT_EQ(scope.Views().last(), extra);  // registered after the scope's own views
+  extra->SetAlign(SL::vaRight);
+  extra->AutoScaling()->SetEnabled(false);
+  extra->Min()->SetValue(0);
+  extra->Max()->SetValue(10);
+  extra->SetColor(QColor(255, 255, 0));
+  extra->Font()->SetColor(QColor(255, 255, 0));
+  extra->DataView()->Lines()->SetVisible(false);
+  extra->DataView()->ZeroLine()->SetVisible(false);
+  TSLScopeChannel* channel = scope.Channels()->Channel(1);
+  channel->SetYAxisIndex(1);
+  EXPECT_EQ(channel->YAxisIndex(), 1);
+  channel->SetYAxisIndex(2);  // no such axis: ignored
+  EXPECT_EQ(channel->YAxisIndex(), 1);
+
+  const auto sendBoth = [&](const std::vector<double>& a, const std::vector<double>& b) {
+    TRef<ISLRealBuffer> ba(new TSLRealBuffer(a.data(), int(a.size())));
+    TRef<ISLRealBuffer> bb(new TSLRealBuffer(b.data(), int(b.size())));
+    source.SendBuffer(ba.get());
+    second.SendBuffer(bb.get());
+    scope.RefreshTimerTick();
+  };
+  sendBoth(std::vector<double>(1000, 0.5), std::vector<double>(1000, 2.5));
+  QImage image = Render();
+  const QRect view = scope.DataViewRect();
+  const QRect band = extra->ViewRect();
+  if (qEnvironmentVariableIsSet("TREMORA_SCOPE_PNG")) image.save(qEnvironmentVariable("TREMORA_SCOPE_PNG"));
+  // The band stands right of the data view; the data view gave it room.
+  EXPECT_GT(band.left(), view.right());
+  EXPECT_LT(view.right(), viewAlone.right());
+  EXPECT_GT(band.width(), 20);
+  // The second trace: 2.5 of 0..10 is a quarter of the height above the bottom.
+  const int lime = extra->TickToScreen(2.5);
+  EXPECT_NEAR(lime, view.bottom() - 0.25 * (view.height() - 1), 0.5);
+  const auto rowsOf = [&](const QColor& c, int x) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+      if (image.pixelColor(x, y) == c) rows.push_back(y);
+    return rows;
+  };
+  for (int x : {view.left() + 10, view.center().x(), view.right() - 10}) {
+    EXPECT_EQ(rowsOf(QColor(0, 255, 0), x), std::vector<int>{lime}) << "column " << x;
+    EXPECT_EQ(rowsOf(QColor(Qt::red), x), std::vector<int>{mainRow}) << "column " << x;
+  }
+  // Its ticks (next to the data view) and labels (farther out) in its colour.
+  int ticks = 0, labels = 0;
+  for (int x = band.left(); x <= band.right(); ++x)
+    for (int y = band.top(); y <= band.bottom(); ++y)
+      if (const QColor c = image.pixelColor(x, y); c.red() > 128 && c.green() > 128 && c.blue() < 64)
+        (x < band.left() + 12 ? ticks : labels)++;  // label text is smoothed
+  EXPECT_GE(ticks, 3 * 6);
+  EXPECT_GE(labels, 20);
+  for (const double tick : {0.0, 10.0}) {
+    const int row = extra->TickToScreen(tick);
+    EXPECT_EQ(image.pixelColor(band.left() + 8, row), QColor(255, 255, 0)) << tick;
+  }
+  // The main axis: same mapping and the same band, pixel for pixel.
+  EXPECT_EQ(scope.YAxis()->TickToScreen(0.5), mainRow);
+  EXPECT_EQ(scope.YAxis()->ViewRect(), mainBand);
+  EXPECT_EQ(image.copy(mainBand), alone.copy(mainBand));
+
+  // Auto-scaling on the additional axis: its own channel's extent only.
+  extra->AutoScaling()->SetEnabled(true);
+  std::vector<double> ramp(1000);
+  for (int i = 0; i < 1000; ++i) ramp[i] = 100 + i * 0.1;
+  sendBoth(std::vector<double>(1000, 0.5), ramp);
+  image = Render();
+  const TSLRange shown = extra->ShownValue();
+  EXPECT_LT(shown.lo, 100);
+  EXPECT_GT(shown.lo, 60);
+  EXPECT_GT(shown.hi, 199.9);
+  EXPECT_LT(shown.hi, 240);
+  EXPECT_GT(extra->HistoryCount(), 0);
+  EXPECT_EQ(scope.YAxis()->ShownValue(), (TSLRange{-1, 1}));
+  EXPECT_FALSE(rowsOf(QColor(0, 255, 0), view.center().x()).empty());
+
+  // Removed while the channel points at it: back on the main axis.
+  scope.YAxis()->AdditionalAxes()->Delete(0);
+  EXPECT_EQ(scope.YAxisAt(1), nullptr);
+  EXPECT_EQ(channel->YAxisIndex(), 0);
+  sendBoth(std::vector<double>(1000, 0.5), std::vector<double>(1000, -0.5));
+  image = Render();
+  EXPECT_EQ(scope.DataViewRect(), viewAlone);
+  EXPECT_EQ(rowsOf(QColor(0, 255, 0), view.center().x()), std::vector<int>{scope.YAxis()->TickToScreen(-0.5)});
+  scope.InputPins()->GetPin(1)->Disconnect();
+}
