@@ -271,3 +271,72 @@ TEST_F(Zoom, LinkedZoomPinsShareTheRangeBothWays) {
 }
 
 }  // namespace
+
+namespace {
+// Zooming a scope with an additional Y axis (0..10 on the right) through the
+// wheel, the zoom frame, panning, zoom off and the history: both Y axes
+// move, the additional one in proportion to the main one.
+TEST_F(Zoom, AdditionalAxesZoomPanAndReturnWithTheMainAxes) {
+  auto* extra = qobject_cast<TSLBasicScopeYAxis*>(scope.YAxis()->AdditionalAxes()->Add());
+  ASSERT_NE(extra, nullptr);
+  extra->SetAlign(SL::vaRight);
+  extra->AutoScaling()->SetEnabled(false);
+  extra->Min()->SetValue(0);
+  extra->Max()->SetValue(10);
+  EXPECT_TRUE(extra->ZoomPin()->GetName(false).endsWith(QStringLiteral("YAxis.AdditionalAxes._Item0.ZoomPin")))
+      << extra->ZoomPin()->GetName(false).toStdString();
+  feed.Publish();
+  const TSLRange y0 = Y(), e0 = extra->ShownValue();
+  ASSERT_EQ(e0, (TSLRange{0, 10}));
+  const auto E = [&] { return extra->ShownValue(); };
+  // The fraction of the main range a value stands at, on the additional axis.
+  const auto inProportion = [&] {
+    EXPECT_NEAR((E().lo - e0.lo) / e0.Span(), (Y().lo - y0.lo) / y0.Span(), 1e-9);
+    EXPECT_NEAR((E().hi - e0.lo) / e0.Span(), (Y().hi - y0.lo) / y0.Span(), 1e-9);
+  };
+
+  // The wheel over the data view zooms both about the pointer.
+  const QPoint at = Centre() + QPoint(0, -30);
+  const double underPointer = extra->ScreenToTick(at.y());
+  Wheel(at, false);
+  EXPECT_TRUE(scope.YAxis()->IsZoomed());
+  EXPECT_TRUE(extra->IsZoomed());
+  EXPECT_LT(E().Span(), e0.Span());
+  EXPECT_NEAR(extra->ScreenToTick(at.y()), underPointer, e0.Span() / 100);
+  inProportion();
+  scope.ZoomOff();
+  EXPECT_FALSE(extra->IsZoomed());
+  EXPECT_EQ(E(), e0);
+  EXPECT_EQ(Y(), y0);
+
+  // The zoom frame: the main axis takes the frame's values, the additional
+  // axis the same share of its own range.
+  const QPoint c = Centre();
+  const double frameTop = scope.YAxis()->ScreenToTick(c.y() - 40);
+  DragView(c + QPoint(-60, -40), c + QPoint(60, 20));
+  ASSERT_TRUE(extra->IsZoomed());
+  EXPECT_LT(Y().Span(), y0.Span() * 0.7);
+  EXPECT_NEAR(Y().hi, frameTop, y0.Span() / 50);
+  inProportion();
+
+  // Panning moves both by the same share of their spans.
+  scope.SetNavigateMode(SL::nmPan);
+  const TSLRange yz = Y(), ez = E();
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, c);
+  SendMove(&scope, c + QPoint(0, 30), Qt::LeftButton);
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, c + QPoint(0, 30));
+  ASSERT_NE(Y().lo, yz.lo);
+  EXPECT_NEAR((E().lo - ez.lo) / ez.Span(), (Y().lo - yz.lo) / yz.Span(), 1e-6);
+
+  // Undo takes both back to before the frame (panning is not recorded),
+  // redo to where the pan left them.
+  const TSLRange panned = E();
+  scope.ZoomPrevious();
+  EXPECT_FALSE(extra->IsZoomed());
+  EXPECT_EQ(E(), e0);
+  EXPECT_EQ(Y(), y0);
+  scope.ZoomNext();
+  EXPECT_TRUE(extra->IsZoomed());
+  EXPECT_EQ(E(), panned);
+}
+}  // namespace
