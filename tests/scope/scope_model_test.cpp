@@ -8,6 +8,7 @@
 #include "forms/description_reader.h"
 #include "forms/description_syntax.h"
 #include "forms/description_writer.h"
+#include "scope/additional_axes.h"
 #include "forms/register_scope.h"
 #include "pins/pin_list.h"
 #include "scope/scope.h"
@@ -253,6 +254,53 @@ TEST_F(ScopeModel, FreshScopeWritesNothing) {
   EXPECT_EQ(WriteDescription(&form).toStdString(),
             "object Form1: TForm\n  object Scp: TSLScope\n    InputPins.Form = Form1\n    XInputPins.Form = Form1\n"
             "  end\nend\n");
+}
+
+// Additional axes are stored as collections of the main axes; a channel's
+// axis index read before its axis exists is resolved once the description
+// is read, and an index with no axis at all falls back to the main axis.
+TEST_F(ScopeModel, AdditionalAxesAndAxisIndicesRoundTrip) {
+  TForm first;
+  ReadDescription(&first, QStringLiteral("object F: TForm\n  object S: TSLScope\n"
+                                         "    Channels = <\n      item\n        AxisIndex_ = (1 1)\n      end\n"
+                                         "      item\n        AxisIndex_ = (2 0)\n      end>\n"
+                                         "    XAxis.AdditionalAxes = <\n      item\n        Align = vaTop\n"
+                                         "        TicksMode = atmTime\n      end>\n"
+                                         "    YAxis.AdditionalAxes = <\n      item\n        Align = vaRight\n"
+                                         "        Max.Value = 10.0\n        AxisLabel.Text = 'Volts'\n"
+                                         "        AutoScaling.Enabled = False\n      end>\n  end\nend\n"));
+  auto* scope = first.findChild<TSLScope*>();
+  ASSERT_NE(scope, nullptr);
+  ASSERT_EQ(scope->YAxis()->AdditionalAxes()->Count(), 1);
+  ASSERT_EQ(scope->XAxis()->AdditionalAxes()->Count(), 1);
+  TSLBasicScopeYAxis* extra = scope->YAxis()->AdditionalAxes()->YAxis(0);
+  EXPECT_EQ(scope->YAxisAt(1), extra);
+  EXPECT_EQ(scope->XAxisAt(1), scope->XAxis()->AdditionalAxes()->Axis(0));
+  EXPECT_EQ(scope->AxisIndexOf(extra), 3);  // X axes first
+  EXPECT_EQ(extra->Align(), SL::vaRight);
+  EXPECT_DOUBLE_EQ(extra->Max()->Value(), 10.0);
+  EXPECT_EQ(extra->AxisLabel()->Text(), QStringLiteral("Volts"));
+  EXPECT_EQ(scope->XAxis()->AdditionalAxes()->XAxis(0)->Align(), SL::vaTop);
+  EXPECT_EQ(scope->Views().size(), 7);
+  EXPECT_EQ(scope->Channels()->Channel(0)->YAxisIndex(), 1);
+  EXPECT_EQ(scope->Channels()->Channel(0)->XAxisIndex(), 1);
+  EXPECT_EQ(scope->Channels()->Channel(1)->YAxisIndex(), 0);
+
+  const QString written = WriteDescription(&first);
+  for (const char* line : {"YAxis.AdditionalAxes = <", "AxisLabel.Text = 'Volts'", "Align = vaRight",
+                           "TicksMode = atmTime", "AxisIndex_ = (1 1)", "AxisIndex_ = (0 0)"})
+    EXPECT_TRUE(written.contains(QString::fromLatin1(line))) << line << "\n" << written.toStdString();
+  TForm second;
+  ReadDescription(&second, written);
+  EXPECT_EQ(WriteDescription(&second), written);
+  auto* copy = second.findChild<TSLScope*>();
+  ASSERT_EQ(copy->YAxis()->AdditionalAxes()->Count(), 1);
+  EXPECT_EQ(copy->Channels()->Channel(0)->YAxisIndex(), 1);
+  // Assigning one main axis to another copies its additional axes.
+  TSLScope plain;
+  plain.SetYAxis(copy->YAxis());
+  ASSERT_EQ(plain.YAxis()->AdditionalAxes()->Count(), 1);
+  EXPECT_DOUBLE_EQ(plain.YAxisAt(1)->Max()->Value(), 10.0);
 }
 
 TEST_F(ScopeModel, EqualYEndsLoadAsSymmetricRange) {
