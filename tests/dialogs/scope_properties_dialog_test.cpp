@@ -22,6 +22,7 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 #include "forms/register_scope.h"
+#include "scope/additional_axes.h"
 #include "scope/scope.h"
 
 #include <QAbstractButton>
@@ -926,4 +927,46 @@ TEST(EnumDisplayNames, DropTheLowerCasePrefixAndOptionallySpaceTheWords) {
   EXPECT_EQ(EnumDisplayName("clmZone", true), QStringLiteral("Zone"));
 }
 
+}  // namespace
+
+namespace {
+// An additional Y axis: its own button opens the Y Axes page on it, the page
+// lists the main axis and it and edits the entry the user clicked, and the
+// cursors page offers it for a cursor.
+TEST_F(ScopeDialog, AdditionalAxesAreListedAndEditedLikeTheMainOne) {
+  auto* extra = scope_->YAxis()->AdditionalAxes()->Add();
+  extra->SetAlign(SL::vaRight);
+  extra->AxisLabel()->SetText(QStringLiteral("Volts"));
+  WithDialog([&] {
+               scope_->RedrawBackBuffer();
+               const QRect label = extra->ButtonRect();
+               ASSERT_FALSE(label.isEmpty());
+               ASSERT_GT(label.left(), scope_->DataViewRect().right());
+               QTest::mouseClick(scope_, Qt::LeftButton, Qt::NoModifier, label.center());
+             },
+             [&](TSLScopePropertiesForm* d) {
+               auto* page = qobject_cast<TSLScopeYAxesForm*>(d->ActivePage());
+               ASSERT_NE(page, nullptr);
+               EXPECT_EQ(page->AxisListBox->Items(), (QStringList{"Normalized Amplitude", "Volts"}));
+               EXPECT_EQ(page->AxisListBox->ItemIndex(), 1);
+               EXPECT_EQ(page->LabelEdit->Text(), QStringLiteral("Volts"));
+               QTest::mouseClick(page->VisibleCheckBox->Box(), Qt::LeftButton);
+               EXPECT_FALSE(extra->Visible());
+               EXPECT_TRUE(scope_->YAxis()->Visible());
+               ClickEntry(page->AxisListBox, 0);
+               EXPECT_EQ(page->LabelEdit->Text(), QStringLiteral("Normalized Amplitude"));
+               EXPECT_TRUE(page->VisibleCheckBox->Checked());
+               ClickEntry(page->AxisListBox, 1);
+               EXPECT_FALSE(page->VisibleCheckBox->Checked());
+             });
+  WithCursorsPage([&](TSLScopePropertiesForm*, TSLScopeCursorsForm* page) {
+    EXPECT_EQ(page->YAxisComboBox->Items(), (QStringList{"Normalized Amplitude", "Volts"}));
+    page->YAxisComboBox->Combo()->setCurrentIndex(1);
+    EXPECT_EQ(scope_->Cursors()->Cursor(0)->YAxisIndex(), 1);
+  });
+  // The axis goes: the cursor returns to the main axis.
+  scope_->YAxis()->AdditionalAxes()->Delete(0);
+  EXPECT_EQ(scope_->Cursors()->Cursor(0)->YAxisIndex(), 0);
+  scope_->RedrawBackBuffer();
+}
 }  // namespace
