@@ -813,6 +813,26 @@ TEST_F(Paint, AnAdditionalYAxisOnTheRightMapsItsOwnChannel) {
   EXPECT_EQ(scope.YAxis()->ViewRect(), mainBand);
   EXPECT_EQ(image.copy(mainBand), alone.copy(mainBand));
 
+  // More axes stack outwards from the main one in collection order, on
+  // either side; the data view keeps its height.
+  TSLAdditionalAxes* more = scope.YAxis()->AdditionalAxes();
+  more->Add()->SetAlign(SL::vaRight);
+  more->Add();  // left, as a Y axis is by default
+  image = Render();
+  EXPECT_GT(more->Axis(1)->ViewRect().left(), extra->ViewRect().right());
+  EXPECT_LT(more->Axis(2)->ViewRect().right(), scope.YAxis()->ViewRect().left());
+  EXPECT_GT(extra->ViewRect().left(), scope.DataViewRect().right());
+  EXPECT_EQ(scope.DataViewRect().height(), view.height());
+  EXPECT_EQ(extra->TickToScreen(2.5), lime);
+  int outerTicks = 0;
+  for (int y = more->Axis(1)->ViewRect().top(); y <= more->Axis(1)->ViewRect().bottom(); ++y)
+    outerTicks += image.pixelColor(more->Axis(1)->ViewRect().left() + 8, y) == QColor(Qt::white);
+  EXPECT_GE(outerTicks, 3);
+  more->Delete(2);
+  more->Delete(1);
+  image = Render();
+  EXPECT_EQ(extra->ViewRect(), band);
+
   // Auto-scaling on the additional axis: its own channel's extent only.
   extra->AutoScaling()->SetEnabled(true);
   std::vector<double> ramp(1000);
