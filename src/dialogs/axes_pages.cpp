@@ -159,14 +159,14 @@ void TSLScopeAxesForm::FontClick() {
 
 TSLScopeXAxesForm::TSLScopeXAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart, int item)
     : TSLScopeAxesForm(dialog, chart) {
-  Setup(QStringLiteral("X Axes"), int(chart->XAxes().size()), item);
+  Setup(QStringLiteral("X Axes"), chart->XAxisCount(), item);
 }
 
 TSLDisplayAxis* TSLScopeXAxesForm::AxisAt(int index) const { return Chart()->XAxisAt(index); }
 
 TSLScopeYAxesForm::TSLScopeYAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart, int item)
     : TSLScopeAxesForm(dialog, chart) {
-  Setup(QStringLiteral("Y Axes"), int(chart->YAxes().size()), item);
+  Setup(QStringLiteral("Y Axes"), chart->YAxisCount(), item);
 }
 
 TSLDisplayAxis* TSLScopeYAxesForm::AxisAt(int index) const { return Chart()->YAxisAt(index); }

@@ -220,8 +220,8 @@ void TSLCollectionPageForm::BindField(TEdit* edit, std::function<QString(TSLDisp
 
 void TSLCollectionPageForm::FillAxisCombos(TComboBox* x, TComboBox* y) {
   QStringList xs, ys;
-  for (int j = 0; j < int(scope_->XAxes().size()); ++j) xs.append(TSLScopeAxesForm::AxisTitle(scope_->XAxisAt(j)));
-  for (int j = 0; j < int(scope_->YAxes().size()); ++j) ys.append(TSLScopeAxesForm::AxisTitle(scope_->YAxisAt(j)));
+  for (int j = 0; j < scope_->XAxisCount(); ++j) xs.append(TSLScopeAxesForm::AxisTitle(scope_->XAxisAt(j)));
+  for (int j = 0; j < scope_->YAxisCount(); ++j) ys.append(TSLScopeAxesForm::AxisTitle(scope_->YAxisAt(j)));
   TCodeChange guard(showing_);
   x->SetItems(xs);
   y->SetItems(ys);

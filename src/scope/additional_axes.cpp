@@ -16,6 +16,14 @@ void TSLScopeYAxis::SetAdditionalAxes(TSLAdditionalAxes* other) {
   if (other && other != additional_) additional_->Assign(other);
 }
 
+TSLAdditionalScopeXAxis::~TSLAdditionalScopeXAxis() {
+  if (auto* axes = qobject_cast<TSLAdditionalAxes*>(parent())) axes->Forget(this);
+}
+
+TSLAdditionalScopeYAxis::~TSLAdditionalScopeYAxis() {
+  if (auto* axes = qobject_cast<TSLAdditionalAxes*>(parent())) axes->Forget(this);
+}
+
 TSLAdditionalAxes::TSLAdditionalAxes(QObject* owner, TSLDataDisplay* display, bool x)
     : TSLDisplayPersistent(owner, display), x_(x) {}
 
@@ -40,6 +48,14 @@ void TSLAdditionalAxes::Delete(int index) {
   // Out of the list first: whatever the removal starts sees the axes left.
   TSLDisplayAxis* axis = axes_.takeAt(index);
   delete axis;
+  LayoutChanged();
+  emit AxesChanged(index);
+}
+
+void TSLAdditionalAxes::Forget(TSLDisplayAxis* axis) {
+  const int index = IndexOf(axis);
+  if (index < 0) return;  // Delete took it out already
+  axes_.removeAt(index);
   LayoutChanged();
   emit AxesChanged(index);
 }

@@ -9,16 +9,20 @@
 #include "pins/defined_properties.h"
 #include "scope/axes.h"
 
+// An axis deleted by itself (not through its collection) leaves the
+// collection first, while it is still whole.
 class TSLAdditionalScopeXAxis : public TSLBasicScopeXAxis {
   Q_OBJECT
 public:
   using TSLBasicScopeXAxis::TSLBasicScopeXAxis;
+  ~TSLAdditionalScopeXAxis() override;
 };
 
 class TSLAdditionalScopeYAxis : public TSLBasicScopeYAxis {
   Q_OBJECT
 public:
   using TSLBasicScopeYAxis::TSLBasicScopeYAxis;
+  ~TSLAdditionalScopeYAxis() override;
 };
 
 // Owns the additional axes of one kind, in order. Window descriptions store
@@ -48,6 +52,9 @@ public:
   QObject* StoredItem(int index) const override { return Axis(index); }
   void ClearStoredItems() override { Clear(); }
   QObject* AddStoredItem() override { return Add(); }
+
+  // An axis of the collection is being deleted.
+  void Forget(TSLDisplayAxis* axis);
 
 signals:
   // After an axis joined (removed = -1) or left the collection at `removed`.

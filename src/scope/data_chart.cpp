@@ -23,7 +23,7 @@ void TSLDataChart::ShowPropertiesDialog(int page, int item) {
 }
 
 void TSLDataChart::ShowAxisProperties(int axisIndex) {
-  const int xCount = int(XAxes().size());
+  const int xCount = XAxisCount();
   if (axisIndex < xCount) ShowPropertiesDialog(kXAxesPage, axisIndex);
   else ShowPropertiesDialog(kYAxesPage, axisIndex - xCount);
 }
@@ -65,6 +65,10 @@ int TSLDataChart::YAxisIndexOf(const TSLDisplayAxis* axis) const {
   return i < 0 ? -1 : i + 1;
 }
 
+int TSLDataChart::XAxisCount() const { return xAxis_ ? 1 + xAxis_->AdditionalAxes()->Count() : 0; }
+
+int TSLDataChart::YAxisCount() const { return yAxis_ ? 1 + yAxis_->AdditionalAxes()->Count() : 0; }
+
 void TSLDataChart::WatchAdditionalAxes() {
   for (TSLAdditionalAxes* axes : {xAxis_->AdditionalAxes(), yAxis_->AdditionalAxes()})
     connect(axes, &TSLAdditionalAxes::AxesChanged, this, [this, axes](int removed) {
@@ -99,7 +103,7 @@ int TSLDataChart::AxisIndexOf(const TSLDisplayAxis* axis) const {
   const int x = XAxisIndexOf(axis);
   if (x >= 0) return x;
   const int y = YAxisIndexOf(axis);
-  return y < 0 ? -1 : int(XAxes().size()) + y;
+  return y < 0 ? -1 : XAxisCount() + y;
 }
 
 void TSLDataChart::ZoomOff() {

@@ -56,6 +56,9 @@ public:
   int XAxisIndexOf(const TSLDisplayAxis* axis) const;
   int YAxisIndexOf(const TSLDisplayAxis* axis) const;
   int AxisIndexOf(const TSLDisplayAxis* axis) const;
+  // The main axis and its additional axes.
+  int XAxisCount() const;
+  int YAxisCount() const;
   // The views in layout order: as registered, except that the additional
   // axes of a kind come just before their main axis, last one first, so
   // that the layout (which fills each side from the outside in) stacks them

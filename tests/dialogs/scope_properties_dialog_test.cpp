@@ -683,7 +683,7 @@ TEST_F(ScopeDialog, EllipseTabsEditTheLinkOfTheSelectedChannel) {
 TEST_F(ScopeDialog, AClickOnAnyPagesListShowsAndEditsTheClickedEntry) {
   scope_->MarkerGroups()->Add();
   scope_->MarkerGroups()->Add();
-  auto* second = new TSLScopeYAxis(scope_, scope_);
+  auto* second = scope_->YAxis()->AdditionalAxes()->Add();
   second->AxisLabel()->SetText(QStringLiteral("Second"));
   WithDialog([&] { scope_->ShowPropertiesDialog(TSLDataChart::kChannelsPage, 0); },
              [&](TSLScopePropertiesForm* d) {
