@@ -813,6 +813,16 @@ TEST_F(Paint, AnAdditionalYAxisOnTheRightMapsItsOwnChannel) {
   EXPECT_EQ(scope.YAxis()->ViewRect(), mainBand);
   EXPECT_EQ(image.copy(mainBand), alone.copy(mainBand));
 
+  // A horizontal cursor on the axis pair (0, 1) stands at that axis's row.
+  auto* cursor = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  cursor->SetKind(SL::ckHorizontal);
+  cursor->SetColor(QColor(0, 200, 200));
+  cursor->SetYAxisIndex(1);
+  cursor->Position()->SetY(5.0);
+  image = Render();
+  EXPECT_EQ(rowsOf(QColor(0, 200, 200), view.center().x()), std::vector<int>{extra->TickToScreen(5.0)});
+  EXPECT_NE(extra->TickToScreen(5.0), scope.YAxis()->TickToScreen(5.0));
+
   // More axes stack outwards from the main one in collection order, on
   // either side; the data view keeps its height.
   TSLAdditionalAxes* more = scope.YAxis()->AdditionalAxes();
@@ -852,6 +862,7 @@ TEST_F(Paint, AnAdditionalYAxisOnTheRightMapsItsOwnChannel) {
   scope.YAxis()->AdditionalAxes()->Delete(0);
   EXPECT_EQ(scope.YAxisAt(1), nullptr);
   EXPECT_EQ(channel->YAxisIndex(), 0);
+  EXPECT_EQ(cursor->YAxisIndex(), 0);
   sendBoth(std::vector<double>(1000, 0.5), std::vector<double>(1000, -0.5));
   image = Render();
   EXPECT_EQ(scope.DataViewRect(), viewAlone);
