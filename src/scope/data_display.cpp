@@ -68,7 +68,13 @@ void TSLDataDisplay::UnregisterComponent(TSLDisplayComponent* c) { components_.r
 void TSLDataDisplay::RegisterView(TSLDisplayView* v) { views_.append(v); }
 void TSLDataDisplay::UnregisterView(TSLDisplayView* v) { views_.removeAll(v); }
 void TSLDataDisplay::RegisterAxis(TSLDisplayAxis* axis) { axes_.append(axis); }
-void TSLDataDisplay::UnregisterAxis(TSLDisplayAxis* axis) { axes_.removeAll(axis); }
+void TSLDataDisplay::UnregisterAxis(TSLDisplayAxis* axis) {
+  axes_.removeAll(axis);
+  // A later axis may be made at the same address: it must not take over
+  // the zoom this one had in the history.
+  for (QList<TZoomState>* list : {&undo_, &redo_})
+    for (TZoomState& state : *list) state.removeIf([axis](const TZoomEntry& e) { return e.axis == axis; });
+}
 
 QList<TSLDisplayAxis*> TSLDataDisplay::XAxes() const {
   QList<TSLDisplayAxis*> out;

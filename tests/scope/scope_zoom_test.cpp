@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <iostream>
 #include <random>
 
 #include "scope_feed.h"
@@ -338,5 +339,16 @@ TEST_F(Zoom, AdditionalAxesZoomPanAndReturnWithTheMainAxes) {
   scope.ZoomNext();
   EXPECT_TRUE(extra->IsZoomed());
   EXPECT_EQ(E(), panned);
+
+  // A removed axis leaves the history: an axis made after it (often at the
+  // same address) does not take over its zoom.
+  const void* old = extra;
+  scope.YAxis()->AdditionalAxes()->Delete(0);
+  TSLDisplayAxis* fresh = scope.YAxis()->AdditionalAxes()->Add();
+  if (fresh != old) std::cout << "note: the new axis is at another address\n";
+  scope.ZoomPrevious();  // unzoomed, before the frame
+  scope.ZoomPrevious();  // the wheel's zoom, which the removed axis shared
+  EXPECT_FALSE(fresh->IsZoomed());
+  EXPECT_TRUE(scope.YAxis()->IsZoomed());
 }
 }  // namespace
