@@ -92,7 +92,9 @@ TReadBack Read(const QString& path) {
   r.page.fill(Qt::white);
   QPainter(&r.page).drawImage(0, 0, rendered);
   r.text = doc.getAllText(0).text();
-  if (qEnvironmentVariableIsSet("KEEP_PNG")) r.page.save(qEnvironmentVariable("KEEP_PNG") + QFileInfo(path).baseName() + ".png");
+  // KEEP_PNG=/some/prefix- keeps the rendered pages, to look at them.
+  if (qEnvironmentVariableIsSet("KEEP_PNG"))
+    r.page.save(qEnvironmentVariable("KEEP_PNG") + QFileInfo(path).baseName() + QStringLiteral(".png"));
   return r;
 }
 
