@@ -1,17 +1,22 @@
 #include "app/run_report.h"
 
+#include <QColor>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPen>
+#include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
+#include <QSizeF>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <algorithm>
