@@ -84,7 +84,7 @@ function(tremora_fuzz source)
     set(seeds "")
   endif()
   add_test(NAME fuzz.${name}
-           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=4096 ${corpus} ${seeds})
+           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=4096 -malloc_limit_mb=512 ${corpus} ${seeds})
   set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 600
                        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   if(ARG_CORPUS)

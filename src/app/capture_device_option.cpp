@@ -32,7 +32,7 @@ std::string CaptureDeviceError(const std::string& name, const std::string& recor
     TWavData wav;
     std::string why;
     if (!ReadWavFile(recording, wav, &why) || wav.Frames() == 0)
-      return "cannot play back '" + recording + "'" + (why.empty() ? std::string() : ": " + why);
+      return why.empty() ? "cannot play back '" + recording + "': it holds no sound" : "cannot play back " + why;
   } else if (!recording.empty()) {
     return "--recording is for the device 'Recording'";
   }

@@ -6,12 +6,16 @@
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
 #include <memory>
+#include <string>
 
 namespace metafile {
 
 namespace {
 
 constexpr uint32_t kEmrHeader = 1;
+constexpr uint32_t kEmrEof = 14;
+constexpr uint16_t kMetaEof = 0;
+constexpr uint32_t kWmfHeaderWords = 9;
 constexpr uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr size_t kEmfHeaderSize = 88;
@@ -43,7 +47,17 @@ void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, i
   const uint32_t headerSize = ReadU32(data + 4);
   if (headerSize < kEmfHeaderSize || headerSize > size || headerSize % 4 != 0) Fail("the header is damaged");
   // A file shorter than its header says would draw only in part.
-  if (ReadU32(data + 48) > size) Fail("the picture is truncated");
+  const uint32_t declared = ReadU32(data + 48);
+  if (declared > size) Fail("the picture is truncated");
+  if (declared < headerSize || uint64_t(ReadU32(data + 52)) * 8 > declared) Fail("the header is damaged");
+  // Every record within the declared bytes: the converter sizes what it
+  // reads by the records' own lengths.
+  for (size_t at = 0; at + 8 <= declared;) {
+    const uint32_t type = ReadU32(data + at), length = ReadU32(data + at + 4);
+    if (length < 8 || length % 4 != 0 || length > declared - at) Fail("a record runs past the end of the picture");
+    if (type == kEmrEof) break;
+    at += length;
+  }
   int64_t w = int64_t(ReadI32(data + 16)) - ReadI32(data + 8) + 1;
   int64_t h = int64_t(ReadI32(data + 20)) - ReadI32(data + 12) + 1;
   if (w <= 1 || h <= 1) {
@@ -103,6 +117,21 @@ TSvg WmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   // A file shorter than its header says would draw only in part.
   const size_t header = ReadU32(data) == kPlaceableKey ? 22 : 0;
   if (size < header + 18 || uint64_t(ReadU32(data + header + 6)) * 2 > size - header) Fail("the picture is truncated");
+  // The reader reserves room for the largest record the header declares
+  // and for each record by its own length before it reads it: sizes the
+  // file cannot hold are refused here rather than allocated there.
+  const uint64_t words = ReadU32(data + header + 6), largest = ReadU32(data + header + 12);
+  if (words < kWmfHeaderWords) Fail("the header is damaged (it declares " + std::to_string(words * 2) + " bytes)");
+  if (largest < 3 || largest > words - kWmfHeaderWords)
+    Fail("the header is damaged (its largest record of " + std::to_string(largest * 2) +
+         " bytes is not within the picture)");
+  const size_t end = header + size_t(words) * 2;
+  for (size_t at = header + kWmfHeaderWords * 2; at + 6 <= end;) {
+    const uint64_t length = uint64_t(ReadU32(data + at)) * 2;
+    if (length < 6 || length > end - at) Fail("a record runs past the end of the picture");
+    if (ReadU16(data + at + 4) == kMetaEof) break;
+    at += size_t(length);
+  }
   wmfAPI_Options options{};
   options.function = wmf_svg_function;
   wmfAPI* raw = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/wav_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -31,11 +32,9 @@ bool ParseWav(const uint8_t* data, size_t size, TWavData& out, std::string* erro
     const uint8_t* chunk = data + pos;
     const uint32_t length = U32(chunk + 4);
     const size_t body = pos + 8;
-    // A truncated last chunk (common for the data of interrupted recordings)
-    // is read as far as it goes.
     const size_t available = std::min<size_t>(length, size - body);
     if (std::memcmp(chunk, "fmt ", 4) == 0) {
-      if (available < 16) return Fail(error, "short format chunk");
+      if (available < 16) return Fail(error, "short format chunk (truncated file?)");
       const uint8_t* f = data + body;
       tag = U16(f);
       channels = U16(f + 2);
@@ -43,17 +42,38 @@ bool ParseWav(const uint8_t* data, size_t size, TWavData& out, std::string* erro
       blockAlign = U16(f + 12);
       container = U16(f + 14);
       if (tag == WAVE_FORMAT_EXTENSIBLE_TAG) {
-        if (available < 40) return Fail(error, "short extensible format chunk");
-        tag = U16(f + 24);  // first two bytes of the sub-format GUID
+        if (available < 40) return Fail(error, "short extensible format chunk (truncated file?)");
+        // The sub-format GUID is a format tag in front of a fixed tail.
+        static const uint8_t kTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                          0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+        if (std::memcmp(f + 26, kTail, sizeof kTail) != 0) return Fail(error, "unknown extensible sub-format");
+        tag = U16(f + 24);
       }
       haveFormat = true;
     } else if (std::memcmp(chunk, "data", 4) == 0) {
       if (!haveFormat) return Fail(error, "data before format");
+      if (tag == 6 || tag == 7)
+        return Fail(error, tag == 6 ? "A-law compressed sound is not supported (save it as PCM)"
+                                    : "\u00b5-law compressed sound is not supported (save it as PCM)");
       const bool pcm = tag == 1 && (container == 8 || container == 16 || container == 24 || container == 32);
       const bool fl = tag == 3 && container == 32;
-      if (!pcm && !fl) return Fail(error, "unsupported sample format");
+      if (!pcm && !fl) {
+        if (error)
+          *error = "unsupported sample format (format tag " + std::to_string(tag) + ", " + std::to_string(container) +
+                   " bits; PCM of 8, 16, 24 or 32 bits and 32-bit float are read)";
+        return false;
+      }
       if (channels < 1 || channels > 32 || rate == 0 || blockAlign != container / 8 * channels)
         return Fail(error, "inconsistent format");
+      // The declared length is checked against the bytes present before
+      // anything is reserved for it: a cut file would otherwise play with
+      // a part of its sound missing.
+      if (available < length) {
+        if (error)
+          *error = "truncated file: the data chunk declares " + std::to_string(length) + " bytes, " +
+                   std::to_string(available) + " are present";
+        return false;
+      }
       const size_t frames = available / blockAlign;
       out.Channels = channels;
       out.SampleRate = rate;
@@ -80,17 +100,25 @@ bool ParseWav(const uint8_t* data, size_t size, TWavData& out, std::string* erro
       }
       return true;
     }
+    // Chunks of odd length are padded to an even one.
     pos = body + length + (length & 1);
-    if (pos < body) break;  // overflow
+    if (pos < body) break;  // past the address range of a 32-bit size_t
   }
-  return Fail(error, "no data chunk");
+  return Fail(error, haveFormat ? "no data chunk (truncated file?)" : "no format chunk (truncated file?)");
 }
 
 bool ReadWavFile(const std::string& path, TWavData& out, std::string* error) {
+  std::string why;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Fail(error, "cannot open file");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return ParseWav(bytes.data(), bytes.size(), out, error);
+  bool ok = false;
+  if (!in) {
+    why = std::strerror(errno);
+  } else {
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ok = ParseWav(bytes.data(), bytes.size(), out, &why);
+  }
+  if (!ok && error) *error = "'" + path + "': " + why;
+  return ok;
 }
 
 bool WriteWavFile16(const std::string& path, const TWavData& wav) {

@@ -179,6 +179,15 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
   put(24, -2147483647), put(32, 2147483647), put(72, 2147483647), put(80, 1);
   std::string notWmf = wmf;
   notWmf[0] = 'x';
+  // The fuzzed file, and the same with a size that the file does hold:
+  // what remains is its largest record of 2 GB.
+  const std::string fuzzed = testsupport::HugeRecordWmf();
+  std::string hugeRecord = fuzzed;
+  qToLittleEndian<quint32>(quint32((fuzzed.size() - 22) / 2), hugeRecord.data() + 22 + 6);
+  std::string recordPastEnd = wmf;  // the second record claims 64 KB
+  qToLittleEndian<quint32>(0x8000, recordPastEnd.data() + 22 + 18 + 10);
+  std::string manyRecords = emf;
+  qToLittleEndian<quint32>(0x7FFFFFFF, manyRecords.data() + 52);
   const std::pair<const char*, std::string> refused[] = {
       {"truncated.emf", emf.substr(0, 60)},
       {"cut.emf", emf.substr(0, emf.size() - 30)},
@@ -190,6 +199,10 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
       {"huge.wmf", testsupport::SampleWmf({.width = 32000, .height = 32000})},
       {"map.emf", wmf},  // a WMF named .emf
       {"huge_frame.emf", hugeFrame},
+      {"fuzzed.wmf", fuzzed},
+      {"huge_record.wmf", hugeRecord},
+      {"record_past_end.wmf", recordPastEnd},
+      {"many_records.emf", manyRecords},
   };
   for (const auto& [name, bytes] : refused) {
     SCOPED_TRACE(name);
@@ -197,6 +210,12 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
   }
   EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "huge2.emf", refused[6].second)); }),
               HasSubstr("too large"));
+  EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "fuzzed.wmf", fuzzed)); }),
+              HasSubstr("header is damaged (it declares 0 bytes)"));
+  EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "huge_record.wmf", hugeRecord)); }),
+              HasSubstr("largest record of 2147484158 bytes"));
+  EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "record_past_end.wmf", recordPastEnd)); }),
+              HasSubstr("a record runs past the end"));
   EXPECT_EQ(picture.GetKind(), TPicture::Kind::Png);
   EXPECT_EQ(picture.Data(), before);
 }

@@ -43,5 +43,6 @@ int main(int argc, char** argv) {
   Write(dir, "plain.wmf", 4, testsupport::SampleWmf({.placeable = false}));
   Write(dir, "map.emf", 5, testsupport::SampleEmf());
   Write(dir, "notext.emf", 5, testsupport::SampleEmf({.withText = false}));
+  Write(dir, "huge_record.wmf", 4, testsupport::HugeRecordWmf());
   return 0;
 }

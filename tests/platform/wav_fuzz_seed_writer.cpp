@@ -88,8 +88,10 @@ int main(int argc, char** argv) {
     const std::string samples = Samples(f, 40);
     const std::string name = "f" + std::to_string(n++);
     Write(dir, name + ".wav", Wave(FormatChunk(f) + DataChunk(samples, uint32_t(samples.size()))));
-    // Declared far past the end, and cut in the middle of a frame.
+    // Declared far past the end, one frame past it, and cut in the middle of a frame.
     Write(dir, name + "_huge.wav", Wave(FormatChunk(f) + DataChunk(samples, 0x7FFFFFF0)));
+    Write(dir, name + "_short.wav",
+          Wave(FormatChunk(f) + DataChunk(samples, uint32_t(samples.size() + f.channels * f.bits / 8))));
     Write(dir, name + "_cut.wav", Wave(FormatChunk(f) + DataChunk(samples, uint32_t(samples.size()))).substr(0, 70));
   }
   const TFormat plain;

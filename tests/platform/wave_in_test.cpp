@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/wav_file.h"
+#include "support/metafile_samples.h"
 #include "support/test_support.h"
 
 namespace {
@@ -473,6 +474,112 @@ TEST_F(WaveIn, RecordingPlaysTheWavFileBackInALoop) {
 
   WaveInSetRecordingFile((dir / "missing.wav").string());
   EXPECT_EQ(Open(DeviceId(kWaveInRecordingName), Format(2, 8000, 16)), MMSYSERR_NODRIVER);
+}
+
+// A WAV file as recording programs write them: `tag` 1 PCM, 3 float, 6
+// A-law, 7 mu-law; optionally behind an extensible header, with a LIST
+// chunk of odd length before the format and a fact chunk after it.
+struct TWavLayout {
+  uint16_t tag = 1;
+  uint16_t bits = 16;
+  uint16_t channels = 2;
+  bool extensible = false;
+  bool extraChunks = false;
+};
+
+std::string WavFileOf(const TWavLayout& l, const std::vector<double>& samples) {
+  testsupport::TLeBytes data;
+  for (double v : samples) {
+    if (l.tag == 3) {
+      const float f = float(v);
+      uint32_t u;
+      std::memcpy(&u, &f, 4);
+      data.U32(u);
+    } else if (l.bits == 8) {
+      data.Raw(std::string(1, char(0xD5)));
+    } else {
+      const double full = std::ldexp(1.0, l.bits - 1);
+      const int64_t q = std::min<int64_t>(int64_t(full) - 1, std::llround(v * full));
+      for (int b = 0; b < l.bits / 8; ++b) data.Raw(std::string(1, char(uint8_t(uint64_t(q) >> (8 * b)))));
+    }
+  }
+  testsupport::TLeBytes body;
+  if (l.extraChunks) body.Raw("LIST").U32(7).Raw("INFOabc").Raw(std::string(1, '\0'));
+  const uint16_t align = uint16_t(l.channels * l.bits / 8);
+  body.Raw("fmt ").U32(l.extensible ? 40 : 16);
+  body.U16(l.extensible ? 0xFFFE : l.tag).U16(l.channels).U32(44100).U32(44100u * align).U16(align).U16(l.bits);
+  if (l.extensible)
+    body.U16(22).U16(l.bits).U32(l.channels == 2 ? 3 : 4).U16(l.tag).U16(0).U32(0x00100000).U32(0xAA000080).U32(0x719B3800);
+  if (l.extraChunks) body.Raw("fact").U32(4).U32(uint32_t(samples.size() / l.channels));
+  body.Raw("data").U32(uint32_t(data.size())).Raw(data.bytes);
+  testsupport::TLeBytes file;
+  file.Raw("RIFF").U32(uint32_t(4 + body.size())).Raw("WAVE").Raw(body.bytes);
+  return file.bytes;
+}
+
+TEST(WavFile, ReadsOnePulseAlikeInEveryCommonLayoutAndNamesTheFileItRefuses) {
+  TempDir dir;
+  // A stereo pulse: sensor A on the left, the other sensor later and
+  // weaker on the right.
+  std::vector<double> pulse;
+  for (int i = 0; i < 400; ++i) {
+    auto at = [&](int onset, double amplitude) {
+      return i < onset ? 0.0 : amplitude * std::exp(-(i - onset) / 40.0) * std::sin((i - onset) * 0.7);
+    };
+    pulse.push_back(at(100, 0.9));
+    pulse.push_back(at(160, -0.6));
+  }
+  const TWavLayout layouts[] = {{1, 16}, {1, 24}, {1, 32}, {3, 32}, {1, 16, 2, true}, {1, 24, 2, true, true},
+                                {3, 32, 2, true, true}, {1, 16, 2, false, true}};
+  for (const TWavLayout& l : layouts) {
+    SCOPED_TRACE("tag " + std::to_string(l.tag) + ", " + std::to_string(l.bits) + " bits" +
+                 (l.extensible ? ", extensible" : "") + (l.extraChunks ? ", extra chunks" : ""));
+    const std::string path = (dir / "take.wav").string();
+    testsupport::WriteFile(path, WavFileOf(l, pulse));
+    TWavData wav;
+    std::string error;
+    ASSERT_TRUE(ReadWavFile(path, wav, &error)) << error;
+    EXPECT_EQ(wav.Channels, 2);
+    EXPECT_EQ(wav.SampleRate, 44100u);
+    ASSERT_EQ(wav.Samples.size(), pulse.size());
+    // Within quantisation, and the float the samples are held in.
+    const double step = std::max(l.tag == 3 ? 0.0 : std::ldexp(1.0, 1 - l.bits), 1e-7);
+    for (size_t i = 0; i < pulse.size(); ++i) ASSERT_NEAR(wav.Samples[i], pulse[i], step) << "sample " << i;
+  }
+  // One channel reads too (the Recording device plays mono files back).
+  const std::vector<double> left(pulse.begin(), pulse.begin() + 200);
+  TWavData mono;
+  const std::string monoFile = WavFileOf({1, 16, 1}, left);
+  ASSERT_TRUE(ParseWav(reinterpret_cast<const uint8_t*>(monoFile.data()), monoFile.size(), mono));
+  EXPECT_EQ(mono.Channels, 1);
+  EXPECT_EQ(mono.Frames(), 200u);
+
+  // Refused with a message that names the file and says why.
+  const std::string good = WavFileOf({}, pulse);
+  std::string huge = good;
+  huge[40] = char(0xF0), huge[41] = char(0xFF), huge[42] = char(0xFF), huge[43] = char(0x7F);  // data length
+  const std::pair<std::string, std::string> refused[] = {
+      {WavFileOf({6, 8}, pulse), "A-law"},
+      {WavFileOf({7, 8}, pulse), "\u00b5-law"},
+      {good.substr(0, good.size() - 101), "truncated file"},
+      {huge, "truncated file"},
+      {good.substr(0, 30), "truncated file"},
+  };
+  int n = 0;
+  for (const auto& [bytes, why] : refused) {
+    const std::string path = (dir / ("refused" + std::to_string(n++) + ".wav")).string();
+    testsupport::WriteFile(path, bytes);
+    TWavData wav;
+    std::string error;
+    EXPECT_FALSE(ReadWavFile(path, wav, &error)) << why;
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_TRUE(wav.Samples.empty()) << why;
+  }
+  std::string error;
+  TWavData wav;
+  EXPECT_FALSE(ReadWavFile((dir / "missing.wav").string(), wav, &error));
+  EXPECT_NE(error.find("missing.wav': No such file"), std::string::npos) << error;
 }
 
 TEST(WavFile, ParsesWidthsAndRefusesMalformedFiles) {

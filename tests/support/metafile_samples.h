@@ -114,4 +114,15 @@ inline std::string SampleWmf(const TWmfOptions& o = {}) {
   return file.bytes;
 }
 
+// Found by fuzzing: a placeable WMF of 59 bytes whose header declares no
+// size at all and a largest record of 1.5 GB, which the reader reserved.
+inline std::string HugeRecordWmf() {
+  static const char hex[] =
+      "d7cdc69a40d7cdc69a40213a4e00fecdd77c002a00230200090000030000000000ffff00004000862cffff0200f80000ff00d7cdc6"
+      "9a0023004f02";
+  std::string bytes;
+  for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) bytes.push_back(char(std::stoi(std::string(hex + i, 2), nullptr, 16)));
+  return bytes;
+}
+
 }  // namespace testsupport

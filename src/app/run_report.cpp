@@ -1,0 +1,416 @@
+#include "app/run_report.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSizeF>
+#include <QStringList>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+// Outside any namespace, as the resource initialiser requires; the marks'
+// pictures are the main window's own.
+static void InitReportResources() { Q_INIT_RESOURCE(tremora); }
+
+namespace {
+
+constexpr int kDpi = 300;
+constexpr double kPageWidth = 210.0;  // mm, A4 portrait
+constexpr double kPageHeight = 297.0;
+constexpr double kMargin = 14.0;
+constexpr double kRow = 5.0;          // mm per table row
+constexpr double kMapPixelMm = 2.0;   // map millimetres per pixel of the 700 x 500 picture
+// The window's marks, drawn larger on paper than their share of the map so
+// that they stay legible when the map is printed a few centimetres wide.
+constexpr double kMarkScale = 1.5;
+
+const QColor kStationColour[kStationCount] = {QColor(0xe0, 0x10, 0x10), QColor(0xe0, 0xc0, 0x00),
+                                              QColor(0x00, 0xb0, 0xc0)};
+const char* const kStationName[kStationCount] = {"A", "B", "C"};
+
+double Px(double mm) { return mm * kDpi / 25.4; }
+QRectF Box(double x, double y, double w, double h) { return {Px(x), Px(y), Px(w), Px(h)}; }
+
+QFont Font(double points, bool bold = false) {
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
+
+QLocale NumberLocale() {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale;
+}
+
+QString Number(double v, int decimals) { return NumberLocale().toString(v, 'f', decimals); }
+
+// As the acquisition window's read-out: two digits of a sample's length
+// after the point.
+int TimeDecimals(double sampleMs) {
+  return sampleMs > 0 ? std::clamp(1 - int(std::floor(std::log10(sampleMs))), 0, 6) : 2;
+}
+
+QString Point(double x, double y) {
+  return QStringLiteral("x %1 mm, y %2 mm").arg(Number(x, 1), Number(y, 1));
+}
+
+QString PerStation(const int32_t (&v)[kStationCount]) {
+  return QStringLiteral("A %1, B %2, C %3 mm").arg(v[stA]).arg(v[stB]).arg(v[stC]);
+}
+
+// The map's box on the page and where map millimetres land in it.
+struct TMapBox {
+  QRectF box;  // device units
+  double Scale() const { return box.width() / kMapWidthMm; }  // device units per map mm
+  QPointF At(double x, double y) const { return {box.left() + x * Scale(), box.top() + y * Scale()}; }
+  // The size of `pixels` of the window's map on the page, enlarged for print.
+  double Mark(double pixels) const { return pixels * kMapPixelMm * Scale() * kMarkScale; }
+};
+
+void DrawSvg(QPainter& p, const QString& resource, const QRectF& where) {
+  QSvgRenderer svg(resource);
+  if (svg.isValid()) svg.render(&p, where);
+}
+
+// A line drawn twice, dark and wide under bright and narrow, as the
+// window's marks are: it shows on light and dark parts of a map alike.
+void RimmedPath(QPainter& p, const QPainterPath& path, const QColor& colour, double width, Qt::PenStyle style) {
+  p.setBrush(Qt::NoBrush);
+  QPen rim(QColor(0x20, 0x20, 0x20), width * 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(rim);
+  p.drawPath(path);
+  QPen pen(colour, width, style, Qt::FlatCap, Qt::RoundJoin);
+  p.setPen(pen);
+  p.drawPath(path);
+}
+
+void DrawStationPin(QPainter& p, const TMapBox& m, int k, QPointF tip) {
+  static const QString pins[kStationCount] = {QStringLiteral(":/art/pin_red.svg"), QStringLiteral(":/art/pin_yellow.svg"),
+                                              QStringLiteral(":/art/pin_aqua.svg")};
+  // The needle tip, the picture's bottom-left corner, is on the station.
+  const double w = m.Mark(16), h = m.Mark(20);
+  DrawSvg(p, pins[k], QRectF(tip.x(), tip.y() - h, w, h));
+  // The letter beside the pin: a grey print loses the colours.
+  p.setFont(Font(8, true));
+  const QRectF label(tip.x() + w * 1.05, tip.y() - h * 1.15, Px(5), Px(4));
+  QPainterPath text;
+  text.addText(label.left(), label.top() + QFontMetricsF(p.font()).ascent(), p.font(), QString::fromLatin1(kStationName[k]));
+  p.setPen(QPen(Qt::white, Px(0.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(text);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x20, 0x20, 0x20));
+  p.drawPath(text);
+}
+
+void DrawStrike(QPainter& p, QPointF at, double size) {
+  QPainterPath cross;
+  const double h = size / 2;
+  cross.moveTo(at.x() - h, at.y() - h);
+  cross.lineTo(at.x() + h, at.y() + h);
+  cross.moveTo(at.x() + h, at.y() - h);
+  cross.lineTo(at.x() - h, at.y() + h);
+  p.setPen(QPen(QColor(0x20, 0x20, 0x20), size * 0.3, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(cross);
+  p.setPen(QPen(Qt::white, size * 0.13, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(cross);
+}
+
+void DrawMap(QPainter& p, const TMapBox& m, const TRunReportInput& in) {
+  const TExperimentState& s = in.state;
+  p.save();
+  if (in.map.isNull()) {
+    p.fillRect(m.box, QColor(0xee, 0xee, 0xee));
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setFont(Font(10));
+    p.drawText(m.box.adjusted(0, Px(3), 0, 0), Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("map picture not available"));
+  } else {
+    // Stretched over the whole map, as the window shows it.
+    p.drawImage(m.box, in.map);
+  }
+  p.setClipRect(m.box);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int k = stA; k <= stC; ++k) {
+    if (s.circleRadius[k] <= 0) continue;
+    QPainterPath circle;
+    const double r = s.circleRadius[k] * m.Scale();
+    circle.addEllipse(m.At(s.stationX[k], s.stationY[k]), r, r);
+    RimmedPath(p, circle, kStationColour[k], Px(0.35), Qt::DotLine);
+  }
+  if (in.solved && std::isfinite(in.uncertainty.radius)) {
+    QPainterPath outline;
+    outline.moveTo(m.At(in.uncertainty.cornerX[0], in.uncertainty.cornerY[0]));
+    for (int k = 1; k < 4; ++k) outline.lineTo(m.At(in.uncertainty.cornerX[k], in.uncertainty.cornerY[k]));
+    outline.closeSubpath();
+    RimmedPath(p, outline, QColor(0xff, 0xff, 0x00), Px(0.3), Qt::SolidLine);
+  }
+  for (int k = stA; k <= stC; ++k) DrawStationPin(p, m, k, m.At(s.stationX[k], s.stationY[k]));
+  if (in.hasStrike) DrawStrike(p, m.At(in.strikeX, in.strikeY), m.Mark(11));
+  if (in.solved) {
+    // The target's centre, (20, 20) of its 60 x 60 picture, on the point.
+    const QPointF at = m.At(s.epicenterX, s.epicenterY);
+    DrawSvg(p, QStringLiteral(":/art/epicenter.svg"),
+            QRectF(at.x() - m.Mark(20), at.y() - m.Mark(20), m.Mark(60), m.Mark(60)));
+  }
+  if (in.solved && in.hasOther) {
+    const QPointF at = m.At(in.otherX, in.otherY);
+    DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"),
+            QRectF(at.x() - m.Mark(12.5), at.y() - m.Mark(12.5), m.Mark(25), m.Mark(25)));
+  }
+  p.restore();
+  p.setPen(QPen(QColor(0x40, 0x40, 0x40), Px(0.25)));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(m.box);
+}
+
+// Rows of a two-column table under a title; returns the bottom (mm).
+double DrawTable(QPainter& p, double x, double y, double keyWidth, double width, const QString& title,
+                 const std::vector<std::pair<QString, QString>>& rows) {
+  p.setPen(Qt::black);
+  p.setFont(Font(11, true));
+  p.drawText(Box(x, y, width, 6), Qt::AlignLeft | Qt::AlignVCenter, title);
+  y += 6.5;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (i % 2 == 0) p.fillRect(Box(x, y, width, kRow), QColor(0xf0, 0xf0, 0xf0));
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.setFont(Font(9));
+    p.drawText(Box(x + 1, y, keyWidth - 1, kRow), Qt::AlignLeft | Qt::AlignVCenter, rows[i].first);
+    p.setPen(Qt::black);
+    const QRectF value = Box(x + keyWidth, y, width - keyWidth - 1, kRow);
+    const QString text = QFontMetricsF(p.font()).elidedText(rows[i].second, Qt::ElideMiddle, value.width());
+    p.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, text);
+    y += kRow;
+  }
+  return y;
+}
+
+// The map's marks explained, in the column beside the map.
+void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunReportInput& in) {
+  p.setPen(Qt::black);
+  p.setFont(Font(11, true));
+  p.drawText(Box(x, y, 60, 6), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("On the map"));
+  y += 6.5;
+  p.setRenderHint(QPainter::Antialiasing);
+  auto line = [&](const QString& text) {
+    p.setPen(Qt::black);
+    p.setFont(Font(9));
+    p.drawText(Box(x + 9, y, 51, kRow), Qt::AlignLeft | Qt::AlignVCenter, text);
+    y += kRow;
+  };
+  const double mid = kRow / 2;
+  for (int k = stA; k <= stC; ++k) {
+    const QPointF tip(Px(x + 0.5 + 1.6 * k), Px(y + mid + 1.5));
+    DrawSvg(p, k == 0 ? QStringLiteral(":/art/pin_red.svg") : k == 1 ? QStringLiteral(":/art/pin_yellow.svg")
+                                                                   : QStringLiteral(":/art/pin_aqua.svg"),
+            QRectF(tip.x(), tip.y() - m.Mark(20), m.Mark(16), m.Mark(20)));
+  }
+  line(QStringLiteral("stations A, B, C"));
+  const int32_t* radius = in.state.circleRadius;
+  if (radius[stA] > 0 || radius[stB] > 0 || radius[stC] > 0) {
+    QPainterPath arc;
+    arc.addEllipse(QPointF(Px(x + 4), Px(y + mid)), Px(2.6), Px(1.8));
+    RimmedPath(p, arc, kStationColour[stA], Px(0.35), Qt::DotLine);
+    line(QStringLiteral("circles: increment + adjuster"));
+  }
+  if (in.solved) {
+    DrawSvg(p, QStringLiteral(":/art/epicenter.svg"),
+            QRectF(Px(x + 4) - Px(2.2), Px(y + mid) - Px(2.2), Px(6.6), Px(6.6)));
+    line(QStringLiteral("epicenter found"));
+  }
+  if (in.solved && in.hasOther) {
+    DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"), QRectF(Px(x + 2.4), Px(y + mid - 1.6), Px(3.2), Px(3.2)));
+    line(QStringLiteral("other point fitting the times"));
+  }
+  if (in.solved && std::isfinite(in.uncertainty.radius)) {
+    QPainterPath box;
+    box.addPolygon(QPolygonF({QPointF(Px(x + 1.5), Px(y + mid + 1)), QPointF(Px(x + 3.5), Px(y + mid - 1.4)),
+                              QPointF(Px(x + 6.5), Px(y + mid - 1)), QPointF(Px(x + 4.5), Px(y + mid + 1.4))}));
+    box.closeSubpath();
+    RimmedPath(p, box, QColor(0xff, 0xff, 0x00), Px(0.3), Qt::SolidLine);
+    line(QStringLiteral("within one sample per time"));
+  }
+  if (in.hasStrike) {
+    DrawStrike(p, QPointF(Px(x + 4), Px(y + mid)), Px(2.4));
+    line(QStringLiteral("struck point (simulated)"));
+  }
+}
+
+void DrawScope(QPainter& p, double y, double height, const QString& title, const QImage& picture) {
+  const double width = kPageWidth - 2 * kMargin;
+  p.setPen(Qt::black);
+  p.setFont(Font(11, true));
+  p.drawText(Box(kMargin, y, width, 6), Qt::AlignLeft | Qt::AlignVCenter, title);
+  const QRectF area = Box(kMargin, y + 6.5, width, height);
+  if (picture.isNull()) {
+    p.fillRect(area, QColor(0xee, 0xee, 0xee));
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setFont(Font(10));
+    p.drawText(area, Qt::AlignCenter, QStringLiteral("not recorded"));
+    return;
+  }
+  // The whole picture, as large as the area allows, centred.
+  const QSizeF fit = QSizeF(picture.size()).scaled(area.size(), Qt::KeepAspectRatio);
+  const QRectF at(area.center().x() - fit.width() / 2, area.top(), fit.width(), fit.height());
+  p.drawImage(at, picture);
+}
+
+QString SolveFailure(const TRunReportInput& in) {
+  if (in.scopeAB.isNull() || in.scopeAC.isNull())
+    return QStringLiteral("not located: pair %1 not recorded").arg(in.scopeAB.isNull() ? QLatin1String("A + B") : QLatin1String("A + C"));
+  TExperimentState copy = in.state;
+  const TSolveOutcome outcome = SolveEpicenter(copy).outcome;
+  if (outcome == TSolveOutcome::NoPoint)
+    return QStringLiteral("%1: the circles do not meet").arg(QLatin1String(SolveMessage(outcome)));
+  if (outcome == TSolveOutcome::OffMap)
+    return QStringLiteral("%1: the point is off the map").arg(QLatin1String(SolveMessage(outcome)));
+  return QStringLiteral("not located yet");
+}
+
+}  // namespace
+
+bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* error) {
+  InitReportResources();
+  auto fail = [&](const QString& why) {
+    if (error) *error = QStringLiteral("Cannot write the report %1: %2").arg(pdfPath, why);
+    return false;
+  };
+  const QFileInfo target(pdfPath);
+  if (target.isDir()) return fail(QStringLiteral("it is a folder"));
+  // QPdfWriter opens the file only when painting starts; its failure says
+  // nothing about why, so the file is tried here first.
+  {
+    QFile probe(pdfPath);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(probe.errorString());
+  }
+  QPdfWriter writer(pdfPath);
+  writer.setResolution(kDpi);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  writer.setTitle(QStringLiteral("Epicenter location report"));
+  writer.setCreator(QStringLiteral("Tremora %1").arg(in.version));
+  QPainter p;
+  if (!p.begin(&writer)) return fail(QStringLiteral("the PDF writer could not start"));
+
+  const TExperimentState& s = in.state;
+  const double contentWidth = kPageWidth - 2 * kMargin;
+  double y = kMargin;
+
+  // Heading.
+  p.setPen(Qt::black);
+  p.setFont(Font(16, true));
+  p.drawText(Box(kMargin, y, contentWidth, 9), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Epicenter location report"));
+  p.setFont(Font(9));
+  p.setPen(QColor(0x40, 0x40, 0x40));
+  p.drawText(Box(kMargin, y, contentWidth, 9), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("Tremora %1   %2").arg(in.version, in.date));
+  y += 10;
+  p.setPen(QPen(QColor(0x80, 0x80, 0x80), Px(0.3)));
+  p.drawLine(QPointF(Px(kMargin), Px(y)), QPointF(Px(kPageWidth - kMargin), Px(y)));
+  y += 3;
+
+  // The map on the left, the settings and the marks' legend beside it.
+  const double mapWidth = 116;
+  TMapBox map{Box(kMargin, y, mapWidth, mapWidth * kMapHeightMm / kMapWidthMm)};
+  DrawMap(p, map, in);
+  const double side = kMargin + mapWidth + 5;
+  const double sideWidth = kPageWidth - kMargin - side;
+  std::vector<std::pair<QString, QString>> settings;
+  for (int k = stA; k <= stC; ++k)
+    settings.emplace_back(QStringLiteral("Station %1").arg(QLatin1String(kStationName[k])),
+                          QStringLiteral("x %1, y %2 mm").arg(s.stationX[k]).arg(s.stationY[k]));
+  settings.emplace_back(QStringLiteral("Pulse velocity"), QStringLiteral("%1 mm/s").arg(s.pulseVelocity));
+  settings.emplace_back(QStringLiteral("Sample rate"), QStringLiteral("%1 samples/s").arg(s.acquisitionRate));
+  settings.emplace_back(QStringLiteral("Acquisition"), QStringLiteral("%1 s per pair").arg(s.acquisitionTime));
+  settings.emplace_back(QStringLiteral("Detection level"),
+                        QStringLiteral("%1 \u2030 of full scale").arg(s.detectionLevel));
+  settings.emplace_back(QStringLiteral("Map file"),
+                        s.imageFileName.empty() ? QStringLiteral("\u2014")
+                                                : QFileInfo(QString::fromStdString(s.imageFileName)).fileName());
+  const double settingsEnd = DrawTable(p, side, y - 1, 26, sideWidth, QStringLiteral("Settings"), settings);
+  DrawLegend(p, map, side, settingsEnd + 2, in);
+  y += mapWidth * kMapHeightMm / kMapWidthMm + 4;
+
+  // Both scopes, full width.
+  const double scopeHeight = 52;
+  DrawScope(p, y, scopeHeight, QStringLiteral("Pair A + B"), in.scopeAB);
+  y += 6.5 + scopeHeight + 3;
+  DrawScope(p, y, scopeHeight, QStringLiteral("Pair A + C"), in.scopeAC);
+  y += 6.5 + scopeHeight + 4;
+
+  // Times on the left, the result on the right.
+  const double sampleMs = s.acquisitionRate > 0 ? 1000.0 / s.acquisitionRate : 0.0;
+  const int decimals = TimeDecimals(sampleMs);
+  auto ms = [&](double seconds) { return Number(seconds * 1000.0, decimals); };
+  const double times[4] = {s.timeA_AB, s.timeB, s.timeA_AC, s.timeC};
+  const bool recorded[2] = {!in.scopeAB.isNull(), !in.scopeAC.isNull()};
+  static const char* const timeNames[4] = {"tA (pair A + B)", "tB", "tA (pair A + C)", "tC"};
+  std::vector<std::pair<QString, QString>> timeRows;
+  for (int k = 0; k < 4; ++k) {
+    QString value = QStringLiteral("not recorded");
+    if (recorded[k / 2]) {
+      value = QStringLiteral("%1 ms").arg(ms(times[k]));
+      if (!in.timesHow[k].isEmpty()) value += QStringLiteral(", ") + in.timesHow[k];
+    }
+    timeRows.emplace_back(QLatin1String(timeNames[k]), value);
+  }
+  const QString sample = Number(sampleMs, decimals);
+  for (int pair = 0; pair < 2; ++pair) {
+    const QString name = pair == 0 ? QStringLiteral("tB \u2212 tA") : QStringLiteral("tC \u2212 tA");
+    timeRows.emplace_back(QStringLiteral("Delay %1").arg(name),
+                          recorded[pair] ? QStringLiteral("%1 \u00b1 %2 ms")
+                                               .arg(ms(times[2 * pair + 1] - times[2 * pair]), sample)
+                                         : QStringLiteral("\u2014"));
+  }
+  const double half = (contentWidth - 6) / 2;
+  const double timesEnd = DrawTable(p, kMargin, y, 31, half, QStringLiteral("Arrival times"), timeRows);
+
+  std::vector<std::pair<QString, QString>> result;
+  result.emplace_back(QStringLiteral("Increments"), PerStation(s.radiusIncrement));
+  result.emplace_back(QStringLiteral("Circle radii"), PerStation(s.circleRadius));
+  result.emplace_back(QStringLiteral("Epicenter"), in.solved ? Point(s.epicenterX, s.epicenterY) : SolveFailure(in));
+  if (in.solved) {
+    result.emplace_back(QStringLiteral("Other point"),
+                        in.hasOther ? Point(in.otherX, in.otherY) : QStringLiteral("none: the times fit one point"));
+    result.emplace_back(QStringLiteral("Uncertainty"),
+                        std::isfinite(in.uncertainty.radius)
+                            ? QStringLiteral("within %1 mm (one sample)").arg(Number(in.uncertainty.radius, 1))
+                            : QStringLiteral("the times cannot tell the point"));
+  }
+  if (in.hasStrike) {
+    result.emplace_back(QStringLiteral("Struck at"), Point(in.strikeX, in.strikeY));
+    if (in.solved)
+      result.emplace_back(QStringLiteral("Found off by"),
+                          QStringLiteral("%1 mm").arg(Number(std::hypot(s.epicenterX - in.strikeX,
+                                                                        s.epicenterY - in.strikeY), 1)));
+  }
+  const double resultEnd = DrawTable(p, kMargin + half + 6, y, 25, half, QStringLiteral("Result"), result);
+
+  // Room for the student's name at the foot of the page.
+  y = std::max({timesEnd, resultEnd, kPageHeight - kMargin - 8}) + 2;
+  p.setPen(Qt::black);
+  p.setFont(Font(10));
+  p.drawText(Box(kMargin, y, contentWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Name: ____________________________   Group: __________   Date: ______________"));
+
+  if (!p.end()) return fail(QStringLiteral("the PDF could not be finished"));
+  return true;
+}
