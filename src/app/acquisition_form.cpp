@@ -552,6 +552,7 @@ void TForm3::btnOpenRunClick(QObject*) {
   if (!problems.empty()) {
     QStringList lines;
     for (const std::string& p : problems) lines << QString::fromStdString(p);
+    if (!run.hasStations) lines << QStringLiteral("The stations and the velocity not given are those in force.");
     ShowMessage(lines.join(QLatin1Char('\n')));
   }
 }

@@ -192,8 +192,8 @@ bool ReadPair(const fs::path& file, TWavData& wav, std::string& problem) {
     return false;
   }
   if (wav.Channels != 2) {
-    problem = name + ": " + std::to_string(wav.Channels) +
-              " channels; a pair is recorded in stereo (left sensor A, right the other sensor)";
+    problem = name + ": " + (wav.Channels == 1 ? std::string("mono") : std::to_string(wav.Channels) + " channels") +
+              "; a pair is recorded in stereo (left sensor A, right the other sensor)";
     return false;
   }
   if (const std::string bound = AcquisitionBoundsError(kMinAcquisitionTime, static_cast<int32_t>(
@@ -202,6 +202,11 @@ bool ReadPair(const fs::path& file, TWavData& wav, std::string& problem) {
     problem = name + ": recorded at " + std::to_string(wav.SampleRate) + " samples / s. " + bound;
     return false;
   }
+  for (float v : wav.Samples)
+    if (!std::isfinite(v)) {
+      problem = name + ": holds samples that are not numbers";
+      return false;
+    }
   if (wav.Frames() == 0) {
     problem = name + ": holds no sound";
     return false;
@@ -270,22 +275,31 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
   const fs::path ini = folder / kRunIniName;
   const bool hasIni = fs::is_regular_file(ini, ec);
   if (!hasIni) {
-    problems.push_back(std::string(kRunIniName) + " is missing: the settings in force are used");
+    problems.push_back(std::string(kRunIniName) + " is missing");
   } else {
     TSettingsNotes notes;
     ReadSettingsOver(ini, run.state, &notes);
     // The stations and the velocity are what the run cannot do without; the
     // rest has the settings in force or the sound files to go by.
     run.hasStations = true;
-    for (const std::string& m : notes.missing)
-      if (m.rfind("[POSICAO]", 0) == 0 || m.rfind("[VELOCIDADE]", 0) == 0) {
-        problems.push_back(std::string(kRunIniName) + ": " + m + "; the value in force is used");
-        run.hasStations = false;
-      }
-    for (const std::string& d : notes.damaged)
+    for (const char* section : {"[POSICAO]", "[VELOCIDADE]"}) {
+      std::string keys;
+      int count = 0;
+      for (const std::string& m : notes.missing)
+        if (m.rfind(section, 0) == 0) {
+          // "[POSICAO] xB is missing": the key's name.
+          const size_t from = std::char_traits<char>::length(section) + 1;
+          keys += (count++ ? ", " : "") + m.substr(from, m.find(' ', from) - from);
+        }
+      if (count == 0) continue;
+      problems.push_back(std::string(kRunIniName) + ": " + section + " " + keys + (count == 1 ? " is" : " are") +
+                         " missing");
+      run.hasStations = false;
+    }
+    for (const std::string& d : notes.damaged) {
       if (d.rfind("[POSICAO]", 0) == 0 || d.rfind("[VELOCIDADE]", 0) == 0) run.hasStations = false;
-    for (const std::string& d : notes.damaged)
-      problems.push_back(std::string(kRunIniName) + ": " + d + "; the value in force is used");
+      problems.push_back(std::string(kRunIniName) + ": " + d);
+    }
     ReadResults(ini, run, problems);
   }
   const int32_t iniTime = run.state.acquisitionTime;
