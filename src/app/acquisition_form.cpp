@@ -434,22 +434,7 @@ TRun TForm3::CurrentRun() const {
                            : source_[p][c] == tsDragged ? TTimeHow::Dragged
                                                         : TTimeHow::NotSet;
   }
-  bool allTimes = true;
-  for (TTimeHow how : run.how) allTimes = allTimes && how != TTimeHow::NotSet;
-  if (allTimes) {
-    // The solver's answer for these times, as "Find Epicenter" gives it.
-    TExperimentState solved = run.state;
-    const TSolveResult result = SolveEpicenter(solved);
-    run.hasIncrements = true;
-    for (int k = stA; k <= stC; ++k) run.state.radiusIncrement[k] = solved.radiusIncrement[k];
-    if (result.outcome == TSolveOutcome::Accepted) {
-      run.solved = true;
-      run.state.epicenterX = result.x;
-      run.state.epicenterY = result.y;
-      run.hasOther = FindOtherEpicenter(solved, result.x, result.y, run.otherX, run.otherY);
-      run.uncertainty = EpicenterUncertainty(solved, result.x, result.y, 1.0 / solved.acquisitionRate).radius;
-    }
-  }
+  SolveRun(run);
   if (UsesSimulatedSensors(AI)) {
     run.hasStrike = true;
     run.strikeX = StrikePoint().x;

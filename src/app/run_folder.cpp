@@ -1,5 +1,6 @@
 #include "app/run_folder.h"
 
+#include "app/epicenter_solver.h"
 #include "app/pulse_detection.h"
 #include "app/settings_file.h"
 #include "platform/profile_file.h"
@@ -390,6 +391,24 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
     RunTimeOf(run.state, k) = 0;
   }
   return problems;
+}
+
+void SolveRun(TRun& run) {
+  run.hasIncrements = run.solved = run.hasOther = false;
+  run.uncertainty = INFINITY;
+  for (TTimeHow how : run.how)
+    if (how == TTimeHow::NotSet) return;
+  TExperimentState solved = run.state;
+  const TSolveResult result = SolveEpicenter(solved);
+  run.hasIncrements = true;
+  for (int k = stA; k <= stC; ++k) run.state.radiusIncrement[k] = solved.radiusIncrement[k];
+  if (result.outcome != TSolveOutcome::Accepted) return;
+  run.solved = true;
+  run.state.epicenterX = result.x;
+  run.state.epicenterY = result.y;
+  run.hasOther = FindOtherEpicenter(solved, result.x, result.y, run.otherX, run.otherY);
+  if (solved.acquisitionRate > 0)
+    run.uncertainty = EpicenterUncertainty(solved, result.x, result.y, 1.0 / solved.acquisitionRate).radius;
 }
 
 bool DetectRunTime(const TRun& run, int which, double& time) {

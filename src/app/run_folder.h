@@ -64,6 +64,11 @@ std::string SaveRunFolder(const std::filesystem::path& folder, const TRun& run);
 // is written anywhere.
 std::vector<std::string> LoadRunFolder(const std::filesystem::path& folder, const TExperimentState& base, TRun& run);
 
+// The solver's answer for the run's times, as "Find Epicenter" gives it:
+// the increments, and the epicenter, the other point and the uncertainty
+// when a point is accepted. Nothing when a time is not set.
+void SolveRun(TRun& run);
+
 // The time `which` found in its pair's block as the acquisition window
 // finds it, at the run's detection level; false when the pair is missing or
 // no sample reaches the level.
