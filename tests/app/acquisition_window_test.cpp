@@ -43,11 +43,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <functional>
 #include <sstream>
 #include <thread>
+#include <tuple>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -717,11 +720,13 @@ std::string Fixed(double v, int decimals) {
   return std::string(buf, r.ptr);
 }
 
-// The program itself on a run folder: exit status and standard output.
-std::pair<int, QString> Analyze(const std::filesystem::path& folder) {
+// The program itself on a run folder: exit status and standard output
+// (standard error into `errors` when given).
+std::pair<int, QString> Analyze(const std::filesystem::path& folder, QString* errors = nullptr) {
   QProcess program;
   program.start(QStringLiteral(TREMORA_PROGRAM), {QStringLiteral("--analyze"), QString::fromStdString(folder.string())});
   if (!program.waitForFinished(60000)) return {-1, QString()};
+  if (errors) *errors = QString::fromUtf8(program.readAllStandardError());
   return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput())};
 }
 
@@ -923,6 +928,95 @@ TEST_F(AcquisitionWindowTest, ARunFolderMadeByHandOpensWhatItCanAndSaysWhatIsWro
   EXPECT_EQ(status, 1) << printed.toStdString();
   EXPECT_THAT(printed.toStdString(), ::testing::StartsWith("times: A_AB=1.000000 B=1.250000 A_AC=1.200000 C=1.200238 s\n"));
   EXPECT_EQ(listing(), before);
+}
+
+// A stereo WAV file as common recording programs write it: `bits` per
+// sample, integer or float, with the plain or the extensible header, and a
+// chunk of its own before the sound.
+std::string WavBytes(int bits, bool isFloat, bool extensible, const std::vector<float>& interleaved) {
+  std::string b;
+  auto u16 = [&](uint32_t v) { b += char(v & 0xff), b += char(v >> 8 & 0xff); };
+  auto u32 = [&](uint32_t v) { u16(v & 0xffff), u16(v >> 16); };
+  const uint32_t rate = 8000, align = 2 * bits / 8;
+  std::string sound;
+  for (float v : interleaved) {
+    if (isFloat) {
+      uint32_t raw;
+      std::memcpy(&raw, &v, 4);
+      for (int k = 0; k < 4; ++k) sound += char(raw >> 8 * k & 0xff);
+    } else {
+      const int64_t full = int64_t(1) << (bits - 1);
+      const int64_t q = std::clamp<int64_t>(std::llround(double(v) * full), -full, full - 1);
+      for (int k = 0; k < bits / 8; ++k) sound += char(uint64_t(q) >> 8 * k & 0xff);
+    }
+  }
+  const uint16_t tag = isFloat ? 3 : 1;
+  b += "RIFF";
+  u32(4 + 8 + (extensible ? 40 : 16) + 8 + 4 + 8 + uint32_t(sound.size()));
+  b += "WAVEfmt ";
+  u32(extensible ? 40 : 16);
+  u16(extensible ? 0xFFFE : tag), u16(2), u32(rate), u32(rate * align), u16(align), u16(bits);
+  if (extensible) {
+    u16(22), u16(bits), u32(3), u16(tag);
+    b += std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+  }
+  b += "LIST";
+  u32(4);
+  b += "INFO";
+  b += "data";
+  u32(uint32_t(sound.size()));
+  return b + sound;
+}
+
+TEST(RunFolderRecordings, WavVariantsAnalyseToTheSameTimes) {
+  testsupport::TempDir dir;
+  // A on the left at 1000 samples, the other sensor at 1009, in a block of
+  // 1 s at 8000 samples/s.
+  std::vector<float> sound(2 * 8000, 0.0f);
+  sound[2 * 1000] = 0.5f;
+  sound[2 * 1009 + 1] = -0.25f;
+  const struct {
+    int bits;
+    bool isFloat, extensible;
+  } variants[] = {{16, false, false}, {24, false, false}, {32, false, false}, {32, true, false}, {24, false, true}};
+  std::string first;
+  for (const auto& v : variants) {
+    const std::filesystem::path run = dir / ("run-" + std::to_string(v.bits) + (v.isFloat ? "f" : "") +
+                                             (v.extensible ? "x" : ""));
+    std::filesystem::create_directories(run);
+    const std::string bytes = WavBytes(v.bits, v.isFloat, v.extensible, sound);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "pair-AC.wav", bytes);
+    testsupport::WriteFile(run / "run.ini",
+                           "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                           "[TAQUISICAO]\ntaq=1\n[LEVELDETECTION]\nlevel_detec=200\n");
+    const auto [status, printed] = Analyze(run);
+    const std::string times = Lines(printed.toStdString()).empty() ? "" : Lines(printed.toStdString())[0];
+    EXPECT_EQ(times, "times: A_AB=0.125000 B=0.126125 A_AC=0.125000 C=0.126125 s")
+        << v.bits << (v.isFloat ? " float" : "") << (v.extensible ? " extensible" : "") << ": " << printed.toStdString();
+    EXPECT_NE(status, 2);
+  }
+  // A mono file and an A-law one are refused, each named with its reason.
+  std::string mono = WavBytes(16, false, false, std::vector<float>(sound.begin(), sound.begin() + 8000));
+  mono[22] = 1;                                     // channels
+  mono[32] = 2;                                     // block align
+  mono[28] = char(16000 & 0xff), mono[29] = char(16000 >> 8);  // bytes per second
+  std::string alaw = WavBytes(16, false, false, sound);
+  alaw[20] = 6;
+  alaw[34] = 8, alaw[32] = 2;
+  for (const auto& [name, bytes, reason] : {std::tuple{"mono", mono, "pair-AB.wav: mono"},
+                                            std::tuple{"alaw", alaw, "pair-AB.wav: "}}) {
+    const std::filesystem::path run = dir / name;
+    std::filesystem::create_directories(run);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "run.ini", "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n"
+                                            "[VELOCIDADE]\nvel=120000\n");
+    QString errors;
+    const auto [status, printed] = Analyze(run, &errors);
+    EXPECT_EQ(status, 1) << name;
+    EXPECT_EQ(printed.toStdString(), "No pulse detected on pair A+B\n") << name;
+    EXPECT_THAT(errors.toStdString(), ::testing::HasSubstr(reason)) << name;
+  }
 }
 
 }  // namespace
