@@ -28,6 +28,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QStringList>
@@ -552,5 +553,11 @@ void TForm3::btnExportCsvClick(QObject*) {
   if (folder.isEmpty()) return;
   std::vector<std::string> written;
   const std::string error = ExportRunCsv(folder.toStdString(), run, &written);
-  if (!error.empty()) ShowMessage(QString::fromStdString(error));
+  if (!error.empty()) {
+    ShowMessage(QString::fromStdString(error));
+    return;
+  }
+  QStringList names;
+  for (const std::string& file : written) names << QFileInfo(QString::fromStdString(file)).fileName();
+  ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
 }

@@ -48,6 +48,7 @@
 #include <cstring>
 #include <cmath>
 #include <functional>
+#include <locale>
 #include <sstream>
 #include <thread>
 #include <tuple>
@@ -851,12 +852,20 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
   // Exported for a spreadsheet in a comma-decimal language: dots.
   const std::filesystem::path csv = dir_ / "sheets";
   TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(csv.string()); });
+  struct TCommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+  };
   const QLocale previous;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const std::locale previousStd = std::locale::global(std::locale(std::locale::classic(), new TCommaDecimal));
   Form3->Show();
+  messages_.Clear();
   QTest::mouseClick(Form3->btnExportCsv->Button(), Qt::LeftButton);
+  std::locale::global(previousStd);
   QLocale::setDefault(previous);
   TFolderDialog::SetChooser(nullptr);
+  EXPECT_EQ(messages_.Messages(), QStringList{QStringLiteral("Written in %1: pair-AB.csv, pair-AC.csv, results.csv")
+                                                  .arg(QString::fromStdString(csv.string()))});
   const std::vector<std::string> rows = Lines(testsupport::ReadFile(csv / "pair-AC.csv"));
   ASSERT_EQ(rows.size(), size_t(kBlock) + 1);
   EXPECT_EQ(rows[0], "time_s,A,C");
