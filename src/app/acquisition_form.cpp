@@ -223,7 +223,8 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   // The simulated sensors have no cable to move: the right input takes the
   // pair's second station, and the ground is struck anew, which needs a
   // fresh start of the input.
-  if (UsesSimulatedSensors(AI)) {
+  simulatedStrike_ = UsesSimulatedSensors(AI);
+  if (simulatedStrike_) {
     ArmSimulatedSensors(rightSensor);
     AI->Stop();
   }
@@ -378,6 +379,7 @@ void TForm3::ResetScopes() {
   StopForReset();
   for (auto& pair : known_) pair[0] = pair[1] = false;
   for (auto& pair : source_) pair[0] = pair[1] = tsNotSet;
+  simulatedStrike_ = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
@@ -419,6 +421,12 @@ TRun TForm3::CurrentRun() const {
   const TSLScope* scopes[2] = {ScpAB, ScpAC};
   const size_t block = static_cast<size_t>(Experiment.acquisitionRate) * static_cast<size_t>(Experiment.acquisitionTime);
   for (int p = 0; p < 2; ++p) {
+    // Times are kept with or without the pair's sound (a run opened
+    // without it).
+    for (int c = 0; c < 2; ++c)
+      run.how[2 * p + c] = source_[p][c] == tsDetected  ? TTimeHow::Detected
+                           : source_[p][c] == tsDragged ? TTimeHow::Dragged
+                                                        : TTimeHow::NotSet;
     const TRef<ISLRealBuffer> left = scopes[p]->Channels()->Channel(0)->DisplayY();
     const TRef<ISLRealBuffer> right = scopes[p]->Channels()->Channel(1)->DisplayY();
     // A block of other settings (changed after it was recorded) would be
@@ -430,13 +438,9 @@ TRun TForm3::CurrentRun() const {
     pair.present = true;
     pair.left.assign(left->ReadReals(), left->ReadReals() + left->GetCount());
     pair.right.assign(right->ReadReals(), right->ReadReals() + right->GetCount());
-    for (int c = 0; c < 2; ++c)
-      run.how[2 * p + c] = source_[p][c] == tsDetected  ? TTimeHow::Detected
-                           : source_[p][c] == tsDragged ? TTimeHow::Dragged
-                                                        : TTimeHow::NotSet;
   }
   SolveRun(run);
-  if (UsesSimulatedSensors(AI)) {
+  if (simulatedStrike_) {
     run.hasStrike = true;
     run.strikeX = StrikePoint().x;
     run.strikeY = StrikePoint().y;
@@ -479,6 +483,7 @@ void TForm3::ShowRun(const TRun& run) {
   Form1->PlaceStations();
   Form1->PlaceCircles();
   ApplyCaptureSettings();
+  simulatedStrike_ = run.hasStrike;
   if (run.hasStrike) {
     SetStrikePoint({run.strikeX, run.strikeY});
     Form1->PlaceStrikeMarker();

@@ -112,6 +112,9 @@ private:
   // Feeds a loaded run's blocks to the scopes as the converter would.
   struct TRunPlayback;
   std::unique_ptr<TRunPlayback> playback_;
+  // The pairs shown were struck by the simulated sensors (recorded from
+  // them, or opened from a run that was).
+  bool simulatedStrike_ = false;
   void ShowPairBlock(TSLScope* scope, const std::vector<double>& left, const std::vector<double>& right);
   // "Open Run" and "Export CSV": the folder chosen, empty when cancelled.
   QString ChooseRunFolder(const QString& title);

@@ -937,6 +937,22 @@ TEST_F(AcquisitionWindowTest, ARunFolderMadeByHandOpensWhatItCanAndSaysWhatIsWro
   EXPECT_EQ(status, 1) << printed.toStdString();
   EXPECT_THAT(printed.toStdString(), ::testing::StartsWith("times: A_AB=1.000000 B=1.250000 A_AC=1.200000 C=1.200238 s\n"));
   EXPECT_EQ(listing(), before);
+
+  // Saved again over an older run: what it shows and nothing more. No
+  // simulated strike (the window's input is simulated, the run was not),
+  // no file for the pair without sound, the dragged times kept as such.
+  const std::filesystem::path again = dir_ / "again";
+  std::filesystem::create_directories(again);
+  testsupport::WriteFile(again / "pair-AC.wav", good);
+  testsupport::WriteFile(again / "run.ini", "[STRIKE]\nx=1\ny=2\n");
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(again.string()); });
+  QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  EXPECT_TRUE(std::filesystem::exists(again / "pair-AB.wav"));
+  EXPECT_FALSE(std::filesystem::exists(again / "pair-AC.wav"));
+  EXPECT_EQ(profile::ReadString(again / "run.ini", "STRIKE", "x", "none"), "none");
+  EXPECT_EQ(profile::ReadString(again / "run.ini", "TIMES", "C_how", ""), "dragged");
+  EXPECT_EQ(profile::ReadInt(again / "run.ini", "TXAQUISICAO", "tx", 0), 16000);
 }
 
 // A stereo WAV file as common recording programs write it: `bits` per
