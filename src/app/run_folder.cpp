@@ -354,13 +354,16 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
     size_t frames = 0;
     for (int p = 0; p < 2; ++p)
       if (loaded[p]) frames = std::max(frames, wav[p].Frames());
+    // A file cut short is filled up to run.ini's block; a longer one, or
+    // one without the block in run.ini, takes the whole seconds it spans.
     const size_t block = static_cast<size_t>(iniTime) * rate;
+    const bool timeGiven = given("TAQUISICAO", "taq");
     int32_t time = iniTime;
-    if (frames != block) {
+    if (frames > block || (!timeGiven && frames != block)) {
       time = static_cast<int32_t>((frames + rate - 1) / rate);
-      if (given("TAQUISICAO", "taq") && time != iniTime)
+      if (timeGiven)
         problems.push_back(std::string(kRunIniName) + ": [TAQUISICAO] taq = " + std::to_string(iniTime) +
-                           " s does not fit the sound files; blocks of " + std::to_string(time) + " s are used");
+                           " s is shorter than the sound files; blocks of " + std::to_string(time) + " s are used");
     }
     run.state.acquisitionTime = time;
     const size_t size = static_cast<size_t>(time) * rate;

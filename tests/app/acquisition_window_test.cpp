@@ -1021,6 +1021,22 @@ TEST(RunFolderRecordings, WavVariantsAnalyseToTheSameTimes) {
         << v.bits << (v.isFloat ? " float" : "") << (v.extensible ? " extensible" : "") << ": " << printed.toStdString();
     EXPECT_NE(status, 2);
   }
+  // Cut short of run.ini's block: filled with silence, the times the same.
+  {
+    const std::filesystem::path run = dir / "short";
+    std::filesystem::create_directories(run);
+    const std::string bytes = WavBytes(16, false, false, sound);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "pair-AC.wav", bytes);
+    testsupport::WriteFile(run / "run.ini",
+                           "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                           "[TAQUISICAO]\ntaq=3\n[LEVELDETECTION]\nlevel_detec=200\n");
+    QString errors;
+    const auto [status, printed] = Analyze(run, &errors);
+    EXPECT_THAT(printed.toStdString(), ::testing::StartsWith("times: A_AB=0.125000 B=0.126125 A_AC=0.125000 C=0.126125 s\n"));
+    EXPECT_THAT(errors.toStdString(),
+                ::testing::HasSubstr("pair-AC.wav: 1.00 s of sound, followed by silence to fill the block of 3 s"));
+  }
   // A mono file and an A-law one are refused, each named with its reason.
   std::string mono = WavBytes(16, false, false, std::vector<float>(sound.begin(), sound.begin() + 8000));
   mono[22] = 1;                                     // channels
