@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "app/pulse_detection.h"
 #include "app/run_folder.h"
+#include "app/run_folder_report.h"
 #include "app/startup.h"
 #include "app/questions.h"
 #include "app/simulated_sensors.h"
@@ -524,7 +525,10 @@ void TForm3::btnSaveRunClick(QObject*) {
   }
   const QString folder = ChooseRunFolder(QStringLiteral("Save Run"));
   if (folder.isEmpty()) return;
-  const std::string error = SaveRunFolder(folder.toStdString(), run);
+  std::string error = SaveRunFolder(folder.toStdString(), run);
+  if (error.empty())
+    error = WriteRunFolderReport(QDir(folder).filePath(QString::fromLatin1(kRunReportName)), run,
+                                 Form1->imgMapa->Picture().ToImage(), ScopePicture(0, run), ScopePicture(1, run));
   if (!error.empty()) {
     ShowMessage(QString::fromStdString(error));
     return;
@@ -565,4 +569,12 @@ void TForm3::btnExportCsvClick(QObject*) {
   QStringList names;
   for (const std::string& file : written) names << QFileInfo(QString::fromStdString(file)).fileName();
   ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
+}
+
+QImage TForm3::ScopePicture(int pair, const TRun& run) const {
+  if (!run.pairs[pair].present) return QImage();
+  TSLScope* scope = pair == 0 ? ScpAB : ScpAC;
+  QImage picture(scope->size(), QImage::Format_ARGB32);
+  scope->PaintTo(picture);
+  return picture;
 }

@@ -7,6 +7,7 @@
 #include "forms/controls/form.h"
 #include "scope/scope_types.h"
 
+#include <QImage>
 #include <memory>
 #include <string>
 #include <vector>
@@ -86,6 +87,9 @@ public:
   // settings file is not changed), both scopes show its blocks with the
   // cursors at its times; a pair without saved times is detected anew.
   void ShowRun(const TRun& run);
+  // Each scope's picture with its cursors, as printed; null for a pair
+  // the run does not hold.
+  QImage ScopePicture(int pair, const TRun& run) const;
 
 public slots:
   void FormCreate(QObject* Sender);

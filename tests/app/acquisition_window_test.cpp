@@ -778,6 +778,7 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
     EXPECT_EQ(messages_.Messages(),
               QStringList{QStringLiteral("Run saved in %1").arg(QString::fromStdString(run.string()))});
     EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), settings);
+    EXPECT_TRUE(std::filesystem::is_regular_file(run / "report.pdf"));
     // The settings in config.ini's sections, the results in their own.
     EXPECT_EQ(profile::ReadInt(run / "run.ini", "POSICAO", "xB", 0), 900);
     EXPECT_EQ(profile::ReadInt(run / "run.ini", "LEVELDETECTION", "level_detec", 0), 50);
