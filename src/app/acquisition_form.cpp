@@ -5,19 +5,31 @@
 #include "app/experiment_state.h"
 #include "app/listen_form.h"
 #include "app/main_form.h"
+#include "app/pulse_detection.h"
+#include "app/run_folder.h"
+#include "app/run_folder_report.h"
+#include "app/startup.h"
 #include "app/questions.h"
 #include "app/simulated_sensors.h"
 #include "app/window_parts.h"
 #include "app/windows.h"
 #include "audio/audio_in.h"
 #include "audio/audio_to_real.h"
+#include "buffers/simple_data_buffer.h"
 #include "draw/message_service.h"
+#include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 #include "scope/display_component.h"
 #include "scope/legend_custom_groups.h"
+#include "pins/component.h"
+#include "pins/operations.h"
+#include "pins/typed_pins.h"
 #include "scope/scope.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QStringList>
@@ -35,6 +47,10 @@ TForm3::TForm3(QWidget* parent) : TForm(parent) {
   Image1 = RequirePart<TImage>(this, "Image1");
   Image2 = RequirePart<TImage>(this, "Image2");
   btnEpicenter = RequirePart<TBitBtn>(this, "btnEpicenter");
+  btnSaveRun = RequirePart<TButton>(this, "btnSaveRun");
+  btnOpenRun = RequirePart<TButton>(this, "btnOpenRun");
+  btnExportCsv = RequirePart<TButton>(this, "btnExportCsv");
+  dlgRunFolder = RequirePart<TFolderDialog>(this, "dlgRunFolder");
   AI = RequirePart<TALAudioIn>(this, "AI");
   A2R = RequirePart<TALAudioToReal>(this, "A2R");
   captureFailures_ = new TCaptureFailures(AI, this);
@@ -65,6 +81,14 @@ TForm3::TForm3(QWidget* parent) : TForm(parent) {
   AddReadOut(ScpAB, 0);
   AddReadOut(ScpAC, 1);
 }
+
+struct TForm3::TRunPlayback {
+  TLPComponent owner;
+  TSLOWRealSourcePin left{&owner, nullptr, 0, nullptr, false, owner.Lock()};
+  TSLOWRealSourcePin right{&owner, nullptr, 0, nullptr, false, owner.Lock()};
+};
+
+TForm3::~TForm3() = default;
 
 void TForm3::AddReadOut(TSLScope* scope, int pair) {
   // A group of the legend beside the pair's traces, after the window's own
@@ -200,7 +224,8 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   // The simulated sensors have no cable to move: the right input takes the
   // pair's second station, and the ground is struck anew, which needs a
   // fresh start of the input.
-  if (UsesSimulatedSensors(AI)) {
+  simulatedStrike_ = UsesSimulatedSensors(AI);
+  if (simulatedStrike_) {
     ArmSimulatedSensors(rightSensor);
     AI->Stop();
   }
@@ -227,10 +252,9 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   if (!(wasChanged && Experiment.autoDetect)) return;
   TSLDisplayCursor* cursor = target.scope->Cursors()->Cursor(target.cursor);
   cursor->Position()->SetX(0);
-  int index = 0;
-  while (index < size && std::fabs(data[index]) < Experiment.detectionThreshold) ++index;
+  const int index = FirstPulseSample(data, size, Experiment.detectionThreshold);
   if (index >= size) return;
-  *target.time = static_cast<double>(index) / size * Experiment.acquisitionTime;
+  *target.time = PulseSampleTime(index, size, Experiment.acquisitionTime);
   cursor->Position()->SetX(*target.time);
   *target.own = true;
   *target.known = true;
@@ -278,6 +302,22 @@ void TForm3::ScpACCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLR
 }
 
 void TForm3::chkAutomaticTimeClick(QObject*) {
+  if (Experiment.detectionLevel != 0 && chkAutomaticTime->Checked() && !AI->Enabled()) {
+    // Checked with nothing being recorded: the blocks shown (a pair just
+    // recorded or a run opened) are searched again, as new ones would be.
+    const TDetectionTarget targets[4] = {
+        {ScpAB, 0, &Experiment.timeA_AB, &Experiment.detectedA_AB, &Experiment.detectedB, &known_[0][0]},
+        {ScpAB, 1, &Experiment.timeB, &Experiment.detectedB, &Experiment.detectedA_AB, &known_[0][1]},
+        {ScpAC, 0, &Experiment.timeA_AC, &Experiment.detectedA_AC, &Experiment.detectedC, &known_[1][0]},
+        {ScpAC, 1, &Experiment.timeC, &Experiment.detectedC, &Experiment.detectedA_AC, &known_[1][1]}};
+    for (const TDetectionTarget& target : targets) {
+      TSLScopeChannel* channel = target.scope->Channels()->Channel(target.cursor);
+      const TRef<ISLRealBuffer> block = channel->DisplayY();
+      if (!block || block->GetCount() == 0) continue;
+      DetectPulse(target, block->ReadReals(), block->GetCount(), true);
+    }
+    UpdateReadOut();
+  }
   // The unchecking below raises this event again: one message is enough.
   if (Experiment.detectionLevel != 0 || refusingAutoDetection_) return;
   // Unchecked before the message: the scopes go on painting under it, and
@@ -340,6 +380,7 @@ void TForm3::ResetScopes() {
   StopForReset();
   for (auto& pair : known_) pair[0] = pair[1] = false;
   for (auto& pair : source_) pair[0] = pair[1] = tsNotSet;
+  simulatedStrike_ = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
@@ -373,4 +414,167 @@ void TForm3::ApplyCaptureSettings() {
 void TForm3::DetectionLevelZero() {
   chkAutomaticTime->SetChecked(false);
   chkHold->SetChecked(false);
+}
+
+TRun TForm3::CurrentRun() const {
+  TRun run;
+  run.state = Experiment;
+  const TSLScope* scopes[2] = {ScpAB, ScpAC};
+  const size_t block = static_cast<size_t>(Experiment.acquisitionRate) * static_cast<size_t>(Experiment.acquisitionTime);
+  for (int p = 0; p < 2; ++p) {
+    // Times are kept with or without the pair's sound (a run opened
+    // without it).
+    for (int c = 0; c < 2; ++c)
+      run.how[2 * p + c] = source_[p][c] == tsDetected  ? TTimeHow::Detected
+                           : source_[p][c] == tsDragged ? TTimeHow::Dragged
+                                                        : TTimeHow::NotSet;
+    const TRef<ISLRealBuffer> left = scopes[p]->Channels()->Channel(0)->DisplayY();
+    const TRef<ISLRealBuffer> right = scopes[p]->Channels()->Channel(1)->DisplayY();
+    // A block of other settings (changed after it was recorded) would be
+    // read with the wrong time base.
+    if (!left || !right || left->GetCount() <= 0 || size_t(left->GetCount()) != block ||
+        right->GetCount() != left->GetCount())
+      continue;
+    TRunPair& pair = run.pairs[p];
+    pair.present = true;
+    pair.left.assign(left->ReadReals(), left->ReadReals() + left->GetCount());
+    pair.right.assign(right->ReadReals(), right->ReadReals() + right->GetCount());
+  }
+  SolveRun(run);
+  if (simulatedStrike_) {
+    run.hasStrike = true;
+    run.strikeX = StrikePoint().x;
+    run.strikeY = StrikePoint().y;
+  }
+  run.version = kVersion;
+  run.date = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+  return run;
+}
+
+void TForm3::ShowPairBlock(TSLScope* scope, const std::vector<double>& left, const std::vector<double>& right) {
+  if (!playback_) playback_ = std::make_unique<TRunPlayback>();
+  TOWBasicPin* in0 = scope->InputPins()->GetPin(0);
+  TOWBasicPin* in1 = scope->InputPins()->GetPin(1);
+  in0->Connect(&playback_->left);
+  in1->Connect(&playback_->right);
+  for (TSLOWRealSourcePin* pin : {&playback_->left, &playback_->right})
+    pin->Notify(MakeOperation<TOWStartSampleRateOperation>(double(Experiment.acquisitionRate)).get());
+  TRef<ISLRealBuffer> a(new TSLRealBuffer(left.data(), static_cast<int>(left.size())));
+  TRef<ISLRealBuffer> b(new TSLRealBuffer(right.data(), static_cast<int>(right.size())));
+  playback_->left.SendBuffer(a.get());
+  playback_->right.SendBuffer(b.get());
+  scope->RefreshTimerTick();
+  in0->Disconnect();
+  in1->Disconnect();
+}
+
+void TForm3::ShowRun(const TRun& run) {
+  // As after Reset: nothing recorded, no result on the map.
+  Form1->btnResetClick(Form1->btnReset);
+  chkAutomaticTime->SetChecked(false);
+  chkHold->SetChecked(false);
+  for (int k = stA; k <= stC; ++k) {
+    Experiment.stationX[k] = run.state.stationX[k];
+    Experiment.stationY[k] = run.state.stationY[k];
+  }
+  Experiment.pulseVelocity = run.state.pulseVelocity;
+  Experiment.acquisitionTime = run.state.acquisitionTime;
+  Experiment.acquisitionRate = run.state.acquisitionRate;
+  Experiment.detectionLevel = run.state.detectionLevel;
+  Form1->PlaceStations();
+  Form1->PlaceCircles();
+  ApplyCaptureSettings();
+  simulatedStrike_ = run.hasStrike;
+  if (run.hasStrike) {
+    SetStrikePoint({run.strikeX, run.strikeY});
+    Form1->PlaceStrikeMarker();
+  }
+  TSLScope* scopes[2] = {ScpAB, ScpAC};
+  for (int p = 0; p < 2; ++p) {
+    const TRunPair& pair = run.pairs[p];
+    // A pair whose file is missing keeps the times run.ini gives.
+    if (pair.present) ShowPairBlock(scopes[p], pair.left, pair.right);
+    for (int c = 0; c < 2; ++c) {
+      const int which = 2 * p + c;
+      double time = RunTimeOf(run.state, which);
+      TTimeSource source = run.how[which] == TTimeHow::Detected  ? tsDetected
+                           : run.how[which] == TTimeHow::Dragged ? tsDragged
+                                                                 : tsNotSet;
+      if (source == tsNotSet && DetectRunTime(run, which, time)) source = tsDetected;
+      if (source == tsNotSet) continue;
+      RunTimeOf(Experiment, which) = time;
+      scopes[p]->Cursors()->Cursor(c)->Position()->SetX(time);
+      source_[p][c] = source;
+      known_[p][c] = true;
+    }
+  }
+  UpdateReadOut();
+}
+
+QString TForm3::ChooseRunFolder(const QString& title) {
+  dlgRunFolder->SetTitle(title);
+  if (dlgRunFolder->Directory().isEmpty()) dlgRunFolder->SetDirectory(QDir::currentPath());
+  return dlgRunFolder->Execute() ? dlgRunFolder->Directory() : QString();
+}
+
+void TForm3::btnSaveRunClick(QObject*) {
+  const TRun run = CurrentRun();
+  if (!run.pairs[0].present && !run.pairs[1].present) {
+    ShowMessage(QStringLiteral("Nothing to save: record a pair first."));
+    return;
+  }
+  const QString folder = ChooseRunFolder(QStringLiteral("Save Run"));
+  if (folder.isEmpty()) return;
+  std::string error = SaveRunFolder(folder.toStdString(), run);
+  if (error.empty())
+    error = WriteRunFolderReport(QDir(folder).filePath(QString::fromLatin1(kRunReportName)), run,
+                                 Form1->imgMapa->Picture().ToImage(), ScopePicture(0, run), ScopePicture(1, run));
+  if (!error.empty()) {
+    ShowMessage(QString::fromStdString(error));
+    return;
+  }
+  ShowMessage(QStringLiteral("Run saved in %1").arg(QDir::toNativeSeparators(folder)));
+}
+
+void TForm3::btnOpenRunClick(QObject*) {
+  const QString folder = ChooseRunFolder(QStringLiteral("Open Run"));
+  if (folder.isEmpty()) return;
+  TRun run;
+  const std::vector<std::string> problems = LoadRunFolder(folder.toStdString(), Experiment, run);
+  bool anything = run.pairs[0].present || run.pairs[1].present;
+  for (TTimeHow how : run.how) anything = anything || how != TTimeHow::NotSet;
+  if (anything) ShowRun(run);
+  if (!problems.empty()) {
+    QStringList lines;
+    for (const std::string& p : problems) lines << QString::fromStdString(p);
+    if (!run.hasStations) lines << QStringLiteral("The stations and the velocity not given are those in force.");
+    ShowMessage(lines.join(QLatin1Char('\n')));
+  }
+}
+
+void TForm3::btnExportCsvClick(QObject*) {
+  const TRun run = CurrentRun();
+  if (!run.pairs[0].present && !run.pairs[1].present) {
+    ShowMessage(QStringLiteral("Nothing to export: record a pair first."));
+    return;
+  }
+  const QString folder = ChooseRunFolder(QStringLiteral("Export CSV"));
+  if (folder.isEmpty()) return;
+  std::vector<std::string> written;
+  const std::string error = ExportRunCsv(folder.toStdString(), run, &written);
+  if (!error.empty()) {
+    ShowMessage(QString::fromStdString(error));
+    return;
+  }
+  QStringList names;
+  for (const std::string& file : written) names << QFileInfo(QString::fromStdString(file)).fileName();
+  ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
+}
+
+QImage TForm3::ScopePicture(int pair, const TRun& run) const {
+  if (!run.pairs[pair].present) return QImage();
+  TSLScope* scope = pair == 0 ? ScpAB : ScpAC;
+  QImage picture(scope->size(), QImage::Format_ARGB32);
+  scope->PaintTo(picture);
+  return picture;
 }

@@ -7,10 +7,18 @@
 #include "forms/controls/form.h"
 #include "scope/scope_types.h"
 
+#include <QImage>
+#include <memory>
+#include <string>
+#include <vector>
+
 class TALAudioIn;
 class TCaptureFailures;
 class TALAudioToReal;
 class TBitBtn;
+class TButton;
+class TFolderDialog;
+struct TRun;
 class TCheckBox;
 class TImage;
 class TPanel;
@@ -23,6 +31,7 @@ class TForm3 : public TForm {
 
 public:
   explicit TForm3(QWidget* parent = nullptr);
+  ~TForm3() override;
 
   // Selector positions.
   static constexpr int kPairAB = 0;
@@ -57,6 +66,10 @@ public:
   TImage* Image1 = nullptr;
   TImage* Image2 = nullptr;
   TBitBtn* btnEpicenter = nullptr;
+  TButton* btnSaveRun = nullptr;
+  TButton* btnOpenRun = nullptr;
+  TButton* btnExportCsv = nullptr;
+  TFolderDialog* dlgRunFolder = nullptr;
   TALAudioIn* AI = nullptr;
   TALAudioToReal* A2R = nullptr;
 
@@ -65,6 +78,18 @@ public:
   QStringList ReadOut(int pair) const;
   // The legends show ReadOut (the times changed).
   void UpdateReadOut();
+
+  // The run as the window holds it: the settings in force, the blocks of
+  // the pairs recorded, their times and how they were obtained, and the
+  // solver's result for them when all four are known.
+  TRun CurrentRun() const;
+  // Shows a loaded run as if just recorded: its settings are in force (the
+  // settings file is not changed), both scopes show its blocks with the
+  // cursors at its times; a pair without saved times is detected anew.
+  void ShowRun(const TRun& run);
+  // Each scope's picture with its cursors, as printed; null for a pair
+  // the run does not hold.
+  QImage ScopePicture(int pair, const TRun& run) const;
 
 public slots:
   void FormCreate(QObject* Sender);
@@ -82,9 +107,21 @@ public slots:
   void ScpACCursorsPositionChange(QObject* Sender, int Index, TSLRealPoint& OldPosition, TSLRealPoint& NewPosition);
   void chkAutomaticTimeClick(QObject* Sender);
   void btnEpicenterClick(QObject* Sender);
+  void btnSaveRunClick(QObject* Sender);
+  void btnOpenRunClick(QObject* Sender);
+  void btnExportCsvClick(QObject* Sender);
 
 private:
   TCaptureFailures* captureFailures_ = nullptr;
+  // Feeds a loaded run's blocks to the scopes as the converter would.
+  struct TRunPlayback;
+  std::unique_ptr<TRunPlayback> playback_;
+  // The pairs shown were struck by the simulated sensors (recorded from
+  // them, or opened from a run that was).
+  bool simulatedStrike_ = false;
+  void ShowPairBlock(TSLScope* scope, const std::vector<double>& left, const std::vector<double>& right);
+  // "Open Run" and "Export CSV": the folder chosen, empty when cancelled.
+  QString ChooseRunFolder(const QString& title);
   bool refusingAutoDetection_ = false;
   // One channel's share of pulse detection: where its time and flags live.
   struct TDetectionTarget {

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "app/epicenter_solver.h"
 #include "app/experiment_state.h"
@@ -19,10 +18,11 @@ bool ParseSeconds(const std::string& text, double& value) {
   return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
 }
 
+// With a point whatever the locale.
 std::string Fixed2(double v) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  return buf;
+  const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+  return std::string(buf, result.ptr);
 }
 
 }  // namespace
@@ -44,6 +44,10 @@ int RunLocateCommand(const std::vector<std::string>& args, std::ostream& out, st
   state.timeA_AC = times[2];
   state.timeC = times[3];
 
+  return PrintLocateReport(state, out);
+}
+
+int PrintLocateReport(TExperimentState& state, std::ostream& out) {
   TSolveResult result = SolveEpicenter(state);
   out << "increments: A=" << state.radiusIncrement[stA] << " B=" << state.radiusIncrement[stB]
       << " C=" << state.radiusIncrement[stC] << "\n";

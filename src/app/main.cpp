@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/analyze_command.h"
 #include "app/locate_command.h"
 #include "app/simulate_command.h"
 #include "app/startup.h"
@@ -36,9 +37,15 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(rest.begin() + 2, rest.end());
     return RunLocateCommand(args, std::cout, std::cerr);
   }
+  if (first == "--analyze" && labOption.isEmpty()) {
+    // Everything it needs is in the run folder.
+    std::vector<std::string> args(rest.begin() + 2, rest.end());
+    return RunAnalyzeCommand(count, rest.data(), args, std::cout, std::cerr);
+  }
   for (int i = 1; i < count; ++i) {
     const std::string arg = rest[i];
-    if (arg == "--help" || arg == "--version" || arg == "--lab" || (arg == "--locate" && i == 1)) {
+    if (arg == "--help" || arg == "--version" || arg == "--lab" ||
+        ((arg == "--locate" || arg == "--analyze") && i == 1)) {
       std::fprintf(stderr, "%s", kUsage);
       return 2;
     }

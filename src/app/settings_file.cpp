@@ -37,34 +37,109 @@ std::string PulseVelocityError(int32_t velocity) {
 
 std::filesystem::path SettingsPath() { return WorkingDirectory() / "config.ini"; }
 
-void LoadSettings(TExperimentState& state) {
-  const auto path = SettingsPath();
-  const auto workingDir = WorkingDirectory();
-  auto readInt = [&](const char* section, const char* key, int32_t fallback) {
-    return profile::ReadInt(path, section, key, fallback);
-  };
-  state.stationX[stA] = readInt("POSICAO", "xA", 0);
-  state.stationX[stB] = readInt("POSICAO", "xB", 20);
-  state.stationX[stC] = readInt("POSICAO", "xC", 40);
-  state.stationY[stA] = readInt("POSICAO", "yA", 0);
-  state.stationY[stB] = readInt("POSICAO", "yB", 0);
-  state.stationY[stC] = readInt("POSICAO", "yC", 0);
-  state.mapWidth = readInt("MAPA", "mapax", 1400);
-  state.mapHeight = readInt("MAPA", "mapay", 1000);
-  state.imageFileName =
-      profile::ReadString(path, "IMGFILE", "imgfilename", (workingDir / "default.jpg").string());
-  const int32_t velocity = readInt("VELOCIDADE", "vel", 120000);
-  state.pulseVelocity = PulseVelocityError(velocity).empty() ? velocity : 120000;
-  // A hand-edited file cannot ask for blocks the capture cannot make.
-  const int32_t time = readInt("TAQUISICAO", "taq", 5);
-  const int32_t rate = readInt("TXAQUISICAO", "tx", 8000);
-  state.acquisitionRate = AcquisitionBoundsError(1, rate).empty() ? rate : 8000;
-  state.acquisitionTime = AcquisitionBoundsError(time, state.acquisitionRate).empty() ? time : 5;
-  state.detectionLevel = readInt("LEVELDETECTION", "level_detec", 10);
+namespace {
+
+// One integer key and where its value lives in the state.
+struct TIntKey {
+  const char* section;
+  const char* key;
+  int32_t& (*field)(TExperimentState&);
+};
+
+const TIntKey kIntKeys[] = {
+    {"POSICAO", "xA", [](TExperimentState& s) -> int32_t& { return s.stationX[stA]; }},
+    {"POSICAO", "xB", [](TExperimentState& s) -> int32_t& { return s.stationX[stB]; }},
+    {"POSICAO", "xC", [](TExperimentState& s) -> int32_t& { return s.stationX[stC]; }},
+    {"POSICAO", "yA", [](TExperimentState& s) -> int32_t& { return s.stationY[stA]; }},
+    {"POSICAO", "yB", [](TExperimentState& s) -> int32_t& { return s.stationY[stB]; }},
+    {"POSICAO", "yC", [](TExperimentState& s) -> int32_t& { return s.stationY[stC]; }},
+    {"MAPA", "mapax", [](TExperimentState& s) -> int32_t& { return s.mapWidth; }},
+    {"MAPA", "mapay", [](TExperimentState& s) -> int32_t& { return s.mapHeight; }},
+    {"VELOCIDADE", "vel", [](TExperimentState& s) -> int32_t& { return s.pulseVelocity; }},
+    {"TAQUISICAO", "taq", [](TExperimentState& s) -> int32_t& { return s.acquisitionTime; }},
+    {"TXAQUISICAO", "tx", [](TExperimentState& s) -> int32_t& { return s.acquisitionRate; }},
+    {"LEVELDETECTION", "level_detec", [](TExperimentState& s) -> int32_t& { return s.detectionLevel; }},
+};
+
+// No value of a settings file holds this character.
+const std::string kAbsent(1, '\x01');
+
+std::string KeyName(const char* section, const char* key) {
+  return std::string("[") + section + "] " + key;
 }
 
-void SaveSettings(const TExperimentState& state) {
-  const auto path = SettingsPath();
+}  // namespace
+
+void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state, TSettingsNotes* notes) {
+  auto missing = [&](const char* section, const char* key) {
+    if (notes) notes->missing.push_back(KeyName(section, key) + " is missing");
+  };
+  auto damaged = [&](const std::string& text) {
+    if (notes) notes->damaged.push_back(text);
+  };
+  TExperimentState read = state;
+  for (const TIntKey& k : kIntKeys) {
+    const std::string text = profile::ReadString(file, k.section, k.key, kAbsent);
+    int32_t value = 0;
+    if (text == kAbsent)
+      missing(k.section, k.key);
+    else if (!profile::ParseInt(text, value))
+      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a number");
+    else
+      k.field(read) = value;
+  }
+  const std::string image = profile::ReadString(file, "IMGFILE", "imgfilename", kAbsent);
+  if (image == kAbsent)
+    missing("IMGFILE", "imgfilename");
+  else
+    state.imageFileName = image;
+  for (int k = stA; k <= stC; ++k) {
+    state.stationX[k] = read.stationX[k];
+    state.stationY[k] = read.stationY[k];
+  }
+  state.mapWidth = read.mapWidth;
+  state.mapHeight = read.mapHeight;
+  // A hand-edited file cannot ask for a speed or blocks the program cannot
+  // work with.
+  if (const std::string error = PulseVelocityError(read.pulseVelocity); error.empty())
+    state.pulseVelocity = read.pulseVelocity;
+  else
+    damaged(KeyName("VELOCIDADE", "vel") + " = " + std::to_string(read.pulseVelocity) + ": " + error);
+  if (const std::string error = AcquisitionBoundsError(kMinAcquisitionTime, read.acquisitionRate); error.empty())
+    state.acquisitionRate = read.acquisitionRate;
+  else
+    damaged(KeyName("TXAQUISICAO", "tx") + " = " + std::to_string(read.acquisitionRate) + ": " + error);
+  if (const std::string error = AcquisitionBoundsError(read.acquisitionTime, state.acquisitionRate); error.empty())
+    state.acquisitionTime = read.acquisitionTime;
+  else if (read.acquisitionTime != state.acquisitionTime)
+    damaged(KeyName("TAQUISICAO", "taq") + " = " + std::to_string(read.acquisitionTime) + ": " + error);
+  // The time kept must fit the rate read.
+  if (!AcquisitionBoundsError(state.acquisitionTime, state.acquisitionRate).empty()) state.acquisitionTime = 5;
+  state.detectionLevel = read.detectionLevel;
+}
+
+void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& folder) {
+  state.stationX[stA] = 0;
+  state.stationX[stB] = 20;
+  state.stationX[stC] = 40;
+  state.stationY[stA] = state.stationY[stB] = state.stationY[stC] = 0;
+  state.mapWidth = 1400;
+  state.mapHeight = 1000;
+  state.imageFileName = (folder / "default.jpg").string();
+  state.pulseVelocity = 120000;
+  state.acquisitionTime = 5;
+  state.acquisitionRate = 8000;
+  state.detectionLevel = 10;
+}
+
+void LoadSettings(TExperimentState& state) {
+  SetDefaultSettings(state, WorkingDirectory());
+  ReadSettingsOver(SettingsPath(), state, nullptr);
+}
+
+void SaveSettings(const TExperimentState& state) { SaveSettingsTo(SettingsPath(), state); }
+
+void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& state) {
   auto write = [&](const char* section, const char* key, const std::string& value) {
     if (profile::WriteString(path, section, key, value)) throw ESettingsWriteError(path);
   };

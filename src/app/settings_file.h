@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/experiment_state.h"
 
@@ -38,6 +39,10 @@ std::string PulseVelocityError(int32_t velocity);
 // <working directory>/config.ini at this moment.
 std::filesystem::path SettingsPath();
 
+// The values of a first run without config.ini (the map picture is
+// default.jpg in `folder`).
+void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& folder);
+
 // Reads config.ini into the state; missing file, keys or unreadable numbers
 // give the defaults, and so does a velocity, acquisition time or rate beyond
 // the bounds (the time, when only their product is too large). Never fails.
@@ -46,3 +51,20 @@ void LoadSettings(TExperimentState& state);
 // Writes the state to config.ini, key by key. Stops at the first key that
 // cannot be written with ESettingsWriteError; keys written before it stay.
 void SaveSettings(const TExperimentState& state);
+
+// The same keys in another file of config.ini's layout (a run folder's
+// run.ini holds them too).
+void SaveSettingsTo(const std::filesystem::path& file, const TExperimentState& state);
+
+// What reading the settings of a file found wrong, one line per key:
+// "[SECTION] key is missing", "[SECTION] key = 'text' is not a number", or
+// the bound a value breaks.
+struct TSettingsNotes {
+  std::vector<std::string> missing;
+  std::vector<std::string> damaged;
+};
+
+// Reads the settings keys present in `file` over `state`: a key that is
+// missing, unreadable or out of bounds leaves its value in `state` as it
+// was, and is listed in `notes` when given.
+void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state, TSettingsNotes* notes);

@@ -137,6 +137,7 @@ const char* const kUsage =
     "       tremora [--lab DIR] --simulate X Y [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
+    "       tremora --analyze RUNDIR [--report FILE.pdf]\n"
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
@@ -147,9 +148,11 @@ const char* const kUsage =
     "  --list-devices        print the names of the input devices and exit\n"
     "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm\n"
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
+    "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--report FILE.pdf:\n"
+    "                        also write its one-page report)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
-    "--locate and --simulate come first and take no other option but a leading --lab.\n";
+    "--locate, --analyze and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
 
@@ -167,7 +170,7 @@ bool ParseOptions(int argc, char** argv, TOptions& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--locate" || arg == "--simulate") {
+    if (arg == "--locate" || arg == "--simulate" || arg == "--analyze") {
       // Commands of their own: only as the first argument.
       return false;
     } else if (arg == "--list-devices") {

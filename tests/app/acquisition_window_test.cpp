@@ -8,6 +8,7 @@
 #include "app/listen_form.h"
 #include "app/main_form.h"
 #include "app/questions.h"
+#include "app/run_folder.h"
 #include "app/settings_form.h"
 #include "app/scripted_sensors.h"
 #include "app/simulated_sensors.h"
@@ -23,6 +24,8 @@
 #include "pins/component.h"
 #include "pins/operations.h"
 #include "pins/typed_pins.h"
+#include "platform/profile_file.h"
+#include "platform/wav_file.h"
 #include "platform/wave_in.h"
 #include "scope/scope.h"
 #include "scope/toolbars.h"
@@ -37,11 +40,18 @@
 #include <QWheelEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <cmath>
 #include <functional>
+#include <locale>
+#include <sstream>
 #include <thread>
+#include <tuple>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -692,6 +702,363 @@ TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   EXPECT_EQ(Form1->lblEpicenter->Caption(), "");
   EXPECT_TRUE(Form3->isVisible());
   SetStrikePoint({});
+}
+
+// The blocks a scope shows, channel by channel.
+std::vector<std::vector<double>> ShownBlocks(TSLScope* scope) {
+  std::vector<std::vector<double>> blocks;
+  for (int c = 0; c < 2; ++c) {
+    const TRef<ISLRealBuffer> b = scope->Channels()->Channel(c)->DisplayY();
+    blocks.emplace_back();
+    if (b) blocks.back().assign(b->ReadReals(), b->ReadReals() + b->GetCount());
+  }
+  return blocks;
+}
+
+std::string Fixed(double v, int decimals) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  return std::string(buf, r.ptr);
+}
+
+// The program itself on a run folder: exit status and standard output
+// (standard error into `errors` when given).
+std::pair<int, QString> Analyze(const std::filesystem::path& folder, QString* errors = nullptr) {
+  QProcess program;
+  program.start(QStringLiteral(TREMORA_PROGRAM), {QStringLiteral("--analyze"), QString::fromStdString(folder.string())});
+  if (!program.waitForFinished(60000)) return {-1, QString()};
+  if (errors) *errors = QString::fromUtf8(program.readAllStandardError());
+  return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput())};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+double Number(const std::string& text) {
+  double v = NAN;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
+TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResult) {
+  const std::filesystem::path run = dir_ / "class 3" / "run 1";
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  std::vector<std::vector<double>> blocks[2];
+  double times[4] = {};
+  double epicenterX = 0, epicenterY = 0;
+  QImage pictures[2];
+  {
+    TScriptedSensors sensors;
+    Form1->Show();
+    Form3->SetEnabled(true);
+    Form3->Show();
+    SetStrikePoint({500, 450});
+    ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+    ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+    blocks[0] = ShownBlocks(Form3->ScpAB);
+    blocks[1] = ShownBlocks(Form3->ScpAC);
+    ASSERT_EQ(blocks[0][0].size(), size_t(kBlock));
+    times[0] = Experiment.timeA_AB, times[1] = Experiment.timeB;
+    times[2] = Experiment.timeA_AC, times[3] = Experiment.timeC;
+    ASSERT_GT(times[0], 0.1);
+    QApplication::processEvents();  // the read-outs
+    Form3->ScpAB->RedrawBackBuffer();
+    Form3->ScpAC->RedrawBackBuffer();
+    pictures[0] = Form3->ScpAB->BackBuffer().copy();
+    pictures[1] = Form3->ScpAC->BackBuffer().copy();
+
+    // Saved by a click: the folder is made, config.ini stays as it was.
+    const std::string settings = testsupport::ReadFile(dir_ / "config.ini");
+    messages_.Clear();
+    QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+    EXPECT_EQ(messages_.Messages(),
+              QStringList{QStringLiteral("Run saved in %1").arg(QString::fromStdString(run.string()))});
+    EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), settings);
+    EXPECT_TRUE(std::filesystem::is_regular_file(run / "report.pdf"));
+    // The settings in config.ini's sections, the results in their own.
+    EXPECT_EQ(profile::ReadInt(run / "run.ini", "POSICAO", "xB", 0), 900);
+    EXPECT_EQ(profile::ReadInt(run / "run.ini", "LEVELDETECTION", "level_detec", 0), 50);
+    EXPECT_EQ(Number(profile::ReadString(run / "run.ini", "TIMES", "B", "")), times[1]);
+    EXPECT_EQ(profile::ReadString(run / "run.ini", "TIMES", "C_how", ""), "detected");
+    EXPECT_EQ(Number(profile::ReadString(run / "run.ini", "STRIKE", "x", "")), 500.0);
+    EXPECT_FALSE(profile::ReadString(run / "run.ini", "PROGRAM", "version", "").empty());
+    TWavData wav;
+    ASSERT_TRUE(ReadWavFile((run / "pair-AC.wav").string(), wav));
+    EXPECT_EQ(wav.Channels, 2);
+    EXPECT_EQ(wav.SampleRate, 8000u);
+    EXPECT_EQ(wav.Frames(), size_t(kBlock));
+
+    QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+    ASSERT_TRUE(Form1->imgEpicenter->Visible());
+    epicenterX = Experiment.epicenterX;
+    epicenterY = Experiment.epicenterY;
+    EXPECT_LT(std::hypot(epicenterX - 500, epicenterY - 450), 20.0);
+    EXPECT_EQ(Number(profile::ReadString(run / "run.ini", "EPICENTER", "x", "")), epicenterX);
+  }
+
+  // A fresh program in a lab with other stations and another rate.
+  DestroyWindows();
+  testsupport::WriteFile(dir_ / "config.ini",
+                         "[POSICAO]\r\nxA=10\r\nxB=20\r\nxC=30\r\nyA=40\r\nyB=50\r\nyC=60\r\n"
+                         "[TAQUISICAO]\r\ntaq=2\r\n[TXAQUISICAO]\r\ntx=44100\r\n");
+  const std::string lab = testsupport::ReadFile(dir_ / "config.ini");
+  Experiment = TExperimentState{};
+  CreateWindows();
+  Form1->Show();
+  Form3->SetEnabled(true);
+  Form3->Show();
+  messages_.Clear();
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  // Sample for sample the blocks that were recorded, the cursors at the
+  // times that were found, on the run's time base.
+  EXPECT_EQ(ShownBlocks(Form3->ScpAB), blocks[0]);
+  EXPECT_EQ(ShownBlocks(Form3->ScpAC), blocks[1]);
+  EXPECT_EQ(Form3->ScpAB->XAxis()->Max()->DataValue(), double(kBlock));
+  EXPECT_EQ(CursorX(Form3->ScpAB, 1), times[1]);
+  EXPECT_EQ(CursorX(Form3->ScpAC, 0), times[2]);
+  EXPECT_EQ(Experiment.timeC, times[3]);
+  EXPECT_EQ(Experiment.stationX[stB], 900);
+  QApplication::processEvents();
+  Form3->ScpAB->RedrawBackBuffer();
+  Form3->ScpAC->RedrawBackBuffer();
+  EXPECT_EQ(Form3->ScpAB->BackBuffer(), pictures[0]);
+  EXPECT_EQ(Form3->ScpAC->BackBuffer(), pictures[1]);
+  EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), lab);
+
+  // Detected again on the shown blocks: the same times.
+  Experiment.timeA_AB = 0;
+  QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
+  EXPECT_EQ(Experiment.timeA_AB, times[0]);
+  // The run's settings solve: the same epicenter.
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form1->imgEpicenter->Visible());
+  EXPECT_EQ(Experiment.epicenterX, epicenterX);
+  EXPECT_EQ(Experiment.epicenterY, epicenterY);
+  EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), lab);
+
+  // And so does the program without windows.
+  const auto [status, printed] = Analyze(run);
+  EXPECT_EQ(status, 0);
+  const std::vector<std::string> lines = Lines(printed.toStdString());
+  ASSERT_GE(lines.size(), 4u) << printed.toStdString();
+  EXPECT_EQ(lines[0], "times: A_AB=" + Fixed(times[0], 6) + " B=" + Fixed(times[1], 6) + " A_AC=" +
+                          Fixed(times[2], 6) + " C=" + Fixed(times[3], 6) + " s");
+  EXPECT_EQ(lines[2], "epicenter: " + Fixed(epicenterX, 2) + " " + Fixed(epicenterY, 2) + " mm");
+
+  // Exported for a spreadsheet in a comma-decimal language: dots.
+  const std::filesystem::path csv = dir_ / "sheets";
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(csv.string()); });
+  struct TCommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+  };
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const std::locale previousStd = std::locale::global(std::locale(std::locale::classic(), new TCommaDecimal));
+  Form3->Show();
+  messages_.Clear();
+  QTest::mouseClick(Form3->btnExportCsv->Button(), Qt::LeftButton);
+  std::locale::global(previousStd);
+  QLocale::setDefault(previous);
+  TFolderDialog::SetChooser(nullptr);
+  EXPECT_EQ(messages_.Messages(), QStringList{QStringLiteral("Written in %1: pair-AB.csv, pair-AC.csv, results.csv")
+                                                  .arg(QString::fromStdString(csv.string()))});
+  const std::vector<std::string> rows = Lines(testsupport::ReadFile(csv / "pair-AC.csv"));
+  ASSERT_EQ(rows.size(), size_t(kBlock) + 1);
+  EXPECT_EQ(rows[0], "time_s,A,C");
+  const int at = static_cast<int>(std::lround(times[3] * 8000));
+  const std::string& row = rows[at + 1];
+  const auto first = row.find(','), second = row.rfind(',');
+  EXPECT_EQ(Number(row.substr(0, first)), times[3]) << row;
+  EXPECT_EQ(Number(row.substr(first + 1, second - first - 1)), blocks[1][0][at]) << row;
+  EXPECT_EQ(Number(row.substr(second + 1)), blocks[1][1][at]) << row;
+  const std::string results = testsupport::ReadFile(csv / "results.csv");
+  EXPECT_THAT(results, ::testing::StartsWith("quantity,value,unit\n"));
+  EXPECT_THAT(results, ::testing::HasSubstr("\ntime_B," + RunNumber(times[1]) + ",s\n"));
+  EXPECT_THAT(results, ::testing::HasSubstr("\nepicenter_x," + RunNumber(epicenterX) + ",mm\n"));
+  EXPECT_EQ(RunNumber(0.5), "0.5");
+}
+
+TEST_F(AcquisitionWindowTest, ARunFolderMadeByHandOpensWhatItCanAndSaysWhatIsWrong) {
+  // Pair A+B recorded elsewhere (2.5 s at 16000 samples/s, pulse on A at
+  // 1.0 s and on B at 1.25 s), pair A+C's file cut short, its times dragged
+  // by hand in run.ini.
+  const std::filesystem::path run = dir_ / "by hand";
+  std::filesystem::create_directories(run);
+  TWavData wav;
+  wav.Channels = 2;
+  wav.SampleRate = 16000;
+  wav.Samples.assign(2 * 40000, 0.0f);
+  wav.Samples[2 * 16000] = 0.5f;
+  wav.Samples[2 * 20000 + 1] = -0.25f;
+  ASSERT_TRUE(WriteWavFile16((run / "pair-AB.wav").string(), wav));
+  const std::string good = testsupport::ReadFile(run / "pair-AB.wav");
+  testsupport::WriteFile(run / "pair-AC.wav", good.substr(0, 30));
+  testsupport::WriteFile(run / "run.ini",
+                         "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                         "[LEVELDETECTION]\nlevel_detec=100\n[TIMES]\nA_AC=1.2\nC=1.2002383\nB=nine\n");
+  const std::string lab = testsupport::ReadFile(dir_ / "config.ini");
+  const auto listing = [&] {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir_.path())) names.push_back(e.path().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::string> before = listing();
+
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  const QString said = messages_.Messages()[0];
+  EXPECT_THAT(said.toStdString(), ::testing::HasSubstr("run.ini: [TIMES] B = 'nine' is not a number"));
+  EXPECT_THAT(said.toStdString(), ::testing::HasSubstr("pair-AC.wav: "));
+  EXPECT_THAT(said.toStdString(), ::testing::HasSubstr("pair-AB.wav: 2.50 s of sound, followed by silence"));
+  // Shown on the file's time base, rounded up to whole seconds; the times
+  // not given are detected at the run's level.
+  EXPECT_EQ(Form3->ScpAB->XAxis()->Max()->DataValue(), 48000.0);
+  EXPECT_EQ(Experiment.acquisitionRate, 16000);
+  EXPECT_EQ(Experiment.timeA_AB, 1.0);
+  EXPECT_EQ(Experiment.timeB, 1.25);
+  EXPECT_EQ(ShownBlocks(Form3->ScpAB)[1][20000], -0.25);
+  EXPECT_TRUE(ShownBlocks(Form3->ScpAC)[0].empty());
+  EXPECT_EQ(Experiment.timeC, 1.2002383);
+  EXPECT_EQ(CursorX(Form3->ScpAC, 1), 1.2002383);
+  EXPECT_EQ(Form3->ReadOut(1)[1].left(2), "tC");
+  EXPECT_THAT(Form3->ReadOut(1)[1].toStdString(), ::testing::HasSubstr("dragged"));
+  EXPECT_EQ(listing(), before);  // nothing written
+  EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), lab);
+
+  // Without windows: A+B detected, A+C as dragged.
+  const auto [status, printed] = Analyze(run);
+  EXPECT_EQ(status, 1) << printed.toStdString();
+  EXPECT_THAT(printed.toStdString(), ::testing::StartsWith("times: A_AB=1.000000 B=1.250000 A_AC=1.200000 C=1.200238 s\n"));
+  EXPECT_EQ(listing(), before);
+
+  // Saved again over an older run: what it shows and nothing more. No
+  // simulated strike (the window's input is simulated, the run was not),
+  // no file for the pair without sound, the dragged times kept as such.
+  const std::filesystem::path again = dir_ / "again";
+  std::filesystem::create_directories(again);
+  testsupport::WriteFile(again / "pair-AC.wav", good);
+  testsupport::WriteFile(again / "run.ini", "[STRIKE]\nx=1\ny=2\n");
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(again.string()); });
+  QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  EXPECT_TRUE(std::filesystem::exists(again / "pair-AB.wav"));
+  EXPECT_FALSE(std::filesystem::exists(again / "pair-AC.wav"));
+  EXPECT_EQ(profile::ReadString(again / "run.ini", "STRIKE", "x", "none"), "none");
+  EXPECT_EQ(profile::ReadString(again / "run.ini", "TIMES", "C_how", ""), "dragged");
+  EXPECT_EQ(profile::ReadInt(again / "run.ini", "TXAQUISICAO", "tx", 0), 16000);
+}
+
+// A stereo WAV file as common recording programs write it: `bits` per
+// sample, integer or float, with the plain or the extensible header, and a
+// chunk of its own before the sound.
+std::string WavBytes(int bits, bool isFloat, bool extensible, const std::vector<float>& interleaved) {
+  std::string b;
+  auto u16 = [&](uint32_t v) { b += char(v & 0xff), b += char(v >> 8 & 0xff); };
+  auto u32 = [&](uint32_t v) { u16(v & 0xffff), u16(v >> 16); };
+  const uint32_t rate = 8000, align = 2 * bits / 8;
+  std::string sound;
+  for (float v : interleaved) {
+    if (isFloat) {
+      uint32_t raw;
+      std::memcpy(&raw, &v, 4);
+      for (int k = 0; k < 4; ++k) sound += char(raw >> 8 * k & 0xff);
+    } else {
+      const int64_t full = int64_t(1) << (bits - 1);
+      const int64_t q = std::clamp<int64_t>(std::llround(double(v) * full), -full, full - 1);
+      for (int k = 0; k < bits / 8; ++k) sound += char(uint64_t(q) >> 8 * k & 0xff);
+    }
+  }
+  const uint16_t tag = isFloat ? 3 : 1;
+  b += "RIFF";
+  u32(4 + 8 + (extensible ? 40 : 16) + 8 + 4 + 8 + uint32_t(sound.size()));
+  b += "WAVEfmt ";
+  u32(extensible ? 40 : 16);
+  u16(extensible ? 0xFFFE : tag), u16(2), u32(rate), u32(rate * align), u16(align), u16(bits);
+  if (extensible) {
+    u16(22), u16(bits), u32(3), u16(tag);
+    b += std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+  }
+  b += "LIST";
+  u32(4);
+  b += "INFO";
+  b += "data";
+  u32(uint32_t(sound.size()));
+  return b + sound;
+}
+
+TEST(RunFolderRecordings, WavVariantsAnalyseToTheSameTimes) {
+  testsupport::TempDir dir;
+  // A on the left at 1000 samples, the other sensor at 1009, in a block of
+  // 1 s at 8000 samples/s.
+  std::vector<float> sound(2 * 8000, 0.0f);
+  sound[2 * 1000] = 0.5f;
+  sound[2 * 1009 + 1] = -0.25f;
+  const struct {
+    int bits;
+    bool isFloat, extensible;
+  } variants[] = {{16, false, false}, {24, false, false}, {32, false, false}, {32, true, false}, {24, false, true}};
+  std::string first;
+  for (const auto& v : variants) {
+    const std::filesystem::path run = dir / ("run-" + std::to_string(v.bits) + (v.isFloat ? "f" : "") +
+                                             (v.extensible ? "x" : ""));
+    std::filesystem::create_directories(run);
+    const std::string bytes = WavBytes(v.bits, v.isFloat, v.extensible, sound);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "pair-AC.wav", bytes);
+    testsupport::WriteFile(run / "run.ini",
+                           "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                           "[TAQUISICAO]\ntaq=1\n[LEVELDETECTION]\nlevel_detec=200\n");
+    const auto [status, printed] = Analyze(run);
+    const std::string times = Lines(printed.toStdString()).empty() ? "" : Lines(printed.toStdString())[0];
+    EXPECT_EQ(times, "times: A_AB=0.125000 B=0.126125 A_AC=0.125000 C=0.126125 s")
+        << v.bits << (v.isFloat ? " float" : "") << (v.extensible ? " extensible" : "") << ": " << printed.toStdString();
+    EXPECT_NE(status, 2);
+  }
+  // Cut short of run.ini's block: filled with silence, the times the same.
+  {
+    const std::filesystem::path run = dir / "short";
+    std::filesystem::create_directories(run);
+    const std::string bytes = WavBytes(16, false, false, sound);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "pair-AC.wav", bytes);
+    testsupport::WriteFile(run / "run.ini",
+                           "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                           "[TAQUISICAO]\ntaq=3\n[LEVELDETECTION]\nlevel_detec=200\n");
+    QString errors;
+    const auto [status, printed] = Analyze(run, &errors);
+    EXPECT_THAT(printed.toStdString(), ::testing::StartsWith("times: A_AB=0.125000 B=0.126125 A_AC=0.125000 C=0.126125 s\n"));
+    EXPECT_THAT(errors.toStdString(),
+                ::testing::HasSubstr("pair-AC.wav: 1.00 s of sound, followed by silence to fill the block of 3 s"));
+  }
+  // A mono file and an A-law one are refused, each named with its reason.
+  std::string mono = WavBytes(16, false, false, std::vector<float>(sound.begin(), sound.begin() + 8000));
+  mono[22] = 1;                                     // channels
+  mono[32] = 2;                                     // block align
+  mono[28] = char(16000 & 0xff), mono[29] = char(16000 >> 8);  // bytes per second
+  std::string alaw = WavBytes(16, false, false, sound);
+  alaw[20] = 6;
+  alaw[34] = 8, alaw[32] = 2;
+  for (const auto& [name, bytes, reason] : {std::tuple{"mono", mono, "pair-AB.wav: mono"},
+                                            std::tuple{"alaw", alaw, "pair-AB.wav: "}}) {
+    const std::filesystem::path run = dir / name;
+    std::filesystem::create_directories(run);
+    testsupport::WriteFile(run / "pair-AB.wav", bytes);
+    testsupport::WriteFile(run / "run.ini", "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n"
+                                            "[VELOCIDADE]\nvel=120000\n");
+    QString errors;
+    const auto [status, printed] = Analyze(run, &errors);
+    EXPECT_EQ(status, 1) << name;
+    EXPECT_EQ(printed.toStdString(), "No pulse detected on pair A+B\n") << name;
+    EXPECT_THAT(errors.toStdString(), ::testing::HasSubstr(reason)) << name;
+  }
 }
 
 }  // namespace

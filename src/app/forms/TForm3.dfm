@@ -439,6 +439,42 @@ object Form3: TForm3
       TickMarks = tmBoth
       OnChange = seletorChange
     end
+    object btnSaveRun: TButton
+      Left = 540
+      Top = 3
+      Width = 72
+      Height = 22
+      Hint = 'Save the traces, times and result in a run folder'
+      Caption = 'Save Run'#8230
+      ParentShowHint = False
+      ShowHint = True
+      TabOrder = 3
+      OnClick = btnSaveRunClick
+    end
+    object btnOpenRun: TButton
+      Left = 540
+      Top = 27
+      Width = 72
+      Height = 22
+      Hint = 'Show a saved run folder again'
+      Caption = 'Open Run'#8230
+      ParentShowHint = False
+      ShowHint = True
+      TabOrder = 4
+      OnClick = btnOpenRunClick
+    end
+    object btnExportCsv: TButton
+      Left = 540
+      Top = 51
+      Width = 72
+      Height = 22
+      Hint = 'Write the traces and results as CSV files for a spreadsheet'
+      Caption = 'Export CSV'#8230
+      ParentShowHint = False
+      ShowHint = True
+      TabOrder = 5
+      OnClick = btnExportCsvClick
+    end
     object btnEpicenter: TBitBtn
       Left = 616
       Top = 0
@@ -486,6 +522,9 @@ object Form3: TForm3
         6F6E742D73697A653D223135222066696C6C3D2223316131613161223E457069
         63656E7465723C2F746578743E0A3C2F7376673E0A}
     end
+  end
+  object dlgRunFolder: TFolderDialog
+    Title = 'Run Folder'
   end
   object AI: TALAudioIn
     Enabled = False

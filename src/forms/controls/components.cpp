@@ -105,6 +105,30 @@ bool TOpenPictureDialog::Execute() {
   return true;
 }
 
+namespace {
+TFolderDialog::TChooser& FolderChooser() {
+  static TFolderDialog::TChooser chooser;
+  return chooser;
+}
+}  // namespace
+
+TFolderDialog::TFolderDialog(QObject* owner) : QObject(owner) {}
+
+TFolderDialog::TChooser TFolderDialog::SetChooser(TChooser chooser) {
+  TChooser previous = std::move(FolderChooser());
+  FolderChooser() = std::move(chooser);
+  return previous;
+}
+
+bool TFolderDialog::Execute() {
+  const QString chosen = FolderChooser() ? FolderChooser()(*this)
+                                         : QFileDialog::getExistingDirectory(QApplication::activeWindow(), title_,
+                                                                             directory_);
+  if (chosen.isEmpty()) return false;
+  directory_ = chosen;
+  return true;
+}
+
 TTimer::TTimer(QObject* owner) : QObject(owner), timer_(new QTimer(this)) {
   QObject::connect(timer_, &QTimer::timeout, this, [this] { RunEventHandler([this] { emit OnTimer(this); }); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Non-visual components of the experiment windows: popup menu and its
-// items, the open-picture dialog and the timer.
+// items, the open-picture and folder dialogs and the timer.
 
 #include <QList>
 #include <QMenu>
@@ -141,6 +141,41 @@ private:
   QString fileName_;
   QString initialDir_;
   QString defaultExt_;
+  int left_ = 0;
+  int top_ = 0;
+};
+
+// The standard dialog that picks a folder (a new one may be made in it).
+class TFolderDialog : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString Title READ Title WRITE SetTitle)
+  Q_PROPERTY(QString Directory READ Directory WRITE SetDirectory)
+  Q_PROPERTY(int Left READ Left WRITE SetLeft)
+  Q_PROPERTY(int Top READ Top WRITE SetTop)
+
+public:
+  explicit TFolderDialog(QObject* owner = nullptr);
+
+  QString Title() const { return title_; }
+  void SetTitle(const QString& v) { title_ = v; }
+  // The folder the dialog opens in, and after Execute the one chosen.
+  QString Directory() const { return directory_; }
+  void SetDirectory(const QString& v) { directory_ = v; }
+  int Left() const { return left_; }
+  void SetLeft(int v) { left_ = v; }
+  int Top() const { return top_; }
+  void SetTop(int v) { top_ = v; }
+
+  // Shows the dialog; true when the user chose a folder (then in Directory).
+  bool Execute();
+
+  // Replaces the dialog, for tests, as TOpenPictureDialog::SetChooser does.
+  using TChooser = std::function<QString(const TFolderDialog&)>;
+  static TChooser SetChooser(TChooser chooser);
+
+private:
+  QString title_;
+  QString directory_;
   int left_ = 0;
   int top_ = 0;
 };

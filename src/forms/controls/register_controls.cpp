@@ -25,5 +25,6 @@ void RegisterStandardControls() {
   registry.Register<TPopupMenu>();
   registry.Register<TMenuItem>();
   registry.Register<TOpenPictureDialog>();
+  registry.Register<TFolderDialog>();
   registry.Register<TTimer>();
 }
