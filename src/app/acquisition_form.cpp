@@ -481,6 +481,7 @@ void TForm3::ShowRun(const TRun& run) {
   Experiment.acquisitionTime = run.state.acquisitionTime;
   Experiment.acquisitionRate = run.state.acquisitionRate;
   Experiment.detectionLevel = run.state.detectionLevel;
+  Experiment.runSettingsInForce = true;
   Form1->PlaceStations();
   Form1->PlaceCircles();
   ApplyCaptureSettings();

@@ -107,7 +107,8 @@ int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& arg
       err << "tremora: " << kRunPairFiles[k / 2] << " cannot be read: the saved time of " << RunTimeName(k)
           << " is used\n";
     } else {
-      out << "No pulse detected on pair " << pairNames[k / 2] << "\n";
+      out << (run.pairs[k / 2].present ? "No pulse detected on pair " : "No recording of pair ") << pairNames[k / 2]
+          << "\n";
       return 1;
     }
   }

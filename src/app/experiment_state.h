@@ -39,6 +39,10 @@ struct TExperimentState {
   bool detectedA_AC = false;
   bool detectedC = false;
   double detectionThreshold = 0.0;  // detectionLevel / 1000, full scale 1.0
+
+  // An opened run's settings are in force in memory, not the lab's: a save
+  // the user did not ask of the settings must not put them in config.ini.
+  bool runSettingsInForce = false;
 };
 
 // The instance of the running program, zero-filled at start.

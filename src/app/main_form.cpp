@@ -122,7 +122,15 @@ void TForm1::ChangeImage1Click(QObject*) {
   // A picture that cannot be loaded raises here: name and file stay as they were.
   imgMapa->LoadFromFile(OpenImage->FileName());
   Experiment.imageFileName = StoredPictureName(OpenImage->FileName().toStdString());
-  SaveSettings(Experiment);
+  if (!Experiment.runSettingsInForce) {
+    SaveSettings(Experiment);
+    return;
+  }
+  // Only the picture changes in the lab's settings.
+  TExperimentState lab;
+  LoadSettings(lab);
+  lab.imageFileName = Experiment.imageFileName;
+  SaveSettings(lab);
 }
 
 std::string TForm1::StoredPictureName(const std::string& chosen) {

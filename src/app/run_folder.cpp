@@ -190,7 +190,8 @@ bool ReadPair(const fs::path& file, TWavData& wav, std::string& problem) {
   const std::string name = file.filename().string();
   std::string error;
   if (!ReadWavFile(file.string(), wav, &error)) {
-    problem = name + ": " + (error.empty() ? std::string("not a WAVE sound file") : error);
+    // The reader's messages name the file already.
+    problem = error.empty() ? name + ": not a WAVE sound file" : error;
     return false;
   }
   if (wav.Channels != 2) {

@@ -85,6 +85,8 @@ void TForm2::btnAplicarClick(QObject*) {
   Experiment.acquisitionRate = rate;
   Form1->PlaceStations();
   Form1->PlaceCircles();
+  // What the dialog shows is now the lab's, whatever run was opened.
+  Experiment.runSettingsInForce = false;
   SaveSettings(Experiment);
   Form3->ApplyCaptureSettings();
 }
