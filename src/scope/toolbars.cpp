@@ -306,6 +306,15 @@ bool TSLAxisToolBar::ShouldDraw() const {
 int TSLAxisToolBar::ButtonRows() const { return axis_->RunsHorizontally() ? 1 : 4; }
 
 QPoint TSLAxisToolBar::Place() const {
+  const TPlaceKey key{Display()->ContentGeneration(), axis_->ViewRect(), Display()->DataViewRect()};
+  if (!(key == placeKey_)) {
+    place_ = PlaceNow();
+    placeKey_ = key;
+  }
+  return place_;
+}
+
+QPoint TSLAxisToolBar::PlaceNow() const {
   const QRect band = axis_->ViewRect();
   const QRect view = Display()->DataViewRect();
   QPoint at;

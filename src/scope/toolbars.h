@@ -203,6 +203,16 @@ private:
   void ZoomOff();
   SL::TSLDisplayZoomMode OwnMode() const;
   // Top left corner: at the band's outer edge, or beside the axis label.
+  // Asked at every pointer move: kept while the display's content and the
+  // band and view rectangles stay (the label's extent takes text shaping).
   QPoint Place() const;
+  QPoint PlaceNow() const;
+  struct TPlaceKey {
+    int content = -1;
+    QRect band, view;
+    bool operator==(const TPlaceKey&) const = default;
+  };
+  mutable TPlaceKey placeKey_;
+  mutable QPoint place_;
   TSLDisplayAxis* axis_;
 };
