@@ -65,7 +65,8 @@ void TSLScopeLegendView::SetHovered(const TEntry& entry) {
   if (entry.group == hovered_.group && entry.item == hovered_.item) return;
   // The entry's button and, for a channel, its highlighted trace follow.
   hovered_ = entry;
-  Display()->Changed();
+  // The trace layer keys on the hovered item.
+  Display()->OverlayChanged();
 }
 
 void TSLScopeLegendView::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
@@ -78,7 +79,7 @@ void TSLScopeLegendView::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p,
   }
   if (button != scrollHover_) {
     scrollHover_ = button;
-    Display()->Changed();
+    Display()->OverlayChanged();
   }
   TEntry found;
   if (over && button == sbNone && Buttons()->Enabled())
@@ -94,7 +95,7 @@ void TSLScopeLegendView::MouseLeave() {
   SetHovered(TEntry());
   Display()->EndButtonPointerShape(this);
   // The scroll buttons go with the pointer.
-  Display()->Changed();
+  Display()->OverlayChanged();
 }
 
 void TSLScopeLegendView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, bool& handled, bool inside,

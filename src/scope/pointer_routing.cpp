@@ -21,7 +21,8 @@ void TSLDataDisplay::mouseMoveEvent(QMouseEvent* e) {
       if (c->IsToolBar() == (pass == 0) && c->IsVisible() && components_.contains(c))
         c->MouseMove(e->modifiers(), p, handled);
     }
-  Changed();
+  // What the move changed beyond the overlay, the parts said themselves.
+  OverlayChanged();
 }
 
 void TSLDataDisplay::mousePressEvent(QMouseEvent* e) {
@@ -82,13 +83,13 @@ void TSLDataDisplay::keyPressEvent(QKeyEvent* e) {
 
 void TSLDataDisplay::MouseEntered() {
   for (TSLDisplayComponent* c : QList<TSLDisplayComponent*>(components_)) c->MouseEnterControl();
-  if (ToolBar()->Visible() && ToolBar()->AutoHide()) Changed();
+  if (ToolBar()->Visible() && ToolBar()->AutoHide()) OverlayChanged();
 }
 
 void TSLDataDisplay::MouseLeft() {
   for (TSLDisplayComponent* c : QList<TSLDisplayComponent*>(components_)) c->MouseLeaveControl();
   // The toolbar hides, and buttons lose their hover look.
-  Changed();
+  OverlayChanged();
   if (buttonShape_ || elementShape_) {
     buttonShape_ = elementShape_ = false;
     buttonShapeOwner_ = nullptr;

@@ -8,6 +8,7 @@
 // Lock order: display lock (the channel's lock is the display's) → scope
 // data lock → receive section → display section → pin queues.
 
+#include <QMetaMethod>
 #include <QVector>
 #include <mutex>
 
@@ -103,6 +104,8 @@ public:
   TSLRealPoint VertexValue(int vertex) const;
   const TSLTraceCache& Trace() const { return trace_; }
   void ResetTraceCache() { trace_.Clear(); }
+  // A sample-draw handler draws at every repaint: no cached trace picture.
+  bool HasSampleDrawHandler() const { return isSignalConnected(QMetaMethod::fromSignal(&TSLScopeChannel::OnSampleDraw)); }
 
 signals:
   void OnChannelDraw(QObject* Sender, int ChannelIndex, const double* ChannelData, int DataSize, bool WasChanged);

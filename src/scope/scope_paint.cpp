@@ -187,8 +187,11 @@ void TSLScope::PaintTo(QImage& image) {
   LayoutChanged();
 }
 
-QVector<double> TSLScope::BandKey() {
-  QVector<double> key{double(StaticGeneration()), double(RenderSize().width()), double(RenderSize().height())};
+const QVector<double>& TSLScope::BandKey() {
+  // Kept between repaints, so comparing allocates nothing.
+  QVector<double>& key = bandKeyScratch_;
+  key.clear();
+  key << double(StaticGeneration()) << double(RenderSize().width()) << double(RenderSize().height());
   for (TSLDisplayView* view : Views()) {
     const QRect r = view->ViewRect();
     key << r.left() << r.top() << r.width() << r.height();
@@ -198,6 +201,32 @@ QVector<double> TSLScope::BandKey() {
     key << shown.lo << shown.hi;
   }
   return key;
+}
+
+TSLScope::TTraceKey TSLScope::TraceKey() const {
+  TTraceKey key;
+  key.bandBuilds = bandLayer_.Builds();
+  // Every change but those only the overlay shows.
+  key.content = ContentGeneration();
+  key.layouts = layouts_;
+  key.traceRebuilds = 0;
+  for (int i = 0; i < channels_->Count(); ++i) key.traceRebuilds += channels_->Channel(i)->Trace().Rebuilds();
+  // Highlights drawn with the traces: under the pointer (a cursor or a
+  // cursor link highlights in the overlay; a channel only when highlighted
+  // from the mouse), from the legend.
+  const QObject* element = element_.data();
+  if (qobject_cast<const TSLDisplayCursor*>(element) || qobject_cast<const TSLDisplayCursorLink*>(element) ||
+      (qobject_cast<const TSLScopeChannel*>(element) && !Highlighting()->Channels()->HiglightFromMouse()))
+    element = nullptr;
+  key.element = element;
+  key.legendItem = legend_->HighlightedChannel();
+  return key;
+}
+
+bool TSLScope::HasSampleDrawHandlers() const {
+  for (int i = 0; i < channels_->Count(); ++i)
+    if (channels_->Channel(i)->Visible() && channels_->Channel(i)->HasSampleDrawHandler()) return true;
+  return false;
 }
 
 bool TSLScope::HasShownElements() const {
@@ -239,24 +268,48 @@ void TSLScope::PaintBands(TLPCanvas& canvas) {
 void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   if (layoutStale_.load() || printing) {
     Layout(canvas);
+    ++layouts_;
     if (!printing) layoutStale_ = false;
   }
   const QSize size = RenderSize();
   canvas.RemoveClip();
   if (printing) {
     PaintBands(canvas);
-  } else {
-    const QVector<double> key = BandKey();
-    // Element controls change without telling the display: drawn afresh.
-    if (bandLayer_.size() != size || key != bandKey_ || HasShownElements()) {
-      bandLayer_ = QImage(size, QImage::Format_RGB32);
-      QPainter painter(&bandLayer_);
-      TLPCanvasImpl bands(&painter);
-      PaintBands(bands);
-      bandKey_ = key;
-    }
-    canvas.Painter()->drawImage(0, 0, bandLayer_);
+    PaintTraces(canvas, true);
+    PaintOverlay(canvas, true);
+    return;
   }
+  QPainter* target = canvas.Painter();
+  const qreal dpr = target->device()->devicePixelRatioF();
+  if (!layered_) PaintBands(canvas);
+  // Element controls change without telling the display: drawn afresh.
+  else if (const QVector<double>& key = BandKey(); bandLayer_.Stale(key, size, dpr) || HasShownElements()) {
+    QPainter painter(&bandLayer_.Renew(key, size, dpr));
+    TLPCanvasImpl bands(&painter);
+    PaintBands(bands);
+  }
+  // Trace preparation raises the channel-draw events of every repaint; a
+  // handler's changes count in the key below.
+  const QRect view = DataViewRect();
+  for (int i = 0; i < channels_->Count(); ++i)
+    if (channels_->Channel(i)->Visible() || view.width() <= 1 || view.height() <= 1)
+      channels_->Channel(i)->PrepareTrace();
+  if (view.width() > 1 && view.height() > 1) RefreshElement();
+  if (!layered_) {
+    PaintTraces(canvas, false);
+  } else {
+    if (const TTraceKey key = TraceKey(); traceLayer_.Stale(key, size, dpr) || HasSampleDrawHandlers()) {
+      QPainter painter(&traceLayer_.Renew(key, size, dpr));
+      painter.drawImage(0, 0, bandLayer_.Image());
+      TLPCanvasImpl traces(&painter);
+      PaintTraces(traces, false);
+    }
+    target->drawImage(0, 0, traceLayer_.Image());
+  }
+  PaintOverlay(canvas, false);
+}
+
+void TSLScope::PaintTraces(TLPCanvas& canvas, bool printing) {
   // Selection bands lie under the grid: the grid is drawn again on them.
   const QRegion selections = PaintCursorLinks(canvas, true);
   if (!selections.isEmpty()) {
@@ -273,9 +326,10 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     painter->setClipRect(view);
     painter->setRenderHint(QPainter::Antialiasing, false);
     PaintZones(canvas);
-    for (int i = 0; i < channels_->Count(); ++i)
-      if (channels_->Channel(i)->Visible()) channels_->Channel(i)->PrepareTrace();
-    if (!printing) RefreshElement();
+    // On screen the traces were prepared before the layer was keyed.
+    if (printing)
+      for (int i = 0; i < channels_->Count(); ++i)
+        if (channels_->Channel(i)->Visible()) channels_->Channel(i)->PrepareTrace();
     PaintChannelLinks(canvas);
     for (int i = 0; i < channels_->Count(); ++i) {
       TSLScopeChannel* channel = channels_->Channel(i);
@@ -291,10 +345,15 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     PaintMarkers(canvas);
     painter->restore();
     PaintLabels(canvas);
-  } else {
+  } else if (printing) {
     // Events still come with every redraw, whatever the size.
     for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
   }
+}
+
+void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
+  const QSize size = RenderSize();
+  const QRect view = DataViewRect();
   PaintCursors(canvas, printing);
   PaintCursorLinks(canvas, false);
   if (!printing) {
@@ -307,5 +366,49 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
     legend_->PaintOverlay(canvas);
     TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);
   }
-  if (!printing && IsFocused()) canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
+  if (printing || !IsFocused()) return;
+  if (layered_) PaintFocusFrame(canvas, QRect(QPoint(0, 0), size));
+  else canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
+}
+
+void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
+  // The canvas strokes the dotted frame dash by dash in XOR mode, a tenth
+  // of a millisecond or more per repaint: the dots it inverts are found
+  // once per size, then inverted directly (the same pixels).
+  QPainter* painter = canvas.Painter();
+  auto* image = painter ? dynamic_cast<QImage*>(painter->device()) : nullptr;
+  if (!image || image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+      image->size() != frame.size() || painter->hasClipping() || !painter->transform().isIdentity()) {
+    canvas.DrawFocusRect(frame);
+    return;
+  }
+  if (focusDotsSize_ != image->size()) {
+    QImage probe(image->size(), QImage::Format_RGB32);
+    probe.fill(Qt::black);
+    {
+      QPainter p(&probe);
+      TLPCanvasImpl c(&p);
+      c.DrawFocusRect(frame);
+    }
+    const QRgb black = QColor(Qt::black).rgb();
+    focusDots_.clear();
+    const auto note = [&](int x, int y) {
+      if (const QRgb v = probe.pixel(x, y); v != black) focusDots_.append({y * image->width() + x, v ^ black});
+    };
+    for (int x = 0; x < probe.width(); ++x) {
+      note(x, 0);
+      if (probe.height() > 1) note(x, probe.height() - 1);
+    }
+    for (int y = 1; y + 1 < probe.height(); ++y) {
+      note(0, y);
+      if (probe.width() > 1) note(probe.width() - 1, y);
+    }
+    focusDotsSize_ = image->size();
+  }
+  const int stride = int(image->bytesPerLine() / 4);
+  QRgb* bits = reinterpret_cast<QRgb*>(image->bits());
+  for (const TFocusDot& dot : focusDots_) {
+    const int y = dot.offset / image->width(), x = dot.offset % image->width();
+    bits[y * stride + x] ^= dot.flip;
+  }
 }

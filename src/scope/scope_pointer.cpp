@@ -48,8 +48,12 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
     const TSLTraceCache& trace = ch->Trace();
     const QVector<QPoint>& pts = trace.Points();
     if (pts.isEmpty()) continue;
-    const bool points = ch->ChannelMode() == SL::cmPoint || ch->ChannelMode() == SL::cmStep || ch->Points()->Visible();
-    const int halfWidth = (ch->Width() + 1) / 2;
+    // Read once: each property read takes the lock, and the loops below
+    // run over every vertex.
+    const SL::TSLScopeChannelMode mode = ch->ChannelMode();
+    const int width = ch->Width();
+    const bool points = mode == SL::cmPoint || mode == SL::cmStep || ch->Points()->Visible();
+    const int halfWidth = (width + 1) / 2;
     TChannelHit mine;
     int segA = -1, segB = -1;
     double segT = 0;
@@ -62,18 +66,18 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
           break;
         }
     }
-    if (mine.distance > 0 && ch->ChannelMode() == SL::cmBar) {
+    if (mine.distance > 0 && mode == SL::cmBar) {
       const int base = ch->BarBase();
       for (int i = 0; i < pts.size() && mine.distance > 0; ++i) {
-        const QRect bar(QPoint(pts[i].x() - ch->Width() / 2, std::min(pts[i].y(), base)),
-                        QPoint(pts[i].x() + (ch->Width() - 1) / 2, std::max(pts[i].y(), base)));
+        const QRect bar(QPoint(pts[i].x() - width / 2, std::min(pts[i].y(), base)),
+                        QPoint(pts[i].x() + (width - 1) / 2, std::max(pts[i].y(), base)));
         if (bar.contains(p)) {
           mine.distance = 0;
           segA = segB = i;
         }
       }
     }
-    if (mine.distance > 0 && (ch->ChannelMode() == SL::cmLine || ch->ChannelMode() == SL::cmStep) &&
+    if (mine.distance > 0 && (mode == SL::cmLine || mode == SL::cmStep) &&
         trace.BoundingBox().adjusted(-kHitDistance, -kHitDistance, kHitDistance, kHitDistance).contains(p)) {
       const QVector<int>& breaks = trace.Breaks();
       int nextBreak = 0;
@@ -82,7 +86,7 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
         while (nextBreak < breaks.size() && breaks[nextBreak] <= i) ++nextBreak;
         if (nextBreak < breaks.size() && breaks[nextBreak] == i + 1) continue;  // the line is broken here
         QPoint a = pts[i], b = pts[i + 1];
-        if (ch->ChannelMode() == SL::cmStep) b = QPoint(b.x(), a.y());
+        if (mode == SL::cmStep) b = QPoint(b.x(), a.y());
         if (SegmentBeyond(p, a, b)) continue;
         double t;
         const double g = SegmentDistance(p, a, b, t);
@@ -261,6 +265,7 @@ void TSLScope::DataViewMouseMove(Qt::KeyboardModifiers, const QPoint& p) {
     return;
   }
   UpdateElement(p);
+  elementFoundFor_ = ElementKey();
 }
 
 void TSLScope::UpdateElement(const QPoint& p) {
@@ -275,7 +280,7 @@ void TSLScope::UpdateElement(const QPoint& p) {
         // A change of the line under the pointer repaints its highlight.
         if (hoverHit_.index != hit.index || hoverHit_.vertical != hit.vertical ||
             hoverHit_.horizontal != hit.horizontal)
-          Changed();
+          OverlayChanged();
         hoverHit_ = hit;
         const TSLDisplayCursorMouseCursor* shapes = c->MouseCursors();
         ShowElementPointerShape(hit.vertical && hit.horizontal ? shapes->Both()
@@ -303,7 +308,7 @@ void TSLScope::UpdateElement(const QPoint& p) {
         hit_ = hit;
         SetElement(ch);
         RunEventHandler([&] { emit OnOverChannel(this, hit.channel, hit.beginSample, hit.endSample, hit.value); });
-        if (Highlighting()->MouseHitPoint()->Enabled() && !refreshingElement_) Changed();
+        if (Highlighting()->MouseHitPoint()->Enabled() && !refreshingElement_) OverlayChanged();
         return;
       }
     }
@@ -327,7 +332,13 @@ void TSLScope::SetElement(QObject* element) {
     RunEventHandler([&] { emit item->OnMouseLeave(item); });
   if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(element))
     RunEventHandler([&] { emit item->OnMouseEnter(item); });
-  if (!refreshingElement_) Changed();
+  // The trace layer keys on the element (its highlights).
+  if (!refreshingElement_) OverlayChanged();
+}
+
+TSLScope::TElementKey TSLScope::ElementKey() const {
+  const TTraceKey traces = TraceKey();
+  return {lastPoint_, traces.content, traces.layouts, traces.traceRebuilds};
 }
 
 void TSLScope::RefreshElement() {
@@ -335,9 +346,11 @@ void TSLScope::RefreshElement() {
   if (!MouseInside() || lastPoint_.x() == -1000 || draggedCursor_ >= 0 || draggedLink_ >= 0 || viewDrag_ ||
       draggedMarker_)
     return;
+  if (ElementKey() == elementFoundFor_) return;
   refreshingElement_ = true;
   UpdateElement(lastPoint_);
   refreshingElement_ = false;
+  elementFoundFor_ = ElementKey();
 }
 
 void TSLScope::DataViewMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, bool, const QPoint& p) {
