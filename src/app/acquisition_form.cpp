@@ -14,8 +14,8 @@
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
-#include "scope/display_component.h"
-#include "scope/legend_custom_groups.h"
+#include "scope/model/display_component.h"
+#include "scope/model/legend_custom_groups.h"
 #include "scope/scope.h"
 
 #include <QFontMetrics>

@@ -6,7 +6,7 @@
 #include <QThread>
 
 #include "pins/timer.h"
-#include "scope/axes.h"
+#include "scope/axes/axes.h"
 
 TSLDataDisplay::TSLDataDisplay(QWidget* parent) : TLPControlDrawLayer(parent) {
   SetTabStop(true);

@@ -17,7 +17,7 @@
 #include "draw/basic_bitmap.h"
 #include "draw/canvas.h"
 #include "draw/custom_control.h"
-#include "scope/display_settings.h"
+#include "scope/model/display_settings.h"
 
 class QPrinter;
 class TLPTimer;

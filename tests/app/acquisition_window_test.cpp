@@ -25,7 +25,7 @@
 #include "pins/typed_pins.h"
 #include "platform/wave_in.h"
 #include "scope/scope.h"
-#include "scope/toolbars.h"
+#include "scope/toolbars/toolbars.h"
 #include "support/test_support.h"
 #include "vanishing_device.h"
 
