@@ -20,11 +20,11 @@
 #include "forms/controls/components.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
-#include "scope/display_component.h"
-#include "scope/legend_custom_groups.h"
 #include "pins/component.h"
 #include "pins/operations.h"
 #include "pins/typed_pins.h"
+#include "scope/model/display_component.h"
+#include "scope/model/legend_custom_groups.h"
 #include "scope/scope.h"
 
 #include <QDateTime>

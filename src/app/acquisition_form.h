@@ -5,7 +5,7 @@
 
 #include "draw/vcl_types.h"
 #include "forms/controls/form.h"
-#include "scope/scope_types.h"
+#include "scope/model/scope_types.h"
 
 #include <QImage>
 #include <memory>

@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "dialogs/property_page.h"
-#include "scope/display_collections.h"
+#include "scope/model/display_collections.h"
 
 class TButton;
 class TCheckBox;

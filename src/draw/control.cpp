@@ -110,8 +110,15 @@ void TControl::SetCursor(int shape) {
 }
 
 void TControl::ShowPointerShape(int shape) {
-  if (shape == 0) unsetCursor();
-  else setCursor(QCursor(QtCursorShape(shape)));
+  if (shape == 0) {
+    unsetCursor();
+    return;
+  }
+  // Asked again at every pointer move over the same part: Qt's setCursor
+  // allocates, so only a change is passed on.
+  const Qt::CursorShape wanted = QtCursorShape(shape);
+  if (testAttribute(Qt::WA_SetCursor) && cursor().shape() == wanted) return;
+  setCursor(QCursor(wanted));
 }
 
 Qt::CursorShape TControl::QtCursorShape(int shape) {
@@ -194,8 +201,14 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  RunEventHandler([&] { emit OnMouseMove(this, e->modifiers(), p.x(), p.y()); });
+  // One captured reference: the handler fits in the function object itself,
+  // so a pointer move allocates nothing.
+  const struct {
+    TControl* self;
+    Qt::KeyboardModifiers shift;
+    QPoint p;
+  } move{this, e->modifiers(), e->position().toPoint()};
+  RunEventHandler([&move] { emit move.self->OnMouseMove(move.self, move.shift, move.p.x(), move.p.y()); });
 }
 
 void TControl::contextMenuEvent(QContextMenuEvent* e) {

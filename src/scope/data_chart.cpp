@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 
 namespace {
 TSLPropertiesDialogOpener& Opener() {

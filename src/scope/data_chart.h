@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "scope/axes.h"
+#include "scope/axes/axes.h"
 #include "scope/data_display.h"
-#include "scope/display_collections.h"
-#include "scope/views.h"
+#include "scope/model/display_collections.h"
+#include "scope/axes/views.h"
 
 #include "pins/pin_list.h"
 

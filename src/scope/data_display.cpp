@@ -1,10 +1,12 @@
 #include "scope/data_display.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 #include <QThread>
 
 #include "pins/timer.h"
-#include "scope/axes.h"
+#include "scope/axes/axes.h"
 
 TSLDataDisplay::TSLDataDisplay(QWidget* parent) : TLPControlDrawLayer(parent) {
   SetTabStop(true);
@@ -97,6 +99,11 @@ void TSLDataDisplay::RefreshTimerTick() {
 }
 
 void TSLDataDisplay::Changed() {
+  ++contentGeneration_;
+  OverlayChanged();
+}
+
+void TSLDataDisplay::OverlayChanged() {
   // A channel-draw handler's changes appear in the paint that runs it.
   if (InvalidationSuppressed()) return;
   dirty_ = true;
@@ -128,15 +135,23 @@ void TSLDataDisplay::RequestRepaint() {
       Qt::QueuedConnection);
 }
 
-void TSLDataDisplay::paintEvent(QPaintEvent*) {
+void TSLDataDisplay::paintEvent(QPaintEvent* e) {
   {
     TRef<IOWLockSection> guard = Lock()->EnterWrite();
     if (!guard || destroying_) return;
-    if (dirty_.load() || QSize(backBuffer_.Width(), backBuffer_.Height()) != RenderSize()) RedrawBackBuffer();
+    const bool scaledAsScreen = scaledBuffer_.isNull() == (devicePixelRatioF() == 1.0);
+    if (dirty_.load() || !scaledAsScreen || QSize(backBuffer_.Width(), backBuffer_.Height()) != RenderSize())
+      RedrawBackBuffer();
   }
-  // Exposure only copies the back buffer.
+  // Exposure only copies the back buffer, and only the part exposed.
   QPainter painter(this);
-  painter.drawImage(0, 0, backBuffer_.Image());
+  const QImage& picture = BackBuffer();
+  const QRect exposed = e->rect();
+  const qreal dpr = picture.devicePixelRatio();
+  if (exposed == rect()) painter.drawImage(0, 0, picture);
+  else
+    painter.drawImage(exposed, picture,
+                      QRectF(exposed.x() * dpr, exposed.y() * dpr, exposed.width() * dpr, exposed.height() * dpr));
 }
 
 void TSLDataDisplay::RedrawBackBuffer() {
@@ -148,7 +163,22 @@ void TSLDataDisplay::RedrawBackBuffer() {
   dirty_ = false;
   ++redraws_;
   if (s.width() <= 0 || s.height() <= 0) return;
-  PaintBackBuffer(backBuffer_.Canvas());
+  // A screen with more device pixels than pixels gets a picture at its
+  // resolution: sharp text and lines one device pixel wide.
+  const qreal dpr = fixedSize_.isEmpty() ? devicePixelRatioF() : 1.0;
+  if (dpr == 1.0) {
+    scaledBuffer_ = QImage();
+    PaintBackBuffer(backBuffer_.Canvas());
+    return;
+  }
+  const QSize device(qCeil(s.width() * dpr), qCeil(s.height() * dpr));
+  if (scaledBuffer_.size() != device || scaledBuffer_.devicePixelRatio() != dpr) {
+    scaledBuffer_ = QImage(device, QImage::Format_RGB32);
+    scaledBuffer_.setDevicePixelRatio(dpr);
+  }
+  QPainter painter(&scaledBuffer_);
+  TLPCanvasImpl canvas(&painter);
+  PaintBackBuffer(canvas);
 }
 
 void TSLDataDisplay::PaintBackBuffer(TLPCanvas& canvas) {

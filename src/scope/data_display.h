@@ -5,7 +5,9 @@
 // (Changed) or also mark its layout stale (LayoutChanged); the back buffer
 // is redrawn at the next paint, so many changes in a row cost one repaint.
 // Changed may be called from any thread: off the window thread the repaint
-// is posted to it.
+// is posted to it. Every Changed also counts a content generation that the
+// cached picture layers compare; OverlayChanged repaints without it, for
+// what only the overlay shows (the pointer, hover marks, drag previews).
 
 #include <QImage>
 #include <QList>
@@ -15,7 +17,7 @@
 #include "draw/basic_bitmap.h"
 #include "draw/canvas.h"
 #include "draw/custom_control.h"
-#include "scope/display_settings.h"
+#include "scope/model/display_settings.h"
 
 class QPrinter;
 class TLPTimer;
@@ -73,6 +75,10 @@ public:
   void InvalidateStatic() { staticGeneration_++; }
   int StaticGeneration() const { return staticGeneration_.load(); }
 
+  // Counted by every Changed, even while invalidation is suppressed (a
+  // channel-draw handler's changes reach the layers painted after it).
+  int ContentGeneration() const { return contentGeneration_.load(); }
+
   bool IsDirty() const { return dirty_.load(); }
   bool IsLayoutStale() const { return layoutStale_.load(); }
   bool IsDestroying() const { return destroying_; }
@@ -84,6 +90,7 @@ public:
   virtual bool IsFocused() const { return hasFocus(); }
   virtual void RefreshTimerTick();
   virtual void Changed();
+  void OverlayChanged();
   virtual void LayoutChanged();
   virtual void ResetTraceCaches() {}
   virtual bool PublishPendingData() { return layoutStale_.load(); }
@@ -146,8 +153,10 @@ public:
   bool PrintDisplay(QPrinter& printer);
   bool SaveToFile(const QString& fileName);
 
-  // The back buffer as last drawn, and the canvas over it.
-  const QImage& BackBuffer() { return backBuffer_.Image(); }
+  // The back buffer as last drawn, and the canvas over it. On a screen of
+  // more than one device pixel per pixel the picture is drawn at the
+  // device's resolution (the canvas stays the one of the bitmap).
+  const QImage& BackBuffer() { return scaledBuffer_.isNull() ? backBuffer_.Image() : scaledBuffer_; }
   TLPCanvas& BackCanvas() { return backBuffer_.Canvas(); }
   // Renders at this size instead of the client size (printing, export);
   // an empty size returns to the client size.
@@ -212,6 +221,7 @@ protected:
   std::atomic<bool> layoutStale_{true};
   std::atomic<int> layoutGeneration_{0};
   std::atomic<int> staticGeneration_{0};
+  std::atomic<int> contentGeneration_{0};
   std::atomic<bool> stateRecorded_{false};
 
 public:
@@ -249,5 +259,6 @@ private:
   QList<TSLDisplayAxis*> axes_;
   QList<TZoomState> undo_, redo_;
   TVLBasicBitmap backBuffer_{10, 10, 32};
+  QImage scaledBuffer_;  // the back buffer at a device pixel ratio above 1
   QSize fixedSize_;
 };

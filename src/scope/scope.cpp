@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "pins/pin_list.h"
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 
 TSLScope::TSLScope(QWidget* parent) : TSLDataChart(parent) {
   channels_ = new TSLScopeChannels(this, this);

@@ -14,7 +14,8 @@
 #include <mutex>
 
 #include "scope/data_chart.h"
-#include "scope/scope_channel.h"
+#include "scope/paint/paint_layer.h"
+#include "scope/model/scope_channel.h"
 
 #include "pins/pin_list.h"
 
@@ -66,6 +67,13 @@ public:
   // or exported (no toolbar, no hover or focus marks); the screen layout is
   // computed again at the next paint.
   void PaintTo(QImage& image) override;
+  // Off, every repaint draws the whole picture in one pass: the reference
+  // the cached layers must match pixel for pixel.
+  bool Layered() const { return layered_; }
+  void SetLayered(bool on) {
+    layered_ = on;
+    OverlayChanged();
+  }
   bool PublishPendingData() override;
   void ResetAutoScaling() override;
   // Whether a channel-draw handler is running.
@@ -183,6 +191,7 @@ private:
   // The embedded element controls, each centred on the render area; true
   // when there is one to draw.
   bool HasShownElements() const;
+  bool HasSampleDrawHandlers() const;
   void PaintElements(TLPCanvas& canvas);
   void PaintCursors(TLPCanvas& canvas, bool printing);
   // Pass 0 fills the selection bands and returns where; pass 2 draws the
@@ -218,6 +227,16 @@ private:
   // already shows the result, so nothing asks for another).
   void RefreshElement();
   bool refreshingElement_ = false;
+  // What the element under the pointer was last found for: the pointer,
+  // the content, the layout and the traces; a repaint with all of them as
+  // they were (a pointer move repaints only the overlay) needs no new search.
+  struct TElementKey {
+    QPoint point{-1000, 0};
+    int content = -1, layouts = -1, traceRebuilds = -1;
+    bool operator==(const TElementKey&) const = default;
+  };
+  TElementKey ElementKey() const;
+  TElementKey elementFoundFor_;
   void SetElement(QObject* element);
   void EndViewDrag(const QPoint& p);
   void CursorsChanged();
@@ -238,9 +257,38 @@ private:
   QPointer<QObject> element_;
   QPointer<QObject> pressedItem_;
   TChannelHit hit_;
-  QVector<double> BandKey();
-  QImage bandLayer_;
-  QVector<double> bandKey_;
+  // The picture in three layers, composed in the order of a full redraw:
+  // the bands (background, title, legend, axes, data view with grid) keyed
+  // on the settings that shape them, the sizes and the shown ranges; the
+  // traces over them (selection bands, zones, channel links, channels with
+  // their highlights, markers and text labels) keyed on what TraceKey
+  // lists; and the overlay (cursors, measurement lines, drag previews, zoom
+  // frame, hit point, track marks, buttons, toolbars, focus) drawn on every
+  // repaint. Printing and export draw everything in one pass instead.
+  struct TTraceKey {
+    int bandBuilds = -1, content = -1, layouts = -1, traceRebuilds = -1;
+    const QObject* element = nullptr;
+    const QObject* legendItem = nullptr;
+    bool operator==(const TTraceKey&) const = default;
+  };
+  TTraceKey TraceKey() const;
+  const QVector<double>& BandKey();
+  void PaintTraces(TLPCanvas& canvas, bool printing);
+  void PaintOverlay(TLPCanvas& canvas, bool printing);
+  // The focus frame, fast on the screen's image (the same dots as the
+  // canvas's XOR frame).
+  void PaintFocusFrame(TLPCanvas& canvas, const QRect& frame);
+  struct TFocusDot {
+    int offset;
+    QRgb flip;
+  };
+  QVector<TFocusDot> focusDots_;
+  QSize focusDotsSize_;
+  QVector<double> bandKeyScratch_;
+  TSLPaintLayer<QVector<double>> bandLayer_;
+  TSLPaintLayer<TTraceKey> traceLayer_;
+  int layouts_ = 0;
+  bool layered_ = true;
   QSize BandSize(TSLDisplayView* view, TLPCanvas& canvas);
   // The data view's background (unless `gridOnly`), border and grid.
   void PaintDataViewBand(TLPCanvas& canvas, bool gridOnly = false);

@@ -28,7 +28,7 @@
 #include "platform/wav_file.h"
 #include "platform/wave_in.h"
 #include "scope/scope.h"
-#include "scope/toolbars.h"
+#include "scope/toolbars/toolbars.h"
 #include "support/test_support.h"
 #include "vanishing_device.h"
 

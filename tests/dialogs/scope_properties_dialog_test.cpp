@@ -22,7 +22,7 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 #include "forms/register_scope.h"
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 #include "scope/scope.h"
 
 #include <QAbstractButton>

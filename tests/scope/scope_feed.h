@@ -10,7 +10,7 @@
 #include "buffers/simple_data_buffer.h"
 #include "pins/component.h"
 #include "pins/operations.h"
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 #include "scope/scope.h"
 
 struct TScopeFeed {

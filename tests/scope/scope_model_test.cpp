@@ -8,7 +8,7 @@
 #include "forms/description_reader.h"
 #include "forms/description_syntax.h"
 #include "forms/description_writer.h"
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 #include "forms/register_scope.h"
 #include "pins/pin_list.h"
 #include "scope/scope.h"

@@ -1,14 +1,18 @@
 // After warm-up, a new block on its way from the pin through publishing to
-// the cached pixel arrays (reduction included) reaches no general heap:
+// the cached pixel arrays (reduction included), and a pointer move over the
+// traces (routing, hit test, the element under the pointer), reach no
+// general heap:
 // every global operator new and every malloc, realloc and calloc is counted
 // while the loop runs, also those made inside the Qt libraries (the
 // program's own definitions take their place process-wide). Painting
 // itself is not part of the loop.
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QVector>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 
@@ -106,6 +110,51 @@ TEST(ScopeSteadyPath, NewBlockToPixelArraysAllocatesNothing) {
   for (int k = 0; k < 10; ++k) source.Notify(ops[k].get());
   g_counting = false;
   ::testing::Test::RecordProperty("broadcast_allocations_per_block", int(g_allocations.load() / 10));
+  scope.InputPins()->GetPin(0)->Disconnect();
+}
+
+TEST(ScopeSteadyPath, PointerMovesOverTheTracesAllocateNothing) {
+  TLPComponent owner;
+  TSLOWRealSourcePin source(&owner, nullptr, 0, nullptr, false, owner.Lock());
+  TSLScope scope;
+  scope.resize(800, 230);
+  ASSERT_TRUE(scope.InputPins()->GetPin(0)->Connect(&source));
+  source.Notify(MakeOperation<TOWStartSampleRateOperation>(44100.0).get());
+  scope.YAxis()->AutoScaling()->SetEnabled(false);
+  scope.YAxis()->Min()->SetValue(-1);
+  scope.YAxis()->Max()->SetValue(1);
+  std::vector<double> wave(44100);
+  for (int i = 0; i < 44100; ++i) wave[i] = 0.4 + 0.001 * std::sin(i * 0.001);
+  TRef<ISLRealBuffer> block(new TSLRealBuffer(wave.data(), int(wave.size())));
+  source.SendBuffer(block.get());
+  scope.RefreshTimerTick();
+  scope.RedrawBackBuffer();
+  const QRect view = scope.DataViewRect();
+  // Along the trace at 0.4: the hit test finds it at every move.
+  const auto move = [&](QWidget* target, int k) {
+    const QPoint p(view.left() + view.width() / 4 + (k * 3) % (view.width() / 2), scope.YAxis()->TickToScreen(0.4));
+    QMouseEvent e(QEvent::MouseMove, QPointF(p), target->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+  };
+  for (int k = 0; k < 300; ++k) move(&scope, k);
+  ASSERT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  // The event and Qt's delivery allocate for any widget: a plain one tells
+  // how much, and the scope may add nothing to it.
+  QWidget plain;
+  plain.resize(scope.size());
+  for (int k = 0; k < 300; ++k) move(&plain, k);
+  g_allocations = 0;
+  g_counting = true;
+  for (int k = 0; k < 300; ++k) move(&plain, k);
+  g_counting = false;
+  const long delivery = g_allocations.load();
+  g_allocations = 0;
+  g_counting = true;
+  for (int k = 0; k < 300; ++k) move(&scope, k);
+  g_counting = false;
+  EXPECT_EQ(g_allocations.load(), delivery);
+  ::testing::Test::RecordProperty("delivery_allocations_per_move", int(delivery / 300));
   scope.InputPins()->GetPin(0)->Disconnect();
 }
 

@@ -5,9 +5,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTest>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <tuple>
 
@@ -16,7 +19,7 @@
 #include "draw/custom_control.h"
 #include "pins/component.h"
 #include "pins/operations.h"
-#include "scope/additional_axes.h"
+#include "scope/axes/additional_axes.h"
 #include "scope/scope.h"
 #include "scope_feed.h"
 
@@ -869,3 +872,169 @@ TEST_F(Paint, AnAdditionalYAxisOnTheRightMapsItsOwnChannel) {
   EXPECT_EQ(rowsOf(QColor(0, 255, 0), view.center().x()), std::vector<int>{scope.YAxis()->TickToScreen(-0.5)});
   scope.InputPins()->GetPin(1)->Disconnect();
 }
+
+namespace {
+
+// The cached layers against the whole picture drawn in one pass, on a
+// shown scope driven by the pointer: after every step the screen's picture
+// must equal the one-pass picture of the same state, pixel for pixel.
+struct Layers : ::testing::Test {
+  QWidget window;
+  TSLScope scope{&window};
+  TScopeFeed feed{scope, 2};
+  TSLDisplayCursor* cursor = nullptr;
+
+  void SetUp() override {
+    scope.Channels()->Channel(1)->SetColor(QColor(Qt::yellow));
+    scope.Highlighting()->Channels()->SetHiglightFromMouse(true);
+    cursor = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+    auto* second = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+    cursor->Position()->SetX(1.5);
+    second->Position()->SetX(3.5);
+    auto* link = static_cast<TSLDisplayCursorLink*>(scope.CursorLinks()->Add());
+    link->SetBeginCursorIndex(0);
+    link->SetEndCursorIndex(1);
+    link->Selection()->SetVisible(true);  // under the grid: the grid is drawn on it again
+    window.resize(800, 230);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    NewBlocks(0.5);
+  }
+  void NewBlocks(double level) {
+    feed.Send(0, std::vector<double>(40000, level));
+    feed.Send(1, std::vector<double>(40000, -level));
+    scope.RefreshTimerTick();
+  }
+  // What the screen shows now: the widget's own paint.
+  QImage Screen() {
+    scope.repaint();
+    return scope.BackBuffer().copy();
+  }
+  QImage OnePass() {
+    scope.SetLayered(false);
+    QImage image = Screen();
+    scope.SetLayered(true);
+    return image;
+  }
+  void ExpectSame(const char* step) {
+    const QImage layered = Screen(), reference = OnePass();
+    ASSERT_EQ(layered.size(), reference.size()) << step;
+    for (int y = 0; y < layered.height(); ++y)
+      for (int x = 0; x < layered.width(); ++x)
+        if (layered.pixel(x, y) != reference.pixel(x, y)) {
+          ADD_FAILURE() << step << ": first difference at " << x << "," << y;
+          return;
+        }
+  }
+  // The row of the red trace at column x, as painted.
+  int RedRow(int x) {
+    const QImage image = Screen();
+    for (int y = 0; y < image.height(); ++y)
+      if (image.pixelColor(x, y) == QColor(Qt::red)) return y;
+    return -1;
+  }
+};
+
+TEST_F(Layers, PointerStepsAndNewBlocksPaintWhatTheOnePassRedrawPaints) {
+  ExpectSame("first paint");
+  const QRect view = scope.DataViewRect();
+  const QImage before = Screen();
+  // Hovers: over empty data view, onto the red trace (its highlight is in
+  // the trace layer), along it, off it again.
+  SendMove(&scope, QPoint(view.left() + 50, view.center().y() + 20));
+  ExpectSame("hover over the empty view");
+  const int row0 = RedRow(view.left() + 60);
+  ASSERT_GT(row0, view.top());
+  SendMove(&scope, QPoint(view.left() + 60, row0));
+  const QImage onTrace = Screen();
+  EXPECT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  EXPECT_EQ(onTrace.pixelColor(view.left() + 200, row0 - 1), scope.Highlighting()->Channels()->Color());
+  ExpectSame("hover onto the trace");
+  SendMove(&scope, QPoint(view.left() + 64, row0));
+  ExpectSame("hover along the trace");
+  NewBlocks(0.25);  // the trace leaves the resting pointer
+  ExpectSame("new blocks under the pointer");
+  SendMove(&scope, QPoint(view.left() + 70, view.center().y() + 20));
+  EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
+  ExpectSame("hover off the trace");
+  // A cursor drag: the preview follows the pointer, the release moves it.
+  const int column = scope.CursorColumn(cursor, 1.5);
+  const int row = view.top() + 15;
+  SendMove(&scope, QPoint(column, row));
+  ExpectSame("hover over the cursor");
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column, row));
+  ExpectSame("cursor pressed");
+  SendMove(&scope, QPoint(column + 40, row), Qt::LeftButton);
+  ExpectSame("cursor dragged");
+  SendMove(&scope, QPoint(column + 80, row), Qt::LeftButton);
+  ExpectSame("cursor dragged further");
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, QPoint(column + 80, row));
+  EXPECT_GT(cursor->Position()->X(), 1.6);
+  ExpectSame("cursor released (the selection band moved)");
+  // A zoom frame drawn over empty space, then the zoom it makes.
+  const QPoint from(view.left() + 20, view.top() + 30), to(view.left() + 300, view.bottom() - 30);
+  QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, from);
+  SendMove(&scope, (from + to) / 2, Qt::LeftButton);
+  ExpectSame("zoom frame");
+  SendMove(&scope, to, Qt::LeftButton);
+  ExpectSame("zoom frame grown");
+  QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, to);
+  EXPECT_TRUE(scope.IsZoomed());
+  ExpectSame("zoomed");
+  NewBlocks(0.75);
+  ExpectSame("new blocks while zoomed");
+  // With the keyboard focus the frame around the control is drawn too.
+  QApplication::setActiveWindow(&window);
+  scope.setFocus();
+  ASSERT_TRUE(scope.hasFocus());
+  ExpectSame("focused");
+}
+
+// A setting changed after the layers were cached shows at the next paint.
+TEST_F(Layers, SettersAfterCachingShowTheirEffect) {
+  struct TCase {
+    const char* what;
+    std::function<void()> change;
+  };
+  const std::vector<TCase> cases{
+      {"channel colour", [&] { scope.Channels()->Channel(0)->SetColor(QColor(Qt::cyan)); }},
+      {"title", [&] { scope.Title()->SetVisible(true); scope.Title()->SetText(QStringLiteral("Sensors A and B")); }},
+      {"title text", [&] { scope.Title()->SetText(QStringLiteral("Sensors A and C")); }},
+      {"axis range", [&] { scope.YAxis()->Max()->SetValue(2); }},
+      {"legend", [&] { scope.Legend()->SetVisible(true); }},
+      {"channel name in the legend", [&] { scope.Channels()->Channel(1)->SetName(QStringLiteral("Station B")); }},
+      {"cursor moved by code", [&] { cursor->Position()->SetX(2.5); }},
+      {"cursor colour", [&] { cursor->SetColor(QColor(Qt::magenta)); }},
+      {"selection hidden", [&] { scope.CursorLinks()->Link(0)->Selection()->SetVisible(false); }},
+      {"grid hidden", [&] { scope.YAxis()->DataView()->Lines()->SetVisible(false); }},
+      {"control colour", [&] { scope.SetColor(QColor(0, 0, 64)); }},
+  };
+  for (const TCase& c : cases) {
+    const QImage before = Screen();
+    Screen();  // cached now
+    c.change();
+    const QImage after = Screen();
+    EXPECT_NE(after, before) << c.what;
+    ExpectSame(c.what);
+  }
+}
+
+// On a screen of two device pixels per pixel the picture is drawn at the
+// device's resolution (run with QT_SCALE_FACTOR=2): lines one device pixel
+// wide, text drawn with device-pixel detail. At ratio 1 it checks the
+// ordinary picture the same way.
+TEST_F(Layers, PictureAtTheDevicePixelRatio) {
+  const qreal dpr = scope.devicePixelRatioF();
+  const QImage image = Screen();
+  EXPECT_EQ(image.size(), scope.size() * dpr);
+  EXPECT_EQ(image.devicePixelRatio(), dpr);
+  // The red trace at 0.5 is one device row high.
+  const QRect view = scope.DataViewRect();
+  const int x = int((view.left() + 100) * dpr);
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) red += image.pixelColor(x, y) == QColor(Qt::red);
+  EXPECT_EQ(red, 1);
+  ExpectSame("scaled");
+}
+
+}  // namespace

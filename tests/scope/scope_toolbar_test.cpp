@@ -20,9 +20,9 @@
 #include "pins/component.h"
 #include "pins/operations.h"
 #include "platform/jpeg_codec.h"
-#include "scope/export_services.h"
+#include "scope/paint/export_services.h"
 #include "scope/scope.h"
-#include "scope/toolbar_glyphs.h"
+#include "scope/toolbars/toolbar_glyphs.h"
 
 #include <gtest/gtest.h>
 

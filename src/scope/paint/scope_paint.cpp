@@ -1,0 +1,414 @@
+// The scope's layout and painting passes: the bands (title and legend
+// paint in their own files), axes, data view with grid, channel traces and
+// the focus frame.
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw/canvas.h"
+#include "draw/custom_control.h"
+#include "scope/scope.h"
+
+TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
+  TSLAxisData data;
+  if (!channels_) return data;
+  const bool isX = axis->IsXAxis();
+  // Y extents are a scan over the samples in view: only auto-scaling needs it.
+  auto* scopeY = qobject_cast<TSLBasicScopeYAxis*>(axis);
+  const bool wantY = scopeY && scopeY->AutoScaling()->Enabled();
+  for (int i = 0; i < channels_->Count(); ++i) {
+    TSLScopeChannel* ch = channels_->Channel(i);
+    if (!ch->Visible()) continue;
+    TSLDisplayAxis* xAxis = XAxisAt(ch->XAxisIndex());
+    TSLDisplayAxis* own = isX ? xAxis : YAxisAt(ch->YAxisIndex());
+    if (own != axis) continue;
+    const int count = ch->DisplayCount();
+    data.maxRate = std::max(data.maxRate, ch->SampleRate());
+    data.paired = data.paired || ch->IsPaired();
+    if (count == 0) continue;
+    data.maxCount = std::max(data.maxCount, count);
+    data.multiSample = data.multiSample || count > 1;
+    double lo = 0, hi = count - 1;
+    if (!ch->UniformX()) {
+      lo = ch->DisplayX()->Min();
+      hi = ch->DisplayX()->Max();
+    }
+    if (isX) {
+      data.xMin = data.channels ? std::min(data.xMin, lo) : lo;
+      data.xMax = data.channels ? std::max(data.xMax, hi) : hi;
+    } else if (wantY && xAxis && xAxis != axis) {
+      // Y extent over the samples inside the shown X range.
+      const TSLRange shown = xAxis->ShownData();
+      int from = 0, to = count;
+      if (ch->UniformX()) {
+        from = std::clamp(int(std::floor(std::min(shown.lo, shown.hi))), 0, count);
+        to = std::clamp(int(std::ceil(std::max(shown.lo, shown.hi))) + 1, from, count);
+      }
+      if (to > from) {
+        // Finite samples only: one bad sample must not decide the range.
+        // Limited far inside the double range, so spans and margins of
+        // the auto-scaled range stay finite.
+        constexpr double kLimit = 1e300;
+        const double ymin = std::clamp(ch->DisplayY()->MinFiniteInRange(from, to), -kLimit, kLimit);
+        const double ymax = std::clamp(ch->DisplayY()->MaxFiniteInRange(from, to), -kLimit, kLimit);
+        if (std::isfinite(ymin) && std::isfinite(ymax)) {
+          data.yMin = data.hasY ? std::min(data.yMin, ymin) : ymin;
+          data.yMax = data.hasY ? std::max(data.yMax, ymax) : ymax;
+          data.hasY = true;
+        }
+      }
+    }
+    ++data.channels;
+  }
+  return data;
+}
+
+QSize TSLScope::BandSize(TSLDisplayView* view, TLPCanvas& canvas) {
+  if (view == title_) {
+    if (!title_->ViewSize()->AutoSize()) return {title_->ViewSize()->Size(), title_->ViewSize()->Size()};
+    canvas.AssignFont(title_->Font()->ToQFont());
+    const int h = canvas.TextExtent(QStringLiteral("Xg")).height() + 16;
+    return {h, h};
+  }
+  if (view == legend_) {
+    const int w = legend_->ViewSize()->AutoSize() ? LegendWidth(canvas) : legend_->ViewSize()->Size();
+    return {w, w};
+  }
+  if (auto* axis = qobject_cast<TSLDisplayAxis*>(view)) return axis->BandSize(canvas);
+  return {};
+}
+
+void TSLScope::Layout(TLPCanvas& canvas) {
+  const QSize size = RenderSize();
+  const int w = size.width(), h = size.height();
+  int left = 0, top = 0, right = w, bottom = h;  // right and bottom exclusive
+  int marginL = 0, marginT = 0, marginR = 0, marginB = 0;
+  const auto rect = [](int l, int t, int r, int b) { return QRect(QPoint(l, t), QPoint(std::max(l, r) - 1, std::max(t, b) - 1)); };
+  for (TSLDisplayView* view : LayoutViews()) {
+    view->SetViewRect(rect(left, top, right, bottom));
+    if (view == dataView_) {
+      const int l = std::max(left, marginL), t = std::max(top, marginT);
+      const int r = std::min(right, w - marginR), b = std::min(bottom, h - marginB);
+      view->SetViewRect(rect(l, t, r, b));
+      continue;
+    }
+    if (!view->IsShown()) continue;
+    auto* sized = qobject_cast<TSLCustomSizeDisplayView*>(view);
+    if (!sized) continue;
+    auto* axis = qobject_cast<TSLDisplayAxis*>(view);
+    SL::TSLViewAlign align = axis ? axis->ScreenAlign() : sized->Align();
+    const QSize band = BandSize(view, canvas);
+    const QPair<int, int> margins = axis ? axis->Margins(canvas) : QPair<int, int>(0, 0);
+    switch (align) {
+      case SL::vaTop:
+        view->SetViewRect(rect(left, top, right, top + band.height()));
+        top += band.height();
+        marginL = std::max(marginL, margins.first);
+        marginR = std::max(marginR, margins.second);
+        break;
+      case SL::vaBottom:
+        view->SetViewRect(rect(left, bottom - band.height(), right, bottom));
+        bottom -= band.height();
+        marginL = std::max(marginL, margins.first);
+        marginR = std::max(marginR, margins.second);
+        break;
+      case SL::vaLeft:
+        view->SetViewRect(rect(left, top, left + band.width(), bottom));
+        left += band.width();
+        marginT = std::max(marginT, margins.first);
+        marginB = std::max(marginB, margins.second);
+        break;
+      case SL::vaRight:
+        view->SetViewRect(rect(right - band.width(), top, right, bottom));
+        right -= band.width();
+        marginT = std::max(marginT, margins.first);
+        marginB = std::max(marginB, margins.second);
+        break;
+    }
+  }
+  // Axis ranges depend on the data view's size (tick spacing): recompute.
+  for (TSLDisplayAxis* axis : Axes()) axis->ForgetRanges();
+}
+
+void TSLScope::PaintDataViewBand(TLPCanvas& canvas, bool gridOnly) {
+  const QRect band = dataView_->ViewRect();
+  // Grid lines stand where the traces map their values.
+  const QRect view = DataViewRect();
+  if (view.width() <= 1 || view.height() <= 1) return;
+  if (!gridOnly && !dataView_->Background()->UseControlColor()) {
+    canvas.Brush().SetColor(dataView_->Background()->Color());
+    canvas.Brush().SetStyle(Qt::SolidPattern);
+    canvas.FillRect(band);
+  }
+  canvas.Brush().SetStyle(Qt::NoBrush);
+  if (dataView_->Border()->Visible()) {
+    canvas.AssignPen(dataView_->Border()->Pen()->ToQPen());
+    canvas.Rectangle(QRect(band.left(), band.top(), band.width() + 1, band.height() + 1));
+  }
+  canvas.AssignFont(yAxis_->Font()->ToQFont());
+  const QList<TSLDisplayAxis*> axes = Axes();
+  for (auto it = axes.rbegin(); it != axes.rend(); ++it) {
+    TSLDisplayAxis* axis = *it;
+    // A hidden axis still rules the data view: its grid settings decide.
+    TSLDisplayGridLineSettings* lines = axis->DataView()->Lines();
+    TSLDisplayGridLineSettings* zero = axis->DataView()->ZeroLine();
+    if (!lines->Visible() && !zero->Visible()) continue;
+    canvas.AssignFont(axis->Font()->ToQFont());
+    const bool horizontal = axis->RunsHorizontally();
+    axis->WalkMajorTicks(canvas, [&](double, int pixel, bool isZero) {
+      TSLDisplayGridLineSettings* settings = isZero ? zero : lines;
+      if (!settings->Visible()) return;
+      canvas.AssignPen(settings->Pen()->ToQPen());
+      // Over the whole view (a line leaves out its end pixel).
+      if (horizontal) {
+        canvas.MoveTo(pixel, view.top());
+        canvas.LineTo(pixel, view.bottom() + 1);
+      } else {
+        canvas.MoveTo(view.left(), pixel);
+        canvas.LineTo(view.right() + 1, pixel);
+      }
+    });
+  }
+  canvas.Brush().SetStyle(Qt::SolidPattern);
+}
+
+void TSLScope::PaintTo(QImage& image) {
+  if (image.isNull()) return;
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  SetFixedRenderSize(image.size());
+  {
+    QPainter painter(&image);
+    TLPCanvasImpl canvas(&painter);
+    PaintAll(canvas, true);
+  }
+  SetFixedRenderSize(QSize());
+  LayoutChanged();
+}
+
+const QVector<double>& TSLScope::BandKey() {
+  // Kept between repaints, so comparing allocates nothing.
+  QVector<double>& key = bandKeyScratch_;
+  key.clear();
+  key << double(StaticGeneration()) << double(RenderSize().width()) << double(RenderSize().height());
+  for (TSLDisplayView* view : Views()) {
+    const QRect r = view->ViewRect();
+    key << r.left() << r.top() << r.width() << r.height();
+  }
+  for (TSLDisplayAxis* axis : Axes()) {
+    const TSLRange shown = axis->ShownTick();
+    key << shown.lo << shown.hi;
+  }
+  return key;
+}
+
+TSLScope::TTraceKey TSLScope::TraceKey() const {
+  TTraceKey key;
+  key.bandBuilds = bandLayer_.Builds();
+  // Every change but those only the overlay shows.
+  key.content = ContentGeneration();
+  key.layouts = layouts_;
+  key.traceRebuilds = 0;
+  for (int i = 0; i < channels_->Count(); ++i) key.traceRebuilds += channels_->Channel(i)->Trace().Rebuilds();
+  // Highlights drawn with the traces: under the pointer (a cursor or a
+  // cursor link highlights in the overlay; a channel only when highlighted
+  // from the mouse), from the legend.
+  const QObject* element = element_.data();
+  if (qobject_cast<const TSLDisplayCursor*>(element) || qobject_cast<const TSLDisplayCursorLink*>(element) ||
+      (qobject_cast<const TSLScopeChannel*>(element) && !Highlighting()->Channels()->HiglightFromMouse()))
+    element = nullptr;
+  key.element = element;
+  key.legendItem = legend_->HighlightedChannel();
+  return key;
+}
+
+bool TSLScope::HasSampleDrawHandlers() const {
+  for (int i = 0; i < channels_->Count(); ++i)
+    if (channels_->Channel(i)->Visible() && channels_->Channel(i)->HasSampleDrawHandler()) return true;
+  return false;
+}
+
+bool TSLScope::HasShownElements() const {
+  for (int i = 0; i < Elements()->Count(); ++i)
+    if (TSLCustomControlItem* item = Elements()->Item(i); item && item->Visible()) return true;
+  return false;
+}
+
+void TSLScope::PaintElements(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  if (!painter) return;
+  const QSize size = RenderSize();
+  for (int i = 0; i < Elements()->Count(); ++i) {
+    TSLCustomControlItem* item = Elements()->Item(i);
+    if (!item || !item->Visible() || item->width() <= 0 || item->height() <= 0) continue;
+    const QPoint at((size.width() - item->width()) / 2, (size.height() - item->height()) / 2);
+    painter->save();
+    item->render(painter, at, QRegion(), QWidget::DrawChildren);
+    painter->restore();
+  }
+}
+
+void TSLScope::PaintBands(TLPCanvas& canvas) {
+  canvas.Brush().SetColor(Color());
+  canvas.Brush().SetStyle(Qt::SolidPattern);
+  canvas.Pen().SetColor(Qt::white);
+  canvas.SetFontColor(Qt::white);
+  canvas.FillRect(QRect(QPoint(0, 0), RenderSize()));
+  PaintElements(canvas);
+  for (TSLDisplayView* view : Views()) {
+    if (!view->IsShown() && view != dataView_) continue;
+    if (view == title_) PaintTitle(canvas);
+    else if (view == legend_) PaintLegend(canvas);
+    else if (view == dataView_) PaintDataViewBand(canvas);
+    else if (auto* axis = qobject_cast<TSLDisplayAxis*>(view)) axis->PaintBand(canvas);
+  }
+}
+
+void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
+  if (layoutStale_.load() || printing) {
+    Layout(canvas);
+    ++layouts_;
+    if (!printing) layoutStale_ = false;
+  }
+  const QSize size = RenderSize();
+  canvas.RemoveClip();
+  if (printing) {
+    PaintBands(canvas);
+    PaintTraces(canvas, true);
+    PaintOverlay(canvas, true);
+    return;
+  }
+  QPainter* target = canvas.Painter();
+  const qreal dpr = target->device()->devicePixelRatioF();
+  if (!layered_) PaintBands(canvas);
+  // Element controls change without telling the display: drawn afresh.
+  else if (const QVector<double>& key = BandKey(); bandLayer_.Stale(key, size, dpr) || HasShownElements()) {
+    QPainter painter(&bandLayer_.Renew(key, size, dpr));
+    TLPCanvasImpl bands(&painter);
+    PaintBands(bands);
+  }
+  // Trace preparation raises the channel-draw events of every repaint; a
+  // handler's changes count in the key below.
+  const QRect view = DataViewRect();
+  for (int i = 0; i < channels_->Count(); ++i)
+    if (channels_->Channel(i)->Visible() || view.width() <= 1 || view.height() <= 1)
+      channels_->Channel(i)->PrepareTrace();
+  if (view.width() > 1 && view.height() > 1) RefreshElement();
+  if (!layered_) {
+    PaintTraces(canvas, false);
+  } else {
+    if (const TTraceKey key = TraceKey(); traceLayer_.Stale(key, size, dpr) || HasSampleDrawHandlers()) {
+      QPainter painter(&traceLayer_.Renew(key, size, dpr));
+      painter.drawImage(0, 0, bandLayer_.Image());
+      TLPCanvasImpl traces(&painter);
+      PaintTraces(traces, false);
+    }
+    target->drawImage(0, 0, traceLayer_.Image());
+  }
+  PaintOverlay(canvas, false);
+}
+
+void TSLScope::PaintTraces(TLPCanvas& canvas, bool printing) {
+  // Selection bands lie under the grid: the grid is drawn again on them.
+  const QRegion selections = PaintCursorLinks(canvas, true);
+  if (!selections.isEmpty()) {
+    QPainter* painter = canvas.Painter();
+    painter->save();
+    painter->setClipRegion(selections);
+    PaintDataViewBand(canvas, true);
+    painter->restore();
+  }
+  const QRect view = DataViewRect();
+  if (view.width() > 1 && view.height() > 1) {
+    QPainter* painter = canvas.Painter();
+    painter->save();
+    painter->setClipRect(view);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    PaintZones(canvas);
+    // On screen the traces were prepared before the layer was keyed.
+    if (printing)
+      for (int i = 0; i < channels_->Count(); ++i)
+        if (channels_->Channel(i)->Visible()) channels_->Channel(i)->PrepareTrace();
+    PaintChannelLinks(canvas);
+    for (int i = 0; i < channels_->Count(); ++i) {
+      TSLScopeChannel* channel = channels_->Channel(i);
+      if (!channel->Visible()) continue;
+      const bool highlighted = (channel == element_ && Highlighting()->Channels()->HiglightFromMouse()) ||
+                               channel == legend_->HighlightedChannel();
+      // The highlighted trace belongs to the picture: printed and saved
+      // images show it too.
+      if (highlighted) channel->DrawTrace(canvas, true);
+      channel->DrawTrace(canvas, false);
+    }
+    PaintZoneChannels(canvas);
+    PaintMarkers(canvas);
+    painter->restore();
+    PaintLabels(canvas);
+  } else if (printing) {
+    // Events still come with every redraw, whatever the size.
+    for (int i = 0; i < channels_->Count(); ++i) channels_->Channel(i)->PrepareTrace();
+  }
+}
+
+void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
+  const QSize size = RenderSize();
+  const QRect view = DataViewRect();
+  PaintCursors(canvas, printing);
+  PaintCursorLinks(canvas, false);
+  if (!printing) {
+    PaintZoomFrame(canvas);
+    PaintHitPoint(canvas);
+    // The mouse position on each axis while the pointer is over the data.
+    if (MouseInside() && view.contains(StoredMousePosition()))
+      for (TSLDisplayAxis* axis : Axes()) axis->PaintTrackMark(canvas, StoredMousePosition());
+    for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
+    legend_->PaintOverlay(canvas);
+    TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);
+  }
+  if (printing || !IsFocused()) return;
+  if (layered_) PaintFocusFrame(canvas, QRect(QPoint(0, 0), size));
+  else canvas.DrawFocusRect(QRect(QPoint(0, 0), size));
+}
+
+void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
+  // The canvas strokes the dotted frame dash by dash in XOR mode, a tenth
+  // of a millisecond or more per repaint: the dots it inverts are found
+  // once per size, then inverted directly (the same pixels).
+  QPainter* painter = canvas.Painter();
+  auto* image = painter ? dynamic_cast<QImage*>(painter->device()) : nullptr;
+  if (!image || image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+      image->size() != frame.size() || painter->hasClipping() || !painter->transform().isIdentity()) {
+    canvas.DrawFocusRect(frame);
+    return;
+  }
+  if (focusDotsSize_ != image->size()) {
+    QImage probe(image->size(), QImage::Format_RGB32);
+    probe.fill(Qt::black);
+    {
+      QPainter p(&probe);
+      TLPCanvasImpl c(&p);
+      c.DrawFocusRect(frame);
+    }
+    const QRgb black = QColor(Qt::black).rgb();
+    focusDots_.clear();
+    const auto note = [&](int x, int y) {
+      if (const QRgb v = probe.pixel(x, y); v != black) focusDots_.append({y * image->width() + x, v ^ black});
+    };
+    for (int x = 0; x < probe.width(); ++x) {
+      note(x, 0);
+      if (probe.height() > 1) note(x, probe.height() - 1);
+    }
+    for (int y = 1; y + 1 < probe.height(); ++y) {
+      note(0, y);
+      if (probe.width() > 1) note(probe.width() - 1, y);
+    }
+    focusDotsSize_ = image->size();
+  }
+  const int stride = int(image->bytesPerLine() / 4);
+  QRgb* bits = reinterpret_cast<QRgb*>(image->bits());
+  for (const TFocusDot& dot : focusDots_) {
+    const int y = dot.offset / image->width(), x = dot.offset % image->width();
+    bits[y * stride + x] ^= dot.flip;
+  }
+}
