@@ -1,5 +1,6 @@
 #include "platform/metafile_codec.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <emf2svg.h>
@@ -46,6 +47,11 @@ void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, i
   if (size < kEmfHeaderSize) Fail("the header is incomplete");
   const uint32_t headerSize = ReadU32(data + 4);
   if (headerSize < kEmfHeaderSize || headerSize > size || headerSize % 4 != 0) Fail("the header is damaged");
+  // The description (UTF-16) lies in the header record.
+  const uint32_t descriptionLength = ReadU32(data + 60), descriptionOffset = ReadU32(data + 64);
+  if (descriptionLength != 0 && (descriptionOffset < kEmfHeaderSize || descriptionOffset > headerSize ||
+                                 descriptionLength > (headerSize - descriptionOffset) / 2))
+    Fail("the header is damaged");
   // A file shorter than its header says would draw only in part.
   const uint32_t declared = ReadU32(data + 48);
   if (declared > size) Fail("the picture is truncated");
@@ -92,6 +98,9 @@ TSvg EmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   size_t outLength = 0;
   // The converter reads its input only; its signature is not const.
   std::string copy(reinterpret_cast<const char*>(data), size);
+  // With no description length the converter reads a description at its
+  // offset up to a terminating zero, past the file's end if need be.
+  if (ReadU32(data + 60) == 0) std::fill_n(copy.begin() + 64, 4, '\0');
   const int ok = emf2svg(copy.data(), copy.size(), &out, &outLength, &options);
   std::unique_ptr<char, decltype(&free)> owned(out, &free);
   if (!ok || out == nullptr || outLength == 0) Fail("the EMF picture is damaged");

@@ -44,5 +44,6 @@ int main(int argc, char** argv) {
   Write(dir, "map.emf", 5, testsupport::SampleEmf());
   Write(dir, "notext.emf", 5, testsupport::SampleEmf({.withText = false}));
   Write(dir, "huge_record.wmf", 4, testsupport::HugeRecordWmf());
+  Write(dir, "unterminated_description.emf", 5, testsupport::UnterminatedDescriptionEmf());
   return 0;
 }

@@ -114,6 +114,20 @@ inline std::string SampleWmf(const TWmfOptions& o = {}) {
   return file.bytes;
 }
 
+// Found by fuzzing: an EMF whose header gives a description offset but no
+// length, which the converter read up to a zero past the file's end.
+inline std::string UnterminatedDescriptionEmf() {
+  static const char hex[] =
+      "01000000580000000000000000000000c7000000630000000000000000000000ab140000550a000020454d4600000100d0000000"
+      "060000000200000000000000c800000019000000030000000000190064000000c70019000e000000140000000000000010000000"
+      "14004545454545454545454545454545454545454545454545454545454545454545454545454545454545454545454545454545"
+      "45454545454545454545454545454545454545454545454545454545454545454545454545454545454545454545454545454545"
+      "45454545454545454545454545454545454545450000";
+  std::string bytes;
+  for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) bytes.push_back(char(std::stoi(std::string(hex + i, 2), nullptr, 16)));
+  return bytes;
+}
+
 // Found by fuzzing: a placeable WMF of 59 bytes whose header declares no
 // size at all and a largest record of 1.5 GB, which the reader reserved.
 inline std::string HugeRecordWmf() {
