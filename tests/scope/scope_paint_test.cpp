@@ -984,7 +984,8 @@ TEST_F(Layers, PointerStepsAndNewBlocksPaintWhatTheOnePassRedrawPaints) {
   NewBlocks(0.75);
   ExpectSame("new blocks while zoomed");
   // With the keyboard focus the frame around the control is drawn too.
-  QApplication::setActiveWindow(&window);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   scope.setFocus();
   ASSERT_TRUE(scope.hasFocus());
   ExpectSame("focused");
