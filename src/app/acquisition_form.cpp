@@ -13,6 +13,7 @@
 #include "app/simulated_sensors.h"
 #include "app/window_parts.h"
 #include "app/windows.h"
+#include "app/rounding.h"
 #include "audio/audio_in.h"
 #include "audio/audio_to_real.h"
 #include "buffers/simple_data_buffer.h"
@@ -109,12 +110,6 @@ void TForm3::AddReadOut(TSLScope* scope, int pair) {
 }
 
 namespace {
-// Two digits of a sample's length after the point: 0.13 ms at 8000
-// samples/s, 0.023 ms at 44100.
-int ReadOutDecimals(double sampleMs) {
-  return sampleMs > 0 ? std::clamp(1 - int(std::floor(std::log10(sampleMs))), 0, 6) : 2;
-}
-
 QString ReadOutTime(const QString& name, const QString& ms, const char* how) {
   return QStringLiteral("%1 %2 ms, %3").arg(name, ms, QLatin1String(how));
 }
@@ -126,7 +121,7 @@ QString ReadOutDelay(const QString& name, const QString& ms, const QString& samp
 
 QStringList TForm3::ReadOut(int pair) const {
   const double sampleMs = Experiment.acquisitionRate > 0 ? 1000.0 / Experiment.acquisitionRate : 0.0;
-  const int decimals = ReadOutDecimals(sampleMs);
+  const int decimals = SampleTimeDecimals(sampleMs);
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   auto ms = [&](double seconds) { return locale.toString(seconds * 1000.0, 'f', decimals); };
@@ -158,7 +153,7 @@ void TForm3::UpdateReadOut() {
   // to hold the widest values a lesson meets, keeps the width (and with it
   // the time axis) still while the numbers change.
   const double sampleMs = Experiment.acquisitionRate > 0 ? 1000.0 / Experiment.acquisitionRate : 0.0;
-  const int decimals = ReadOutDecimals(sampleMs);
+  const int decimals = SampleTimeDecimals(sampleMs);
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   const QString nines = locale.toString(9999.0 + 0.999999, 'f', decimals);

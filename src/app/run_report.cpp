@@ -1,4 +1,5 @@
 #include "app/run_report.h"
+#include "app/rounding.h"
 
 #include <QColor>
 #include <QFile>
@@ -62,12 +63,6 @@ QLocale NumberLocale() {
 }
 
 QString Number(double v, int decimals) { return NumberLocale().toString(v, 'f', decimals); }
-
-// As the acquisition window's read-out: two digits of a sample's length
-// after the point.
-int TimeDecimals(double sampleMs) {
-  return sampleMs > 0 ? std::clamp(1 - int(std::floor(std::log10(sampleMs))), 0, 6) : 2;
-}
 
 QString Point(double x, double y) {
   return QStringLiteral("x %1 mm, y %2 mm").arg(Number(x, 1), Number(y, 1));
@@ -358,7 +353,7 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
 
   // Times on the left, the result on the right.
   const double sampleMs = s.acquisitionRate > 0 ? 1000.0 / s.acquisitionRate : 0.0;
-  const int decimals = TimeDecimals(sampleMs);
+  const int decimals = SampleTimeDecimals(sampleMs);
   auto ms = [&](double seconds) { return Number(seconds * 1000.0, decimals); };
   const double times[4] = {s.timeA_AB, s.timeB, s.timeA_AC, s.timeC};
   const bool recorded[2] = {!in.scopeAB.isNull(), !in.scopeAC.isNull()};
