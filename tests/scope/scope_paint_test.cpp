@@ -3,6 +3,7 @@
 // labels and axis titles, the trace cache across hovers and resizes, and
 // bad data that must not crash.
 
+#include <QBackingStore>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -905,10 +906,23 @@ struct Layers : ::testing::Test {
     feed.Send(1, std::vector<double>(40000, -level));
     scope.RefreshTimerTick();
   }
-  // What the screen shows now: the widget's own paint.
+  // What the screen shows now: the scope's part of the window's backing
+  // store after the widget's own paint.
   QImage Screen() {
     scope.repaint();
-    return scope.BackBuffer().copy();
+    return ScreenAsIs();
+  }
+  QImage ScreenAsIs() {
+    auto* store = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+    if (!store) {
+      ADD_FAILURE() << "the offscreen backing store is an image";
+      return QImage();
+    }
+    const qreal dpr = store->devicePixelRatio();
+    const QRect part = scope.geometry();
+    QImage image = store->copy(QRect(part.topLeft() * dpr, part.size() * dpr));
+    image.setDevicePixelRatio(dpr);
+    return image;
   }
   QImage OnePass() {
     scope.SetLayered(false);
@@ -926,11 +940,13 @@ struct Layers : ::testing::Test {
           return;
         }
   }
-  // The row of the red trace at column x, as painted.
+  // The row (in pixels, not device pixels) of the red trace at column x,
+  // as painted.
   int RedRow(int x) {
     const QImage image = Screen();
+    const qreal dpr = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y)
-      if (image.pixelColor(x, y) == QColor(Qt::red)) return y;
+      if (image.pixelColor(int(x * dpr), y) == QColor(Qt::red)) return int(y / dpr);
     return -1;
   }
 };
@@ -948,7 +964,9 @@ TEST_F(Layers, PointerStepsAndNewBlocksPaintWhatTheOnePassRedrawPaints) {
   SendMove(&scope, QPoint(view.left() + 60, row0));
   const QImage onTrace = Screen();
   EXPECT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
-  EXPECT_EQ(onTrace.pixelColor(view.left() + 200, row0 - 1), scope.Highlighting()->Channels()->Color());
+  const qreal dpr = onTrace.devicePixelRatio();
+  EXPECT_EQ(onTrace.pixelColor(int((view.left() + 200) * dpr), int((row0 - 1) * dpr)),
+            scope.Highlighting()->Channels()->Color());
   ExpectSame("hover onto the trace");
   SendMove(&scope, QPoint(view.left() + 64, row0));
   ExpectSame("hover along the trace");
@@ -989,6 +1007,12 @@ TEST_F(Layers, PointerStepsAndNewBlocksPaintWhatTheOnePassRedrawPaints) {
   scope.setFocus();
   ASSERT_TRUE(scope.hasFocus());
   ExpectSame("focused");
+  // A part exposed again (a window moved off it) inverts the frame's dots
+  // in that part only: the rest of the screen keeps its dots as they are.
+  scope.repaint(QRect(5, 0, 120, 40));
+  scope.repaint(QRect(QPoint(0, 100), scope.size()));
+  const QImage exposed = ScreenAsIs(), reference = OnePass();
+  EXPECT_TRUE(exposed == reference) << "partly exposed while focused";
 }
 
 // A setting changed after the layers were cached shows at the next paint.
@@ -1029,12 +1053,18 @@ TEST_F(Layers, PictureAtTheDevicePixelRatio) {
   const QImage image = Screen();
   EXPECT_EQ(image.size(), scope.size() * dpr);
   EXPECT_EQ(image.devicePixelRatio(), dpr);
-  // The red trace at 0.5 is one device row high.
+  // The red trace at 0.5 is one device row high, on the row the value
+  // maps to, from one end of the data view to the other.
   const QRect view = scope.DataViewRect();
-  const int x = int((view.left() + 100) * dpr);
-  int red = 0;
-  for (int y = 0; y < image.height(); ++y) red += image.pixelColor(x, y) == QColor(Qt::red);
-  EXPECT_EQ(red, 1);
+  const int row = scope.YAxis()->TickToScreen(0.5);
+  for (const int at : {view.left() + 100, view.center().x(), view.right() - 100}) {
+    const int x = int(at * dpr);
+    int red = 0, where = -1;
+    for (int y = 0; y < image.height(); ++y)
+      if (image.pixelColor(x, y) == QColor(Qt::red)) ++red, where = y;
+    EXPECT_EQ(red, 1) << "column " << at;
+    EXPECT_NEAR(where, row * dpr, dpr) << "column " << at;
+  }
   ExpectSame("scaled");
 }
 

@@ -458,7 +458,9 @@ void TSLScopeChannel::DrawTrace(TLPCanvas& canvas, bool highlight) {
   if (ChannelMode() == SL::cmLine && width <= 1 && painter->paintEngine() &&
       painter->paintEngine()->type() == QPaintEngine::Raster && !painter->testRenderHint(QPainter::Antialiasing) &&
       painter->worldTransform().isIdentity() && painter->hasClipping()) {
-    if (auto* image = dynamic_cast<QImage*>(painter->device())) {
+    // Spans are in pixels: at a device pixel ratio above 1 the painter
+    // scales the line instead.
+    if (auto* image = dynamic_cast<QImage*>(painter->device()); image && image->devicePixelRatio() == 1.0) {
       const QRect clip = painter->clipBoundingRect().toAlignedRect();
       if (trace_.DrawSpans(*image, clip, color.rgba())) return;
     }
