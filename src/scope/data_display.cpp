@@ -136,13 +136,23 @@ void TSLDataDisplay::RequestRepaint() {
 }
 
 void TSLDataDisplay::paintEvent(QPaintEvent* e) {
-  {
-    TRef<IOWLockSection> guard = Lock()->EnterWrite();
-    if (!guard || destroying_) return;
-    const bool scaledAsScreen = scaledBuffer_.isNull() == (devicePixelRatioF() == 1.0);
-    if (dirty_.load() || !scaledAsScreen || QSize(backBuffer_.Width(), backBuffer_.Height()) != RenderSize())
-      RedrawBackBuffer();
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  if (!guard || destroying_) return;
+  if (ComposesOnScreen() && fixedSize_.isEmpty()) {
+    // The cached layers and the overlay go straight to the screen, limited
+    // to the exposed region: no whole picture is copied twice per repaint.
+    if (dirty_.exchange(false)) ++redraws_;
+    backBufferBehind_ = true;
+    QPainter painter(this);
+    screenCanvas_.SetPainter(&painter);
+    PaintBackBuffer(screenCanvas_);
+    screenCanvas_.SetPainter(nullptr);
+    return;
   }
+  const bool scaledAsScreen = scaledBuffer_.isNull() == (devicePixelRatioF() == 1.0);
+  if (dirty_.load() || !scaledAsScreen || QSize(backBuffer_.Width(), backBuffer_.Height()) != RenderSize())
+    RedrawBackBuffer();
+  guard = nullptr;
   // Exposure only copies the back buffer, and only the part exposed.
   QPainter painter(this);
   const QImage& picture = BackBuffer();
@@ -154,14 +164,28 @@ void TSLDataDisplay::paintEvent(QPaintEvent* e) {
                       QRectF(exposed.x() * dpr, exposed.y() * dpr, exposed.width() * dpr, exposed.height() * dpr));
 }
 
+const QImage& TSLDataDisplay::BackBuffer() {
+  // The screen was painted without it: drawn now, for whoever reads it.
+  if (backBufferBehind_) {
+    TRef<IOWLockSection> guard = Lock()->EnterWrite();
+    DrawBackBuffer();
+  }
+  return scaledBuffer_.isNull() ? backBuffer_.Image() : scaledBuffer_;
+}
+
 void TSLDataDisplay::RedrawBackBuffer() {
+  dirty_ = false;
+  ++redraws_;
+  DrawBackBuffer();
+}
+
+void TSLDataDisplay::DrawBackBuffer() {
+  backBufferBehind_ = false;
   const QSize s = RenderSize();
   if (QSize(backBuffer_.Width(), backBuffer_.Height()) != s && s.width() > 0 && s.height() > 0) {
     backBuffer_.SetSize(s.width(), s.height());
     layoutStale_ = true;
   }
-  dirty_ = false;
-  ++redraws_;
   if (s.width() <= 0 || s.height() <= 0) return;
   // A screen with more device pixels than pixels gets a picture at its
   // resolution: sharp text and lines one device pixel wide.
@@ -184,7 +208,7 @@ void TSLDataDisplay::RedrawBackBuffer() {
 void TSLDataDisplay::PaintBackBuffer(TLPCanvas& canvas) {
   canvas.Brush().SetColor(Color());
   canvas.Brush().SetStyle(Qt::SolidPattern);
-  canvas.FillRect(QRect(0, 0, backBuffer_.Width(), backBuffer_.Height()));
+  canvas.FillRect(QRect(QPoint(0, 0), RenderSize()));
 }
 
 bool TSLDataDisplay::IsZoomed() const {

@@ -153,10 +153,12 @@ public:
   bool PrintDisplay(QPrinter& printer);
   bool SaveToFile(const QString& fileName);
 
-  // The back buffer as last drawn, and the canvas over it. On a screen of
-  // more than one device pixel per pixel the picture is drawn at the
-  // device's resolution (the canvas stays the one of the bitmap).
-  const QImage& BackBuffer() { return scaledBuffer_.isNull() ? backBuffer_.Image() : scaledBuffer_; }
+  // The whole picture as the last repaint showed it, and the canvas over
+  // it. A display that composes on the screen draws it only when it is
+  // read. On a screen of more than one device pixel per pixel the picture
+  // is drawn at the device's resolution (the canvas stays the one of the
+  // bitmap).
+  const QImage& BackBuffer();
   TLPCanvas& BackCanvas() { return backBuffer_.Canvas(); }
   // Renders at this size instead of the client size (printing, export);
   // an empty size returns to the client size.
@@ -208,8 +210,13 @@ protected:
     InvalidateStatic();
     LayoutChanged();
   }
-  // Paints into the back buffer (dirty or resized only).
+  // Paints the whole picture: into the back buffer (dirty or resized
+  // only), or onto the screen's painter on every repaint when the display
+  // composes on the screen.
   virtual void PaintBackBuffer(TLPCanvas& canvas);
+  // Whether repaints draw straight onto the screen (a display with cached
+  // layers) rather than copying the back buffer.
+  virtual bool ComposesOnScreen() const { return false; }
   // Suppresses invalidation (a channel-draw handler is running).
   virtual bool InvalidationSuppressed() const { return false; }
   void RequestRepaint();
@@ -240,6 +247,8 @@ protected:
 
 private:
   int zoomingAll_ = 0;
+  // Paints the back buffer without counting a redraw.
+  void DrawBackBuffer();
 
 private:
   TSLDisplayToolBar* toolBar_ = nullptr;
@@ -260,5 +269,7 @@ private:
   QList<TZoomState> undo_, redo_;
   TVLBasicBitmap backBuffer_{10, 10, 32};
   QImage scaledBuffer_;  // the back buffer at a device pixel ratio above 1
+  bool backBufferBehind_ = false;  // the screen was painted without it
+  TLPCanvasImpl screenCanvas_;
   QSize fixedSize_;
 };

@@ -210,11 +210,17 @@ void TSLScopeLegendView::PaintOverlay(TLPCanvas& canvas) {
   QPainter* painter = canvas.Painter();
   if (!IsShown() || band.width() <= 1 || band.height() <= 1 || !painter) return;
   auto* scope = qobject_cast<TSLScope*>(Display());
-  const QList<TGroupRef> groups = GroupRefs();
   TSLLegendViewButtonSettings* buttons = Buttons();
+  // Most repaints have nothing to show here: no entry under the pointer,
+  // no element under it or dragged that could light its entry up.
+  const bool entries = buttons->Enabled() && (hovered_.group >= 0 || (scope && (scope->ElementUnderPointer() ||
+                                                                                scope->DraggedCursor() >= 0)));
+  const bool scrolling = ScrollButtonsShown();
+  if (!entries && !scrolling) return;
+  const QList<TGroupRef> groups = GroupRefs();
   painter->save();
   painter->setClipRect(band);
-  if (buttons->Enabled()) {
+  if (entries) {
     for (const TEntry& entry : Entries()) {
       const TGroupRef& g = groups[entry.group];
       QObject* item = g.collection->Item(entry.item);
@@ -234,7 +240,7 @@ void TSLScopeLegendView::PaintOverlay(TLPCanvas& canvas) {
       PaintEntry(canvas, entry, groups);
     }
   }
-  if (ScrollButtonsShown()) {
+  if (scrolling) {
     const QList<QColor> colors{buttons->GlyphColor(), buttons->BorderColor(), buttons->ButtonColor(),
                                buttons->MouseOverBorderColor(), buttons->MouseOverColor(),
                                buttons->MouseDownBorderColor(), buttons->MouseDownColor(),

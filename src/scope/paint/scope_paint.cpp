@@ -2,6 +2,7 @@
 // paint in their own files), axes, data view with grid, channel traces and
 // the focus frame.
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -372,43 +373,56 @@ void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
 }
 
 void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
-  // The canvas strokes the dotted frame dash by dash in XOR mode, a tenth
-  // of a millisecond or more per repaint: the dots it inverts are found
-  // once per size, then inverted directly (the same pixels).
   QPainter* painter = canvas.Painter();
-  auto* image = painter ? dynamic_cast<QImage*>(painter->device()) : nullptr;
-  if (!image || image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
-      image->size() != frame.size() || painter->hasClipping() || !painter->transform().isIdentity()) {
+  if (!painter || frame.isEmpty()) return;
+  // The pixels the painter paints on (the window's backing store for the
+  // screen), and where the frame lies in them.
+  QPaintEngine* engine = painter->paintEngine();
+  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
+  const QTransform toDevice = painter->deviceTransform();
+  const int ratio = qRound(toDevice.m11());
+  const bool direct = image && !painter->hasClipping() && image->isDetached() &&
+                      (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
+                       image->format() == QImage::Format_ARGB32_Premultiplied) &&
+                      toDevice.type() <= QTransform::TxScale && ratio >= 1 && toDevice.m11() == ratio &&
+                      toDevice.m22() == ratio && toDevice.dx() == std::floor(toDevice.dx()) &&
+                      toDevice.dy() == std::floor(toDevice.dy());
+  if (!direct) {
     canvas.DrawFocusRect(frame);
     return;
   }
-  if (focusDotsSize_ != image->size()) {
-    QImage probe(image->size(), QImage::Format_RGB32);
+  if (focusDotsSize_ != frame.size() || focusDotsRatio_ != ratio) {
+    // The dots the canvas's frame inverts, found once per size on black.
+    QImage probe(frame.size() * ratio, QImage::Format_RGB32);
+    probe.setDevicePixelRatio(ratio);
     probe.fill(Qt::black);
     {
       QPainter p(&probe);
       TLPCanvasImpl c(&p);
-      c.DrawFocusRect(frame);
+      c.DrawFocusRect(QRect(QPoint(0, 0), frame.size()));
     }
     const QRgb black = QColor(Qt::black).rgb();
     focusDots_.clear();
-    const auto note = [&](int x, int y) {
-      if (const QRgb v = probe.pixel(x, y); v != black) focusDots_.append({y * image->width() + x, v ^ black});
-    };
-    for (int x = 0; x < probe.width(); ++x) {
-      note(x, 0);
-      if (probe.height() > 1) note(x, probe.height() - 1);
+    for (int y = 0; y < probe.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+      for (int x = 0; x < probe.width(); ++x)
+        if (line[x] != black) focusDots_.append({QPoint(x, y), (line[x] ^ black) & 0x00ffffffu});
     }
-    for (int y = 1; y + 1 < probe.height(); ++y) {
-      note(0, y);
-      if (probe.width() > 1) note(probe.width() - 1, y);
-    }
-    focusDotsSize_ = image->size();
+    focusDotsSize_ = frame.size();
+    focusDotsRatio_ = ratio;
   }
-  const int stride = int(image->bytesPerLine() / 4);
-  QRgb* bits = reinterpret_cast<QRgb*>(image->bits());
+  // Only where this paint paints: the system clip is the exposed part of
+  // the widget in device pixels (empty when painting on an image of its own).
+  const QPoint origin = toDevice.map(frame.topLeft());
+  const QRegion systemClip = engine->systemClip();
+  const QRegion area = systemClip.isEmpty() ? QRegion(image->rect()) : systemClip.intersected(image->rect());
+  const bool oneRect = area.rectCount() == 1;
+  const QRect bounds = area.boundingRect();
+  const qsizetype stride = image->bytesPerLine();
+  uchar* bits = image->bits();
   for (const TFocusDot& dot : focusDots_) {
-    const int y = dot.offset / image->width(), x = dot.offset % image->width();
-    bits[y * stride + x] ^= dot.flip;
+    const QPoint at = origin + dot.at;
+    if (!bounds.contains(at) || (!oneRect && !area.contains(at))) continue;
+    reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] ^= dot.flip;
   }
 }
