@@ -68,6 +68,10 @@ public:
   TOWLockCounts Counts();
   // True when the calling thread owns the lock.
   bool HeldByCurrentThread();
+  // The same without taking the inner guard (the hot path of guarded reads).
+  bool OwnedByCallingThread() const noexcept {
+    return ownerThread_.load(std::memory_order_relaxed) == OWCurrentThreadId();
+  }
 
 protected:
   ~TOWLock() override;
@@ -98,7 +102,9 @@ private:
   // Stop holds granted to the owner (all granted stop guards belong to the
   // owner): a release-all withdraws their announcement and re-lock restores it.
   int32_t stopHeld_ = 0;
-  uint32_t ownerThread_ = 0;
+  // Written under guard_, and only ever set to the writing thread's own id
+  // or cleared by the owner: a thread that reads its own id owns the lock.
+  std::atomic<uint32_t> ownerThread_{0};
 };
 
 // Guard base classes. The concrete guards are created only by TOWLock.

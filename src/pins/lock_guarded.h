@@ -39,9 +39,12 @@ public:
     return true;
   }
 
-  // Guarded getter: the value read under a read guard.
+  // Guarded getter: the value read under a read guard. A thread that owns
+  // the lock already (a paint, the pointer routing) reads it at once: the
+  // guard would come and go inside its own hold.
   template <class T>
   T ReadGuarded(const T& field) {
+    if (TOWLock* lock = LockObject(); lock && lock->OwnedByCallingThread()) return field;
     TRef<IOWLockSection> guard = EnterRead();
     return field;
   }
