@@ -85,6 +85,10 @@ public:
   // Repaints of the back buffer so far (tests and benchmarks count them).
   int RedrawCount() const { return redraws_; }
 
+  // Whether repaints draw straight onto the screen from cached pictures
+  // rather than drawing everything and copying the back buffer.
+  virtual bool ComposesOnScreen() const { return false; }
+
   // Operations of the display classes.
   virtual void ResetDrawLayers() { LayoutChanged(); }
   virtual bool IsFocused() const { return hasFocus(); }
@@ -214,9 +218,7 @@ protected:
   // only), or onto the screen's painter on every repaint when the display
   // composes on the screen.
   virtual void PaintBackBuffer(TLPCanvas& canvas);
-  // Whether repaints draw straight onto the screen (a display with cached
-  // layers) rather than copying the back buffer.
-  virtual bool ComposesOnScreen() const { return false; }
+
   // Suppresses invalidation (a channel-draw handler is running).
   virtual bool InvalidationSuppressed() const { return false; }
   void RequestRepaint();

@@ -975,6 +975,17 @@ TEST_F(Layers, PointerStepsAndNewBlocksPaintWhatTheOnePassRedrawPaints) {
   SendMove(&scope, QPoint(view.left() + 70, view.center().y() + 20));
   EXPECT_EQ(scope.ElementUnderPointer(), nullptr);
   ExpectSame("hover off the trace");
+  // Over a toolbar button and off it: the buttons' kept picture changes.
+  const QRect button = scope.ToolBar()->ButtonSquare(1);
+  ASSERT_FALSE(button.isEmpty());
+  const QImage plainButtons = Screen();
+  SendMove(&scope, button.center());
+  EXPECT_NE(Screen(), plainButtons);
+  ASSERT_TRUE(scope.ToolBar()->PointerOverButton());
+  ExpectSame("hover over a toolbar button");
+  SendMove(&scope, QPoint(view.left() + 70, view.center().y() + 20));
+  EXPECT_EQ(Screen(), plainButtons);
+  ExpectSame("hover off the toolbar");
   // A cursor drag: the preview follows the pointer, the release moves it.
   const int column = scope.CursorColumn(cursor, 1.5);
   const int row = view.top() + 15;

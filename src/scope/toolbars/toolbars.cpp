@@ -18,6 +18,7 @@ TSLBasicDisplayToolBar::TSLBasicDisplayToolBar(QObject* owner, TSLDataDisplay* d
 }
 
 void TSLBasicDisplayToolBar::ColorsChanged() {
+  ++glyphBuilds_;
   glyphs_.Build({GlyphColor(), BorderColor(), ButtonColor(), MouseOverBorderColor(), MouseOverButtonColor(),
                  MouseDownBorderColor(), MouseDownButtonColor(), DisabledColor()});
   Changed();
@@ -69,9 +70,17 @@ void TSLBasicDisplayToolBar::PaintToolBar(TLPCanvas& canvas) {
   QPainter* painter = canvas.Painter();
   if (!painter) return;
   const QColor background = Display()->Color();
+  const QRect bounds = GetBounds();
+  const qreal dpr = painter->device()->devicePixelRatioF();
+  const int ratio = qRound(dpr);
+  // What the buttons show, in drawing order: five numbers per button.
+  QVector<int>& key = keyScratch_;
+  key.clear();
+  key << bounds.x() << bounds.y() << bounds.width() << bounds.height() << int(background.rgba()) << ratio
+      << glyphBuilds_;
+  constexpr int kHead = 7;
   Walk([&](int i, const QRect& square) {
     const TSLDisplayIntToolBarButton& b = buttons_[i];
-    painter->fillRect(square, background);
     TSLGlyphSets::TSet set = TSLGlyphSets::Normal;
     if (!b.enabled) {
       set = TSLGlyphSets::Disabled;
@@ -79,8 +88,35 @@ void TSLBasicDisplayToolBar::PaintToolBar(TLPCanvas& canvas) {
       set = b.pressed ? TSLGlyphSets::Pressed : TSLGlyphSets::Over;
       overButton_ = true;
     }
-    glyphs_.Draw(*painter, square.left(), square.top(), set, b.glyph);
+    key << i << square.left() << square.top() << int(set) << b.glyph;
   });
+  const auto draw = [&](QPainter& on) {
+    for (int k = kHead; k + 4 < key.size(); k += 5) {
+      on.fillRect(QRect(key[k + 1], key[k + 2], SLGlyph::kSize, SLGlyph::kSize), background);
+      glyphs_.Draw(on, key[k + 1], key[k + 2], TSLGlyphSets::TSet(key[k + 3]), key[k + 4]);
+    }
+  };
+  // Most repaints show the same buttons: their picture is kept and copied.
+  // It keeps the pixels exact only on whole device pixels, over an opaque
+  // background (the gaps between buttons stay transparent).
+  // A display drawing in one pass (the reference of its cached pictures)
+  // draws them directly too.
+  if (!Display()->ComposesOnScreen() || !qFuzzyCompare(dpr, qreal(ratio)) || ratio < 1 || background.alpha() != 255 ||
+      !painter->worldTransform().isIdentity() || bounds.isEmpty()) {
+    draw(*painter);
+    return;
+  }
+  if (picture_.isNull() || key != pictureKey_) {
+    const QSize device = bounds.size() * ratio;
+    if (picture_.size() != device) picture_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(Qt::transparent);
+    QPainter on(&picture_);
+    on.translate(-bounds.topLeft());
+    draw(on);
+    pictureKey_ = key;
+  }
+  painter->drawImage(bounds.topLeft(), picture_);
 }
 
 void TSLBasicDisplayToolBar::PaintDisplayToolBars(TSLDataDisplay& display, TLPCanvas& canvas) {

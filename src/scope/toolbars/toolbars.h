@@ -5,8 +5,10 @@
 // components: the display routes the pointer to them before its views, and
 // its painting pass draws them by copying prebuilt glyph sets.
 
+#include <QImage>
 #include <QList>
 #include <QRect>
+#include <QVector>
 #include <functional>
 
 #include "scope/model/display_component.h"
@@ -112,6 +114,10 @@ private:
 
   QList<TSLDisplayIntToolBarButton> buttons_;
   TSLGlyphSets glyphs_;
+  int glyphBuilds_ = 0;
+  // The buttons as last painted and what they showed then.
+  QImage picture_;
+  QVector<int> pictureKey_, keyScratch_;
   QRect frozenRect_;
   bool frozen_ = false;
   bool overButton_ = false;
