@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "scope/model/display_settings.h"
-#include "scope/pointer/zoom_pin.h"
+#include "scope/axes/zoom_pin.h"
 
 class TSLEnabledValue : public TSLDisplayPersistent {
   Q_OBJECT

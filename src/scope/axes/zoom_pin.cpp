@@ -1,4 +1,4 @@
-#include "scope/pointer/zoom_pin.h"
+#include "scope/axes/zoom_pin.h"
 
 #include "pins/stream_types.h"
 
