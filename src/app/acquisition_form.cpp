@@ -25,7 +25,7 @@
 #include "pins/operations.h"
 #include "pins/typed_pins.h"
 #include "scope/model/display_component.h"
-#include "scope/model/legend_custom_groups.h"
+#include "scope/axes/legend_custom_groups.h"
 #include "scope/scope.h"
 
 #include <QDateTime>

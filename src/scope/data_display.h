@@ -18,6 +18,7 @@
 #include "draw/canvas.h"
 #include "draw/custom_control.h"
 #include "scope/model/display_settings.h"
+#include "scope/toolbars/toolbars.h"
 
 class QPrinter;
 class TLPTimer;

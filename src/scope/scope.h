@@ -15,7 +15,7 @@
 
 #include "scope/data_chart.h"
 #include "scope/paint/paint_layer.h"
-#include "scope/model/scope_channel.h"
+#include "scope/scope_channel.h"
 
 #include "pins/pin_list.h"
 

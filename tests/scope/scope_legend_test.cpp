@@ -11,7 +11,7 @@
 #include "buffers/simple_data_buffer.h"
 #include "pins/component.h"
 #include "pins/operations.h"
-#include "scope/model/legend_custom_groups.h"
+#include "scope/axes/legend_custom_groups.h"
 #include "scope/scope.h"
 
 #include <gtest/gtest.h>

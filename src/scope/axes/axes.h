@@ -8,8 +8,9 @@
 #include <QVector>
 #include <functional>
 
-#include "scope/model/display_settings.h"
 #include "scope/axes/zoom_pin.h"
+#include "scope/model/display_settings.h"
+#include "scope/toolbars/toolbars.h"
 
 class TSLEnabledValue : public TSLDisplayPersistent {
   Q_OBJECT

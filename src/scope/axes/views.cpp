@@ -1,7 +1,7 @@
 #include "scope/axes/views.h"
 
 #include "scope/data_display.h"
-#include "scope/model/legend_custom_groups.h"
+#include "scope/axes/legend_custom_groups.h"
 
 TSLScopeDataView::TSLScopeDataView(QObject* owner, TSLDataDisplay* display)
     : TSLCustomColorDisplayView(owner, display),

@@ -88,7 +88,7 @@ class TSLScopeLegendView : public TSLLegendView {
   TLP_SUBOBJECT(TSLLegendGroup, CursorLinks)
   TLP_SUBOBJECT(TSLLegendGroup, Labels)
   Q_PROPERTY(TSLLegendGroupCollection* CustomGroups READ CustomGroups)
-  Q_MOC_INCLUDE("scope/model/legend_custom_groups.h")
+  Q_MOC_INCLUDE("scope/axes/legend_custom_groups.h")
 public:
   TSLScopeLegendView(QObject* owner, TSLDataDisplay* display);
   ~TSLScopeLegendView() override;

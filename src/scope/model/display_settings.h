@@ -1,9 +1,8 @@
 #pragma once
 // Settings objects of the display: zooming, highlighting, trails and the
-// axis button's settings; the toolbars are in toolbars.h.
+// axis button's settings; the toolbars are in toolbars/toolbars.h.
 
 #include "scope/model/display_component.h"
-#include "scope/toolbars/toolbars.h"
 
 class TSLDisplayZoom : public TSLDisplayPersistent {
   Q_OBJECT

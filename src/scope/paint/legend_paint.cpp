@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "draw/canvas.h"
-#include "scope/model/legend_custom_groups.h"
+#include "scope/axes/legend_custom_groups.h"
 #include "scope/model/legend_groups.h"
 #include "scope/scope.h"
 #include "scope/toolbars/toolbar_glyphs.h"

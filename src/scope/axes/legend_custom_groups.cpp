@@ -1,4 +1,4 @@
-#include "scope/model/legend_custom_groups.h"
+#include "scope/axes/legend_custom_groups.h"
 
 #include "scope/data_display.h"
 

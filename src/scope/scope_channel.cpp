@@ -1,4 +1,4 @@
-#include "scope/model/scope_channel.h"
+#include "scope/scope_channel.h"
 
 #include <algorithm>
 #include <cmath>
