@@ -4,7 +4,7 @@
 set(TREMORA_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tremora)
 # The program finds the example lab next to its installed data, or in the
 # source tree when it runs from its build tree.
-set_source_files_properties(${PROJECT_SOURCE_DIR}/src/app/startup.cpp TARGET_DIRECTORY tremora_app PROPERTIES
+set_source_files_properties(${PROJECT_SOURCE_DIR}/src/app/commands/startup.cpp TARGET_DIRECTORY tremora_app PROPERTIES
   COMPILE_DEFINITIONS "TREMORA_VERSION=\"${PROJECT_VERSION}\";TREMORA_DATA_DIR=\"${TREMORA_DATA_DIR}\";TREMORA_SOURCE_LAB=\"${PROJECT_SOURCE_DIR}/examples/lab\"")
 
 if(NOT TREMORA_SANITIZER)

@@ -3,12 +3,12 @@
 // monitor started and stopped in between, and now and then a sound card
 // that vanishes mid-capture. Nothing may crash, every pair must be found
 // and the windows must still answer at the end.
-#include "app/acquisition_form.h"
-#include "app/experiment_state.h"
-#include "app/listen_form.h"
-#include "app/main_form.h"
-#include "app/startup.h"
-#include "app/windows.h"
+#include "app/windows/acquisition_form.h"
+#include "app/experiment/experiment_state.h"
+#include "app/windows/listen_form.h"
+#include "app/windows/main_form.h"
+#include "app/commands/startup.h"
+#include "app/windows/windows.h"
 #include "audio/audio_in.h"
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"

@@ -4,13 +4,13 @@
 // detection, so capture never stops), for 30 s. Prints the process's CPU
 // time as a percentage of one core. Not a test: run it by hand, e.g.
 //   QT_QPA_PLATFORM=offscreen build/tests/app/app_capture_load [seconds]
-#include "app/acquisition_form.h"
-#include "app/experiment_state.h"
-#include "app/listen_form.h"
-#include "app/main_form.h"
-#include "app/settings_form.h"
-#include "app/startup.h"
-#include "app/windows.h"
+#include "app/windows/acquisition_form.h"
+#include "app/experiment/experiment_state.h"
+#include "app/windows/listen_form.h"
+#include "app/windows/main_form.h"
+#include "app/windows/settings_form.h"
+#include "app/commands/startup.h"
+#include "app/windows/windows.h"
 #include "audio/audio_in.h"
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"

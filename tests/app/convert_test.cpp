@@ -1,4 +1,4 @@
-#include "app/convert.h"
+#include "app/windows/convert.h"
 
 #include <gtest/gtest.h>
 

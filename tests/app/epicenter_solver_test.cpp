@@ -1,10 +1,10 @@
-#include "app/epicenter_solver.h"
+#include "app/experiment/epicenter_solver.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "app/rounding.h"
+#include "app/experiment/rounding.h"
 
 namespace {
 

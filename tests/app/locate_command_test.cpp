@@ -1,4 +1,4 @@
-#include "app/locate_command.h"
+#include "app/commands/locate_command.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,8 +4,8 @@
 // nothing, and what it keeps must fit the program's bounds: a block of the
 // run's rate times its time, times inside the block.
 
-#include "app/run_folder.h"
-#include "app/settings_file.h"
+#include "app/run/run_folder.h"
+#include "app/experiment/settings_file.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The printable report of a run, read back as a reader sees it: one A4
 // page, rendered by Qt's PDF reader, with the map, both scopes' pictures
 // and the table's numbers in it.
-#include "app/run_report.h"
+#include "app/run/run_report.h"
 
 #include <QPdfDocument>
 #include <QPdfSelection>

@@ -3,7 +3,7 @@
 // kill config.ini reads back whole, each key old or new, and the next save
 // goes through.
 
-#include "app/settings_file.h"
+#include "app/experiment/settings_file.h"
 #include "platform/profile_file.h"
 #include "support/test_support.h"
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/experiment_state.h"
+#include "app/experiment/experiment_state.h"
 
 enum class TSolveOutcome {
   Accepted,  // a point on the map

@@ -1,4 +1,4 @@
-#include "app/convert.h"
+#include "app/windows/convert.h"
 
 int32_t StrToInt(const QString& text) {
   auto fail = [&]() -> int32_t {

@@ -1,9 +1,9 @@
-#include "app/epicenter_solver.h"
+#include "app/experiment/epicenter_solver.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/rounding.h"
+#include "app/experiment/rounding.h"
 
 namespace {
 

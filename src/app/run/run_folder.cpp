@@ -1,8 +1,8 @@
-#include "app/run_folder.h"
+#include "app/run/run_folder.h"
 
-#include "app/epicenter_solver.h"
-#include "app/pulse_detection.h"
-#include "app/settings_file.h"
+#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/pulse_detection.h"
+#include "app/experiment/settings_file.h"
 #include "platform/profile_file.h"
 #include "platform/wav_file.h"
 

@@ -1,7 +1,7 @@
-#include "app/dialog_screenshots.h"
+#include "app/commands/dialog_screenshots.h"
 
-#include "app/acquisition_form.h"
-#include "app/windows.h"
+#include "app/windows/acquisition_form.h"
+#include "app/windows/windows.h"
 #include "dialogs/scope_properties_form.h"
 #include "forms/controls/form.h"
 #include "scope/scope.h"

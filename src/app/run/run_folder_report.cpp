@@ -1,7 +1,7 @@
-#include "app/run_folder_report.h"
+#include "app/run/run_folder_report.h"
 
-#include "app/epicenter_solver.h"
-#include "app/run_report.h"
+#include "app/experiment/epicenter_solver.h"
+#include "app/run/run_report.h"
 
 std::string WriteRunFolderReport(const QString& pdfPath, const TRun& run, const QImage& map, const QImage& scopeAB,
                                  const QImage& scopeAC) {

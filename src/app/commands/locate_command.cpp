@@ -1,11 +1,11 @@
-#include "app/locate_command.h"
+#include "app/commands/locate_command.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "app/epicenter_solver.h"
-#include "app/experiment_state.h"
-#include "app/settings_file.h"
+#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/experiment_state.h"
+#include "app/experiment/settings_file.h"
 
 namespace {
 

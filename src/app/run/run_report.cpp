@@ -1,5 +1,5 @@
-#include "app/run_report.h"
-#include "app/rounding.h"
+#include "app/run/run_report.h"
+#include "app/experiment/rounding.h"
 
 #include <QColor>
 #include <QFile>

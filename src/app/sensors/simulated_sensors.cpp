@@ -1,6 +1,6 @@
-#include "app/simulated_sensors.h"
+#include "app/sensors/simulated_sensors.h"
 
-#include "app/experiment_state.h"
+#include "app/experiment/experiment_state.h"
 #include "audio/audio_in.h"
 #include "platform/wave_in.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/experiment_state.h"
+#include "app/experiment/experiment_state.h"
 
 // A settings write that failed; what() is "Unable to write to <path>".
 class ESettingsWriteError : public std::runtime_error {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "app/run_folder.h"
+#include "app/run/run_folder.h"
 
 inline constexpr const char* kRunReportName = "report.pdf";
 

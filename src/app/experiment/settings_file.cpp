@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "app/experiment/settings_file.h"
 
 #include "platform/profile_file.h"
 

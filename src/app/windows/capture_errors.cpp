@@ -1,4 +1,4 @@
-#include "app/capture_errors.h"
+#include "app/windows/capture_errors.h"
 
 #include "audio/audio_in.h"
 #include "draw/message_service.h"

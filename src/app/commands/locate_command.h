@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "app/experiment_state.h"
+#include "app/experiment/experiment_state.h"
 #include <string>
 #include <vector>
 

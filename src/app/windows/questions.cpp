@@ -1,4 +1,4 @@
-#include "app/questions.h"
+#include "app/windows/questions.h"
 
 #include "draw/message_service.h"
 

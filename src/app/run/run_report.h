@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QString>
 
-#include "app/epicenter_solver.h"
-#include "app/experiment_state.h"
+#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/experiment_state.h"
 
 struct TRunReportInput {
   TExperimentState state;   // settings, times, increments, circles, epicenter of the run

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/analyze_command.h"
-#include "app/locate_command.h"
-#include "app/simulate_command.h"
-#include "app/startup.h"
+#include "app/commands/analyze_command.h"
+#include "app/commands/locate_command.h"
+#include "app/commands/simulate_command.h"
+#include "app/commands/startup.h"
 
 int main(int argc, char** argv) {
   std::vector<char*> rest(argv, argv + argc);

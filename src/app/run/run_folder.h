@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/experiment_state.h"
+#include "app/experiment/experiment_state.h"
 
 inline constexpr const char* kRunIniName = "run.ini";
 inline constexpr const char* kRunPairFiles[2] = {"pair-AB.wav", "pair-AC.wav"};

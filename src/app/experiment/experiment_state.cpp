@@ -1,0 +1,3 @@
+#include "app/experiment/experiment_state.h"
+
+TExperimentState Experiment;

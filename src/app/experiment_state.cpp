@@ -1,3 +1,0 @@
-#include "app/experiment_state.h"
-
-TExperimentState Experiment;
