@@ -8,6 +8,7 @@
 #include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
 #include "app/windows/questions.h"
+#include "app/experiment/numbers.h"
 #include "app/run/run_folder.h"
 #include "app/windows/settings_form.h"
 #include "app/sensors/scripted_sensors.h"
@@ -40,8 +41,12 @@
 #include <QWheelEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest/QTest>
 #include <algorithm>
 #include <charconv>
@@ -49,6 +54,7 @@
 #include <cmath>
 #include <functional>
 #include <locale>
+#include <map>
 #include <sstream>
 #include <thread>
 #include <tuple>
@@ -723,9 +729,12 @@ std::string Fixed(double v, int decimals) {
 
 // The program itself on a run folder: exit status and standard output
 // (standard error into `errors` when given).
-std::pair<int, QString> Analyze(const std::filesystem::path& folder, QString* errors = nullptr) {
+std::pair<int, QString> Analyze(const std::filesystem::path& folder, QString* errors = nullptr,
+                                const std::filesystem::path& report = {}) {
   QProcess program;
-  program.start(QStringLiteral(TREMORA_PROGRAM), {QStringLiteral("--analyze"), QString::fromStdString(folder.string())});
+  QStringList arguments{QStringLiteral("--analyze"), QString::fromStdString(folder.string())};
+  if (!report.empty()) arguments << QStringLiteral("--report") << QString::fromStdString(report.string());
+  program.start(QStringLiteral(TREMORA_PROGRAM), arguments);
   if (!program.waitForFinished(60000)) return {-1, QString()};
   if (errors) *errors = QString::fromUtf8(program.readAllStandardError());
   return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput())};
@@ -744,6 +753,38 @@ double Number(const std::string& text) {
   return v;
 }
 
+// A report page as its reader renders it, on white.
+QImage PdfPage(const std::filesystem::path& file) {
+  QPdfDocument doc;
+  if (doc.load(QString::fromStdString(file.string())) != QPdfDocument::Error::None || doc.pageCount() != 1)
+    return QImage();
+  const QImage rendered = doc.render(0, (doc.pagePointSize(0) * 2).toSize());
+  QImage page(rendered.size(), QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter(&page).drawImage(0, 0, rendered);
+  return page;
+}
+
+std::string PdfText(const std::filesystem::path& file) {
+  QPdfDocument doc;
+  if (doc.load(QString::fromStdString(file.string())) != QPdfDocument::Error::None) return {};
+  return doc.getAllText(0).text().toStdString();
+}
+
+// The share of the pictures' pixels (the page below its heading) that
+// differ clearly between two reports.
+double PageDifference(const std::filesystem::path& a, const std::filesystem::path& b) {
+  const QImage pa = PdfPage(a), pb = PdfPage(b);
+  if (pa.isNull() || pa.size() != pb.size()) return 1.0;
+  long differing = 0, all = 0;
+  for (int y = pa.height() / 10; y < pa.height() * 3 / 4; ++y)
+    for (int x = 0; x < pa.width(); ++x, ++all) {
+      const QRgb p = pa.pixel(x, y), q = pb.pixel(x, y);
+      differing += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 96;
+    }
+  return double(differing) / double(all);
+}
+
 TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResult) {
   const std::filesystem::path run = dir_ / "class 3" / "run 1";
   TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
@@ -755,6 +796,18 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
     TScriptedSensors sensors;
     Form1->Show();
     Form3->SetEnabled(true);
+    Form3->Show();
+    // An earlier strike, found and its circles grown, then Reset: nothing
+    // of it may reach the next run's report.
+    SetStrikePoint({1000, 700});
+    ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+    ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+    QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+    ASSERT_TRUE(Form1->imgEpicenter->Visible());
+    QTest::mouseClick(Form1->barAjusteRaio->Bar(), Qt::LeftButton, {},
+                      QPoint(Form1->barAjusteRaio->Bar()->width() - 25, 10));
+    ASSERT_GT(Form1->barAjusteRaio->Position(), 0);
+    QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
     Form3->Show();
     SetStrikePoint({500, 450});
     ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
@@ -772,9 +825,21 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
     pictures[1] = Form3->ScpAC->BackBuffer().copy();
 
     // Saved by a click: the folder is made, config.ini stays as it was.
+    // The capture goes on under the folder dialog: a block of another
+    // signal arrives before the dialog closes.
+    TFolderDialog::SetChooser([&](const TFolderDialog&) {
+      std::vector<std::vector<double>> loud(2, std::vector<double>(kBlock));
+      for (int i = 0; i < kBlock; ++i) loud[0][i] = loud[1][i] = i % 2 ? 0.9 : -0.9;
+      FeedFromTest(Form3->ScpAB);
+      Show(Form3->ScpAB, loud);
+      return QString::fromStdString(run.string());
+    });
     const std::string settings = testsupport::ReadFile(dir_ / "config.ini");
     messages_.Clear();
     QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+    TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+    Show(Form3->ScpAB, blocks[0]);  // the recorded block again, and with it its times
+    ASSERT_EQ(Experiment.timeB, times[1]);
     EXPECT_EQ(messages_.Messages(),
               QStringList{QStringLiteral("Run saved in %1").arg(QString::fromStdString(run.string()))});
     EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), settings);
@@ -791,6 +856,11 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
     EXPECT_EQ(wav.Channels, 2);
     EXPECT_EQ(wav.SampleRate, 8000u);
     EXPECT_EQ(wav.Frames(), size_t(kBlock));
+    // The report's circles are this run's increments, the adjuster back at 0.
+    const std::string increments = "A " + profile::ReadString(run / "run.ini", "INCREMENTS", "A", "") + ", B " +
+                                   profile::ReadString(run / "run.ini", "INCREMENTS", "B", "") + ", C " +
+                                   profile::ReadString(run / "run.ini", "INCREMENTS", "C", "") + " mm";
+    EXPECT_THAT(PdfText(run / "report.pdf"), ::testing::HasSubstr("Circle radii" + increments));
 
     QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
     ASSERT_TRUE(Form1->imgEpicenter->Visible());
@@ -834,11 +904,13 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
   Experiment.timeA_AB = 0;
   QTest::mouseClick(Form3->chkAutomaticTime->Box(), Qt::LeftButton);
   EXPECT_EQ(Experiment.timeA_AB, times[0]);
-  // The run's settings solve: the same epicenter.
+  // The run's settings solve: the same epicenter, compared with the run's
+  // own struck point although the input selected now is the sound card.
   QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
   ASSERT_TRUE(Form1->imgEpicenter->Visible());
   EXPECT_EQ(Experiment.epicenterX, epicenterX);
   EXPECT_EQ(Experiment.epicenterY, epicenterY);
+  EXPECT_THAT(Form1->lblEpicenter->Caption().toStdString(), ::testing::HasSubstr("Struck at x 500.0 mm, y 450.0 mm"));
   EXPECT_EQ(testsupport::ReadFile(dir_ / "config.ini"), lab);
   // A map picture chosen now is the only change config.ini gets: the lab's
   // stations stay there, the run's stay in force.
@@ -865,6 +937,15 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
   EXPECT_EQ(lines[0], "times: A_AB=" + Fixed(times[0], 6) + " B=" + Fixed(times[1], 6) + " A_AC=" +
                           Fixed(times[2], 6) + " C=" + Fixed(times[3], 6) + " s");
   EXPECT_EQ(lines[2], "epicenter: " + Fixed(epicenterX, 2) + " " + Fixed(epicenterY, 2) + " mm");
+  // Saved times are kept as "Open Run" keeps them, whatever level run.ini
+  // gives now; the report drawn from the folder shows the same scopes as
+  // the one saved with the run.
+  profile::WriteString(run / "run.ini", "LEVELDETECTION", "level_detec", "1000");
+  const std::filesystem::path analysed = dir_ / "analysed.pdf";
+  const auto [again, printedAgain] = Analyze(run, nullptr, analysed);
+  EXPECT_EQ(again, 0);
+  EXPECT_EQ(printedAgain, printed);
+  EXPECT_LT(PageDifference(run / "report.pdf", analysed), 0.02);
 
   // Exported for a spreadsheet in a comma-decimal language: dots.
   const std::filesystem::path csv = dir_ / "sheets";
@@ -894,9 +975,9 @@ TEST_F(AcquisitionWindowTest, ASavedRunReopensAsRecordedAndAnalysesToTheSameResu
   EXPECT_EQ(Number(row.substr(second + 1)), blocks[1][1][at]) << row;
   const std::string results = testsupport::ReadFile(csv / "results.csv");
   EXPECT_THAT(results, ::testing::StartsWith("quantity,value,unit\n"));
-  EXPECT_THAT(results, ::testing::HasSubstr("\ntime_B," + RunNumber(times[1]) + ",s\n"));
-  EXPECT_THAT(results, ::testing::HasSubstr("\nepicenter_x," + RunNumber(epicenterX) + ",mm\n"));
-  EXPECT_EQ(RunNumber(0.5), "0.5");
+  EXPECT_THAT(results, ::testing::HasSubstr("\ntime_B," + ShortestNumber(times[1]) + ",s\n"));
+  EXPECT_THAT(results, ::testing::HasSubstr("\nepicenter_x," + ShortestNumber(epicenterX) + ",mm\n"));
+  EXPECT_EQ(ShortestNumber(0.5), "0.5");
 }
 
 TEST_F(AcquisitionWindowTest, ARunFolderMadeByHandOpensWhatItCanAndSaysWhatIsWrong) {
@@ -970,6 +1051,68 @@ TEST_F(AcquisitionWindowTest, ARunFolderMadeByHandOpensWhatItCanAndSaysWhatIsWro
   EXPECT_EQ(profile::ReadString(again / "run.ini", "STRIKE", "x", "none"), "none");
   EXPECT_EQ(profile::ReadString(again / "run.ini", "TIMES", "C_how", ""), "dragged");
   EXPECT_EQ(profile::ReadInt(again / "run.ini", "TXAQUISICAO", "tx", 0), 16000);
+  // Exported there too: the older run's sheet of pair A+C goes with it.
+  testsupport::WriteFile(again / "pair-AC.csv", "time_s,A,C\n0,0.5,0.5\n");
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(again.string()); });
+  QTest::mouseClick(Form3->btnExportCsv->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  EXPECT_TRUE(std::filesystem::exists(again / "pair-AB.csv"));
+  EXPECT_FALSE(std::filesystem::exists(again / "pair-AC.csv"));
+}
+
+// A class's USB stick runs out of room while a run is saved over another:
+// the folder keeps the run saved before, whole, and says so.
+TEST_F(AcquisitionWindowTest, ASaveOnAFullDiskKeepsTheRunSavedBefore) {
+  testsupport::SmallDisk disk(dir_ / "stick", 4 << 20);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  const std::filesystem::path run = dir_ / "stick" / "run";
+  auto files = [&] {
+    std::map<std::string, std::string> content;
+    for (const auto& e : std::filesystem::directory_iterator(run))
+      content[e.path().filename().string()] = testsupport::ReadFile(e.path());
+    return content;
+  };
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  TScriptedSensors sensors;
+  Form1->Show();
+  auto recordAndSave = [&](TStrikePoint strike) {
+    Form3->Show();
+    SetStrikePoint(strike);
+    EXPECT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+    EXPECT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+    messages_.Clear();
+    QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+    return messages_.Messages().join(QLatin1Char('|')).toStdString();
+  };
+  ASSERT_THAT(recordAndSave({500, 450}), ::testing::StartsWith("Run saved in"));
+  const std::map<std::string, std::string> first = files();
+  ASSERT_EQ(first.size(), 4u);
+
+  // Room for one more sound file only.
+  disk.Fill(static_cast<long long>(first.at("pair-AB.wav").size()) + 64 * 1024);
+  const std::string said = recordAndSave({900, 700});
+  EXPECT_THAT(said, ::testing::HasSubstr("Unable to write to " + run.string()));
+  EXPECT_THAT(said, ::testing::HasSubstr("The run saved there before is kept as it was."));
+  EXPECT_TRUE(files() == first) << "the folder must hold the first run, whole, and nothing else";
+
+  // With room again, the whole second run.
+  disk.Fill(-1);
+  QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+  const std::map<std::string, std::string> second = files();
+  EXPECT_EQ(second.size(), 4u);
+  EXPECT_NE(second.at("pair-AB.wav"), first.at("pair-AB.wav"));
+  EXPECT_NE(second.at("run.ini"), first.at("run.ini"));
+
+  // A report the program cannot finish is a failure, and no file is left.
+  disk.Fill(8 * 1024);
+  QString errors;
+  const std::filesystem::path pdf = dir_ / "stick" / "analysed.pdf";
+  const auto [status, printed] = Analyze(run, &errors, pdf);
+  EXPECT_EQ(status, 1) << printed.toStdString();
+  EXPECT_THAT(errors.toStdString(), ::testing::HasSubstr(pdf.string()));
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  disk.Fill(-1);
+  TFolderDialog::SetChooser(nullptr);
 }
 
 // A stereo WAV file as common recording programs write it: `bits` per

@@ -45,11 +45,12 @@ TRunReportInput WorkedExampleRun() {
   s.mapScale = 2.0;
   s.imageFileName = "maps/floor.jpg";
   s.timeA_AB = 0.5, s.timeB = 0.5011357, s.timeA_AC = 1.2, s.timeC = 1.2002383;
-  in.solved = SolveEpicenter(s).outcome == TSolveOutcome::Accepted;
-  for (int k = 0; k < 3; ++k) s.circleRadius[k] = s.radiusIncrement[k] + 300;
-  in.uncertainty = EpicenterUncertainty(s, s.epicenterX, s.epicenterY, 1.0 / s.acquisitionRate);
+  in.answer = AnswerEpicenter(s);
+  ApplyAnswer(in.answer, s);
+  SetCircleRadii(s, 300);
   in.hasStrike = true, in.strikeX = 500, in.strikeY = 450;
-  in.timesHow[0] = "detected", in.timesHow[1] = "dragged", in.timesHow[2] = "detected", in.timesHow[3] = "detected";
+  in.how[0] = TTimeHow::Detected, in.how[1] = TTimeHow::Dragged;
+  in.how[2] = in.how[3] = TTimeHow::Detected;
   in.version = "0.1";
   in.date = "2026-12-09";
   in.map = Filled(700, 500, kMapColour);
@@ -102,7 +103,7 @@ TEST(RunReport, OnePageWithTheMapBothScopesAndTheNumbers) {
   testsupport::TempDir dir;
   const QString path = QString::fromStdString((dir / "report.pdf").string());
   const TRunReportInput in = WorkedExampleRun();
-  ASSERT_TRUE(in.solved);
+  ASSERT_TRUE(in.answer.Solved());
   QString error;
   ASSERT_TRUE(WriteRunReport(path, in, &error)) << error.toStdString();
   const TReadBack r = Read(path);
@@ -155,20 +156,28 @@ TEST(RunReport, OnePageWithTheMapBothScopesAndTheNumbers) {
 TEST(RunReport, SaysWhatIsMissingAndRefusesAPlaceItCannotWrite) {
   testsupport::TempDir dir;
   TRunReportInput in = WorkedExampleRun();
+  // Pair A+B opened without its sound, its times kept; pair A+C neither
+  // recorded nor timed: no answer.
+  in.scopeAB = QImage();
   in.scopeAC = QImage();
+  in.how[2] = in.how[3] = TTimeHow::NotSet;
+  in.state.timeA_AC = in.state.timeC = 0;
+  in.answer = TEpicenterAnswer{};
   in.map = QImage();
-  in.solved = false;
   in.hasStrike = false;
   const QString path = QString::fromStdString((dir / "partial.pdf").string());
   QString error;
   ASSERT_TRUE(WriteRunReport(path, in, &error)) << error.toStdString();
   const TReadBack r = Read(path);
   ASSERT_EQ(r.pages, 1);
-  EXPECT_FALSE(Where(r.page, kScopeABColour).isEmpty());
+  EXPECT_TRUE(Where(r.page, kScopeABColour).isEmpty());
   EXPECT_TRUE(Where(r.page, kScopeACColour).isEmpty());
   EXPECT_TRUE(Where(r.page, kMapColour).isEmpty());
-  for (const char* line : {"map picture not available", "not recorded", "not located: pair A + C not recorded"})
+  for (const char* line : {"map picture not available", "500.000 ms, detected", "501.136 ms, dragged",
+                           "1.136 \u00b1 0.023 ms", "not recorded", "not located: pair A+C has no times"})
     EXPECT_THAT(r.text.toStdString(), HasSubstr(line));
+  // A time never set is not a time of 0.
+  EXPECT_THAT(r.text.toStdString(), Not(HasSubstr("0.000 ms")));
   EXPECT_THAT(r.text.toStdString(), Not(HasSubstr("x 500.7 mm")));
 
   for (const QString& bad : {QString::fromStdString((dir / "no-such-folder" / "report.pdf").string()),

@@ -1,11 +1,16 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace testsupport {
@@ -69,5 +74,42 @@ void WriteFile(const std::filesystem::path& file, const std::string& content) {
 }
 
 bool RunningAsRoot() { return ::geteuid() == 0; }
+
+SmallDisk::SmallDisk(const std::filesystem::path& dir, long long bytes) : dir_(dir) {
+  std::filesystem::create_directories(dir_);
+  if (!RunningAsRoot()) {
+    why_ = "mounting a small file system needs root";
+    return;
+  }
+  const std::string options = "size=" + std::to_string(bytes);
+  if (::mount("tremora-test", dir_.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+    why_ = std::string("cannot mount a small file system: ") + std::strerror(errno);
+    return;
+  }
+  mounted_ = true;
+}
+
+SmallDisk::~SmallDisk() {
+  if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
+}
+
+long long SmallDisk::Free() const {
+  struct statvfs fs {};
+  if (::statvfs(dir_.c_str(), &fs) != 0) return 0;
+  return static_cast<long long>(fs.f_bavail) * static_cast<long long>(fs.f_frsize);
+}
+
+void SmallDisk::Fill(long long free) {
+  const std::filesystem::path filler = dir_ / ".filler";
+  std::error_code ec;
+  std::filesystem::remove(filler, ec);
+  if (free < 0) return;
+  const long long size = Free() - free;
+  if (size <= 0) return;
+  std::ofstream out(filler, std::ios::binary);
+  const std::string chunk(4096, 'x');
+  for (long long written = 0; written < size && out; written += static_cast<long long>(chunk.size()))
+    out.write(chunk.data(), static_cast<std::streamsize>(std::min<long long>(chunk.size(), size - written)));
+}
 
 }  // namespace testsupport

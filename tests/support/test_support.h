@@ -47,4 +47,26 @@ void WriteFile(const std::filesystem::path& file, const std::string& content);
 // (read-only files and folders) cannot be provoked.
 bool RunningAsRoot();
 
+// A small file system of its own (tmpfs) mounted on `dir`, made empty,
+// to run out of space for real; unmounted when the object goes away.
+// Mounting needs root: Mounted() is false otherwise and Why() says why.
+class SmallDisk {
+public:
+  SmallDisk(const std::filesystem::path& dir, long long bytes);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool Mounted() const { return mounted_; }
+  const std::string& Why() const { return why_; }
+  // Fills the disk with a file of its own until only about `free` bytes
+  // are left; Fill(-1) removes that file again.
+  void Fill(long long free);
+  long long Free() const;
+
+private:
+  std::filesystem::path dir_;
+  bool mounted_ = false;
+  std::string why_;
+};
+
 }  // namespace testsupport

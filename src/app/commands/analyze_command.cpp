@@ -1,7 +1,8 @@
 #include "app/commands/analyze_command.h"
 
 #include "app/windows/acquisition_form.h"
-#include "app/commands/locate_command.h"
+#include "app/commands/answer_lines.h"
+#include "app/experiment/numbers.h"
 #include "app/windows/main_form.h"
 #include "app/run/run_folder.h"
 #include "app/run/run_folder_report.h"
@@ -12,7 +13,6 @@
 #include "forms/controls/picture.h"
 
 #include <QApplication>
-#include <charconv>
 #include <filesystem>
 
 namespace {
@@ -20,12 +20,6 @@ namespace {
 const char* const kUsageLine =
     "usage: tremora --analyze RUNDIR [--report FILE.pdf]   (a folder saved by \"Save Run\", or made by hand:\n"
     "       pair-AB.wav, pair-AC.wav and a run.ini with at least the stations and the velocity)\n";
-
-std::string Fixed6(double v) {
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6);
-  return std::string(buf, result.ptr);
-}
 
 // The map picture the run names: beside run.ini when it is there, else as
 // named (relative to the working directory); null when it cannot be read.
@@ -96,30 +90,29 @@ int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& arg
     err << "tremora: " << (folder / kRunIniName).string() << " must give the stations and the pulse velocity\n";
     return 1;
   }
-  static const char* const pairNames[2] = {"A+B", "A+C"};
+  // As "Open Run" shows it: saved times stay as they are, the others are
+  // found in their pair's block.
   for (int k = 0; k < kRunTimeCount; ++k) {
-    if (run.how[k] == TTimeHow::Dragged) continue;
     double time = 0;
-    if (DetectRunTime(run, k, time)) {
-      RunTimeOf(run.state, k) = time;
-      run.how[k] = TTimeHow::Detected;
-    } else if (run.how[k] == TTimeHow::Detected && !run.pairs[k / 2].present) {
-      err << "tremora: " << kRunPairFiles[k / 2] << " cannot be read: the saved time of " << RunTimeName(k)
-          << " is used\n";
-    } else {
-      out << (run.pairs[k / 2].present ? "No pulse detected on pair " : "No recording of pair ") << pairNames[k / 2]
+    if (run.TimeSet(k)) {
+      if (run.how[k] == TTimeHow::Detected && !run.pairs[k / 2].present)
+        err << "tremora: " << kRunPairFiles[k / 2] << " cannot be read: the saved time of " << RunTimeName(k)
+            << " is used\n";
+      continue;
+    }
+    if (!DetectRunTime(run, k, time)) {
+      out << (run.pairs[k / 2].present ? "No pulse detected on pair " : "No recording of pair ") << kPairLabel[k / 2]
           << "\n";
       return 1;
     }
   }
-  out << "times: A_AB=" << Fixed6(run.state.timeA_AB) << " B=" << Fixed6(run.state.timeB)
-      << " A_AC=" << Fixed6(run.state.timeA_AC) << " C=" << Fixed6(run.state.timeC) << " s\n";
-  run.state.mapScale = 2.0;
-  TExperimentState solved = run.state;
-  const int status = PrintLocateReport(solved, out);
+  CompleteRunTimes(run);
+  out << "times: A_AB=" << FixedPoint(run.state.timeA_AB, 6) << " B=" << FixedPoint(run.state.timeB, 6)
+      << " A_AC=" << FixedPoint(run.state.timeA_AC, 6) << " C=" << FixedPoint(run.state.timeC, 6) << " s\n";
+  run.state.mapScale = kMapScale;
+  const int status = PrintAnswer(run.answer, out);
   if (!withReport) return status;
   out.flush();
-  SolveRun(run);
   const int reportStatus = WriteReport(argc, argv, folder, run, args[2], err);
   return reportStatus != 0 ? reportStatus : status;
 }

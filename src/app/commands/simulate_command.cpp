@@ -1,7 +1,9 @@
 #include "app/commands/simulate_command.h"
 
 #include "app/windows/acquisition_form.h"
-#include "app/experiment/epicenter_solver.h"
+#include "app/commands/answer_lines.h"
+#include "app/experiment/epicenter_answer.h"
+#include "app/experiment/numbers.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/main_form.h"
 #include "app/sensors/scripted_sensors.h"
@@ -16,28 +18,12 @@
 #include <QPixmap>
 #include <QWidget>
 #include <stdexcept>
-#include <charconv>
+#include <sstream>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-bool ParseMillimetres(const std::string& text, double& value) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  if (first != last && *first == '+') ++first;
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
-}
-
-// Always with a point: the windows' toolkit switches the C library to the
-// machine's locale, and the report is read by scripts.
-std::string Fixed(double v, int decimals) {
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-  return std::string(buf, result.ptr);
-}
 
 // What one run found, printed after the windows are gone.
 struct TRunReport {
@@ -56,10 +42,10 @@ bool Snapshot(QWidget* window, const QString& dir, const QString& name, TRunRepo
   return true;
 }
 
-TRunReport RunExperiment(TStrikePoint strike, QStringList& messages, const QString& shotDir) {
+TRunReport RunExperiment(TStrikePoint strike, const QString& shotDir) {
   TRunReport report;
   auto line = [&](const std::string& text) { report.lines += text + "\n"; };
-  line("struck: " + Fixed(strike.x, 2) + " " + Fixed(strike.y, 2) + " mm");
+  line("struck: " + FixedPoint(strike.x, 2) + " " + FixedPoint(strike.y, 2) + " mm");
 
   TScriptedSensors sensors;
   SetStrikePoint(strike);
@@ -77,33 +63,17 @@ TRunReport RunExperiment(TStrikePoint strike, QStringList& messages, const QStri
       return report;
     }
   }
-  line("times: A_AB=" + Fixed(Experiment.timeA_AB, 6) + " B=" + Fixed(Experiment.timeB, 6) +
-       " A_AC=" + Fixed(Experiment.timeA_AC, 6) + " C=" + Fixed(Experiment.timeC, 6) + " s");
+  line("times: A_AB=" + FixedPoint(Experiment.timeA_AB, 6) + " B=" + FixedPoint(Experiment.timeB, 6) +
+       " A_AC=" + FixedPoint(Experiment.timeA_AC, 6) + " C=" + FixedPoint(Experiment.timeC, 6) + " s");
 
   if (!shotDir.isEmpty() && !Snapshot(Form3, shotDir, QStringLiteral("TForm3-recorded"), report))
     throw std::runtime_error("Unable to write to " + shotDir.toStdString());
-  const int shownBefore = messages.size();
   Form3->btnEpicenterClick(Form3->btnEpicenter);  // "Find Epicenter"
   QApplication::processEvents();
-  line("increments: A=" + std::to_string(Experiment.radiusIncrement[stA]) +
-       " B=" + std::to_string(Experiment.radiusIncrement[stB]) +
-       " C=" + std::to_string(Experiment.radiusIncrement[stC]));
-  if (!Form1->imgEpicenter->Visible()) {
-    line(messages.size() > shownBefore ? messages.last().toStdString() : std::string("Bad Acquisition"));
-    report.status = 1;
-    return report;
-  }
-  line("epicenter: " + Fixed(Experiment.epicenterX, 2) + " " + Fixed(Experiment.epicenterY, 2) + " mm");
-  line("marker: left=" + std::to_string(Form1->imgEpicenter->Left()) +
-       " top=" + std::to_string(Form1->imgEpicenter->Top()));
-  const double error = std::hypot(Experiment.epicenterX - strike.x, Experiment.epicenterY - strike.y);
-  line("error: " + Fixed(error, 2) + " mm");
-  double otherX = 0, otherY = 0;
-  if (FindOtherEpicenter(Experiment, Experiment.epicenterX, Experiment.epicenterY, otherX, otherY))
-    line("other: " + Fixed(otherX, 2) + " " + Fixed(otherY, 2) + " mm");
-  const TUncertainty region = EpicenterUncertainty(Experiment, Experiment.epicenterX, Experiment.epicenterY,
-                                                   1.0 / Experiment.acquisitionRate);
-  line("uncertainty: " + Fixed(region.radius, 2) + " mm");
+  std::ostringstream answer;
+  report.status = PrintAnswer(Form3->Answer(), answer, &strike.x, &strike.y);
+  report.lines += answer.str();
+  if (report.status != 0) return report;
   if (!shotDir.isEmpty() && !Snapshot(Form1, shotDir, QStringLiteral("TForm1-epicenter"), report))
     throw std::runtime_error("Unable to write to " + shotDir.toStdString());
   return report;
@@ -115,7 +85,7 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
                        std::ostream& err) {
   TStrikePoint strike;
   const bool shots = args.size() == 4 && args[2] == "--screenshot" && !args[3].empty();
-  if ((args.size() != 2 && !shots) || !ParseMillimetres(args[0], strike.x) || !ParseMillimetres(args[1], strike.y)) {
+  if ((args.size() != 2 && !shots) || !ParseNumber(args[0], strike.x) || !ParseNumber(args[1], strike.y)) {
     err << "usage: tremora --simulate X Y [--screenshot DIR]   (the struck point in millimetres on the map;\n"
            "       DIR receives the recorded acquisition window and the main window after Find Epicenter)\n";
     return 2;
@@ -126,19 +96,15 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tremora"));
   QApplication::setQuitOnLastWindowClosed(false);
-  // Messages are kept (the solver's is printed) and echoed to standard
-  // error: nothing may wait for a click.
-  QStringList messages;
-  const TMessageSink previous = SetMessageSink([&](const QString& text) {
-    messages.append(text);
-    err << "tremora: " << text.toStdString() << "\n";
-  });
+  // Messages are echoed to standard error: nothing may wait for a click.
+  const TMessageSink previous =
+      SetMessageSink([&](const QString& text) { err << "tremora: " << text.toStdString() << "\n"; });
   TRunReport report;
   try {
     if (!shotDir.isEmpty() && !QDir().mkpath(shotDir))
       throw std::runtime_error("Unable to create " + shotDir.toStdString());
     CreateWindows();
-    report = RunExperiment(strike, messages, shotDir);
+    report = RunExperiment(strike, shotDir);
   } catch (const std::exception& e) {
     err << "tremora: " << e.what() << "\n";
     report.status = 1;

@@ -143,8 +143,8 @@ TSolveResult SolveEpicenter(TExperimentState& s) {
         result.outcome = TSolveOutcome::OffMap;
       } else {
         result.outcome = TSolveOutcome::Accepted;
-        result.markerTop = RoundHalfEven32(result.y / kMarkerScale);
-        result.markerLeft = RoundHalfEven32(result.x / kMarkerScale);
+        result.markerTop = RoundHalfEven32(result.y / kMapScale);
+        result.markerLeft = RoundHalfEven32(result.x / kMapScale);
       }
       return result;
     }

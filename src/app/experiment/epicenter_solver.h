@@ -30,7 +30,7 @@ inline constexpr double kAcceptTolerance = 2.0;       // mm
 inline constexpr double kDiscriminantMargin = 1e-10;
 inline constexpr double kMapWidthMm = 1400.0;
 inline constexpr double kMapHeightMm = 1000.0;
-inline constexpr double kMarkerScale = 2.0;           // mm per map pixel
+inline constexpr double kMapScale = 2.0;             // mm per map pixel (the 700 x 500 pixel map)
 
 // Runs the whole solve on `state`: stores radiusIncrement (always, before the
 // search) and epicenterX/Y (when a point is accepted, also off the map).

@@ -8,8 +8,6 @@
 
 #include "app/run/run_folder.h"
 
-inline constexpr const char* kRunReportName = "report.pdf";
-
 // Writes the one-page report of `run` to `pdfPath`; a scope picture is null
 // for a pair not recorded, the map null when its picture cannot be read.
 // Empty on success, else the message.

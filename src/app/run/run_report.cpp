@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -36,7 +37,6 @@ constexpr double kPageWidth = 210.0;  // mm, A4 portrait
 constexpr double kPageHeight = 297.0;
 constexpr double kMargin = 14.0;
 constexpr double kRow = 5.0;          // mm per table row
-constexpr double kMapPixelMm = 2.0;   // map millimetres per pixel of the 700 x 500 picture
 // The window's marks, drawn larger on paper than their share of the map so
 // that they stay legible when the map is printed a few centimetres wide.
 constexpr double kMarkScale = 1.5;
@@ -78,7 +78,7 @@ struct TMapBox {
   double Scale() const { return box.width() / kMapWidthMm; }  // device units per map mm
   QPointF At(double x, double y) const { return {box.left() + x * Scale(), box.top() + y * Scale()}; }
   // The size of `pixels` of the window's map on the page, enlarged for print.
-  double Mark(double pixels) const { return pixels * kMapPixelMm * Scale() * kMarkScale; }
+  double Mark(double pixels) const { return pixels * kMapScale * Scale() * kMarkScale; }
 };
 
 void DrawSvg(QPainter& p, const QString& resource, const QRectF& where) {
@@ -151,23 +151,23 @@ void DrawMap(QPainter& p, const TMapBox& m, const TRunReportInput& in) {
     circle.addEllipse(m.At(s.stationX[k], s.stationY[k]), r, r);
     RimmedPath(p, circle, kStationColour[k], Px(0.35), Qt::DotLine);
   }
-  if (in.solved && std::isfinite(in.uncertainty.radius)) {
+  if (in.answer.Solved() && std::isfinite(in.answer.uncertainty.radius)) {
     QPainterPath outline;
-    outline.moveTo(m.At(in.uncertainty.cornerX[0], in.uncertainty.cornerY[0]));
-    for (int k = 1; k < 4; ++k) outline.lineTo(m.At(in.uncertainty.cornerX[k], in.uncertainty.cornerY[k]));
+    outline.moveTo(m.At(in.answer.uncertainty.cornerX[0], in.answer.uncertainty.cornerY[0]));
+    for (int k = 1; k < 4; ++k) outline.lineTo(m.At(in.answer.uncertainty.cornerX[k], in.answer.uncertainty.cornerY[k]));
     outline.closeSubpath();
     RimmedPath(p, outline, QColor(0xff, 0xff, 0x00), Px(0.3), Qt::SolidLine);
   }
   for (int k = stA; k <= stC; ++k) DrawStationPin(p, m, k, m.At(s.stationX[k], s.stationY[k]));
   if (in.hasStrike) DrawStrike(p, m.At(in.strikeX, in.strikeY), m.Mark(11));
-  if (in.solved) {
+  if (in.answer.Solved()) {
     // The target's centre, (20, 20) of its 60 x 60 picture, on the point.
-    const QPointF at = m.At(s.epicenterX, s.epicenterY);
+    const QPointF at = m.At(in.answer.point.x, in.answer.point.y);
     DrawSvg(p, QStringLiteral(":/art/epicenter.svg"),
             QRectF(at.x() - m.Mark(20), at.y() - m.Mark(20), m.Mark(60), m.Mark(60)));
   }
-  if (in.solved && in.hasOther) {
-    const QPointF at = m.At(in.otherX, in.otherY);
+  if (in.answer.Solved() && in.answer.hasOther) {
+    const QPointF at = m.At(in.answer.otherX, in.answer.otherY);
     DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"),
             QRectF(at.x() - m.Mark(12.5), at.y() - m.Mark(12.5), m.Mark(25), m.Mark(25)));
   }
@@ -226,16 +226,16 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
     RimmedPath(p, arc, kStationColour[stA], Px(0.35), Qt::DotLine);
     line(QStringLiteral("circles: increment + adjuster"));
   }
-  if (in.solved) {
+  if (in.answer.Solved()) {
     DrawSvg(p, QStringLiteral(":/art/epicenter.svg"),
             QRectF(Px(x + 4) - Px(2.2), Px(y + mid) - Px(2.2), Px(6.6), Px(6.6)));
     line(QStringLiteral("epicenter found"));
   }
-  if (in.solved && in.hasOther) {
+  if (in.answer.Solved() && in.answer.hasOther) {
     DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"), QRectF(Px(x + 2.4), Px(y + mid - 1.6), Px(3.2), Px(3.2)));
     line(QStringLiteral("other point fitting the times"));
   }
-  if (in.solved && std::isfinite(in.uncertainty.radius)) {
+  if (in.answer.Solved() && std::isfinite(in.answer.uncertainty.radius)) {
     QPainterPath box;
     box.addPolygon(QPolygonF({QPointF(Px(x + 1.5), Px(y + mid + 1)), QPointF(Px(x + 3.5), Px(y + mid - 1.4)),
                               QPointF(Px(x + 6.5), Px(y + mid - 1)), QPointF(Px(x + 4.5), Px(y + mid + 1.4))}));
@@ -269,15 +269,14 @@ void DrawScope(QPainter& p, double y, double height, const QString& title, const
 }
 
 QString SolveFailure(const TRunReportInput& in) {
-  if (in.scopeAB.isNull() || in.scopeAC.isNull())
-    return QStringLiteral("not located: pair %1 not recorded").arg(in.scopeAB.isNull() ? QLatin1String("A + B") : QLatin1String("A + C"));
-  TExperimentState copy = in.state;
-  const TSolveOutcome outcome = SolveEpicenter(copy).outcome;
+  for (int pair = 0; pair < 2; ++pair)
+    if (in.how[2 * pair] == TTimeHow::NotSet || in.how[2 * pair + 1] == TTimeHow::NotSet)
+      return QStringLiteral("not located: pair %1 has no times").arg(QLatin1String(kPairLabel[pair]));
+  if (!in.answer.ran) return QStringLiteral("not located yet");
+  const TSolveOutcome outcome = in.answer.point.outcome;
   if (outcome == TSolveOutcome::NoPoint)
     return QStringLiteral("%1: the circles do not meet").arg(QLatin1String(SolveMessage(outcome)));
-  if (outcome == TSolveOutcome::OffMap)
-    return QStringLiteral("%1: the point is off the map").arg(QLatin1String(SolveMessage(outcome)));
-  return QStringLiteral("not located yet");
+  return QStringLiteral("%1: the point is off the map").arg(QLatin1String(SolveMessage(outcome)));
 }
 
 }  // namespace
@@ -290,13 +289,11 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   };
   const QFileInfo target(pdfPath);
   if (target.isDir()) return fail(QStringLiteral("it is a folder"));
-  // QPdfWriter opens the file only when painting starts; its failure says
-  // nothing about why, so the file is tried here first.
-  {
-    QFile probe(pdfPath);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(probe.errorString());
-  }
-  QPdfWriter writer(pdfPath);
+  // Written beside the file and renamed over it only when every byte is
+  // on disk: a full disk leaves the old file, never half a PDF.
+  QSaveFile file(pdfPath);
+  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  QPdfWriter writer(&file);
   writer.setResolution(kDpi);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   writer.setTitle(QStringLiteral("Epicenter location report"));
@@ -346,9 +343,9 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
 
   // Both scopes, full width.
   const double scopeHeight = 52;
-  DrawScope(p, y, scopeHeight, QStringLiteral("Pair A + B"), in.scopeAB);
+  DrawScope(p, y, scopeHeight, QStringLiteral("Pair %1").arg(QLatin1String(kPairLabel[0])), in.scopeAB);
   y += 6.5 + scopeHeight + 3;
-  DrawScope(p, y, scopeHeight, QStringLiteral("Pair A + C"), in.scopeAC);
+  DrawScope(p, y, scopeHeight, QStringLiteral("Pair %1").arg(QLatin1String(kPairLabel[1])), in.scopeAC);
   y += 6.5 + scopeHeight + 4;
 
   // Times on the left, the result on the right.
@@ -357,23 +354,24 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   auto ms = [&](double seconds) { return Number(seconds * 1000.0, decimals); };
   const double times[4] = {s.timeA_AB, s.timeB, s.timeA_AC, s.timeC};
   const bool recorded[2] = {!in.scopeAB.isNull(), !in.scopeAC.isNull()};
-  static const char* const timeNames[4] = {"tA (pair A + B)", "tB", "tA (pair A + C)", "tC"};
+  static const char* const timeNames[4] = {"tA (pair A+B)", "tB", "tA (pair A+C)", "tC"};
   std::vector<std::pair<QString, QString>> timeRows;
   for (int k = 0; k < 4; ++k) {
-    QString value = QStringLiteral("not recorded");
-    if (recorded[k / 2]) {
-      value = QStringLiteral("%1 ms").arg(ms(times[k]));
-      if (!in.timesHow[k].isEmpty()) value += QStringLiteral(", ") + in.timesHow[k];
-    }
+    // A time kept without its pair's sound (a run opened without it) is
+    // still the time the answer was found from.
+    QString value = in.how[k] != TTimeHow::NotSet
+                        ? QStringLiteral("%1 ms, %2").arg(ms(times[k]), QLatin1String(TimeHowName(in.how[k])))
+                    : recorded[k / 2] ? QStringLiteral("not set")
+                                      : QStringLiteral("not recorded");
     timeRows.emplace_back(QLatin1String(timeNames[k]), value);
   }
   const QString sample = Number(sampleMs, decimals);
   for (int pair = 0; pair < 2; ++pair) {
     const QString name = pair == 0 ? QStringLiteral("tB \u2212 tA") : QStringLiteral("tC \u2212 tA");
+    const bool timed = in.how[2 * pair] != TTimeHow::NotSet && in.how[2 * pair + 1] != TTimeHow::NotSet;
     timeRows.emplace_back(QStringLiteral("Delay %1").arg(name),
-                          recorded[pair] ? QStringLiteral("%1 \u00b1 %2 ms")
-                                               .arg(ms(times[2 * pair + 1] - times[2 * pair]), sample)
-                                         : QStringLiteral("\u2014"));
+                          timed ? QStringLiteral("%1 \u00b1 %2 ms").arg(ms(times[2 * pair + 1] - times[2 * pair]), sample)
+                                : QStringLiteral("\u2014"));
   }
   const double half = (contentWidth - 6) / 2;
   const double timesEnd = DrawTable(p, kMargin, y, 31, half, QStringLiteral("Arrival times"), timeRows);
@@ -381,21 +379,23 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   std::vector<std::pair<QString, QString>> result;
   result.emplace_back(QStringLiteral("Increments"), PerStation(s.radiusIncrement));
   result.emplace_back(QStringLiteral("Circle radii"), PerStation(s.circleRadius));
-  result.emplace_back(QStringLiteral("Epicenter"), in.solved ? Point(s.epicenterX, s.epicenterY) : SolveFailure(in));
-  if (in.solved) {
-    result.emplace_back(QStringLiteral("Other point"),
-                        in.hasOther ? Point(in.otherX, in.otherY) : QStringLiteral("none: the times fit one point"));
+  const TEpicenterAnswer& answer = in.answer;
+  result.emplace_back(QStringLiteral("Epicenter"),
+                      answer.Solved() ? Point(answer.point.x, answer.point.y) : SolveFailure(in));
+  if (answer.Solved()) {
+    result.emplace_back(QStringLiteral("Other point"), answer.hasOther ? Point(answer.otherX, answer.otherY)
+                                                                       : QStringLiteral("none: the times fit one point"));
     result.emplace_back(QStringLiteral("Uncertainty"),
-                        std::isfinite(in.uncertainty.radius)
-                            ? QStringLiteral("within %1 mm (one sample)").arg(Number(in.uncertainty.radius, 1))
+                        std::isfinite(answer.uncertainty.radius)
+                            ? QStringLiteral("within %1 mm (one sample)").arg(Number(answer.uncertainty.radius, 1))
                             : QStringLiteral("the times cannot tell the point"));
   }
   if (in.hasStrike) {
     result.emplace_back(QStringLiteral("Struck at"), Point(in.strikeX, in.strikeY));
-    if (in.solved)
+    if (answer.Solved())
       result.emplace_back(QStringLiteral("Found off by"),
-                          QStringLiteral("%1 mm").arg(Number(std::hypot(s.epicenterX - in.strikeX,
-                                                                        s.epicenterY - in.strikeY), 1)));
+                          QStringLiteral("%1 mm").arg(Number(std::hypot(answer.point.x - in.strikeX,
+                                                                        answer.point.y - in.strikeY), 1)));
   }
   const double resultEnd = DrawTable(p, kMargin + half + 6, y, 25, half, QStringLiteral("Result"), result);
 
@@ -407,5 +407,6 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
              QStringLiteral("Name: ____________________________   Group: __________   Date: ______________"));
 
   if (!p.end()) return fail(QStringLiteral("the PDF could not be finished"));
+  if (!file.commit()) return fail(file.errorString());
   return true;
 }

@@ -6,20 +6,20 @@
 #include <QImage>
 #include <QString>
 
-#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/arrival_times.h"
+#include "app/experiment/epicenter_answer.h"
 #include "app/experiment/experiment_state.h"
 
 struct TRunReportInput {
-  TExperimentState state;   // settings, times, increments, circles, epicenter of the run
+  TExperimentState state;   // settings, times, increments and circles of the run
+  TEpicenterAnswer answer;  // the run's answer; answer.ran false when it was not solved
+  TTimeHow how[kRunTimeCount] = {};  // how each time was found; NotSet: no time
   QImage map;               // the map picture as loaded (may be null)
   QImage scopeAB, scopeAC;  // each scope's picture with its cursors (null when that pair was not recorded)
-  bool solved = false;      // epicenter known
-  bool hasOther = false; double otherX = 0, otherY = 0;   // the other fitting point, mm
-  TUncertainty uncertainty; // from EpicenterUncertainty; radius infinite when unknown
   bool hasStrike = false; double strikeX = 0, strikeY = 0; // struck point with the simulated sensors
-  QString timesHow[4];      // "detected" / "dragged" for A_AB, B, A_AC, C
   QString version, date;
 };
 
-// False with `error` set (when given) if the file cannot be written.
+// The whole file or nothing: false with `error` set (when given) if the
+// file cannot be written, and then no file of that name is left behind.
 bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* error);

@@ -1,12 +1,13 @@
 #include "app/windows/acquisition_form.h"
 
 #include "app/windows/capture_errors.h"
-#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/epicenter_answer.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
 #include "app/experiment/pulse_detection.h"
 #include "app/run/run_folder.h"
+#include "app/run/run_csv.h"
 #include "app/run/run_folder_report.h"
 #include "app/commands/startup.h"
 #include "app/windows/questions.h"
@@ -37,7 +38,7 @@
 #include <algorithm>
 #include <cmath>
 
-TForm3::TForm3(QWidget* parent) : TForm(parent) {
+TForm3::TForm3(QWidget* parent) : TForm(parent), answer_(std::make_unique<TEpicenterAnswer>()) {
   ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm3.dfm"));
   ScpAB = RequirePart<TSLScope>(this, "ScpAB");
   ScpAC = RequirePart<TSLScope>(this, "ScpAC");
@@ -128,9 +129,10 @@ QStringList TForm3::ReadOut(int pair) const {
   const double times[2] = {pair == 0 ? Experiment.timeA_AB : Experiment.timeA_AC,
                            pair == 0 ? Experiment.timeB : Experiment.timeC};
   const QString names[2] = {QStringLiteral("tA"), pair == 0 ? QStringLiteral("tB") : QStringLiteral("tC")};
-  static const char* const how[] = {"not set", "detected", "dragged"};
   QStringList lines;
-  for (int k = 0; k < 2; ++k) lines << ReadOutTime(names[k], ms(times[k]), how[source_[pair][k]]);
+  for (int k = 0; k < 2; ++k)
+    lines << ReadOutTime(names[k], ms(times[k]),
+                         source_[pair][k] == TTimeHow::NotSet ? "not set" : TimeHowName(source_[pair][k]));
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]), locale.toString(sampleMs, 'f', decimals));
   return lines;
 }
@@ -212,15 +214,15 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   *timeOther = 0;
   known[0] = known[1] = false;
   const int pair = into == ScpAB ? 0 : 1;
-  source_[pair][0] = source_[pair][1] = tsNotSet;
+  source_[pair][0] = source_[pair][1] = TTimeHow::NotSet;
   UpdateReadOut();
   into->InputPins()->GetPin(0)->Connect(A2R->OutputPins()->GetPin(0));
   into->InputPins()->GetPin(1)->Connect(A2R->OutputPins()->GetPin(1));
   // The simulated sensors have no cable to move: the right input takes the
   // pair's second station, and the ground is struck anew, which needs a
   // fresh start of the input.
-  simulatedStrike_ = UsesSimulatedSensors(AI);
-  if (simulatedStrike_) {
+  simulatedStrike_[pair] = UsesSimulatedSensors(AI);
+  if (simulatedStrike_[pair]) {
     ArmSimulatedSensors(rightSensor);
     AI->Stop();
   }
@@ -253,7 +255,7 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   cursor->Position()->SetX(*target.time);
   *target.own = true;
   *target.known = true;
-  source_[target.scope == ScpAB ? 0 : 1][target.cursor] = tsDetected;
+  source_[target.scope == ScpAB ? 0 : 1][target.cursor] = TTimeHow::Detected;
   QueueReadOut();
   if (*target.partner && Experiment.holdDetection) {
     StopAcquisition();
@@ -281,7 +283,7 @@ void TForm3::ScpACChannels1ChannelDraw(QObject*, int, const double* data, int si
 }
 
 void TForm3::ScpABCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
-  if (Index == 0 || Index == 1) source_[0][Index] = tsDragged;
+  if (Index == 0 || Index == 1) source_[0][Index] = TTimeHow::Dragged;
   Experiment.timeA_AB = ScpAB->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeB = ScpAB->Cursors()->Cursor(1)->Position()->X();
   known_[0][0] = known_[0][1] = true;
@@ -289,7 +291,7 @@ void TForm3::ScpABCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLR
 }
 
 void TForm3::ScpACCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
-  if (Index == 0 || Index == 1) source_[1][Index] = tsDragged;
+  if (Index == 0 || Index == 1) source_[1][Index] = TTimeHow::Dragged;
   Experiment.timeA_AC = ScpAC->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeC = ScpAC->Cursors()->Cursor(1)->Position()->X();
   known_[1][0] = known_[1][1] = true;
@@ -324,17 +326,18 @@ void TForm3::chkAutomaticTimeClick(QObject*) {
 }
 
 void TForm3::LocateEpicenter() {
-  const TSolveResult result = SolveEpicenter(Experiment);
-  if (result.outcome != TSolveOutcome::Accepted) {
+  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment);
+  ApplyAnswer(answer, Experiment);
+  if (!answer.Solved()) {
     Form1->imgEpicenter->SetVisible(false);
     Form1->HideSolution();
-    ShowMessage(QString::fromLatin1(SolveMessage(result.outcome)));
+    ShowMessage(QString::fromLatin1(SolveMessage(answer.point.outcome)));
     return;
   }
-  Form1->imgEpicenter->SetTop(result.markerTop);
-  Form1->imgEpicenter->SetLeft(result.markerLeft);
+  Form1->imgEpicenter->SetTop(answer.point.markerTop);
+  Form1->imgEpicenter->SetLeft(answer.point.markerLeft);
   Form1->imgEpicenter->SetVisible(true);
-  Form1->ShowSolution(result.x, result.y);
+  Form1->ShowSolution(answer);
   Close();
 }
 
@@ -374,8 +377,8 @@ void TForm3::StopForReset() {
 void TForm3::ResetScopes() {
   StopForReset();
   for (auto& pair : known_) pair[0] = pair[1] = false;
-  for (auto& pair : source_) pair[0] = pair[1] = tsNotSet;
-  simulatedStrike_ = false;
+  for (auto& pair : source_) pair[0] = pair[1] = TTimeHow::NotSet;
+  simulatedStrike_[0] = simulatedStrike_[1] = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
@@ -419,10 +422,7 @@ TRun TForm3::CurrentRun() const {
   for (int p = 0; p < 2; ++p) {
     // Times are kept with or without the pair's sound (a run opened
     // without it).
-    for (int c = 0; c < 2; ++c)
-      run.how[2 * p + c] = source_[p][c] == tsDetected  ? TTimeHow::Detected
-                           : source_[p][c] == tsDragged ? TTimeHow::Dragged
-                                                        : TTimeHow::NotSet;
+    for (int c = 0; c < 2; ++c) run.how[2 * p + c] = source_[p][c];
     const TRef<ISLRealBuffer> left = scopes[p]->Channels()->Channel(0)->DisplayY();
     const TRef<ISLRealBuffer> right = scopes[p]->Channels()->Channel(1)->DisplayY();
     // A block of other settings (changed after it was recorded) would be
@@ -435,8 +435,8 @@ TRun TForm3::CurrentRun() const {
     pair.left.assign(left->ReadReals(), left->ReadReals() + left->GetCount());
     pair.right.assign(right->ReadReals(), right->ReadReals() + right->GetCount());
   }
-  SolveRun(run);
-  if (simulatedStrike_) {
+  SolveRun(run, Form1->barAjusteRaio->Position());
+  if (ShowsSimulatedStrike()) {
     run.hasStrike = true;
     run.strikeX = StrikePoint().x;
     run.strikeY = StrikePoint().y;
@@ -480,7 +480,7 @@ void TForm3::ShowRun(const TRun& run) {
   Form1->PlaceStations();
   Form1->PlaceCircles();
   ApplyCaptureSettings();
-  simulatedStrike_ = run.hasStrike;
+  for (int p = 0; p < 2; ++p) simulatedStrike_[p] = run.hasStrike;
   if (run.hasStrike) {
     SetStrikePoint({run.strikeX, run.strikeY});
     Form1->PlaceStrikeMarker();
@@ -493,11 +493,9 @@ void TForm3::ShowRun(const TRun& run) {
     for (int c = 0; c < 2; ++c) {
       const int which = 2 * p + c;
       double time = RunTimeOf(run.state, which);
-      TTimeSource source = run.how[which] == TTimeHow::Detected  ? tsDetected
-                           : run.how[which] == TTimeHow::Dragged ? tsDragged
-                                                                 : tsNotSet;
-      if (source == tsNotSet && DetectRunTime(run, which, time)) source = tsDetected;
-      if (source == tsNotSet) continue;
+      TTimeHow source = run.how[which];
+      if (source == TTimeHow::NotSet && DetectRunTime(run, which, time)) source = TTimeHow::Detected;
+      if (source == TTimeHow::NotSet) continue;
       RunTimeOf(Experiment, which) = time;
       scopes[p]->Cursors()->Cursor(c)->Position()->SetX(time);
       source_[p][c] = source;
@@ -514,17 +512,20 @@ QString TForm3::ChooseRunFolder(const QString& title) {
 }
 
 void TForm3::btnSaveRunClick(QObject*) {
+  // The run and its pictures are taken together, before the dialog: the
+  // capture goes on under it, and the report must show what is saved.
   const TRun run = CurrentRun();
   if (!run.pairs[0].present && !run.pairs[1].present) {
     ShowMessage(QStringLiteral("Nothing to save: record a pair first."));
     return;
   }
+  const QImage map = Form1->imgMapa->Picture().ToImage();
+  const QImage scopes[2] = {ScopePicture(0, run), ScopePicture(1, run)};
   const QString folder = ChooseRunFolder(QStringLiteral("Save Run"));
   if (folder.isEmpty()) return;
-  std::string error = SaveRunFolder(folder.toStdString(), run);
-  if (error.empty())
-    error = WriteRunFolderReport(QDir(folder).filePath(QString::fromLatin1(kRunReportName)), run,
-                                 Form1->imgMapa->Picture().ToImage(), ScopePicture(0, run), ScopePicture(1, run));
+  const std::string error = SaveRunFolder(folder.toStdString(), run, [&](const std::filesystem::path& pdf) {
+    return WriteRunFolderReport(QString::fromStdString(pdf.string()), run, map, scopes[0], scopes[1]);
+  });
   if (!error.empty()) {
     ShowMessage(QString::fromStdString(error));
     return;
@@ -565,6 +566,16 @@ void TForm3::btnExportCsvClick(QObject*) {
   QStringList names;
   for (const std::string& file : written) names << QFileInfo(QString::fromStdString(file)).fileName();
   ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
+}
+
+bool TForm3::ShowsSimulatedStrike() const {
+  bool any = false;
+  for (int p = 0; p < 2; ++p) {
+    if (!known_[p][0] && !known_[p][1] && !simulatedStrike_[p]) continue;
+    if (!simulatedStrike_[p]) return false;
+    any = true;
+  }
+  return any;
 }
 
 QImage TForm3::ScopePicture(int pair, const TRun& run) const {

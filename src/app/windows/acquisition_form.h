@@ -5,6 +5,7 @@
 
 #include "draw/vcl_types.h"
 #include "forms/controls/form.h"
+#include "app/experiment/arrival_times.h"
 #include "scope/model/scope_types.h"
 
 #include <QImage>
@@ -19,6 +20,7 @@ class TBitBtn;
 class TButton;
 class TFolderDialog;
 struct TRun;
+struct TEpicenterAnswer;
 class TCheckBox;
 class TImage;
 class TPanel;
@@ -44,6 +46,8 @@ public:
   // Runs the solver on the four times; on success marks the epicenter on
   // the map and closes this window, otherwise reports the bad acquisition.
   void LocateEpicenter();
+  // The last answer LocateEpicenter found (answer.ran false before any).
+  const TEpicenterAnswer& Answer() const { return *answer_; }
 
   // What the other windows do to this one.
   // Reset: capture stopped (selector at "stopped"), both scopes
@@ -90,6 +94,10 @@ public:
   // Each scope's picture with its cursors, as printed; null for a pair
   // the run does not hold.
   QImage ScopePicture(int pair, const TRun& run) const;
+  // The pairs shown were struck by the simulated sensors at the struck
+  // point: true only when every pair shown was (a run knows its own strike,
+  // whichever input is selected now).
+  bool ShowsSimulatedStrike() const;
 
 public slots:
   void FormCreate(QObject* Sender);
@@ -113,12 +121,13 @@ public slots:
 
 private:
   TCaptureFailures* captureFailures_ = nullptr;
+  std::unique_ptr<TEpicenterAnswer> answer_;
   // Feeds a loaded run's blocks to the scopes as the converter would.
   struct TRunPlayback;
   std::unique_ptr<TRunPlayback> playback_;
-  // The pairs shown were struck by the simulated sensors (recorded from
+  // Each pair shown was struck by the simulated sensors (recorded from
   // them, or opened from a run that was).
-  bool simulatedStrike_ = false;
+  bool simulatedStrike_[2] = {};
   void ShowPairBlock(TSLScope* scope, const std::vector<double>& left, const std::vector<double>& right);
   // "Open Run" and "Export CSV": the folder chosen, empty when cancelled.
   QString ChooseRunFolder(const QString& title);
@@ -138,8 +147,7 @@ private:
   // "Find Epicenter" with a pair not recorded asks first; false: not asked for.
   bool ConfirmUnrecordedPairs();
   // How each time was last obtained, per pair and channel, for the read-out.
-  enum TTimeSource { tsNotSet, tsDetected, tsDragged };
-  TTimeSource source_[2][2] = {};
+  TTimeHow source_[2][2] = {};
   // The read-out in each scope's legend: both times, then the delay.
   TSLLegendCustomItem* readOut_[2][3] = {};
   bool readOutQueued_ = false;

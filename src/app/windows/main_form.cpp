@@ -1,7 +1,7 @@
 #include "app/windows/main_form.h"
 
 #include "app/windows/acquisition_form.h"
-#include "app/experiment/epicenter_solver.h"
+#include "app/experiment/epicenter_answer.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
 #include "app/experiment/rounding.h"
@@ -57,7 +57,7 @@ void TForm1::FormCreate(QObject*) {
   LoadSettings(Experiment);
   for (int k = stA; k <= stC; ++k) Experiment.circleRadius[k] = 0;
   for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
-  Experiment.mapScale = 2.0;
+  Experiment.mapScale = kMapScale;
   PlaceStations();
   PlaceCircles();
   // Without its picture the map stays empty; everything else is in place.
@@ -159,9 +159,9 @@ QString Millimetres(double v) {
 }
 }  // namespace
 
-void TForm1::ShowSolution(double x, double y) {
-  const double sample = Experiment.acquisitionRate > 0 ? 1.0 / Experiment.acquisitionRate : 0.0;
-  const TUncertainty region = EpicenterUncertainty(Experiment, x, y, sample);
+void TForm1::ShowSolution(const TEpicenterAnswer& answer) {
+  const double x = answer.point.x, y = answer.point.y;
+  const TUncertainty& region = answer.uncertainty;
   QStringList lines;
   lines << QStringLiteral("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
   if (std::isfinite(region.radius)) {
@@ -193,14 +193,14 @@ void TForm1::ShowSolution(double x, double y) {
     lines << QStringLiteral("These times cannot tell where the point lies");
     imgUncertainty->SetVisible(false);
   }
-  if (UsesSimulatedSensors(Form3->AI)) {
+  if (Form3->ShowsSimulatedStrike()) {
     const TStrikePoint strike = StrikePoint();
     lines << QStringLiteral("Struck at x %1 mm, y %2 mm: %3 mm away")
                  .arg(Millimetres(strike.x), Millimetres(strike.y),
                       Millimetres(std::hypot(x - strike.x, y - strike.y)));
   }
-  double otherX = 0, otherY = 0;
-  const bool other = FindOtherEpicenter(Experiment, x, y, otherX, otherY);
+  const bool other = answer.hasOther;
+  const double otherX = answer.otherX, otherY = answer.otherY;
   if (other) {
     lines << QStringLiteral("Two points fit these times: the other (orange diamond) is at x %1 mm, y %2 mm")
                  .arg(Millimetres(otherX), Millimetres(otherY));

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <string>
 
+struct TEpicenterAnswer;
 class TBitBtn;
 class TImage;
 class TLabel;
@@ -39,7 +40,7 @@ public:
   // Beside the epicenter marker after a solve at (x, y) mm: the region the
   // point may lie in with the times known to one sample, the other point
   // that fits the same times (if any) and the read-out saying so.
-  void ShowSolution(double x, double y);
+  void ShowSolution(const TEpicenterAnswer& answer);
   void HideSolution();
 
   TPanel* panel = nullptr;

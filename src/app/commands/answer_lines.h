@@ -1,0 +1,13 @@
+#pragma once
+// The lines --locate, --analyze and --simulate print for an answer, read by
+// scripts: the increments, then the epicenter, the marker, the distance to
+// the struck point (when one is known), the other point and the
+// uncertainty, or the solver's message.
+
+#include <ostream>
+
+struct TEpicenterAnswer;
+
+// Returns the exit status: 0 for a point on the map, 1 otherwise.
+int PrintAnswer(const TEpicenterAnswer& answer, std::ostream& out, const double* strikeX = nullptr,
+                const double* strikeY = nullptr);
