@@ -82,7 +82,7 @@ bool FitsExactly(const Geometry& g, double x, double y) { return Meets(g, x, y, 
 // cell kept by the widening alone, with no fitting point in it, is dropped
 // while one holding a fitting point always stays (one of its quarters holds
 // that point).
-constexpr int kSplitDepth = 2;
+constexpr int kSplitDepth = 4;
 bool CellMeets(const Geometry& g, double x, double y, double size, double eps, int depth) {
   if (!Meets(g, x, y, size * std::sqrt(2.0) + eps)) return false;
   if (depth == 0 || FitsExactly(g, x, y)) return true;
@@ -298,16 +298,20 @@ TNoFitDiagnosis DiagnoseEmpty(const Geometry& g, const Grid& grid, const TFittin
     }
   }
   d.reason = TNoFitReason::NoCommonPoint;
+  // The misfit is smooth away from the stations: every few cells, then
+  // refined around the least.
+  constexpr int kStride = 4;
   double best = kInf;
   int bi = 0, bj = 0;
-  for (int j = 0; j < grid.rows; ++j)
-    for (int i = 0; i < grid.columns; ++i) {
+  for (int j = 0; j < grid.rows; j += kStride)
+    for (int i = 0; i < grid.columns; i += kStride) {
       const double c = Chi2(g, grid.CentreX(i), grid.CentreY(j));
       if (c < best) best = c, bi = i, bj = j;
     }
   double x = std::min(grid.CentreX(bi), grid.width), y = std::min(grid.CentreY(bj), grid.height);
-  Refine(g, Box{std::max(x - 1.5 * grid.cell, 0.0), std::max(y - 1.5 * grid.cell, 0.0),
-                std::min(x + 1.5 * grid.cell, grid.width), std::min(y + 1.5 * grid.cell, grid.height)},
+  const double reach = kStride * grid.cell;
+  Refine(g, Box{std::max(x - reach, 0.0), std::max(y - reach, 0.0), std::min(x + reach, grid.width),
+                std::min(y + reach, grid.height)},
          x, y);
   d.bestX = x;
   d.bestY = y;

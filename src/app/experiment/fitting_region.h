@@ -13,8 +13,8 @@
 // The map is cut into square cells and a cell is kept when the difference at
 // its centre, widened by the cell's diagonal (each distance changes by at
 // most half the diagonal across the cell), meets the allowed interval; a cell
-// let in by that widening alone is checked again by quarters (twice), which
-// drops most cells that hold no fitting point. So the region holds every
+// let in by that widening alone is checked again by quarters, down to a
+// sixteenth of a cell, which drops most cells that hold no fitting point. So the region holds every
 // fitting point and is at most one cell wider than the exact one; a
 // continuous band of fitting points gives 8-adjacent cells.
 
