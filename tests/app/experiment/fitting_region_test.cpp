@@ -280,6 +280,16 @@ TEST(FittingRegion, SaysWhyNothingFits) {
   EXPECT_GT(r.noFit.bestChi2, 2.0);
   EXPECT_TRUE(std::isfinite(r.noFit.bestX) && std::isfinite(r.noFit.bestY));
 
+  // A and B off the map's left edge, B reached late: only points beyond A,
+  // left of x = -415 mm, fit delay B.
+  const Point offMap[3] = {{-400, 500}, {-100, 500}, {600, 800}};
+  in = Stations(offMap);
+  in.delayB = {true, 270 / kVelocity, 1e-6};
+  in.delayC = {true, 0.0, 1e-6};
+  r = ComputeFittingRegion(in);
+  EXPECT_EQ(r.noFit.reason, TNoFitReason::DelayOffMap);
+  EXPECT_EQ(r.noFit.delay, 0);
+
   // Inputs that are not numbers are refused, not drawn.
   in.delayC.seconds = NAN;
   EXPECT_EQ(ComputeFittingRegion(in).fault, TInputFault::DelayNotFinite);
