@@ -3,6 +3,9 @@
 #include "app/experiment/epicenter_answer.h"
 #include "app/experiment/numbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 int PrintAnswer(const TEpicenterAnswer& answer, std::ostream& out, const double* strikeX, const double* strikeY) {
   out << "increments: A=" << answer.increments[stA] << " B=" << answer.increments[stB]
       << " C=" << answer.increments[stC] << "\n";
@@ -14,7 +17,15 @@ int PrintAnswer(const TEpicenterAnswer& answer, std::ostream& out, const double*
   out << "epicenter: " << FixedPoint(x, 2) << " " << FixedPoint(y, 2) << " mm\n";
   out << "marker: left=" << answer.point.markerLeft << " top=" << answer.point.markerTop << "\n";
   if (strikeX && strikeY) out << "error: " << FixedPoint(std::hypot(x - *strikeX, y - *strikeY), 2) << " mm\n";
-  if (answer.hasOther) out << "other: " << FixedPoint(answer.otherX, 2) << " " << FixedPoint(answer.otherY, 2) << " mm\n";
-  out << "uncertainty: " << FixedPoint(answer.uncertainty.radius, 2) << " mm\n";
+  const int others = std::min(static_cast<int>(answer.others.size()), kMaxOtherPlaces);
+  for (int k = 0; k < others; ++k)
+    out << "other: " << FixedPoint(answer.others[k].bestX, 2) << " " << FixedPoint(answer.others[k].bestY, 2)
+        << " mm\n";
+  if (!answer.Fits()) {
+    out << "uncertainty: none\n";
+    return 0;
+  }
+  out << "uncertainty: " << FixedPoint(answer.uncertainty, 2) << " mm\n";
+  out << "spread: " << FixedPoint(answer.spread, 2) << " mm\n";
   return 0;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The lines --locate, --analyze and --simulate print for an answer, read by
 // scripts: the increments, then the epicenter, the marker, the distance to
-// the struck point (when one is known), the other point and the
-// uncertainty, or the solver's message.
+// the struck point (when one is known), each other place the times allow
+// (`other:`, best fit first), how far the epicenter's own part of the
+// fitting region reaches (`uncertainty:`) and how far the whole region
+// reaches (`spread:`); or the solver's message.
 
 #include <ostream>
 

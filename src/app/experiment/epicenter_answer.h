@@ -1,30 +1,61 @@
 #pragma once
 // The program's whole answer for four arrival times: the solver's point,
-// another point that fits the same times, and how far the point may be off.
-// The window, --locate, --simulate, --analyze, run.ini, the CSV files and
-// the report all take it from here, so they cannot disagree.
+// the region of map points that fit the measured delays (its parts, the
+// farthest fitting point) and the other places the times allow. The window,
+// --locate, --simulate, --analyze, run.ini, the CSV files and the report
+// all take it from here, so they cannot disagree.
 
-#include <cmath>
 #include <cstdint>
+#include <vector>
 
+#include "app/experiment/arrival_times.h"
 #include "app/experiment/epicenter_solver.h"
 #include "app/experiment/experiment_state.h"
+#include "app/experiment/fitting_region.h"
+
+// How the four times were read, for their uncertainties.
+struct TTimeReadings {
+  TTimeHow how[kRunTimeCount] = {TTimeHow::Detected, TTimeHow::Detected, TTimeHow::Detected, TTimeHow::Detected};
+  // A dragged time: the time one screen pixel spanned where its cursor was
+  // released (0 when not known: one sample then).
+  double pixelSeconds[kRunTimeCount] = {};
+};
 
 struct TEpicenterAnswer {
   bool ran = false;                 // the solver ran: the increments are known
   int32_t increments[kStationCount] = {};
   TSolveResult point;               // outcome, point and marker
-  bool hasOther = false;
+
+  // Every map point that fits the delays within their uncertainties.
+  TFittingRegion region;
+  bool delayKnown[2] = {};          // pair A+B, pair A+C timed
+  double delay[2] = {};             // s, tB - tA and tC - tA
+  double delayUncertainty[2] = {};  // s
+  int part = -1;                    // the region's part that is the epicenter's own
+  double outside = 0;               // mm the epicenter lies outside that part (0 inside)
+  double uncertainty = -1;          // mm, farthest fitting point of that part; < 0: none fits
+  double spread = -1;               // mm, farthest fitting point of the whole region
+  std::vector<TRegionPart> others;  // the other parts, best fit first
+  bool hasOther = false;            // the best other part's point, as the window marks it
   double otherX = 0, otherY = 0;    // mm
-  TUncertainty uncertainty;         // radius infinite when the times cannot tell
 
   bool Solved() const { return ran && point.outcome == TSolveOutcome::Accepted; }
+  // A point fits the times somewhere (the uncertainty is known).
+  bool Fits() const { return uncertainty >= 0; }
+  // Both delays known: the region can tell where the point lies.
+  bool BothPairs() const { return delayKnown[0] && delayKnown[1]; }
 };
 
-// Solves the state's times with its stations, velocity and rate (one sample
-// at that rate is the times' resolution; a rate of 0 leaves the uncertainty
-// unknown). Nothing in `state` changes.
-TEpicenterAnswer AnswerEpicenter(const TExperimentState& state);
+// At most this many other places are printed.
+inline constexpr int kMaxOtherPlaces = 3;
+
+// Solves the state's times with its stations, velocity and rate: the
+// Part's search for the marker, and the fitting region of the delays whose
+// two times are set (one sample at the rate for a detected time; for a
+// dragged one the larger of one sample and its pixel). `velocityUncertainty`
+// (mm/s) widens the region. Nothing in `state` changes.
+TEpicenterAnswer AnswerEpicenter(const TExperimentState& state, const TTimeReadings& readings = {},
+                                 double velocityUncertainty = 0);
 
 // What the solver writes into the state: the increments always, the point
 // when one was found (also off the map).

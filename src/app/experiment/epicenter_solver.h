@@ -36,24 +36,5 @@ inline constexpr double kMapScale = 2.0;             // mm per map pixel (the 70
 // search) and epicenterX/Y (when a point is accepted, also off the map).
 TSolveResult SolveEpicenter(TExperimentState& state);
 
-// Beyond the search itself: other points that fit the same times, and how
-// far a point may be off when the times are known only to one sample.
-
-// Two solutions closer than this are one for the class.
-inline constexpr double kSeparateSolutions = 50.0;  // mm
-
-// Another point on the map, more than kSeparateSolutions from (x, y), where
-// the circles of the increments in `state` (as the last solve left them)
-// meet within the search's tolerance at some r; the best fitting one.
-bool FindOtherEpicenter(const TExperimentState& state, double x, double y, double& otherX, double& otherY);
-
-// Where the epicenter (x, y) may lie when each of the four times moves by up
-// to `timeStep` seconds: to first order a parallelogram around it.
-struct TUncertainty {
-  double radius = INFINITY;  // mm, the farthest corner; infinite when the times cannot tell the point
-  double cornerX[4] = {}, cornerY[4] = {};
-};
-TUncertainty EpicenterUncertainty(const TExperimentState& state, double x, double y, double timeStep);
-
 // The message shown for a failed solve; empty for Accepted.
 const char* SolveMessage(TSolveOutcome outcome);

@@ -55,7 +55,10 @@ std::string ResultsCsv(const TRun& run) {
       row("other_x", ShortestNumber(a.otherX), "mm");
       row("other_y", ShortestNumber(a.otherY), "mm");
     }
-    if (std::isfinite(a.uncertainty.radius)) row("uncertainty", ShortestNumber(a.uncertainty.radius), "mm");
+    if (a.Fits()) {
+      row("uncertainty", ShortestNumber(a.uncertainty), "mm");
+      row("spread", ShortestNumber(a.spread), "mm");
+    }
   }
   if (run.hasStrike) {
     row("strike_x", ShortestNumber(run.strikeX), "mm");

@@ -186,6 +186,15 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
   return problems;
 }
 
+TTimeReadings TRun::Readings() const {
+  TTimeReadings readings;
+  for (int k = 0; k < kRunTimeCount; ++k) {
+    readings.how[k] = how[k];
+    readings.pixelSeconds[k] = pixelSeconds[k];
+  }
+  return readings;
+}
+
 void CompleteRunTimes(TRun& run) {
   for (int k = 0; k < kRunTimeCount; ++k) {
     double time = 0;
@@ -203,7 +212,7 @@ void SolveRun(TRun& run, int32_t adjuster) {
       for (int32_t& r : run.state.circleRadius) r = 0;
       return;
     }
-  run.answer = AnswerEpicenter(run.state);
+  run.answer = AnswerEpicenter(run.state, run.Readings());
   ApplyAnswer(run.answer, run.state);
   SetCircleRadii(run.state, adjuster);
 }

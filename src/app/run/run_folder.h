@@ -34,6 +34,9 @@ struct TRun {
   bool hasStations = false;  // run.ini gave all stations and the velocity
   TRunPair pairs[2];  // A+B, A+C
   TTimeHow how[kRunTimeCount] = {};
+  // A dragged time: the time one screen pixel spanned where its cursor was
+  // released (0: not known).
+  double pixelSeconds[kRunTimeCount] = {};
   TEpicenterAnswer answer;  // answer.ran: the solver ran on the four times
   bool hasStrike = false;
   double strikeX = 0, strikeY = 0;  // mm, struck point of the simulated sensors
@@ -41,6 +44,7 @@ struct TRun {
 
   bool TimeSet(int which) const { return how[which] != TTimeHow::NotSet; }
   bool PairTimed(int pair) const { return TimeSet(2 * pair) && TimeSet(2 * pair + 1); }
+  TTimeReadings Readings() const;
 };
 
 // Writes the report of the run into the file given (a temporary one, put in

@@ -26,6 +26,8 @@ bool WriteRunIni(const fs::path& file, const TRun& run) {
     if (!run.TimeSet(k)) continue;
     write("TIMES", RunTimeName(k), ShortestNumber(RunTimeOf(run.state, k)));
     write("TIMES", std::string(RunTimeName(k)) + "_how", TimeHowName(run.how[k]));
+    if (run.how[k] == TTimeHow::Dragged && run.pixelSeconds[k] > 0)
+      write("TIMES", std::string(RunTimeName(k)) + "_pixel", ShortestNumber(run.pixelSeconds[k]));
   }
   const TEpicenterAnswer& a = run.answer;
   if (a.ran) {
@@ -40,7 +42,10 @@ bool WriteRunIni(const fs::path& file, const TRun& run) {
       write("EPICENTER", "other_x", ShortestNumber(a.otherX));
       write("EPICENTER", "other_y", ShortestNumber(a.otherY));
     }
-    if (std::isfinite(a.uncertainty.radius)) write("EPICENTER", "uncertainty", ShortestNumber(a.uncertainty.radius));
+    if (a.Fits()) {
+      write("EPICENTER", "uncertainty", ShortestNumber(a.uncertainty));
+      write("EPICENTER", "spread", ShortestNumber(a.spread));
+    }
   }
   if (run.hasStrike) {
     write("STRIKE", "x", ShortestNumber(run.strikeX));
@@ -77,6 +82,9 @@ void ReadRunResults(const fs::path& file, TRun& run, std::vector<std::string>& p
       run.how[k] = TTimeHow::Dragged;
     }
     RunTimeOf(run.state, k) = t;
+    double pixel = 0;
+    if (run.how[k] == TTimeHow::Dragged && number("TIMES", std::string(RunTimeName(k)) + "_pixel", pixel) && pixel > 0)
+      run.pixelSeconds[k] = pixel;
   }
   TEpicenterAnswer& a = run.answer;
   int found = 0;
@@ -103,7 +111,8 @@ void ReadRunResults(const fs::path& file, TRun& run, std::vector<std::string>& p
       a.otherX = x;
       a.otherY = y;
     }
-    if (number("EPICENTER", "uncertainty", v) && v >= 0) a.uncertainty.radius = v;
+    if (number("EPICENTER", "uncertainty", v) && v >= 0) a.uncertainty = v;
+    if (number("EPICENTER", "spread", v) && v >= 0) a.spread = v;
   }
   if (number("STRIKE", "x", x) && number("STRIKE", "y", y)) {
     run.hasStrike = true;

@@ -1,4 +1,6 @@
 #include "app/run/run_report.h"
+#include "app/run/answer_words.h"
+#include "app/run/region_picture.h"
 #include "app/experiment/rounding.h"
 
 #include <QColor>
@@ -151,12 +153,16 @@ void DrawMap(QPainter& p, const TMapBox& m, const TRunReportInput& in) {
     circle.addEllipse(m.At(s.stationX[k], s.stationY[k]), r, r);
     RimmedPath(p, circle, kStationColour[k], Px(0.35), Qt::DotLine);
   }
-  if (in.answer.Solved() && std::isfinite(in.answer.uncertainty.radius)) {
-    QPainterPath outline;
-    outline.moveTo(m.At(in.answer.uncertainty.cornerX[0], in.answer.uncertainty.cornerY[0]));
-    for (int k = 1; k < 4; ++k) outline.lineTo(m.At(in.answer.uncertainty.cornerX[k], in.answer.uncertainty.cornerY[k]));
-    outline.closeSubpath();
-    RimmedPath(p, outline, QColor(0xff, 0xff, 0x00), Px(0.3), Qt::SolidLine);
+  if (in.answer.ran) {
+    // The fitting region as the window shades it, one cell per map pixel.
+    QRect cells;
+    const QImage shade = RegionPicture(in.answer.region, &cells);
+    if (!shade.isNull()) {
+      const double cell = in.answer.region.cellSize;
+      p.drawImage(QRectF(m.At(cells.left() * cell, cells.top() * cell),
+                         QSizeF(cells.width() * cell * m.Scale(), cells.height() * cell * m.Scale())),
+                  shade);
+    }
   }
   for (int k = stA; k <= stC; ++k) DrawStationPin(p, m, k, m.At(s.stationX[k], s.stationY[k]));
   if (in.hasStrike) DrawStrike(p, m.At(in.strikeX, in.strikeY), m.Mark(11));
@@ -235,13 +241,13 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
     DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"), QRectF(Px(x + 2.4), Px(y + mid - 1.6), Px(3.2), Px(3.2)));
     line(QStringLiteral("other point fitting the times"));
   }
-  if (in.answer.Solved() && std::isfinite(in.answer.uncertainty.radius)) {
-    QPainterPath box;
-    box.addPolygon(QPolygonF({QPointF(Px(x + 1.5), Px(y + mid + 1)), QPointF(Px(x + 3.5), Px(y + mid - 1.4)),
-                              QPointF(Px(x + 6.5), Px(y + mid - 1)), QPointF(Px(x + 4.5), Px(y + mid + 1.4))}));
-    box.closeSubpath();
-    RimmedPath(p, box, QColor(0xff, 0xff, 0x00), Px(0.3), Qt::SolidLine);
-    line(QStringLiteral("within one sample per time"));
+  if (in.answer.ran && !in.answer.region.Empty()) {
+    const QRectF swatch(Px(x + 1.5), Px(y + mid - 1.4), Px(5), Px(2.8));
+    p.fillRect(swatch, kRegionFill);
+    p.setPen(QPen(kRegionEdge, Px(0.3)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(swatch);
+    line(QStringLiteral("points that fit the times"));
   }
   if (in.hasStrike) {
     DrawStrike(p, QPointF(Px(x + 4), Px(y + mid)), Px(2.4));
@@ -383,12 +389,26 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   result.emplace_back(QStringLiteral("Epicenter"),
                       answer.Solved() ? Point(answer.point.x, answer.point.y) : SolveFailure(in));
   if (answer.Solved()) {
-    result.emplace_back(QStringLiteral("Other point"), answer.hasOther ? Point(answer.otherX, answer.otherY)
-                                                                       : QStringLiteral("none: the times fit one point"));
-    result.emplace_back(QStringLiteral("Uncertainty"),
-                        std::isfinite(answer.uncertainty.radius)
-                            ? QStringLiteral("within %1 mm (one sample)").arg(Number(answer.uncertainty.radius, 1))
-                            : QStringLiteral("the times cannot tell the point"));
+    QString others = QStringLiteral("none: one place fits the times");
+    if (!answer.others.empty()) {
+      QStringList places;
+      for (size_t k = 0; k < answer.others.size() && k < size_t(kMaxOtherPlaces); ++k)
+        places << Point(answer.others[k].bestX, answer.others[k].bestY);
+      others = places.join(QStringLiteral("; "));
+    }
+    result.emplace_back(QStringLiteral("Other places"), others);
+    if (!answer.BothPairs())
+      result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("cannot be told: a pair has no times"));
+    else if (answer.Fits())
+      result.emplace_back(QStringLiteral("Uncertainty"),
+                          QStringLiteral("up to %1 mm from the mark (shaded area)").arg(Number(answer.uncertainty, 1)));
+    else
+      result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("no point of the map fits the times"));
+    if (answer.Fits() && answer.BothPairs())
+      result.emplace_back(QStringLiteral("Spread"), QStringLiteral("up to %1 mm with the other places")
+                                                          .arg(Number(answer.spread, 1)));
+  } else if (answer.ran && answer.region.Empty()) {
+    result.emplace_back(QStringLiteral("Why"), NoFitSentence(answer, s.pulseVelocity));
   }
   if (in.hasStrike) {
     result.emplace_back(QStringLiteral("Struck at"), Point(in.strikeX, in.strikeY));

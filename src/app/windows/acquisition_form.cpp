@@ -133,7 +133,22 @@ QStringList TForm3::ReadOut(int pair) const {
   for (int k = 0; k < 2; ++k)
     lines << ReadOutTime(names[k], ms(times[k]),
                          source_[pair][k] == TTimeHow::NotSet ? "not set" : TimeHowName(source_[pair][k]));
-  lines << ReadOutDelay(names[1], ms(times[1] - times[0]), locale.toString(sampleMs, 'f', decimals));
+  const TTimeReadings readings = Readings();
+  if (readings.how[2 * pair] == TTimeHow::NotSet || readings.how[2 * pair + 1] == TTimeHow::NotSet) {
+    lines << QStringLiteral("%1 \u2212 tA not known yet").arg(names[1]);
+    return lines;
+  }
+  // Both arrivals are sampled by one clock: a detected delay is good to one
+  // sample, a dragged one to the larger of a sample and a screen pixel.
+  auto reading = [&](int which) {
+    TTimeReading r;
+    r.dragged = readings.how[which] == TTimeHow::Dragged;
+    r.secondsPerPixel = readings.pixelSeconds[which];
+    return r;
+  };
+  const double uncertainty = DelayUncertainty(Experiment.acquisitionRate, reading(2 * pair), reading(2 * pair + 1));
+  lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
+                        std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
   return lines;
 }
 
@@ -215,6 +230,7 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   known[0] = known[1] = false;
   const int pair = into == ScpAB ? 0 : 1;
   source_[pair][0] = source_[pair][1] = TTimeHow::NotSet;
+  pixelSeconds_[pair][0] = pixelSeconds_[pair][1] = 0;
   UpdateReadOut();
   into->InputPins()->GetPin(0)->Connect(A2R->OutputPins()->GetPin(0));
   into->InputPins()->GetPin(1)->Connect(A2R->OutputPins()->GetPin(1));
@@ -282,8 +298,28 @@ void TForm3::ScpACChannels1ChannelDraw(QObject*, int, const double* data, int si
   DetectPulse({ScpAC, 1, &Experiment.timeC, &Experiment.detectedC, &Experiment.detectedA_AC, &known_[1][1]}, data, size, wasChanged);
 }
 
+TTimeReadings TForm3::Readings() const {
+  TTimeReadings readings;
+  for (int p = 0; p < 2; ++p)
+    for (int c = 0; c < 2; ++c) {
+      readings.how[2 * p + c] = !known_[p][c]                        ? TTimeHow::NotSet
+                                : source_[p][c] == TTimeHow::NotSet ? TTimeHow::Dragged
+                                                                     : source_[p][c];
+      readings.pixelSeconds[2 * p + c] = pixelSeconds_[p][c];
+    }
+  return readings;
+}
+
+void TForm3::CursorReleased(TSLScope* scope, int pair, int index) {
+  if (index != 0 && index != 1) return;
+  source_[pair][index] = TTimeHow::Dragged;
+  const int width = scope->DataViewRect().width();
+  TSLDisplayAxis* axis = scope->XAxis();
+  pixelSeconds_[pair][index] = width > 0 ? (axis->ShownMax() - axis->ShownMin()) / width : 0.0;
+}
+
 void TForm3::ScpABCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
-  if (Index == 0 || Index == 1) source_[0][Index] = TTimeHow::Dragged;
+  CursorReleased(ScpAB, 0, Index);
   Experiment.timeA_AB = ScpAB->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeB = ScpAB->Cursors()->Cursor(1)->Position()->X();
   known_[0][0] = known_[0][1] = true;
@@ -291,7 +327,7 @@ void TForm3::ScpABCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLR
 }
 
 void TForm3::ScpACCursorsPositionChange(QObject*, int Index, TSLRealPoint&, TSLRealPoint&) {
-  if (Index == 0 || Index == 1) source_[1][Index] = TTimeHow::Dragged;
+  CursorReleased(ScpAC, 1, Index);
   Experiment.timeA_AC = ScpAC->Cursors()->Cursor(0)->Position()->X();
   Experiment.timeC = ScpAC->Cursors()->Cursor(1)->Position()->X();
   known_[1][0] = known_[1][1] = true;
@@ -326,11 +362,11 @@ void TForm3::chkAutomaticTimeClick(QObject*) {
 }
 
 void TForm3::LocateEpicenter() {
-  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment);
+  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment, Readings());
   ApplyAnswer(answer, Experiment);
   if (!answer.Solved()) {
     Form1->imgEpicenter->SetVisible(false);
-    Form1->HideSolution();
+    Form1->ShowNoSolution(answer);
     ShowMessage(QString::fromLatin1(SolveMessage(answer.point.outcome)));
     return;
   }
@@ -378,6 +414,7 @@ void TForm3::ResetScopes() {
   StopForReset();
   for (auto& pair : known_) pair[0] = pair[1] = false;
   for (auto& pair : source_) pair[0] = pair[1] = TTimeHow::NotSet;
+  for (auto& pair : pixelSeconds_) pair[0] = pair[1] = 0;
   simulatedStrike_[0] = simulatedStrike_[1] = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
@@ -422,7 +459,10 @@ TRun TForm3::CurrentRun() const {
   for (int p = 0; p < 2; ++p) {
     // Times are kept with or without the pair's sound (a run opened
     // without it).
-    for (int c = 0; c < 2; ++c) run.how[2 * p + c] = source_[p][c];
+    for (int c = 0; c < 2; ++c) {
+      run.how[2 * p + c] = source_[p][c];
+      run.pixelSeconds[2 * p + c] = pixelSeconds_[p][c];
+    }
     const TRef<ISLRealBuffer> left = scopes[p]->Channels()->Channel(0)->DisplayY();
     const TRef<ISLRealBuffer> right = scopes[p]->Channels()->Channel(1)->DisplayY();
     // A block of other settings (changed after it was recorded) would be
@@ -499,6 +539,7 @@ void TForm3::ShowRun(const TRun& run) {
       RunTimeOf(Experiment, which) = time;
       scopes[p]->Cursors()->Cursor(c)->Position()->SetX(time);
       source_[p][c] = source;
+      pixelSeconds_[p][c] = run.pixelSeconds[which];
       known_[p][c] = true;
     }
   }

@@ -21,6 +21,7 @@ class TButton;
 class TFolderDialog;
 struct TRun;
 struct TEpicenterAnswer;
+struct TTimeReadings;
 class TCheckBox;
 class TImage;
 class TPanel;
@@ -148,6 +149,13 @@ private:
   bool ConfirmUnrecordedPairs();
   // How each time was last obtained, per pair and channel, for the read-out.
   TTimeHow source_[2][2] = {};
+  // A dragged time: the time one screen pixel spanned where it was released.
+  double pixelSeconds_[2][2] = {};
+  // How the four times were read, for the answer's uncertainties: a time
+  // known without a source (its cursor's place taken as it stands) counts
+  // as dragged.
+  TTimeReadings Readings() const;
+  void CursorReleased(TSLScope* scope, int pair, int index);
   // The read-out in each scope's legend: both times, then the delay.
   TSLLegendCustomItem* readOut_[2][3] = {};
   bool readOutQueued_ = false;

@@ -2,6 +2,8 @@
 
 #include "app/windows/acquisition_form.h"
 #include "app/experiment/epicenter_answer.h"
+#include "app/run/answer_words.h"
+#include "app/run/region_picture.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
 #include "app/experiment/rounding.h"
@@ -15,12 +17,13 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPolygonF>
 #include <cmath>
 #include <filesystem>
 
-TForm1::TForm1(QWidget* parent) : TForm(parent) {
+TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TEpicenterAnswer>()) {
   ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm1.dfm"));
   panel = RequirePart<TPanel>(this, "panel");
   imgMapa = RequirePart<TImage>(this, "imgMapa");
@@ -46,12 +49,16 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
   ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
   StrikeHere1 = RequirePart<TMenuItem>(this, "StrikeHere1");
   OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
+  // The shaded region covers part of the map: clicks go through to it.
+  imgUncertainty->setAttribute(Qt::WA_TransparentForMouseEvents);
   // Menu items are owned by the form; the menu learns its items here.
   mnImgMapa->Add(ChangeImage1);
   mnImgMapa->Add(StrikeHere1);
   connect(imgMapa, &TControl::OnMouseDown, this,
           [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { lastMapPress_ = QPoint(X, Y); });
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(QObject*) {
   LoadSettings(Experiment);
@@ -151,74 +158,71 @@ namespace {
 // A map point in millimetres to the map panel's pixels (the map lies 20
 // pixels inside the panel).
 QPointF PanelPoint(double x, double y) { return {x / Experiment.mapScale + 20, y / Experiment.mapScale + 20}; }
-
-QString Millimetres(double v) {
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(v, 'f', 1);
-}
 }  // namespace
 
 void TForm1::ShowSolution(const TEpicenterAnswer& answer) {
-  const double x = answer.point.x, y = answer.point.y;
-  const TUncertainty& region = answer.uncertainty;
-  QStringList lines;
-  lines << QStringLiteral("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
-  if (std::isfinite(region.radius)) {
-    lines << QStringLiteral("Within %1 mm when each time is off by one sample (outline)").arg(Millimetres(region.radius));
-    // The outline on a picture just covering it (and no more than the panel).
-    QPolygonF outline;
-    for (int k = 0; k < 4; ++k) outline << PanelPoint(region.cornerX[k], region.cornerY[k]);
-    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3).intersected(panel->rect());
-    if (!box.isEmpty()) {
-      QString points;
-      for (const QPointF& p : outline)
-        points += QStringLiteral("%1,%2 ").arg(p.x() - box.left(), 0, 'f', 1).arg(p.y() - box.top(), 0, 'f', 1);
-      const QString svg = QStringLiteral(
-                              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">"
-                              "<polygon points=\"%3\" fill=\"none\" stroke=\"#202020\" "
-                              "stroke-width=\"3\" stroke-linejoin=\"round\"/>"
-                              "<polygon points=\"%3\" fill=\"none\" stroke=\"#ffff00\" stroke-width=\"1.2\" "
-                              "stroke-linejoin=\"round\"/></svg>")
-                              .arg(box.width())
-                              .arg(box.height())
-                              .arg(points.trimmed());
-      TPicture picture;
-      picture.LoadFromBytes(svg.toUtf8(), TPicture::Kind::Svg);
-      imgUncertainty->SetBounds(box.left(), box.top(), box.width(), box.height());
-      imgUncertainty->SetPicture(picture);
-      imgUncertainty->SetVisible(true);
-    }
-  } else {
-    lines << QStringLiteral("These times cannot tell where the point lies");
-    imgUncertainty->SetVisible(false);
+  *lastAnswer_ = answer;
+  previousStrike_ = false;
+  ShowRegion(answer);
+  imgOther->SetVisible(answer.hasOther);
+  if (answer.hasOther) {
+    const QPointF at = PanelPoint(answer.otherX, answer.otherY);
+    imgOther->SetLeft(RoundHalfEven32(at.x()) - imgOther->Width() / 2);
+    imgOther->SetTop(RoundHalfEven32(at.y()) - imgOther->Height() / 2);
   }
-  if (Form3->ShowsSimulatedStrike()) {
+  // The region over the marker (a small region lies within its target),
+  // the other place's mark over both.
+  imgEpicenter->raise();
+  imgUncertainty->raise();
+  imgOther->raise();
+  WriteSolutionText();
+}
+
+void TForm1::WriteSolutionText() {
+  const TEpicenterAnswer& answer = *lastAnswer_;
+  const double x = answer.point.x, y = answer.point.y;
+  QStringList lines;
+  if (previousStrike_) lines << QStringLiteral("For the previous strike:");
+  lines << QStringLiteral("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
+  lines << RegionLines(answer);
+  if (const QString why = NoFitSentence(answer, Experiment.pulseVelocity); !why.isEmpty() && answer.BothPairs())
+    lines << why;
+  if (!previousStrike_ && Form3->ShowsSimulatedStrike()) {
     const TStrikePoint strike = StrikePoint();
     lines << QStringLiteral("Struck at x %1 mm, y %2 mm: %3 mm away")
                  .arg(Millimetres(strike.x), Millimetres(strike.y),
                       Millimetres(std::hypot(x - strike.x, y - strike.y)));
   }
-  const bool other = answer.hasOther;
-  const double otherX = answer.otherX, otherY = answer.otherY;
-  if (other) {
-    lines << QStringLiteral("Two points fit these times: the other (orange diamond) is at x %1 mm, y %2 mm")
-                 .arg(Millimetres(otherX), Millimetres(otherY));
-    const QPointF at = PanelPoint(otherX, otherY);
-    imgOther->SetLeft(RoundHalfEven32(at.x()) - imgOther->Width() / 2);
-    imgOther->SetTop(RoundHalfEven32(at.y()) - imgOther->Height() / 2);
-    imgOther->raise();
-  }
-  imgOther->SetVisible(other);
-  // The outline over the marker (a small region lies within its target),
-  // the other point's mark over both.
-  imgEpicenter->raise();
-  imgUncertainty->raise();
-  imgOther->raise();
   lblEpicenter->SetCaption(lines.join(QLatin1Char('\n')));
 }
 
+void TForm1::ShowRegion(const TEpicenterAnswer& answer) {
+  QRect cells;
+  const QImage shade = RegionPicture(answer.region, &cells);
+  if (shade.isNull()) {
+    imgUncertainty->SetVisible(false);
+    return;
+  }
+  // One cell is one map pixel.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  shade.save(&buffer, "PNG");
+  TPicture picture;
+  picture.LoadFromBytes(png, TPicture::Kind::Png);
+  imgUncertainty->SetBounds(cells.left() + 20, cells.top() + 20, cells.width(), cells.height());
+  imgUncertainty->SetPicture(picture);
+  imgUncertainty->SetVisible(true);
+}
+
+void TForm1::ShowNoSolution(const TEpicenterAnswer& answer) {
+  HideSolution();
+  // Why, beside the map, when no point of it fits the times.
+  lblEpicenter->SetCaption(NoFitSentence(answer, Experiment.pulseVelocity));
+}
+
 void TForm1::HideSolution() {
+  lastAnswer_->ran = false;
   imgOther->SetVisible(false);
   imgUncertainty->SetVisible(false);
   lblEpicenter->SetCaption(QString());
@@ -241,6 +245,11 @@ void TForm1::PlaceStrikeMarker() {
 void TForm1::StrikeHere1Click(QObject*) {
   SetStrikePoint({lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale});
   PlaceStrikeMarker();
+  // The answer shown belongs to the strike before.
+  if (lastAnswer_->ran && !previousStrike_) {
+    previousStrike_ = true;
+    WriteSolutionText();
+  }
 }
 
 void TForm1::barAjusteRaioChange(QObject*) { ApplyRadiusAdjust(); }

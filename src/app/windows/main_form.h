@@ -5,6 +5,7 @@
 #include "forms/controls/form.h"
 
 #include <QPoint>
+#include <memory>
 #include <string>
 
 struct TEpicenterAnswer;
@@ -41,7 +42,11 @@ public:
   // point may lie in with the times known to one sample, the other point
   // that fits the same times (if any) and the read-out saying so.
   void ShowSolution(const TEpicenterAnswer& answer);
+  // No point accepted: the marks go, and the text says why no point of the
+  // map fits the times when none does.
+  void ShowNoSolution(const TEpicenterAnswer& answer);
   void HideSolution();
+  ~TForm1() override;
 
   TPanel* panel = nullptr;
   TImage* imgMapa = nullptr;
@@ -77,4 +82,10 @@ public slots:
 
 private:
   QPoint lastMapPress_;  // map pixels of the last press, where the menu opened
+  // The answer shown; after a new struck point it is said to be the
+  // previous strike's.
+  std::unique_ptr<TEpicenterAnswer> lastAnswer_;
+  bool previousStrike_ = false;
+  void ShowRegion(const TEpicenterAnswer& answer);
+  void WriteSolutionText();
 };
