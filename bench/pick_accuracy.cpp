@@ -5,7 +5,8 @@
 // often the true delays lie within the method's stated uncertainty.
 //
 // A plain program, not a Google Benchmark: it prints one table.
-// Usage: bench_pick_accuracy [points-per-side]   (default 6: 24 inside, 20 outside)
+// Usage: bench_pick_accuracy [points-per-side [-v]]   (default 6: 24 inside, 20 outside;
+// -v lists the struck points whose true delays fell outside the stated ones)
 
 #include <algorithm>
 #include <chrono>
@@ -141,6 +142,7 @@ void Report(const char* label, const std::vector<Outcome>& all, bool inside) {
 
 int main(int argc, char** argv) {
   const int perSide = argc > 1 ? std::max(1, std::atoi(argv[1])) : 6;
+  const bool verbose = argc > 2 && std::string(argv[2]) == "-v";
   const auto started = std::chrono::steady_clock::now();
   const std::vector<Point> points = Grid(perSide);
   const std::vector<Method> methods = {
@@ -216,6 +218,10 @@ int main(int argc, char** argv) {
           o.covered = std::fabs(ab.delay - trueB) <= ab.delayUncertainty &&
                       std::fabs(ac.delay - trueC) <= ac.delayUncertainty;
           o.statedMm = std::max(ab.delayUncertainty, ac.delayUncertainty) * kVelocity;
+          if (verbose && !o.covered)
+            std::printf("   %s at (%.0f, %.0f): delay B off %+.1f us (stated %.1f), C off %+.1f us (stated %.1f)\n",
+                        m.name.c_str(), r.point.x, r.point.y, (ab.delay - trueB) * 1e6, ab.delayUncertainty * 1e6,
+                        (ac.delay - trueC) * 1e6, ac.delayUncertainty * 1e6);
         }
         outcomes.push_back(o);
         if (c.snr == 26.0 && !c.equalSensors && o.inside && m.fixedLevel == 0 && &m - list.data() < 3)

@@ -15,6 +15,7 @@ constexpr double kMinLikeness = 0.3;  // correlation peak below which the delay 
 // Stated uncertainty in units of the peak's spread; chosen so that the true
 // delay falls inside in at least nine pairs of ten (bench_pick_accuracy).
 constexpr double kCorrelationCoverage = 2.0;
+constexpr double kDisagreementShare = 0.5;
 
 std::vector<double> Shaped(const std::vector<double>& y, TCorrelationShape shape, double centreHz, int rate) {
   const int n = static_cast<int>(y.size());
@@ -52,52 +53,88 @@ double Pearson(const std::vector<double>& a, int ab, const std::vector<double>& 
   return cov / std::sqrt(va * vb);
 }
 
-}  // namespace
+struct Peak {
+  bool ok = false;
+  double shift = 0.0;   // samples the right stretch is moved for the best match
+  double height = 0.0;  // correlation at the peak
+  double width = 0.0;   // half width at half height, samples
+};
 
-TPairPick CorrelationPickPair(const TCleanPair& p, int rate, TCorrelationShape shape) {
-  TPairPick pair = OnsetPickPair(p, rate);
-  if (!pair.ok) return pair;
-  const int n = static_cast<int>(p.left.size());
-  const double centre = std::sqrt(std::max(p.band.lowHz, 30.0) * (p.band.highHz > 0 ? p.band.highHz : 0.45 * rate));
-  const std::vector<double> a = Shaped(p.left, shape, centre, rate);
-  const std::vector<double> b = Shaped(p.right, shape, centre, rate);
-
-  const int before = static_cast<int>(kBefore * rate), len = before + static_cast<int>(kAfter * rate);
-  const int maxShift = std::max(2, static_cast<int>(kMaxShift * rate));
-  const int ol = static_cast<int>(std::lround(pair.leftTime * rate)) - before;
-  const int orr = static_cast<int>(std::lround(pair.rightTime * rate)) - before;
+// Correlates a[ol, ol+len) with b[orr+s, orr+s+len) for |s| <= maxShift.
+Peak BestMatch(const std::vector<double>& a, int ol, const std::vector<double>& b, int orr, int len, int maxShift,
+               bool magnitude) {
+  const int n = static_cast<int>(a.size());
   std::vector<double> c(2 * maxShift + 1, 0.0);
   int best = -1;
   for (int s = -maxShift; s <= maxShift; ++s) {
     const int rb = orr + s;
     if (ol < 0 || rb < 0 || ol + len > n || rb + len > n) continue;
     double v = Pearson(a, ol, b, rb, len);
-    if (shape == TCorrelationShape::SignedMagnitude) v = std::fabs(v);
+    if (magnitude) v = std::fabs(v);
     c[s + maxShift] = v;
     if (best < 0 || v > c[best]) best = s + maxShift;
   }
-  const double peak = best >= 0 ? c[best] : 0.0;
-  if (peak < kMinLikeness) {
-    pair.ok = false;
-    pair.refusal = TPickRefusal::WeakCorrelation;
-    return pair;
-  }
+  Peak p;
+  if (best < 0) return p;
+  p.ok = true;
+  p.height = c[best];
   double frac = 0.0;
   if (best > 0 && best < 2 * maxShift) {
     const double l = c[best - 1], m = c[best], r = c[best + 1];
     const double den = l - 2 * m + r;
     if (den < 0) frac = std::clamp(0.5 * (l - r) / den, -0.5, 0.5);
   }
-  // The peak's half width at half its height, in samples.
+  p.shift = best - maxShift + frac;
   int lo = best, hi = best;
-  while (lo > 0 && c[lo - 1] >= peak / 2) --lo;
-  while (hi < 2 * maxShift && c[hi + 1] >= peak / 2) ++hi;
-  const double width = 0.5 * (hi - lo + 1);
-  const double shift = best - maxShift + frac;
-  const double spread = width * std::sqrt(std::max(1.0 - peak * peak, 0.0)) / peak;
+  while (lo > 0 && c[lo - 1] >= p.height / 2) --lo;
+  while (hi < 2 * maxShift && c[hi + 1] >= p.height / 2) ++hi;
+  p.width = 0.5 * (hi - lo + 1);
+  return p;
+}
 
-  pair.delay = (orr - ol + shift) / rate;
-  pair.delayUncertainty = kCorrelationCoverage * std::sqrt(spread * spread + 0.25) / rate;
+}  // namespace
+
+TPairPick CorrelationPickPair(const TCleanPair& p, int rate, TCorrelationShape shape) {
+  TPairPick pair = OnsetPickPair(p, rate);
+  if (!pair.ok) return pair;
+  const double centre = std::sqrt(std::max(p.band.lowHz, 30.0) * (p.band.highHz > 0 ? p.band.highHz : 0.45 * rate));
+  const std::vector<double> a = Shaped(p.left, shape, centre, rate);
+  const std::vector<double> b = Shaped(p.right, shape, centre, rate);
+
+  const int before = static_cast<int>(kBefore * rate);
+  const int maxShift = std::max(2, static_cast<int>(kMaxShift * rate));
+  const int ol = static_cast<int>(std::lround(pair.leftTime * rate)) - before;
+  const int orr = static_cast<int>(std::lround(pair.rightTime * rate)) - before;
+  const bool magnitude = shape == TCorrelationShape::SignedMagnitude;
+  const Peak peak = BestMatch(a, ol, b, orr, before + static_cast<int>(kAfter * rate), maxShift, magnitude);
+  if (!peak.ok || peak.height < kMinLikeness) {
+    pair.ok = false;
+    pair.refusal = TPickRefusal::WeakCorrelation;
+    return pair;
+  }
+  // Noise blurs the peak by its width times sqrt(1 - c^2) / c; sensors that
+  // ring differently move it by an amount that changes with how much of the
+  // pulse is compared, so the shorter and longer stretches tell that part.
+  const double spread = peak.width * std::sqrt(std::max(1.0 - peak.height * peak.height, 0.0)) / peak.height;
+  double lo = peak.shift, hi = peak.shift;
+  for (double after : {0.5 * kAfter, 1.5 * kAfter}) {
+    const Peak other = BestMatch(a, ol, b, orr, before + static_cast<int>(after * rate), maxShift, magnitude);
+    if (!other.ok) continue;
+    lo = std::min(lo, other.shift);
+    hi = std::max(hi, other.shift);
+  }
+  const double shapeSpread = 0.5 * (hi - lo);
+  // The far sensor hears a duller pulse, which the two pickers read
+  // differently: the onset by its front, the correlation by its bulk. How
+  // far apart they land shows how much the shapes differ.
+  const double onsetDelay = (pair.rightTime - pair.leftTime) * rate;
+  const double delay = orr - ol + peak.shift;
+  const double disagreement = kDisagreementShare * (delay - onsetDelay);
+
+  pair.delay = delay / rate;
+  pair.delayUncertainty = kCorrelationCoverage *
+                          std::sqrt(spread * spread + shapeSpread * shapeSpread + disagreement * disagreement + 0.25) /
+                          rate;
   pair.rightTime = pair.leftTime + pair.delay;
   pair.rightUncertainty = std::hypot(pair.leftUncertainty, pair.delayUncertainty);
   return pair;
