@@ -169,7 +169,13 @@ TPairRecording RecordPair(const TPairSetup& s, const TSceneTraits& traits, uint6
     const int st = stations[ch];
     const double r = Distance(s, st);
     std::vector<double> x = GroundMotion(s, k, arrivals[ch], n);
-    if (k.attenuationQ > 0) OnePoleLowPass(x, k.attenuationQ * s.velocity / (kPi * std::max(r, kNearField)), s.rate);
+    if (k.attenuationQ > 0) {
+      // Two poles at f0 = Q v / (pi r) follow the constant-Q loss
+      // exp(-pi f r / (Q v)) closely up to f0: a third left at f0.
+      const double f0 = k.attenuationQ * s.velocity / (kPi * std::max(r, kNearField));
+      OnePoleLowPass(x, f0, s.rate);
+      OnePoleLowPass(x, f0, s.rate);
+    }
     const TSensorTraits& sensor = traits.sensor[st];
     ResonantLowPass(x, sensor.resonanceHz, sensor.resonanceQ, s.rate);
     const double amplitude = unit * k.strength * std::sqrt(kReferenceDistance / std::max(r, kNearField)) *
