@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
   const std::vector<Method> methods = {
       {"level", TPickMethod::Level},
       {"onset", TPickMethod::Onset},
-      {"correlation", TPickMethod::Correlation},
+      {"correlation", TPickMethod::Correlation, TCorrelationShape::Rectified},
   };
   const std::vector<Method> shapes = {
       {"corr-envelope", TPickMethod::Correlation, TCorrelationShape::Envelope},

@@ -16,6 +16,7 @@ constexpr double kMinLikeness = 0.3;  // correlation peak below which the delay 
 // delay falls inside in at least nine pairs of ten (bench_pick_accuracy).
 constexpr double kCorrelationCoverage = 2.0;
 constexpr double kDisagreementShare = 0.5;
+constexpr double kWidthShare = 0.1;
 
 std::vector<double> Shaped(const std::vector<double>& y, TCorrelationShape shape, double centreHz, int rate) {
   const int n = static_cast<int>(y.size());
@@ -130,10 +131,14 @@ TPairPick CorrelationPickPair(const TCleanPair& p, int rate, TCorrelationShape s
   const double onsetDelay = (pair.rightTime - pair.leftTime) * rate;
   const double delay = orr - ol + peak.shift;
   const double disagreement = kDisagreementShare * (delay - onsetDelay);
+  const double dull = std::fabs(LeftDullness(p, pair.leftTime, rate) - RightDullness(p, pair.rightTime, rate)) * rate;
+  // However alike the two look, a broad peak leaves room for a shift that
+  // differing sensors cause and nothing above shows.
+  const double broad = kWidthShare * peak.width;
 
   pair.delay = delay / rate;
   pair.delayUncertainty = kCorrelationCoverage *
-                          std::sqrt(spread * spread + shapeSpread * shapeSpread + disagreement * disagreement + 0.25) /
+                          std::sqrt(spread * spread + shapeSpread * shapeSpread + disagreement * disagreement + dull * dull + broad * broad + 0.25) /
                           rate;
   pair.rightTime = pair.leftTime + pair.delay;
   pair.rightUncertainty = std::hypot(pair.leftUncertainty, pair.delayUncertainty);

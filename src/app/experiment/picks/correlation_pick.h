@@ -14,4 +14,4 @@
 // when the two sensors ring differently (bench_pick_accuracy compares them).
 enum class TCorrelationShape { Envelope, Rectified, SignedMagnitude };
 
-TPairPick CorrelationPickPair(const TCleanPair& pair, int rate, TCorrelationShape shape = TCorrelationShape::Envelope);
+TPairPick CorrelationPickPair(const TCleanPair& pair, int rate, TCorrelationShape shape = TCorrelationShape::Rectified);

@@ -5,6 +5,10 @@
 
 #include "app/pulse_detection.h"
 
+namespace {
+constexpr double kIdleMargin = 1.2;
+}
+
 TChannelPick LevelPick(const double* x, int n, int rate, double level, const TBlockSurvey& survey) {
   TChannelPick pick;
   const int index = FirstPulseSample(x, n, level);
@@ -28,7 +32,9 @@ TChannelPick LevelPick(const double* x, int n, int rate, double level, const TBl
   for (int i = 0; i < survey.quietEnd; ++i) mean += x[i];
   mean /= survey.quietEnd;
   for (int i = 0; i < survey.quietEnd; ++i) idle = std::max(idle, std::fabs(x[i] - mean));
-  if (level <= idle + std::fabs(mean)) {
+  // The quiet part is short; over the rest of the block the noise reaches
+  // somewhat higher than it did there.
+  if (level < kIdleMargin * (idle + std::fabs(mean))) {
     pick.ok = false;
     pick.refusal = TPickRefusal::LevelBelowNoise;
     return pick;
@@ -49,10 +55,12 @@ TChannelPick LevelPick(const double* x, int n, int rate, double level, const TBl
     }
     start = k;
   }
-  // At the rise's average slope, (level - idle) / (index - start), the
-  // signal needs level / slope to climb from zero: that far back the
-  // arrival may lie.
-  pick.uncertainty = static_cast<double>(index - start + 1) / rate * level / (level - idle - std::fabs(mean));
+  // A blow's force grows as t^2 and the floor's ringing adds a power: a
+  // sensor's signal starts as t^3 from the arrival. Climbing from the idle
+  // noise to the level in (index - start) samples puts the arrival
+  // (index - start) / (1 - cbrt(idle / level)) before the crossing.
+  const double hidden = std::cbrt((idle + std::fabs(mean)) / level);
+  pick.uncertainty = static_cast<double>(index - start + 1) / rate / (1.0 - hidden);
   return pick;
 }
 

@@ -119,8 +119,12 @@ TPairPick OnsetPickPair(const TCleanPair& p, int rate) {
   pair.ok = l.ok && r.ok;
   if (!pair.ok) return pair;
   pair.delay = r.time - l.time;
-  pair.leftUncertainty = l.uncertainty;
-  pair.rightUncertainty = r.uncertainty;
-  pair.delayUncertainty = std::hypot(l.uncertainty, r.uncertainty);
+  // Each time alone reads late by about its pulse's dullness, 1 / (2 pi f);
+  // in the delay only the difference between the two remains.
+  const double dl = LeftDullness(p, l.time, rate), dr = RightDullness(p, r.time, rate);
+  pair.leftUncertainty = std::hypot(l.uncertainty, kOnsetCoverage * dl);
+  pair.rightUncertainty = std::hypot(r.uncertainty, kOnsetCoverage * dr);
+  const double dull = kOnsetCoverage * std::fabs(dl - dr);
+  pair.delayUncertainty = std::sqrt(l.uncertainty * l.uncertainty + r.uncertainty * r.uncertainty + dull * dull);
   return pair;
 }

@@ -11,7 +11,7 @@ enum class TPickMethod {
 enum class TPickRefusal {
   None,
   NotReached,       // level: no sample reaches the level; onset: nothing rises above the noise
-  LevelBelowNoise,  // level: the noise alone reaches the level
+  LevelBelowNoise,  // level: within a fifth above the highest idle noise, which noise alone may reach
   NoiseTriggered,   // level: the first sample at the level lies in the quiet part, before any rise
   NoQuietPart,      // the pulse comes too early in the block to measure the noise before it
   WeakCorrelation,  // correlation: the channels look too little alike to trust a delay

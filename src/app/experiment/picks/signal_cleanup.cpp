@@ -239,6 +239,10 @@ double BandPassDelay(const TBand& band, int rate) {
   return std::sqrt(2.0) / (2 * kPi * band.highHz);
 }
 
+namespace {
+void QuietStatistics(const std::vector<double>& y, int end, double& power, double& slope);
+}
+
 TCleanPair CleanPair(const double* left, const double* right, int n, int rate) {
   TCleanPair p;
   p.left.assign(left, left + n);
@@ -247,15 +251,70 @@ TCleanPair CleanPair(const double* left, const double* right, int n, int rate) {
   p.rightSurvey = SurveyBlock(right, n, rate);
   p.leftHum = RemoveOffsetAndHum(p.left, 0, std::max(p.leftSurvey.quietEnd, 1), rate);
   p.rightHum = RemoveOffsetAndHum(p.right, 0, std::max(p.rightSurvey.quietEnd, 1), rate);
+  p.wideLeft = p.left;
+  p.wideRight = p.right;
   if (p.leftSurvey.hasQuiet && p.rightSurvey.hasQuiet) {
     p.band = ChooseBand(p.left, p.leftSurvey, p.right, p.rightSurvey, rate);
+    // Two octaves above the band: enough to see how dull each pulse is,
+    // without the white noise of the whole card's band.
+    const TBand wide{p.band.lowHz, 4 * p.band.highHz};
+    BandPass(p.wideLeft, wide, rate);
+    BandPass(p.wideRight, wide, rate);
     BandPass(p.left, p.band, rate);
     BandPass(p.right, p.band, rate);
     p.delay = BandPassDelay(p.band, rate);
   }
+  QuietStatistics(p.wideLeft, p.leftSurvey.quietEnd, p.wideNoise[0], p.wideNoiseSlope[0]);
+  QuietStatistics(p.wideRight, p.rightSurvey.quietEnd, p.wideNoise[1], p.wideNoiseSlope[1]);
   // The filter's start-up is left out of the noise.
   const int skip = static_cast<int>(0.005 * rate);
   p.leftNoise = Rms(p.left, std::min(skip, p.leftSurvey.quietEnd / 2), p.leftSurvey.quietEnd);
   p.rightNoise = Rms(p.right, std::min(skip, p.rightSurvey.quietEnd / 2), p.rightSurvey.quietEnd);
   return p;
+}
+
+double MeanFrequency(const std::vector<double>& y, int begin, int end, int rate, double noiseSlope,
+                     double noisePower) {
+  begin = std::max(begin, 1);
+  end = std::min<int>(end, static_cast<int>(y.size()));
+  if (end <= begin) return 0.0;
+  double slope = 0, power = 0;
+  for (int i = begin; i < end; ++i) {
+    slope += (y[i] - y[i - 1]) * (y[i] - y[i - 1]);
+    power += y[i] * y[i];
+  }
+  slope = slope / (end - begin) - noiseSlope;
+  power = power / (end - begin) - noisePower;
+  if (power <= noisePower || slope <= 0) return 0.0;
+  // The first difference is the derivative to within 2 sin(w/2) ~ w.
+  return std::sqrt(slope / power) * rate / (2 * kPi);
+}
+
+namespace {
+
+double Dullness(const std::vector<double>& y, double time, int rate, double noiseSlope, double noisePower) {
+  const int b = static_cast<int>(time * rate);
+  const double f = MeanFrequency(y, b, b + static_cast<int>(kDullnessSpan * rate), rate, noiseSlope, noisePower);
+  return f > 0 ? 1.0 / (2 * kPi * f) : 0.0;
+}
+
+void QuietStatistics(const std::vector<double>& y, int end, double& power, double& slope) {
+  power = slope = 0;
+  if (end < 2) return;
+  for (int i = 1; i < end; ++i) {
+    power += y[i] * y[i];
+    slope += (y[i] - y[i - 1]) * (y[i] - y[i - 1]);
+  }
+  power /= end - 1;
+  slope /= end - 1;
+}
+
+}  // namespace
+
+double LeftDullness(const TCleanPair& p, double time, int rate) {
+  return Dullness(p.wideLeft, time, rate, p.wideNoiseSlope[0], p.wideNoise[0]);
+}
+
+double RightDullness(const TCleanPair& p, double time, int rate) {
+  return Dullness(p.wideRight, time, rate, p.wideNoiseSlope[1], p.wideNoise[1]);
 }

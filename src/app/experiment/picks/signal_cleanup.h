@@ -14,6 +14,7 @@ struct TBlockSurvey {
 };
 inline constexpr double kQuietGuardSeconds = 0.030;  // kept clear before the strongest stretch
 inline constexpr double kMinQuietSeconds = 0.020;
+inline constexpr double kDullnessSpan = 0.010;  // s after the onset over which dullness is measured
 
 TBlockSurvey SurveyBlock(const double* x, int n, int rate);
 
@@ -58,8 +59,26 @@ struct TCleanPair {
   TBand band;
   double delay = 0.0;  // s, BandPassDelay of the band
   double leftNoise = 0.0, rightNoise = 0.0;  // rms over the quiet part after cleaning
+  // The same through a band reaching two octaves higher, with the noise's
+  // mean square and mean squared difference over the quiet part: the
+  // pulse's shape beyond the band.
+  std::vector<double> wideLeft, wideRight;
+  double wideNoise[2] = {}, wideNoiseSlope[2] = {};
 };
 TCleanPair CleanPair(const double* left, const double* right, int n, int rate);
+
+// The pulse's mean frequency over y[begin, end), sqrt(mean(y'^2) / mean(y^2))
+// / (2 pi) in Hz, less what the noise (mean squares `noiseSlope` and
+// `noisePower`) adds. A duller pulse (a farther sensor, a lower resonance)
+// has a lower one and reads later to every picker, by about 1 / (2 pi f).
+// 0 when the noise hides the pulse.
+double MeanFrequency(const std::vector<double>& y, int begin, int end, int rate, double noiseSlope = 0.0,
+                     double noisePower = 0.0);
+
+// Each channel's dullness 1 / (2 pi f) from its wide-band signal just
+// after `time` (s); 0 when unknown.
+double LeftDullness(const TCleanPair& pair, double time, int rate);
+double RightDullness(const TCleanPair& pair, double time, int rate);
 
 // Root mean square of x[begin, end).
 double Rms(const std::vector<double>& x, int begin, int end);
