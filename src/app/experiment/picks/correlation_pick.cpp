@@ -131,7 +131,9 @@ TPairPick CorrelationPickPair(const TCleanPair& p, int rate, TCorrelationShape s
   const double onsetDelay = (pair.rightTime - pair.leftTime) * rate;
   const double delay = orr - ol + peak.shift;
   const double disagreement = kDisagreementShare * (delay - onsetDelay);
-  const double dull = std::fabs(LeftDullness(p, pair.leftTime, rate) - RightDullness(p, pair.rightTime, rate)) * rate;
+  const double dull = std::max(std::fabs(LeftDullness(p, pair.leftTime, rate) - RightDullness(p, pair.rightTime, rate)),
+                               kDispersionShare * std::fabs(delay) / rate) *
+                      rate;
   // However alike the two look, a broad peak leaves room for a shift that
   // differing sensors cause and nothing above shows.
   const double broad = kWidthShare * peak.width;

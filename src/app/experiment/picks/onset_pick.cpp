@@ -124,7 +124,7 @@ TPairPick OnsetPickPair(const TCleanPair& p, int rate) {
   const double dl = LeftDullness(p, l.time, rate), dr = RightDullness(p, r.time, rate);
   pair.leftUncertainty = std::hypot(l.uncertainty, kOnsetCoverage * dl);
   pair.rightUncertainty = std::hypot(r.uncertainty, kOnsetCoverage * dr);
-  const double dull = kOnsetCoverage * std::fabs(dl - dr);
+  const double dull = kOnsetCoverage * std::max(std::fabs(dl - dr), kDispersionShare * std::fabs(r.time - l.time));
   pair.delayUncertainty = std::sqrt(l.uncertainty * l.uncertainty + r.uncertainty * r.uncertainty + dull * dull);
   return pair;
 }

@@ -15,6 +15,11 @@ struct TBlockSurvey {
 inline constexpr double kQuietGuardSeconds = 0.030;  // kept clear before the strongest stretch
 inline constexpr double kMinQuietSeconds = 0.020;
 inline constexpr double kDullnessSpan = 0.010;  // s after the onset over which dullness is measured
+// A floor loses its high frequencies on the way (attenuation Q of 15 to 40),
+// which delays every feature a picker can see by about 1/Q of the travel
+// time: a delay between two stations reads long or short by up to this
+// share of itself, beyond what the two pulses' shapes reveal.
+inline constexpr double kDispersionShare = 0.05;
 
 TBlockSurvey SurveyBlock(const double* x, int n, int rate);
 
