@@ -12,7 +12,7 @@ constexpr double kMinTriggerRatio = 6.0;
 constexpr double kAicLookBack = 0.015;  // s
 // Stated uncertainty in units of the spread below; chosen so that the true
 // arrival falls inside in at least nine picks of ten (bench_pick_accuracy).
-constexpr double kOnsetCoverage = 2.0;
+constexpr double kOnsetCoverage = 2.5;
 
 // Akaike criterion of splitting y[b, e) after k samples, for every k.
 std::vector<double> AicCurve(const std::vector<double>& y, int b, int e) {
