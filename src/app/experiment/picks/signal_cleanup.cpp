@@ -103,7 +103,7 @@ void RunBiquad(std::vector<double>& x, const Biquad& q) {
 std::vector<double> Spectrum(const std::vector<double>& x, int begin, int len, int rate, const std::vector<double>& hz) {
   std::vector<double> power(hz.size(), 0.0);
   for (size_t f = 0; f < hz.size(); ++f) {
-    // Goertzel-free direct sum: windows are short and the bins few.
+    // Direct sums: the windows are short and the bins few.
     const double w = 2 * kPi * hz[f] / rate;
     double re = 0, im = 0;
     for (int i = 0; i < len; ++i) {
@@ -134,6 +134,23 @@ std::vector<double> SnrSpectrum(const std::vector<double>& x, const TBlockSurvey
   std::vector<double> ratio(hz.size());
   for (size_t f = 0; f < hz.size(); ++f) ratio[f] = pulse[f] / (noise[f] / std::max(windows, 1) + 1e-30);
   return ratio;
+}
+
+double Dullness(const std::vector<double>& y, double time, int rate, double noiseSlope, double noisePower) {
+  const int b = static_cast<int>(time * rate);
+  const double f = MeanFrequency(y, b, b + static_cast<int>(kDullnessSpan * rate), rate, noiseSlope, noisePower);
+  return f > 0 ? 1.0 / (2 * kPi * f) : 0.0;
+}
+
+void QuietStatistics(const std::vector<double>& y, int end, double& power, double& slope) {
+  power = slope = 0;
+  if (end < 2) return;
+  for (int i = 1; i < end; ++i) {
+    power += y[i] * y[i];
+    slope += (y[i] - y[i - 1]) * (y[i] - y[i - 1]);
+  }
+  power /= end - 1;
+  slope /= end - 1;
 }
 
 }  // namespace
@@ -239,10 +256,6 @@ double BandPassDelay(const TBand& band, int rate) {
   return std::sqrt(2.0) / (2 * kPi * band.highHz);
 }
 
-namespace {
-void QuietStatistics(const std::vector<double>& y, int end, double& power, double& slope);
-}
-
 TCleanPair CleanPair(const double* left, const double* right, int n, int rate) {
   TCleanPair p;
   p.left.assign(left, left + n);
@@ -289,27 +302,6 @@ double MeanFrequency(const std::vector<double>& y, int begin, int end, int rate,
   // The first difference is the derivative to within 2 sin(w/2) ~ w.
   return std::sqrt(slope / power) * rate / (2 * kPi);
 }
-
-namespace {
-
-double Dullness(const std::vector<double>& y, double time, int rate, double noiseSlope, double noisePower) {
-  const int b = static_cast<int>(time * rate);
-  const double f = MeanFrequency(y, b, b + static_cast<int>(kDullnessSpan * rate), rate, noiseSlope, noisePower);
-  return f > 0 ? 1.0 / (2 * kPi * f) : 0.0;
-}
-
-void QuietStatistics(const std::vector<double>& y, int end, double& power, double& slope) {
-  power = slope = 0;
-  if (end < 2) return;
-  for (int i = 1; i < end; ++i) {
-    power += y[i] * y[i];
-    slope += (y[i] - y[i - 1]) * (y[i] - y[i - 1]);
-  }
-  power /= end - 1;
-  slope /= end - 1;
-}
-
-}  // namespace
 
 double LeftDullness(const TCleanPair& p, double time, int rate) {
   return Dullness(p.wideLeft, time, rate, p.wideNoiseSlope[0], p.wideNoise[0]);
