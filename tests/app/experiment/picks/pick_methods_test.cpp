@@ -144,7 +144,7 @@ TEST(OnsetAndCorrelation, FindTheDelaysOfMismatchedSensorsUnderHumOffsetAndNoise
   }
 }
 
-TEST(Correlation, ResolvesASubSampleDelayAndIgnoresPolarity) {
+TEST(OnsetAndCorrelation, ResolveASubSampleDelayAndIgnorePolarity) {
   // Equal sensors, no loss with distance, little noise: only the delay
   // differs, 4.7 samples at 8000/s.
   TPairSetup s = Lab(0, 0, 1, 8000, 60);
@@ -158,6 +158,12 @@ TEST(Correlation, ResolvesASubSampleDelayAndIgnoresPolarity) {
     const TPairRecording r = RecordPair(s, t, 4);
     ASSERT_NEAR((r.arrivalRight - r.arrivalLeft) * 8000, 4.7, 1e-9);
     const TCleanPair clean = CleanPair(r.left.data(), r.right.data(), Samples(r), 8000);
+    // The onsets themselves, the band-pass's own delay taken back, within a
+    // tenth of the blow's rise.
+    const TPairPick onset = OnsetPickPair(clean, 8000);
+    ASSERT_TRUE(onset.ok);
+    EXPECT_NEAR(onset.leftTime, r.arrivalLeft, 0.0002);
+    EXPECT_NEAR(onset.rightTime, r.arrivalRight, 0.0002);
     for (TCorrelationShape shape :
          {TCorrelationShape::Envelope, TCorrelationShape::Rectified, TCorrelationShape::SignedMagnitude}) {
       const TPairPick p = CorrelationPickPair(clean, 8000, shape);
