@@ -55,7 +55,7 @@ TRunReport RunExperiment(TStrikePoint strike, const QString& shotDir) {
   const struct {
     int position;
     const char* name;
-  } pairs[] = {{TForm3::kPairAB, "A+B"}, {TForm3::kPairAC, "A+C"}};
+  } pairs[] = {{TForm3::kPairAB, kPairLabel[0]}, {TForm3::kPairAC, kPairLabel[1]}};
   for (const auto& pair : pairs) {
     if (!sensors.RecordPair(pair.position)) {
       line(std::string("No pulse detected on pair ") + pair.name);

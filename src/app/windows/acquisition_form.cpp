@@ -381,8 +381,8 @@ bool TForm3::ConfirmUnrecordedPairs() {
   // With a pair's times still 0 the solver places a confident marker (the
   // centre of the stations' circle on a fresh start): say so first.
   QStringList missing;
-  if (!(known_[0][0] && known_[0][1])) missing << QStringLiteral("A+B");
-  if (!(known_[1][0] && known_[1][1])) missing << QStringLiteral("A+C");
+  if (!(known_[0][0] && known_[0][1])) missing << QLatin1String(kPairLabel[0]);
+  if (!(known_[1][0] && known_[1][1])) missing << QLatin1String(kPairLabel[1]);
   if (missing.isEmpty()) return true;
   const QString text = missing.size() == 1
                            ? QStringLiteral("Pair %1 has not been recorded. Find the epicenter anyway?").arg(missing[0])

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/pulse_detection.h"
+#include "app/experiment/pulse_detection.h"
 
 namespace {
 constexpr double kIdleMargin = 1.2;

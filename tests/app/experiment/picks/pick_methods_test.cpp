@@ -15,7 +15,7 @@
 #include "app/experiment/picks/onset_pick.h"
 #include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/picks/signal_cleanup.h"
-#include "app/pulse_detection.h"
+#include "app/experiment/pulse_detection.h"
 #include "app/sensors/sensor_model.h"
 
 namespace {
