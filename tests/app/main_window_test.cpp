@@ -447,6 +447,39 @@ TEST_F(MainWindowTest, LoadImageKeepsPictureWhenSaveFails) {
   EXPECT_EQ(Experiment.imageFileName, Picture("map.png").string());
 }
 
+// With a run's settings in force, the lab's config.ini keeps every key as
+// the teacher left it, missing, commented or out of range: only the
+// picture's name is written.
+TEST_F(MainWindowTest, MapChosenWhileARunIsOpenWritesOnlyThePictureName) {
+  WriteConfig("; the lab of group 2\r\n[POSICAO]\r\nxA=10\r\nxB=20\r\nxC=30\r\nyA=40\r\nyB=50\r\nyC=60\r\n"
+              "[TAQUISICAO]\r\ntaq=900\r\n[TXAQUISICAO]\r\ntx=44100\r\nnote=kept\r\n");
+  const std::string lab = Config();
+  const fs::path run = dir_ / "run 1";
+  fs::create_directories(run);
+  testsupport::WriteFile(run / "run.ini",
+                         "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                         "[TIMES]\nA_AB=1.0\nB=1.0025\nA_AC=1.2\nC=1.2002383\n");
+  Start();
+  Form3->SetEnabled(true);
+  Form3->Show();
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  ASSERT_EQ(Experiment.stationX[stB], 900);  // the run's settings are in force
+  ASSERT_EQ(Config(), lab);
+
+  fs::copy_file(Picture("map.png"), dir_ / "site.png");
+  TOpenPictureDialog::SetChooser(
+      [&](const TOpenPictureDialog&) { return QString::fromStdString((dir_ / "site.png").string()); });
+  ChooseLoadImage();
+  // What writing the one key to the lab's file as it was gives.
+  const fs::path expected = dir_ / "expected.ini";
+  testsupport::WriteFile(expected, lab);
+  ASSERT_FALSE(profile::WriteString(expected, "IMGFILE", "imgfilename", "site.png"));
+  EXPECT_EQ(Config(), testsupport::ReadFile(expected));
+  EXPECT_EQ(Experiment.stationX[stB], 900);
+}
+
 TEST_F(MainWindowTest, RadiusAdjusterGrowsTheCircles) {
   Start();
   QTest::mouseClick(Form2->chkShowCircles->Box(), Qt::LeftButton);

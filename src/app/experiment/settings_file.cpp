@@ -139,6 +139,11 @@ void LoadSettings(TExperimentState& state) {
 
 void SaveSettings(const TExperimentState& state) { SaveSettingsTo(SettingsPath(), state); }
 
+void SavePictureName(const std::string& name) {
+  const std::filesystem::path path = SettingsPath();
+  if (profile::WriteString(path, "IMGFILE", "imgfilename", name)) throw ESettingsWriteError(path);
+}
+
 void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& state) {
   auto write = [&](const char* section, const char* key, const std::string& value) {
     if (profile::WriteString(path, section, key, value)) throw ESettingsWriteError(path);

@@ -52,6 +52,10 @@ void LoadSettings(TExperimentState& state);
 // cannot be written with ESettingsWriteError; keys written before it stay.
 void SaveSettings(const TExperimentState& state);
 
+// Writes only the map picture's name to config.ini; the other keys stay
+// as they are, missing or not. Fails as SaveSettings does.
+void SavePictureName(const std::string& name);
+
 // The same keys in another file of config.ini's layout (a run folder's
 // run.ini holds them too).
 void SaveSettingsTo(const std::filesystem::path& file, const TExperimentState& state);

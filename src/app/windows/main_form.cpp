@@ -126,11 +126,9 @@ void TForm1::ChangeImage1Click(QObject*) {
     SaveSettings(Experiment);
     return;
   }
-  // Only the picture changes in the lab's settings.
-  TExperimentState lab;
-  LoadSettings(lab);
-  lab.imageFileName = Experiment.imageFileName;
-  SaveSettings(lab);
+  // The run's values are in force, not the lab's: only the picture's name
+  // changes in the lab's settings, every other key stays as it is.
+  SavePictureName(Experiment.imageFileName);
 }
 
 std::string TForm1::StoredPictureName(const std::string& chosen) {
