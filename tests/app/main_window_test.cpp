@@ -169,6 +169,31 @@ TEST_F(MainWindowTest, StoredStationAndMapPictureAreUsed) {
 }
 
 // What scripts/run starts in when the caller's folder has no settings.
+// A level edited by hand beyond the level bar's range (a negative one would
+// take the first sample for the pulse) is read as the default, and the
+// window says which value was not read.
+TEST_F(MainWindowTest, DetectionLevelBeyondItsRangeIsNotReadAndSaid) {
+  for (const char* level : {"-5", "1001"}) {
+    WriteConfig(std::string("[VELOCIDADE]\nvel=99000\n[LEVELDETECTION]\nlevel_detec=") + level + "\n");
+    messages_.Clear();
+    Start();
+    EXPECT_EQ(Experiment.detectionLevel, 10) << level;
+    EXPECT_EQ(Form2->lblLevel->Caption(), "1 %") << level;
+    EXPECT_EQ(Experiment.pulseVelocity, 99000) << level;
+    const QStringList said = messages_.Messages().filter("config.ini");
+    ASSERT_EQ(said.size(), 1) << messages_.Messages().join("|").toStdString();
+    EXPECT_THAT(said[0].toStdString(), HasSubstr(std::string("[LEVELDETECTION] level_detec = ") + level +
+                                                 ": Detection level must be between 0 and 1000"));
+    DestroyWindows();
+  }
+  // The range's ends are read, without a word.
+  WriteConfig("[LEVELDETECTION]\nlevel_detec=1000\n");
+  messages_.Clear();
+  Start();
+  EXPECT_EQ(Experiment.detectionLevel, 1000);
+  EXPECT_TRUE(messages_.Messages().filter("config.ini").isEmpty());
+}
+
 TEST_F(MainWindowTest, ExampleLabOpensWithItsMapAndStations) {
   const char* data = std::getenv("TREMORA_TEST_DATA");
   const fs::path lab = fs::path(data ? data : "tests/data") / ".." / ".." / "examples" / "lab";

@@ -54,12 +54,20 @@ TForm1::TForm1(QWidget* parent) : TForm(parent) {
 }
 
 void TForm1::FormCreate(QObject*) {
-  LoadSettings(Experiment);
+  TSettingsNotes notes;
+  LoadSettings(Experiment, &notes);
   for (int k = stA; k <= stC; ++k) Experiment.circleRadius[k] = 0;
   for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
   Experiment.mapScale = 2.0;
   PlaceStations();
   PlaceCircles();
+  // A value edited by hand beyond what the program can work with is not
+  // taken; the teacher learns which one, instead of wondering at the default.
+  if (!notes.beyondBounds.empty()) {
+    QStringList lines{QStringLiteral("These values of config.ini were not read; the defaults are used instead:")};
+    for (const std::string& note : notes.beyondBounds) lines << QString::fromStdString(note);
+    ShowMessage(lines.join(QLatin1Char('\n')));
+  }
   // Without its picture the map stays empty; everything else is in place.
   try {
     imgMapa->LoadFromFile(QString::fromStdString(Experiment.imageFileName));
