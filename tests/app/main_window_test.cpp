@@ -367,6 +367,37 @@ TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritt
   ExpectCaptureBlock(30, 44100);
 }
 
+TEST_F(MainWindowTest, StationOffTheMapIsRefusedAndNothingWritten) {
+  Start();
+  messages_.Clear();
+  const struct {
+    TEdit* field;
+    const char *text, *message;
+  } refused[] = {
+      {Form2->txt_xA, "2000000000", "Coord. X of station A must be between 0 and 1400 mm, on the map"},
+      {Form2->txt_yB, "-1", "Coord. Y of station B must be between 0 and 1000 mm, on the map"},
+      {Form2->txt_xC, "1401", "Coord. X of station C must be between 0 and 1400 mm, on the map"},
+      {Form2->txt_yC, "1001", "Coord. Y of station C must be between 0 and 1000 mm, on the map"},
+  };
+  for (const auto& c : refused) {
+    const QString kept = c.field->Text();
+    Type(c.field, c.text);
+    Apply();
+    ASSERT_FALSE(messages_.Messages().isEmpty()) << c.text;
+    EXPECT_EQ(messages_.Messages().last(), c.message);
+    Type(c.field, kept);
+  }
+  EXPECT_EQ(Form1->est[stA]->Left(), 20);  // no marker moved
+  EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
+  // The map's far corner is on it.
+  Type(Form2->txt_xC, "1400");
+  Type(Form2->txt_yC, "1000");
+  messages_.Clear();
+  Apply();
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  EXPECT_EQ(Form1->est[stC]->Left(), 720);
+}
+
 TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
   Start();
   messages_.Clear();
