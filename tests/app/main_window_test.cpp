@@ -294,6 +294,8 @@ TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
   EXPECT_THAT(ini, HasSubstr("tx=44100"));
   EXPECT_THAT(ini, HasSubstr("level_detec=10"));
   EXPECT_THAT(ini, HasSubstr("[DATASHOWMODE]"));
+  // The map in the lab folder is named relative to it.
+  EXPECT_EQ(StoredPicture(), "default.jpg");
 
   // A typed rate outside the list is taken as it is.
   Form2->cmbTaxa->Combo()->setEditText("12000");

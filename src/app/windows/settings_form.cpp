@@ -102,6 +102,9 @@ void TForm2::btnAplicarClick(QObject*) {
   Form1->PlaceCircles();
   // What the dialog shows is now the lab's, whatever run was opened.
   Experiment.runSettingsInForce = false;
-  SaveSettings(Experiment);
+  // A map in the lab folder is named relative to it, as choosing it does.
+  TExperimentState saved = Experiment;
+  saved.imageFileName = TForm1::StoredPictureName(Experiment.imageFileName);
+  SaveSettings(saved);
   Form3->ApplyCaptureSettings();
 }
