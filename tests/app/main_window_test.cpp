@@ -482,6 +482,16 @@ TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
     EXPECT_EQ(Form1->imgMapa->PictureData(), shown) << bad;
   }
   EXPECT_EQ(Config(), before);
+  // A text file named as a JPEG picture is said to be no picture, by name.
+  const fs::path text = dir_ / "notes.jpg";
+  testsupport::WriteFile(text, "the map is on the board\n");
+  messages_.Clear();
+  TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog&) { return QString::fromStdString(text.string()); });
+  ChooseLoadImage();
+  EXPECT_EQ(messages_.Messages(),
+            QStringList{QString::fromStdString("\"" + text.string() +
+                                               "\" is not a picture the program can read: it does not hold a JPEG image.")});
+  EXPECT_EQ(Config(), before);
 
   // Cancelled: nothing happens.
   messages_.Clear();
