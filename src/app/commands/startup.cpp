@@ -200,8 +200,8 @@ QSettings& Remembered() {
   return settings;
 }
 
-// Copies the example lab's files that `folder` lacks; the copies are the
-// user's to change.
+// Copies the example lab's files into a folder without config.ini; the
+// copies are the user's to change.
 std::string FillFromExample(const QString& folder) {
   const QString example = ExampleLabFolder();
   if (example.isEmpty()) return "the example lab is not installed";
@@ -255,7 +255,9 @@ TLabChoice OpenLabFolder(const QString& labOption) {
     }
   }
   folder = QDir(folder).absolutePath();
-  if (std::string error = FillFromExample(folder); !error.empty()) {
+  // A folder with its own settings is a lab already, perhaps on a share
+  // the user cannot write: only a new one starts from the example.
+  if (std::string error = HasSettings(folder) ? std::string() : FillFromExample(folder); !error.empty()) {
     choice.error = error;
     return choice;
   }
