@@ -43,7 +43,9 @@ void CheckSize(int64_t width, int64_t height, uint64_t maxPixels) {
 // The EMF's own size in device pixels: its bounds when it has them,
 // otherwise its frame (hundredths of a millimetre) at the reference
 // device's resolution.
-void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, int& height) {
+// `used` is set to the bytes up to the end of the end record, all the
+// converter may read.
+void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, int& height, size_t& used) {
   if (size < kEmfHeaderSize) Fail("the header is incomplete");
   const uint32_t headerSize = ReadU32(data + 4);
   if (headerSize < kEmfHeaderSize || headerSize > size || headerSize % 4 != 0) Fail("the header is damaged");
@@ -56,14 +58,20 @@ void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, i
   const uint32_t declared = ReadU32(data + 48);
   if (declared > size) Fail("the picture is truncated");
   if (declared < headerSize || uint64_t(ReadU32(data + 52)) * 8 > declared) Fail("the header is damaged");
-  // Every record within the declared bytes: the converter sizes what it
-  // reads by the records' own lengths.
+  // Every record within the declared bytes, up to the end record: the
+  // converter sizes what it reads by the records' own lengths and reads on
+  // until it meets that record.
+  used = 0;
   for (size_t at = 0; at + 8 <= declared;) {
     const uint32_t type = ReadU32(data + at), length = ReadU32(data + at + 4);
     if (length < 8 || length % 4 != 0 || length > declared - at) Fail("a record runs past the end of the picture");
-    if (type == kEmrEof) break;
     at += length;
+    if (type == kEmrEof) {
+      used = at;
+      break;
+    }
   }
+  if (used == 0) Fail("the picture has no end record (truncated file?)");
   int64_t w = int64_t(ReadI32(data + 16)) - ReadI32(data + 8) + 1;
   int64_t h = int64_t(ReadI32(data + 20)) - ReadI32(data + 12) + 1;
   if (w <= 1 || h <= 1) {
@@ -86,7 +94,8 @@ void EmfSize(const uint8_t* data, size_t size, uint64_t maxPixels, int& width, i
 
 TSvg EmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   TSvg result;
-  EmfSize(data, size, maxPixels, result.width, result.height);
+  size_t used = 0;
+  EmfSize(data, size, maxPixels, result.width, result.height, used);
   generatorOptions options{};
   options.nameSpace = nullptr;
   options.verbose = false;
@@ -97,7 +106,7 @@ TSvg EmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   char* out = nullptr;
   size_t outLength = 0;
   // The converter reads its input only; its signature is not const.
-  std::string copy(reinterpret_cast<const char*>(data), size);
+  std::string copy(reinterpret_cast<const char*>(data), used);
   // With no description length the converter reads a description at its
   // offset up to a terminating zero, past the file's end if need be.
   if (ReadU32(data + 60) == 0) std::fill_n(copy.begin() + 64, 4, '\0');
@@ -134,13 +143,20 @@ TSvg WmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   if (largest < 3 || largest > words - kWmfHeaderWords)
     Fail("the header is damaged (its largest record of " + std::to_string(largest * 2) +
          " bytes is not within the picture)");
+  // Records up to the end record, within the declared words: the reader
+  // plays on until it meets that record.
   const size_t end = header + size_t(words) * 2;
+  bool ended = false;
   for (size_t at = header + kWmfHeaderWords * 2; at + 6 <= end;) {
     const uint64_t length = uint64_t(ReadU32(data + at)) * 2;
     if (length < 6 || length > end - at) Fail("a record runs past the end of the picture");
-    if (ReadU16(data + at + 4) == kMetaEof) break;
+    if (ReadU16(data + at + 4) == kMetaEof) {
+      ended = true;
+      break;
+    }
     at += size_t(length);
   }
+  if (!ended) Fail("the picture has no end record (truncated file?)");
   wmfAPI_Options options{};
   options.function = wmf_svg_function;
   wmfAPI* raw = nullptr;
@@ -150,8 +166,9 @@ TSvg WmfToSvg(const uint8_t* data, size_t size, uint64_t maxPixels) {
     Fail("the WMF reader could not start");
   }
   std::unique_ptr<wmfAPI, ApiDeleter> api(raw);
-  // The reader keeps a pointer to the bytes and reads them only.
-  std::string copy(reinterpret_cast<const char*>(data), size);
+  // The reader keeps a pointer to the bytes and reads them only; it gets
+  // the declared ones.
+  std::string copy(reinterpret_cast<const char*>(data), end);
   if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(copy.data()), long(copy.size())) != wmf_E_None)
     Fail("the WMF picture is damaged");
   wmfD_Rect bbox{};

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "platform/wave_format.h"
 
@@ -107,15 +106,61 @@ bool ParseWav(const uint8_t* data, size_t size, TWavData& out, std::string* erro
   return Fail(error, haveFormat ? "no data chunk (truncated file?)" : "no format chunk (truncated file?)");
 }
 
+namespace {
+
+// Recording programs put a few chunks (LIST, fact, bext) before the sound.
+constexpr int kMaxChunksBeforeData = 4096;
+
+// The bytes ParseWav needs: the chunks up to the end of the data chunk,
+// found by their headers alone, so that a damaged or huge file is refused
+// before its body is read.
+bool WavExtent(std::ifstream& in, uint64_t fileLength, uint64_t& extent, std::string& why) {
+  uint8_t head[12];
+  if (fileLength < 12 || !in.seekg(0) || !in.read(reinterpret_cast<char*>(head), 12) ||
+      std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) {
+    why = "not a RIFF/WAVE file";
+    return false;
+  }
+  bool haveFormat = false;
+  uint64_t pos = 12;
+  for (int chunk = 0; chunk < kMaxChunksBeforeData && pos + 8 <= fileLength; ++chunk) {
+    if (!in.seekg(std::streamoff(pos)) || !in.read(reinterpret_cast<char*>(head), 8)) break;
+    const uint64_t length = U32(head + 4), body = pos + 8;
+    if (std::memcmp(head, "data", 4) == 0) {
+      if (length > fileLength - body) {
+        why = "truncated file: the data chunk declares " + std::to_string(length) + " bytes, " +
+              std::to_string(fileLength - body) + " are present";
+        return false;
+      }
+      extent = body + length;
+      return true;
+    }
+    if (std::memcmp(head, "fmt ", 4) == 0) haveFormat = true;
+    pos = body + length + (length & 1);
+  }
+  why = haveFormat ? "no data chunk (truncated file?)" : "no format chunk (truncated file?)";
+  return false;
+}
+
+}  // namespace
+
 bool ReadWavFile(const std::string& path, TWavData& out, std::string* error) {
   std::string why;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   bool ok = false;
+  uint64_t extent = 0;
   if (!in) {
     why = std::strerror(errno);
-  } else {
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ok = ParseWav(bytes.data(), bytes.size(), out, &why);
+  } else if (const std::streamoff length = in.tellg(); length < 0) {
+    why = "unable to tell the file's length";
+  } else if (WavExtent(in, uint64_t(length), extent, why)) {
+    in.clear();
+    in.seekg(0);
+    std::vector<uint8_t> bytes(extent);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(extent)))
+      why = "unable to read it";
+    else
+      ok = ParseWav(bytes.data(), bytes.size(), out, &why);
   }
   if (!ok && error) *error = "'" + path + "': " + why;
   return ok;
@@ -144,5 +189,7 @@ bool WriteWavFile16(const std::string& path, const TWavData& wav) {
     s = std::max(-32768L, std::min(32767L, s));
     u16(uint16_t(int16_t(s)));
   }
-  return bool(out);
+  // The last buffer is written only by the close: a full disk shows there.
+  out.close();
+  return !out.fail();
 }

@@ -74,6 +74,19 @@ if(EXISTS "${WORK}/own/default.jpg")
   message(FATAL_ERROR "the example map was copied into a lab of its own")
 endif()
 
+# A lab of its own keeps what it has, named with --lab or remembered: the
+# example's map is not copied beside its config.ini (it may sit on a share
+# the user cannot write).
+file(MAKE_DIRECTORY "${WORK}/share")
+file(COPY "${WORK}/group2/config.ini" DESTINATION "${WORK}/share")
+run("${WORK}/empty" 0 --lab "${WORK}/share" --simulate 500 450)
+expect("${err}" "working in the lab folder ${WORK}/share\n")
+run("${home}" 0 --simulate 500 450)
+expect("${err}" "working in the lab folder ${WORK}/share\n")
+if(EXISTS "${WORK}/share/default.jpg")
+  message(FATAL_ERROR "the example map was copied into a lab with its own config.ini")
+endif()
+
 # --help lists the options the manual page describes; --version the version.
 run("${WORK}/empty" 0 --version)
 expect("${out}" "^tremora ${VERSION}\n$")

@@ -169,6 +169,31 @@ TEST_F(MainWindowTest, StoredStationAndMapPictureAreUsed) {
 }
 
 // What scripts/run starts in when the caller's folder has no settings.
+// A level edited by hand beyond the level bar's range (a negative one would
+// take the first sample for the pulse) is read as the default, and the
+// window says which value was not read.
+TEST_F(MainWindowTest, DetectionLevelBeyondItsRangeIsNotReadAndSaid) {
+  for (const char* level : {"-5", "1001"}) {
+    WriteConfig(std::string("[VELOCIDADE]\nvel=99000\n[LEVELDETECTION]\nlevel_detec=") + level + "\n");
+    messages_.Clear();
+    Start();
+    EXPECT_EQ(Experiment.detectionLevel, 10) << level;
+    EXPECT_EQ(Form2->lblLevel->Caption(), "1 %") << level;
+    EXPECT_EQ(Experiment.pulseVelocity, 99000) << level;
+    const QStringList said = messages_.Messages().filter("config.ini");
+    ASSERT_EQ(said.size(), 1) << messages_.Messages().join("|").toStdString();
+    EXPECT_THAT(said[0].toStdString(), HasSubstr(std::string("[LEVELDETECTION] level_detec = ") + level +
+                                                 ": Detection level must be between 0 and 1000"));
+    DestroyWindows();
+  }
+  // The range's ends are read, without a word.
+  WriteConfig("[LEVELDETECTION]\nlevel_detec=1000\n");
+  messages_.Clear();
+  Start();
+  EXPECT_EQ(Experiment.detectionLevel, 1000);
+  EXPECT_TRUE(messages_.Messages().filter("config.ini").isEmpty());
+}
+
 TEST_F(MainWindowTest, ExampleLabOpensWithItsMapAndStations) {
   const char* data = std::getenv("TREMORA_TEST_DATA");
   const fs::path lab = fs::path(data ? data : "tests/data") / ".." / ".." / "examples" / "lab";
@@ -269,6 +294,8 @@ TEST_F(MainWindowTest, ApplyAndSaveMovesMarkersAndWritesSettings) {
   EXPECT_THAT(ini, HasSubstr("tx=44100"));
   EXPECT_THAT(ini, HasSubstr("level_detec=10"));
   EXPECT_THAT(ini, HasSubstr("[DATASHOWMODE]"));
+  // The map in the lab folder is named relative to it.
+  EXPECT_EQ(StoredPicture(), "default.jpg");
 
   // A typed rate outside the list is taken as it is.
   Form2->cmbTaxa->Combo()->setEditText("12000");
@@ -340,6 +367,37 @@ TEST_F(MainWindowTest, AcquisitionBeyondTheCaptureBoundsIsRefusedAndNothingWritt
   EXPECT_EQ(Experiment.acquisitionTime, 30);
   EXPECT_EQ(Experiment.pulseVelocity, 10000000);
   ExpectCaptureBlock(30, 44100);
+}
+
+TEST_F(MainWindowTest, StationOffTheMapIsRefusedAndNothingWritten) {
+  Start();
+  messages_.Clear();
+  const struct {
+    TEdit* field;
+    const char *text, *message;
+  } refused[] = {
+      {Form2->txt_xA, "2000000000", "Coord. X of station A must be between 0 and 1400 mm, on the map"},
+      {Form2->txt_yB, "-1", "Coord. Y of station B must be between 0 and 1000 mm, on the map"},
+      {Form2->txt_xC, "1401", "Coord. X of station C must be between 0 and 1400 mm, on the map"},
+      {Form2->txt_yC, "1001", "Coord. Y of station C must be between 0 and 1000 mm, on the map"},
+  };
+  for (const auto& c : refused) {
+    const QString kept = c.field->Text();
+    Type(c.field, c.text);
+    Apply();
+    ASSERT_FALSE(messages_.Messages().isEmpty()) << c.text;
+    EXPECT_EQ(messages_.Messages().last(), c.message);
+    Type(c.field, kept);
+  }
+  EXPECT_EQ(Form1->est[stA]->Left(), 20);  // no marker moved
+  EXPECT_FALSE(fs::exists(dir_ / "config.ini"));
+  // The map's far corner is on it.
+  Type(Form2->txt_xC, "1400");
+  Type(Form2->txt_yC, "1000");
+  messages_.Clear();
+  Apply();
+  EXPECT_TRUE(messages_.Messages().isEmpty()) << messages_.Messages().join("|").toStdString();
+  EXPECT_EQ(Form1->est[stC]->Left(), 720);
 }
 
 TEST_F(MainWindowTest, UnwritableSettingsFileIsReported) {
@@ -424,6 +482,16 @@ TEST_F(MainWindowTest, LoadImageWithGoodAndDamagedPictures) {
     EXPECT_EQ(Form1->imgMapa->PictureData(), shown) << bad;
   }
   EXPECT_EQ(Config(), before);
+  // A text file named as a JPEG picture is said to be no picture, by name.
+  const fs::path text = dir_ / "notes.jpg";
+  testsupport::WriteFile(text, "the map is on the board\n");
+  messages_.Clear();
+  TOpenPictureDialog::SetChooser([&](const TOpenPictureDialog&) { return QString::fromStdString(text.string()); });
+  ChooseLoadImage();
+  EXPECT_EQ(messages_.Messages(),
+            QStringList{QString::fromStdString("\"" + text.string() +
+                                               "\" is not a picture the program can read: it does not hold a JPEG image.")});
+  EXPECT_EQ(Config(), before);
 
   // Cancelled: nothing happens.
   messages_.Clear();
@@ -445,6 +513,39 @@ TEST_F(MainWindowTest, LoadImageKeepsPictureWhenSaveFails) {
   EXPECT_THAT(messages_.Messages()[0].toStdString(), HasSubstr("Unable to write to"));
   EXPECT_FALSE(Form1->imgMapa->Picture().Empty());
   EXPECT_EQ(Experiment.imageFileName, Picture("map.png").string());
+}
+
+// With a run's settings in force, the lab's config.ini keeps every key as
+// the teacher left it, missing, commented or out of range: only the
+// picture's name is written.
+TEST_F(MainWindowTest, MapChosenWhileARunIsOpenWritesOnlyThePictureName) {
+  WriteConfig("; the lab of group 2\r\n[POSICAO]\r\nxA=10\r\nxB=20\r\nxC=30\r\nyA=40\r\nyB=50\r\nyC=60\r\n"
+              "[TAQUISICAO]\r\ntaq=900\r\n[TXAQUISICAO]\r\ntx=44100\r\nnote=kept\r\n");
+  const std::string lab = Config();
+  const fs::path run = dir_ / "run 1";
+  fs::create_directories(run);
+  testsupport::WriteFile(run / "run.ini",
+                         "[POSICAO]\nxA=200\nxB=900\nxC=600\nyA=300\nyB=200\nyC=800\n[VELOCIDADE]\nvel=120000\n"
+                         "[TIMES]\nA_AB=1.0\nB=1.0025\nA_AC=1.2\nC=1.2002383\n");
+  Start();
+  Form3->SetEnabled(true);
+  Form3->Show();
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  ASSERT_EQ(Experiment.stationX[stB], 900);  // the run's settings are in force
+  ASSERT_EQ(Config(), lab);
+
+  fs::copy_file(Picture("map.png"), dir_ / "site.png");
+  TOpenPictureDialog::SetChooser(
+      [&](const TOpenPictureDialog&) { return QString::fromStdString((dir_ / "site.png").string()); });
+  ChooseLoadImage();
+  // What writing the one key to the lab's file as it was gives.
+  const fs::path expected = dir_ / "expected.ini";
+  testsupport::WriteFile(expected, lab);
+  ASSERT_FALSE(profile::WriteString(expected, "IMGFILE", "imgfilename", "site.png"));
+  EXPECT_EQ(Config(), testsupport::ReadFile(expected));
+  EXPECT_EQ(Experiment.stationX[stB], 900);
 }
 
 TEST_F(MainWindowTest, RadiusAdjusterGrowsTheCircles) {

@@ -188,6 +188,12 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
   qToLittleEndian<quint32>(0x8000, recordPastEnd.data() + 22 + 18 + 10);
   std::string manyRecords = emf;
   qToLittleEndian<quint32>(0x7FFFFFFF, manyRecords.data() + 52);
+  // Without their end records (made comments, or a SaveDC of as many
+  // words): the converters would read on past the declared bytes.
+  std::string noEndEmf = emf;
+  qToLittleEndian<quint32>(70, noEndEmf.data() + emf.size() - 20);
+  std::string noEndWmf = wmf;
+  qToLittleEndian<quint16>(0x001E, noEndWmf.data() + wmf.size() - 2);
   const std::pair<const char*, std::string> refused[] = {
       {"truncated.emf", emf.substr(0, 60)},
       {"cut.emf", emf.substr(0, emf.size() - 30)},
@@ -203,6 +209,8 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
       {"huge_record.wmf", hugeRecord},
       {"record_past_end.wmf", recordPastEnd},
       {"many_records.emf", manyRecords},
+      {"no_end.emf", noEndEmf},
+      {"no_end.wmf", noEndWmf},
   };
   for (const auto& [name, bytes] : refused) {
     SCOPED_TRACE(name);
@@ -216,6 +224,9 @@ TEST(Picture, DamagedOrHugeMetafilesAreRefusedAndKeepThePicture) {
               HasSubstr("largest record of 2147484158 bytes"));
   EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, "record_past_end.wmf", recordPastEnd)); }),
               HasSubstr("a record runs past the end"));
+  for (const auto& [name, bytes] : {std::pair{"no_end.emf", noEndEmf}, std::pair{"no_end.wmf", noEndWmf}})
+    EXPECT_THAT(MessageOf([&] { picture.LoadFromFile(WriteSample(dir, name, bytes)); }), HasSubstr("no end record"))
+        << name;
   EXPECT_EQ(picture.GetKind(), TPicture::Kind::Png);
   EXPECT_EQ(picture.Data(), before);
 }

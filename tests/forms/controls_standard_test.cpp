@@ -7,9 +7,11 @@
 #include "forms/controls/register_controls.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
+#include "support/test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,8 +20,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <gmock/gmock.h>
+#include <filesystem>
 #include <stdexcept>
 
 QT_BEGIN_NAMESPACE
@@ -382,6 +386,46 @@ TEST(Timer, RunsOnlyWithAHandlerWhileEnabled) {
   EXPECT_FALSE(timer.Running());
   timer.SetEnabled(true);
   EXPECT_TRUE(QTest::qWaitFor([&] { return events.count >= 2; }, 30000));
+}
+
+// The folder dialog as the user works it: a new folder's name typed and
+// Enter pressed makes that folder and chooses it. Whatever modal window
+// shows up instead (the dialog still open, a "not found" message) is
+// closed after a while, so that a failure ends the test rather than hangs it.
+TEST(FolderDialog, ATypedNewFolderIsMadeAndChosen) {
+  testsupport::TempDir dir;
+  TFolderDialog dialog;
+  dialog.SetTitle(QStringLiteral("Save Run"));
+  dialog.SetDirectory(QString::fromStdString(dir.path().string()));
+  bool typed = false;
+  int polls = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (++polls > 400) {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* shown = qobject_cast<QDialog*>(window); shown && shown->isVisible()) shown->reject();
+      return;
+    }
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!files || typed || !files->isVisible()) return;
+    auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) return;
+    typed = true;
+    // Typed outside this handler, so that the poll goes on should Enter
+    // open another modal window.
+    QTimer::singleShot(0, name, [name] {
+      name->setFocus();
+      QTest::keyClicks(name, QStringLiteral("group 3"));
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+  });
+  poll.start(25);
+  ASSERT_TRUE(dialog.Execute());
+  poll.stop();
+  EXPECT_TRUE(typed);
+  const std::filesystem::path made = dir.path() / "group 3";
+  EXPECT_TRUE(std::filesystem::is_directory(made));
+  EXPECT_EQ(std::filesystem::path(dialog.Directory().toStdString()), made);
 }
 
 // A form class as the windows of the program declare them.

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/wav_file.h"
@@ -580,6 +582,42 @@ TEST(WavFile, ReadsOnePulseAlikeInEveryCommonLayoutAndNamesTheFileItRefuses) {
   TWavData wav;
   EXPECT_FALSE(ReadWavFile((dir / "missing.wav").string(), wav, &error));
   EXPECT_NE(error.find("missing.wav': No such file"), std::string::npos) << error;
+}
+
+// A data chunk followed by gigabytes the header does not count (a sparse
+// file): only the declared sound is read. The reading runs in a child with
+// its address space limited below the file's length.
+TEST(WavFileDeathTest, ReadsOnlyTheDeclaredChunksOfAFileFarLongerThanThem) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+#endif
+#endif
+  TempDir dir;
+  const std::string path = (dir / "long.wav").string();
+  testsupport::WriteFile(path, WavFileOf({}, {0.5, -0.5}));
+  ASSERT_EQ(truncate(path.c_str(), off_t(8) << 30), 0) << std::strerror(errno);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const auto readWithinOneGigabyte = [&] {
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = rlim_t(1) << 30;
+    setrlimit(RLIMIT_AS, &limit);
+    TWavData wav;
+    const bool ok = ReadWavFile(path, wav);
+    std::_Exit(ok && wav.Samples.size() == 2 ? 0 : 1);
+  };
+  EXPECT_EXIT(readWithinOneGigabyte(), ::testing::ExitedWithCode(0), "");
+}
+
+// Sound written onto a full disk is reported, not taken for saved.
+TEST(WavFile, WritingOntoAFullDiskFails) {
+  TWavData wav;
+  wav.Channels = 2;
+  wav.SampleRate = 8000;
+  wav.Samples.assign(2 * 100, 0.25f);  // far less than one stream buffer
+  EXPECT_FALSE(WriteWavFile16("/dev/full", wav));
 }
 
 TEST(WavFile, ParsesWidthsAndRefusesMalformedFiles) {

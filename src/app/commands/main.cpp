@@ -1,4 +1,5 @@
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,55 +10,63 @@
 #include "app/commands/simulate_command.h"
 #include "app/commands/startup.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "%s", kUsage);
+  return 2;
+}
+
+// `tremora [--lab DIR] --simulate X Y ...`: the lab folder is opened first,
+// and the command sees the arguments without the leading --lab DIR.
+int Simulate(int argc, char** argv, const QString& lab, int at) {
   std::vector<char*> rest(argv, argv + argc);
-  if (rest.size() == 2 && std::string(rest[1]) == "--help") {
+  rest.erase(rest.begin() + 1, rest.begin() + at);
+  const TLabChoice choice = OpenLabFolder(lab);
+  if (!choice.error.empty()) {
+    std::fprintf(stderr, "tremora: %s\n", choice.error.c_str());
+    return 2;
+  }
+  if (choice.chosen) std::fprintf(stderr, "tremora: working in the lab folder %s\n", qPrintable(choice.folder));
+  const std::vector<std::string> args(rest.begin() + 2, rest.end());
+  return RunSimulateCommand(static_cast<int>(rest.size()), rest.data(), args, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  // The commands of their own come first and check their own arguments.
+  const QString first = arguments.value(1);
+  if (first == QLatin1String("--locate")) {
+    // Reads the working directory's settings as they are, defaults included.
+    return RunLocateCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+  }
+  if (first == QLatin1String("--analyze")) {
+    // Everything it needs is in the run folder.
+    return RunAnalyzeCommand(argc, argv, std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+  }
+  if (first == QLatin1String("--simulate")) return Simulate(argc, argv, QString(), 1);
+  if (first == QLatin1String("--lab") && arguments.value(3) == QLatin1String("--simulate")) {
+    if (arguments[2].isEmpty()) return Usage();
+    return Simulate(argc, argv, arguments[2], 3);
+  }
+
+  // The windows, or what their options ask for instead.
+  TProgramOptions options;
+  QString error;
+  if (!ParseProgramOptions(arguments, options, error)) {
+    std::fprintf(stderr, "tremora: %s\n", qPrintable(error));
+    return Usage();
+  }
+  if (options.help) {
     std::printf("%s", kUsage);
     return 0;
   }
-  if (rest.size() == 2 && std::string(rest[1]) == "--version") {
+  if (options.version) {
     std::printf("tremora %s\n", kVersion);
     return 0;
   }
-  // A leading --lab DIR names the folder to work in; it may precede every
-  // mode that reads a lab's settings.
-  QString labOption;
-  if (rest.size() > 1 && std::string(rest[1]) == "--lab") {
-    if (rest.size() < 3 || rest[2][0] == '\0') {
-      std::fprintf(stderr, "%s", kUsage);
-      return 2;
-    }
-    labOption = QString::fromLocal8Bit(rest[2]);
-    rest.erase(rest.begin() + 1, rest.begin() + 3);
-  }
-  const int count = static_cast<int>(rest.size());
-  const std::string first = count > 1 ? rest[1] : "";
-  if (first == "--locate" && labOption.isEmpty()) {
-    // Reads the working directory's settings as they are, defaults included.
-    std::vector<std::string> args(rest.begin() + 2, rest.end());
-    return RunLocateCommand(args, std::cout, std::cerr);
-  }
-  if (first == "--analyze" && labOption.isEmpty()) {
-    // Everything it needs is in the run folder.
-    std::vector<std::string> args(rest.begin() + 2, rest.end());
-    return RunAnalyzeCommand(count, rest.data(), args, std::cout, std::cerr);
-  }
-  for (int i = 1; i < count; ++i) {
-    const std::string arg = rest[i];
-    if (arg == "--help" || arg == "--version" || arg == "--lab" ||
-        ((arg == "--locate" || arg == "--analyze") && i == 1)) {
-      std::fprintf(stderr, "%s", kUsage);
-      return 2;
-    }
-  }
-  if (first != "--simulate") return RunProgram(count, rest.data(), labOption);
-
-  const TLabChoice lab = OpenLabFolder(labOption);
-  if (!lab.error.empty()) {
-    std::fprintf(stderr, "tremora: %s\n", lab.error.c_str());
-    return 2;
-  }
-  if (lab.chosen) std::fprintf(stderr, "tremora: working in the lab folder %s\n", qPrintable(lab.folder));
-  std::vector<std::string> args(rest.begin() + 2, rest.end());
-  return RunSimulateCommand(count, rest.data(), args, std::cout, std::cerr);
+  return RunProgram(argc, argv, options);
 }

@@ -19,6 +19,8 @@
 #include "scope/scope.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -158,35 +160,65 @@ const char* const kVersion = TREMORA_VERSION;
 
 namespace {
 
-struct TOptions {
-  QString screenshotDir;
-  std::string device;
-  std::string recording;
-  bool listDevices = false;
-};
-
-// False on a malformed command line. Other arguments are the toolkit's.
-bool ParseOptions(int argc, char** argv, TOptions& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--locate" || arg == "--simulate" || arg == "--analyze") {
-      // Commands of their own: only as the first argument.
-      return false;
-    } else if (arg == "--list-devices") {
-      options.listDevices = true;
-    } else if (arg == "--screenshot" || arg == "--device" || arg == "--recording") {
-      if (!hasValue) return false;
-      const std::string value = argv[++i];
-      if (arg == "--screenshot") options.screenshotDir = QString::fromLocal8Bit(value.c_str());
-      if (arg == "--device") options.device = value;
-      if (arg == "--recording") options.recording = value;
-    }
-  }
-  return true;
-}
+// The toolkit's own options, taken out of the arguments by the application
+// object made after the parsing; those with a value, then the flags.
+const char* const kToolkitValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                             "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+                                             "session", "display", "geometry", "title", "name", "style", "stylesheet"};
+const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 }  // namespace
+
+bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options, QString& error) {
+  QCommandLineParser parser;
+  // -platform offscreen as the toolkit writes its options.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption lab(QStringLiteral("lab"), QString(), QStringLiteral("DIR"));
+  const QCommandLineOption device(QStringLiteral("device"), QString(), QStringLiteral("NAME"));
+  const QCommandLineOption recording(QStringLiteral("recording"), QString(), QStringLiteral("FILE.wav"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("DIR"));
+  const QCommandLineOption listDevices(QStringLiteral("list-devices"));
+  const QCommandLineOption help(QStringLiteral("help"));
+  const QCommandLineOption version(QStringLiteral("version"));
+  // Known here only to say that they come first.
+  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("simulate")};
+  parser.addOptions({lab, device, recording, screenshot, listDevices, help, version});
+  for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
+  for (const char* name : kToolkitValueOptions)
+    parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+  for (const char* name : kToolkitFlags) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+
+  if (!parser.parse(arguments)) {
+    error = parser.errorText();
+    return false;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    error = QStringLiteral("no option takes '%1'").arg(parser.positionalArguments().first());
+    return false;
+  }
+  for (const QString& command : commands) {
+    if (parser.isSet(command)) {
+      error = QStringLiteral("--%1 must be the first argument").arg(command);
+      return false;
+    }
+  }
+  options.help = parser.isSet(help);
+  options.version = parser.isSet(version);
+  if ((options.help || options.version) && arguments.size() != 2) {
+    error = QStringLiteral("--help and --version take nothing else");
+    return false;
+  }
+  if (parser.isSet(lab) && parser.value(lab).isEmpty()) {
+    error = QStringLiteral("--lab needs a folder");
+    return false;
+  }
+  options.lab = parser.value(lab);
+  options.screenshotDir = parser.value(screenshot);
+  options.device = parser.value(device).toLocal8Bit().toStdString();
+  options.recording = parser.value(recording).toLocal8Bit().toStdString();
+  options.listDevices = parser.isSet(listDevices);
+  return true;
+}
 
 namespace {
 
@@ -200,8 +232,8 @@ QSettings& Remembered() {
   return settings;
 }
 
-// Copies the example lab's files that `folder` lacks; the copies are the
-// user's to change.
+// Copies the example lab's files into a folder without config.ini; the
+// copies are the user's to change.
 std::string FillFromExample(const QString& folder) {
   const QString example = ExampleLabFolder();
   if (example.isEmpty()) return "the example lab is not installed";
@@ -255,7 +287,9 @@ TLabChoice OpenLabFolder(const QString& labOption) {
     }
   }
   folder = QDir(folder).absolutePath();
-  if (std::string error = FillFromExample(folder); !error.empty()) {
+  // A folder with its own settings is a lab already, perhaps on a share
+  // the user cannot write: only a new one starts from the example.
+  if (std::string error = HasSettings(folder) ? std::string() : FillFromExample(folder); !error.empty()) {
     choice.error = error;
     return choice;
   }
@@ -270,12 +304,7 @@ TLabChoice OpenLabFolder(const QString& labOption) {
   return choice;
 }
 
-int RunProgram(int argc, char** argv, const QString& labOption) {
-  TOptions options;
-  if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "%s", kUsage);
-    return 2;
-  }
+int RunProgram(int argc, char** argv, const TProgramOptions& options) {
   if (options.listDevices) {
     for (const std::string& name : OpenableDeviceNames()) std::printf("%s\n", name.c_str());
     return 0;
@@ -290,7 +319,7 @@ int RunProgram(int argc, char** argv, const QString& labOption) {
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
   }
   const QString screenshotDir = options.screenshotDir;
-  const TLabChoice lab = OpenLabFolder(labOption);
+  const TLabChoice lab = OpenLabFolder(options.lab);
   if (!lab.error.empty()) {
     std::fprintf(stderr, "tremora: %s\n", lab.error.c_str());
     return 2;

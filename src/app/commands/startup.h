@@ -48,13 +48,33 @@ void DestroyWindows();
 // cannot be written.
 QStringList WriteScreenshots(const QString& dir);
 
-// The whole program after the command line was checked for other modes:
-// `tremora` runs the windows until the main window closes; `tremora
-// --screenshot DIR` creates them as at start-up, writes their pictures and
-// exits (messages go to standard error); `--device NAME` (with `--recording
-// FILE.wav` for "Recording") chooses the input device, a name that matches
-// none ending the start with status 2; `--list-devices` prints the names.
-// Then the lab folder is opened (OpenLabFolder with `labOption`, --lab DIR);
-// when it was chosen rather than given by the working directory, the main
-// window's title names it.
-int RunProgram(int argc, char** argv, const QString& labOption);
+// The options of the program's windows: every mode but the commands of
+// their own (--locate, --analyze, --simulate), which come first.
+struct TProgramOptions {
+  QString lab;            // --lab DIR
+  QString screenshotDir;  // --screenshot DIR
+  std::string device;     // --device NAME
+  std::string recording;  // --recording FILE.wav
+  bool listDevices = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Parses the whole command line (`arguments`, the program's name first).
+// The toolkit's own options (-platform NAME, -style NAME, ...) are accepted
+// and left to the application object. False, with `error` saying why, for
+// an unknown option, a missing value, an argument no option takes, a
+// command that does not come first, or --help or --version with anything
+// else.
+bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options, QString& error);
+
+// The whole program once the command line was parsed: `tremora` runs the
+// windows until the main window closes; `--screenshot DIR` creates them as
+// at start-up, writes their pictures and exits (messages go to standard
+// error); `--device NAME` (with `--recording FILE.wav` for "Recording")
+// chooses the input device, a name that matches none ending the start with
+// status 2; `--list-devices` prints the names. Then the lab folder is opened
+// (OpenLabFolder with --lab DIR); when it was chosen rather than given by the
+// working directory, the main window's title names it. `argc` and `argv`
+// go to the application object.
+int RunProgram(int argc, char** argv, const TProgramOptions& options);

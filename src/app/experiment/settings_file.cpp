@@ -35,6 +35,12 @@ std::string PulseVelocityError(int32_t velocity) {
          std::to_string(kMaxPulseVelocity) + " mm / s";
 }
 
+std::string DetectionLevelError(int32_t level) {
+  if (level >= kMinDetectionLevel && level <= kMaxDetectionLevel) return {};
+  return "Detection level must be between " + std::to_string(kMinDetectionLevel) + " and " +
+         std::to_string(kMaxDetectionLevel) + " (0 to 100 % of full scale)";
+}
+
 std::filesystem::path SettingsPath() { return WorkingDirectory() / "config.ini"; }
 
 namespace {
@@ -77,6 +83,10 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
   auto damaged = [&](const std::string& text) {
     if (notes) notes->damaged.push_back(text);
   };
+  auto beyond = [&](const char* section, const char* key, int32_t value, const std::string& error) {
+    damaged(KeyName(section, key) + " = " + std::to_string(value) + ": " + error);
+    if (notes) notes->beyondBounds.push_back(notes->damaged.back());
+  };
   TExperimentState read = state;
   for (const TIntKey& k : kIntKeys) {
     const std::string text = profile::ReadString(file, k.section, k.key, kAbsent);
@@ -104,18 +114,21 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
   if (const std::string error = PulseVelocityError(read.pulseVelocity); error.empty())
     state.pulseVelocity = read.pulseVelocity;
   else
-    damaged(KeyName("VELOCIDADE", "vel") + " = " + std::to_string(read.pulseVelocity) + ": " + error);
+    beyond("VELOCIDADE", "vel", read.pulseVelocity, error);
   if (const std::string error = AcquisitionBoundsError(kMinAcquisitionTime, read.acquisitionRate); error.empty())
     state.acquisitionRate = read.acquisitionRate;
   else
-    damaged(KeyName("TXAQUISICAO", "tx") + " = " + std::to_string(read.acquisitionRate) + ": " + error);
+    beyond("TXAQUISICAO", "tx", read.acquisitionRate, error);
   if (const std::string error = AcquisitionBoundsError(read.acquisitionTime, state.acquisitionRate); error.empty())
     state.acquisitionTime = read.acquisitionTime;
   else if (read.acquisitionTime != state.acquisitionTime)
-    damaged(KeyName("TAQUISICAO", "taq") + " = " + std::to_string(read.acquisitionTime) + ": " + error);
+    beyond("TAQUISICAO", "taq", read.acquisitionTime, error);
   // The time kept must fit the rate read.
   if (!AcquisitionBoundsError(state.acquisitionTime, state.acquisitionRate).empty()) state.acquisitionTime = 5;
-  state.detectionLevel = read.detectionLevel;
+  if (const std::string error = DetectionLevelError(read.detectionLevel); error.empty())
+    state.detectionLevel = read.detectionLevel;
+  else
+    beyond("LEVELDETECTION", "level_detec", read.detectionLevel, error);
 }
 
 void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& folder) {
@@ -132,12 +145,17 @@ void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& fo
   state.detectionLevel = 10;
 }
 
-void LoadSettings(TExperimentState& state) {
+void LoadSettings(TExperimentState& state, TSettingsNotes* notes) {
   SetDefaultSettings(state, WorkingDirectory());
-  ReadSettingsOver(SettingsPath(), state, nullptr);
+  ReadSettingsOver(SettingsPath(), state, notes);
 }
 
 void SaveSettings(const TExperimentState& state) { SaveSettingsTo(SettingsPath(), state); }
+
+void SavePictureName(const std::string& name) {
+  const std::filesystem::path path = SettingsPath();
+  if (profile::WriteString(path, "IMGFILE", "imgfilename", name)) throw ESettingsWriteError(path);
+}
 
 void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& state) {
   auto write = [&](const char* section, const char* key, const std::string& value) {

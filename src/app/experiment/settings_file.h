@@ -36,6 +36,15 @@ inline constexpr int32_t kMinPulseVelocity = 100, kMaxPulseVelocity = 10000000; 
 // message saying so.
 std::string PulseVelocityError(int32_t velocity);
 
+// Bounds of the detection level, per mille of full scale: those of the
+// settings dialog's level bar. Below 0 the first sample would count as the
+// pulse, above 1000 no sample could reach it.
+inline constexpr int32_t kMinDetectionLevel = 0, kMaxDetectionLevel = 1000;
+
+// Empty when a detection level is within its bounds; otherwise the message
+// saying so.
+std::string DetectionLevelError(int32_t level);
+
 // <working directory>/config.ini at this moment.
 std::filesystem::path SettingsPath();
 
@@ -43,14 +52,22 @@ std::filesystem::path SettingsPath();
 // default.jpg in `folder`).
 void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& folder);
 
+struct TSettingsNotes;
+
 // Reads config.ini into the state; missing file, keys or unreadable numbers
-// give the defaults, and so does a velocity, acquisition time or rate beyond
-// the bounds (the time, when only their product is too large). Never fails.
-void LoadSettings(TExperimentState& state);
+// give the defaults, and so does a velocity, acquisition time, rate or
+// detection level beyond the bounds (the time, when only the product of time
+// and rate is too large). Never fails; what was not read is listed in
+// `notes` when given.
+void LoadSettings(TExperimentState& state, TSettingsNotes* notes = nullptr);
 
 // Writes the state to config.ini, key by key. Stops at the first key that
 // cannot be written with ESettingsWriteError; keys written before it stay.
 void SaveSettings(const TExperimentState& state);
+
+// Writes only the map picture's name to config.ini; the other keys stay
+// as they are, missing or not. Fails as SaveSettings does.
+void SavePictureName(const std::string& name);
 
 // The same keys in another file of config.ini's layout (a run folder's
 // run.ini holds them too).
@@ -62,6 +79,8 @@ void SaveSettingsTo(const std::filesystem::path& file, const TExperimentState& s
 struct TSettingsNotes {
   std::vector<std::string> missing;
   std::vector<std::string> damaged;
+  // Those of `damaged` that are numbers beyond their bounds.
+  std::vector<std::string> beyondBounds;
 };
 
 // Reads the settings keys present in `file` over `state`: a key that is

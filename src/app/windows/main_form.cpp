@@ -61,12 +61,20 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TE
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(QObject*) {
-  LoadSettings(Experiment);
+  TSettingsNotes notes;
+  LoadSettings(Experiment, &notes);
   for (int k = stA; k <= stC; ++k) Experiment.circleRadius[k] = 0;
   for (int k = stA; k <= stC; ++k) Experiment.radiusIncrement[k] = 0;
   Experiment.mapScale = kMapScale;
   PlaceStations();
   PlaceCircles();
+  // A value edited by hand beyond what the program can work with is not
+  // taken; the teacher learns which one, instead of wondering at the default.
+  if (!notes.beyondBounds.empty()) {
+    QStringList lines{QStringLiteral("These values of config.ini were not read; the defaults are used instead:")};
+    for (const std::string& note : notes.beyondBounds) lines << QString::fromStdString(note);
+    ShowMessage(lines.join(QLatin1Char('\n')));
+  }
   // Without its picture the map stays empty; everything else is in place.
   try {
     imgMapa->LoadFromFile(QString::fromStdString(Experiment.imageFileName));
@@ -133,11 +141,9 @@ void TForm1::ChangeImage1Click(QObject*) {
     SaveSettings(Experiment);
     return;
   }
-  // Only the picture changes in the lab's settings.
-  TExperimentState lab;
-  LoadSettings(lab);
-  lab.imageFileName = Experiment.imageFileName;
-  SaveSettings(lab);
+  // The run's values are in force, not the lab's: only the picture's name
+  // changes in the lab's settings, every other key stays as it is.
+  SavePictureName(Experiment.imageFileName);
 }
 
 std::string TForm1::StoredPictureName(const std::string& chosen) {

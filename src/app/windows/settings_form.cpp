@@ -2,6 +2,7 @@
 
 #include "app/windows/acquisition_form.h"
 #include "app/windows/convert.h"
+#include "app/experiment/epicenter_solver.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/main_form.h"
 #include "app/experiment/settings_file.h"
@@ -63,15 +64,29 @@ void TForm2::chkShowCirclesClick(QObject*) {
   for (TShape* circle : Form1->circ) circle->SetVisible(chkShowCircles->Checked());
 }
 
+namespace {
+
+int32_t StationCoordinate(TEdit* field, const char* axis, const char* station, double mapExtent) {
+  const int32_t value = StrToInt(field->Text());
+  if (value < 0 || value > mapExtent)
+    throw std::runtime_error(std::string("Coord. ") + axis + " of station " + station + " must be between 0 and " +
+                             std::to_string(int(mapExtent)) + " mm, on the map");
+  return value;
+}
+
+}  // namespace
+
 void TForm2::btnAplicarClick(QObject*) {
   // Each field goes to the state as it is read: a bad one stops the
   // sequence with the fields before it already taken.
-  Experiment.stationX[stA] = StrToInt(txt_xA->Text());
-  Experiment.stationY[stA] = StrToInt(txt_yA->Text());
-  Experiment.stationX[stB] = StrToInt(txt_xB->Text());
-  Experiment.stationY[stB] = StrToInt(txt_yB->Text());
-  Experiment.stationX[stC] = StrToInt(txt_xC->Text());
-  Experiment.stationY[stC] = StrToInt(txt_yC->Text());
+  // A station off the map has no pin to show, and a pulse from the map
+  // would reach it only after the block ends.
+  Experiment.stationX[stA] = StationCoordinate(txt_xA, "X", "A", kMapWidthMm);
+  Experiment.stationY[stA] = StationCoordinate(txt_yA, "Y", "A", kMapHeightMm);
+  Experiment.stationX[stB] = StationCoordinate(txt_xB, "X", "B", kMapWidthMm);
+  Experiment.stationY[stB] = StationCoordinate(txt_yB, "Y", "B", kMapHeightMm);
+  Experiment.stationX[stC] = StationCoordinate(txt_xC, "X", "C", kMapWidthMm);
+  Experiment.stationY[stC] = StationCoordinate(txt_yC, "Y", "C", kMapHeightMm);
   const int32_t velocity = StrToInt(txt_vel->Text());
   const int32_t time = StrToInt(cmbTempo->Text());
   const int32_t rate = StrToInt(cmbTaxa->Text());
@@ -87,6 +102,9 @@ void TForm2::btnAplicarClick(QObject*) {
   Form1->PlaceCircles();
   // What the dialog shows is now the lab's, whatever run was opened.
   Experiment.runSettingsInForce = false;
-  SaveSettings(Experiment);
+  // A map in the lab folder is named relative to it, as choosing it does.
+  TExperimentState saved = Experiment;
+  saved.imageFileName = TForm1::StoredPictureName(Experiment.imageFileName);
+  SaveSettings(saved);
   Form3->ApplyCaptureSettings();
 }

@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
@@ -120,10 +122,37 @@ TFolderDialog::TChooser TFolderDialog::SetChooser(TChooser chooser) {
   return previous;
 }
 
+namespace {
+
+// A folder dialog that makes the folder whose new name the user typed, as
+// its New Folder button would, instead of answering "Directory not found".
+class TMakingFolderDialog : public QFileDialog {
+public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList typed = selectedFiles();
+    if (typed.size() == 1 && !typed.first().isEmpty()) {
+      const QFileInfo folder(typed.first());
+      if (!folder.exists() && folder.dir().exists()) folder.dir().mkdir(folder.fileName());
+    }
+    QFileDialog::accept();
+  }
+};
+
+QString ChooseFolder(const QString& title, const QString& directory) {
+  TMakingFolderDialog dialog(QApplication::activeWindow(), title, directory);
+  dialog.setFileMode(QFileDialog::Directory);
+  // The toolkit's own dialog, whose acceptance is the one above.
+  dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
 bool TFolderDialog::Execute() {
-  const QString chosen = FolderChooser() ? FolderChooser()(*this)
-                                         : QFileDialog::getExistingDirectory(QApplication::activeWindow(), title_,
-                                                                             directory_);
+  const QString chosen = FolderChooser() ? FolderChooser()(*this) : ChooseFolder(title_, directory_);
   if (chosen.isEmpty()) return false;
   directory_ = chosen;
   return true;

@@ -106,6 +106,11 @@ void TPicture::LoadFromFile(const QString& path) {
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError)
     throw EInvalidGraphic(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+  // A file named as a picture it does not hold (a text saved as .jpg): said
+  // in words rather than by the decoder's complaint about its first bytes.
+  if ((kind == Kind::Jpeg || kind == Kind::Bitmap || kind == Kind::Png) && SniffKind(bytes) != kind)
+    throw EInvalidGraphic(QStringLiteral("\"%1\" is not a picture the program can read: it does not hold a %2 image.")
+                              .arg(path, QLatin1String(kind == Kind::Jpeg ? "JPEG" : kind == Kind::Png ? "PNG" : "Bitmap")));
   LoadFromBytes(bytes, kind);
 }
 
