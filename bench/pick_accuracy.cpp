@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/epicenter_solver.h"
+#include "app/experiment/epicenter_solver.h"
 #include "app/experiment/picks/correlation_pick.h"
 #include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/picks/signal_cleanup.h"

@@ -401,11 +401,11 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
       result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("cannot be told: a pair has no times"));
     else if (answer.Fits())
       result.emplace_back(QStringLiteral("Uncertainty"),
-                          QStringLiteral("up to %1 mm from the mark (shaded area)").arg(Number(answer.uncertainty, 1)));
+                          QStringLiteral("up to %1 mm from the mark").arg(Number(answer.uncertainty, 1)));
     else
       result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("no point of the map fits the times"));
     if (answer.Fits() && answer.BothPairs())
-      result.emplace_back(QStringLiteral("Spread"), QStringLiteral("up to %1 mm with the other places")
+      result.emplace_back(QStringLiteral("Spread"), QStringLiteral("up to %1 mm, all shaded places")
                                                           .arg(Number(answer.spread, 1)));
   } else if (answer.ran && answer.region.Empty()) {
     result.emplace_back(QStringLiteral("Why"), NoFitSentence(answer, s.pulseVelocity));
