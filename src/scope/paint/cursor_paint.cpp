@@ -516,6 +516,21 @@ QRegion TSLScope::DragPreviewFootprint() {
     const int spill = std::max(0, inked.width() - size.width()) / 2 + 3;
     region += box.adjusted(-spill, -3, spill, 3) & view;
   }
+  // A link with the dragged cursor at one end shows the difference the
+  // drag would give beside its measurement line (PaintLinkPreview): the
+  // rows from the label above the line to the preview line below it.
+  for (int i = 0; i < cursorLinks_->Count(); ++i) {
+    TSLDisplayCursorLink* link = cursorLinks_->Link(i);
+    if (link->BeginCursorIndex() != draggedCursor_ && link->EndCursorIndex() != draggedCursor_) continue;
+    TLinkGeometry g;
+    if (!LinkGeometryOf(i, g)) continue;
+    if (g.rows) {
+      region += view;
+      continue;
+    }
+    const int h = QFontMetrics(Trails()->Font()->ToQFont(), this).height();
+    region += QRect(view.left(), g.line - 2 * h - 5, view.width(), 3 * h + 10) & view;
+  }
   return region;
 }
 
