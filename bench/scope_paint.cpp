@@ -1,15 +1,24 @@
 // Repainting the scope as the screen gets it, side by side with QCustomPlot
 // (Debian's Qt 6 build) in the same run: both widgets shown on the offscreen
 // platform at 800 x 230, two channels, no anti-aliasing, the same data, the
-// steps of the two interleaved. Each step is the event followed by a
-// synchronous repaint(); an event filter counts the paint events, and a step
-// that did not deliver exactly one paint event to its widget fails the case
-// (a repaint that paints nothing would otherwise look fast).
+// steps of the two interleaved. A step is the event followed either by a
+// synchronous repaint() of the whole widget ("repaint": an event filter
+// counts the paint events, and a step that did not deliver exactly one
+// paint event to its widget fails the case, as a repaint that paints
+// nothing would otherwise look fast), or by the processing of the update
+// the event posted (QCoreApplication::sendPostedEvents: "posted"; Qt paints
+// the region the widget asked for, which is what the screen gets), with the
+// paint events and the painted area (pixels) counted.
 //
 //   hover:      a pointer move over the data view (our routing, hit test and
-//               repaint); QCustomPlot: the pointer move, then its cursor (a
-//               straight line on a buffered layer of its own) moved, that
-//               layer replotted alone and the layers composed on screen
+//               repaint), the pointer running on the first channel's trace
+//               ("on traces": the scope shows the hit point, its label and
+//               the highlighted trace) or above the traces ("above");
+//               QCustomPlot: the pointer move, then its cursor (a straight
+//               line on a buffered layer of its own) moved, on the traces
+//               with a tracer on the graph and a text item with its value on
+//               that layer, the layer replotted alone and the layers
+//               composed on screen
 //   drag:       one pointer move of a cursor drag; the same peer step
 //   new block:  two blocks of 2 x 40,000 or 2 x 882,000 samples published,
 //               then the repaint; QCustomPlot: setData and a full replot
@@ -18,17 +27,22 @@
 //               one pointer move of a pan drag, each with its repaint
 //
 // Reported: the median times ("ours_ms", "peer_ms") and "peer_per_ours", the
-// peer's time divided by ours (above 1: ours is faster).
+// peer's time divided by ours (above 1: ours is faster); for posted steps
+// the paints per step and the median painted area per paint. A table of
+// the goals' ratios (medians over --benchmark_repetitions) closes the run.
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -65,26 +79,49 @@ double TimeMs(const std::function<void()>& f) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Counts the paint events a widget receives.
+// Counts the paint events a widget receives and the pixels they paint.
 class TPaintCounter : public QObject {
 public:
   explicit TPaintCounter(QWidget* w) { w->installEventFilter(this); }
   int count = 0;
+  double area = 0;
 
 protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++count;
+    if (e->type() == QEvent::Paint) {
+      ++count;
+      for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) area += double(r.width()) * r.height();
+    }
     return false;
   }
 };
 
+// The medians of every case, for the closing table: with repetitions,
+// each figure there is the median over the repetitions.
+struct TResult {
+  std::vector<double> runs;
+  TResult& operator=(double v) {
+    runs.push_back(v);
+    return *this;
+  }
+};
+std::map<std::string, TResult>& Results() {
+  static std::map<std::string, TResult> results;
+  return results;
+}
+
+// The pointer's row: on the first channel's trace or above the traces.
+enum TRow { rOnTrace, rAbove };
+// The first channel's data (block 0, the one shown after the warm-up).
+double SignalAt(int, int i) { return 0.8 * std::sin(i * 0.001) + 0.1 * std::sin(i * 0.37); }
+
 // A pointer path as a hand moves it: two pixels per event across the data
-// view and back, on the row of the value 0.5.
-QPoint PointerAt(const QRect& view, int k) {
+// view and back; its row comes from `rowAt` (the column's row).
+QPoint PointerAt(const QRect& view, int k, const std::function<int(int)>& rowAt) {
   const int span = std::max(1, view.width() - 20);
   const int step = (k * 2) % (2 * span);
-  const int x = step < span ? step : 2 * span - step;
-  return QPoint(view.left() + 10 + x, view.top() + view.height() / 4);
+  const int x = view.left() + 10 + (step < span ? step : 2 * span - step);
+  return QPoint(x, rowAt ? rowAt(x) : view.top() + view.height() / 4);
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& p, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -102,8 +139,9 @@ struct TTremora {
   TSLDisplayCursor* cursor = nullptr;
   TPaintCounter paints{&scope};
   std::vector<TRef<ISLRealBuffer>> blocks[2];
+  int n = 0;
 
-  explicit TTremora(int n) {
+  explicit TTremora(int samples) : n(samples) {
     scope.resize(kWidth, kHeight);
     scope.Channels()->Add();
     scope.YAxis()->AutoScaling()->SetEnabled(false);
@@ -136,9 +174,25 @@ struct TTremora {
     Publish(k);
     scope.repaint();
   }
-  void Hover(int k) {
-    SendMouse(&scope, QEvent::MouseMove, PointerAt(scope.DataViewRect(), k), Qt::NoButton, Qt::NoButton);
-    scope.repaint();
+  // The row of the first channel's value at column x, as the axes map it.
+  int RowAt(int x, TRow row) const {
+    const QRect view = scope.DataViewRect();
+    if (row == rAbove) return view.top() + 2;
+    const int i = int(std::lround(double(x - view.left()) * (n - 1) / (view.width() - 1)));
+    const double v = SignalAt(n, std::clamp(i, 0, n - 1));
+    return int(std::lround(view.bottom() - (v + 1) / 2 * (view.height() - 1)));
+  }
+  QPoint Pointer(int k, TRow row) const {
+    return PointerAt(scope.DataViewRect(), k, [&](int x) { return RowAt(x, row); });
+  }
+  // The move, then the whole widget repainted or the posted update processed.
+  void Finish(bool posted) {
+    if (posted) QCoreApplication::sendPostedEvents();
+    else scope.repaint();
+  }
+  void Hover(int k, TRow row, bool posted) {
+    SendMouse(&scope, QEvent::MouseMove, Pointer(k, row), Qt::NoButton, Qt::NoButton);
+    Finish(posted);
   }
   // The cursor stands in the middle of the shown range and is held there.
   void StartDrag() {
@@ -151,9 +205,9 @@ struct TTremora {
     SendMouse(&scope, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     scope.repaint();
   }
-  void DragStep(int k) {
-    SendMouse(&scope, QEvent::MouseMove, PointerAt(scope.DataViewRect(), k), Qt::NoButton, Qt::LeftButton);
-    scope.repaint();
+  void DragStep(int k, bool posted) {
+    SendMouse(&scope, QEvent::MouseMove, Pointer(k, rOnTrace), Qt::NoButton, Qt::LeftButton);
+    Finish(posted);
   }
   void Wheel(int k) {
     // In and out by turns, so the range stays in the same region.
@@ -175,16 +229,20 @@ struct TTremora {
 
 #ifdef TREMORA_WITH_QCUSTOMPLOT
 // QCustomPlot as its documentation advises for interaction: the cursor on a
-// buffered layer of its own, replotted alone when it moves.
+// buffered layer of its own, replotted alone when it moves; over the traces
+// a tracer on the graph and a text item with the value, on the same layer.
 struct TQcp {
   QCustomPlot plot;
   QCPLayer* cursorLayer = nullptr;
   QCPItemStraightLine* cursor = nullptr;
+  QCPItemTracer* tracer = nullptr;
+  QCPItemText* label = nullptr;
   TPaintCounter paints{&plot};
   QVector<double> keys;
   QVector<double> values[4][2];
+  int n = 0;
 
-  explicit TQcp(int n) {
+  explicit TQcp(int samples) : n(samples) {
     plot.resize(kWidth, kHeight);
     plot.setNotAntialiasedElements(QCP::aeAll);
     plot.setAntialiasedElements(QCP::aeNone);
@@ -202,7 +260,21 @@ struct TQcp {
     cursor = new QCPItemStraightLine(&plot);
     cursor->setLayer(cursorLayer);
     cursor->setPen(QPen(Qt::green));
-    MoveCursorTo(kWidth / 2);
+    tracer = new QCPItemTracer(&plot);
+    tracer->setLayer(cursorLayer);
+    tracer->setStyle(QCPItemTracer::tsSquare);
+    tracer->setSize(5);
+    tracer->setPen(QPen(Qt::red));
+    label = new QCPItemText(&plot);
+    label->setLayer(cursorLayer);
+    label->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->position->setParentAnchor(tracer->position);
+    label->position->setCoords(4, 0);
+    label->setColor(Qt::white);
+    label->setPen(QPen(Qt::red));
+    label->setBrush(Qt::black);
+    label->setPadding(QMargins(2, 1, 2, 1));
+    MoveCursorTo(kWidth / 2, false);
     keys.resize(n);
     for (int i = 0; i < n; ++i) keys[i] = i;
     for (int k = 0; k < 4; ++k)
@@ -213,34 +285,49 @@ struct TQcp {
     plot.show();
     QApplication::processEvents();
   }
-  void MoveCursorTo(int x) {
+  void MoveCursorTo(int x, bool showValue) {
     const double key = plot.xAxis->pixelToCoord(x);
     cursor->point1->setCoords(key, -1);
     cursor->point2->setCoords(key, 1);
+    tracer->setVisible(showValue);
+    label->setVisible(showValue);
+    if (!showValue) return;
+    if (!tracer->graph()) tracer->setGraph(plot.graph(0));
+    tracer->setGraphKey(key);
+    tracer->updatePosition();
+    label->setText(QStringLiteral("%1 : %2").arg(tracer->position->key(), 0, 'f', 0).arg(tracer->position->value(), 0, 'f', 3));
   }
   void NewBlock(int k) {
     for (int c = 0; c < 2; ++c) plot.graph(c)->setData(keys, values[k % 4][c], true);
     plot.replot(QCustomPlot::rpQueuedRefresh);
     plot.repaint();
   }
-  void PointerStep(int k, Qt::MouseButtons buttons) {
+  int RowAt(int x, TRow row) const {
     const QRect view = plot.axisRect()->rect();
-    const QPoint p = PointerAt(view, k);
+    if (row == rAbove) return view.top() + 2;
+    const int i = int(std::lround(plot.xAxis->pixelToCoord(x)));
+    return int(std::lround(plot.yAxis->coordToPixel(SignalAt(n, std::clamp(i, 0, n - 1)))));
+  }
+  void PointerStep(int k, Qt::MouseButtons buttons, TRow row, bool posted) {
+    const QRect view = plot.axisRect()->rect();
+    const QPoint p = PointerAt(view, k, [&](int x) { return RowAt(x, row); });
     SendMouse(&plot, QEvent::MouseMove, p, Qt::NoButton, buttons);
-    MoveCursorTo(p.x());
+    MoveCursorTo(p.x(), row == rOnTrace && buttons == Qt::NoButton);
     cursorLayer->replot();
-    plot.repaint();
+    if (posted) QCoreApplication::sendPostedEvents();
+    else plot.repaint();
   }
 };
 #endif
 
-// Runs one timed step and checks it delivered exactly one paint event.
+// Runs one timed step; a repaint step must deliver exactly one paint event,
+// a posted one at most one.
 template <class Side>
 bool Step(benchmark::State& state, Side& side, std::vector<double>& times, const std::function<void()>& f,
-          const char* who) {
+          const char* who, bool posted = false) {
   side.paints.count = 0;
   const double t = TimeMs(f);
-  if (side.paints.count != 1) {
+  if (side.paints.count != 1 && !(posted && side.paints.count == 0)) {
     const std::string message = std::string(who) + ": " + std::to_string(side.paints.count) + " paint events in one step";
     state.SkipWithError(message.c_str());
     return false;
@@ -251,7 +338,14 @@ bool Step(benchmark::State& state, Side& side, std::vector<double>& times, const
 
 enum TCase { cHover, cDrag, cNewBlock };
 
-void Compare(benchmark::State& state, TCase what) {
+std::string CaseName(TCase what, int n, TRow row, bool posted) {
+  std::string name = what == cHover ? "hover" : what == cDrag ? "drag" : "new block";
+  if (what == cHover) name += row == rOnTrace ? " on traces" : " above";
+  if (what != cNewBlock) name += posted ? " posted" : " repaint";
+  return name + " " + std::to_string(n);
+}
+
+void Compare(benchmark::State& state, TCase what, TRow row = rOnTrace, bool posted = false) {
   const int n = int(state.range(0));
   TTremora ours(n);
   for (int k = 0; k < 5; ++k) ours.NewBlock(k);  // warm-up
@@ -260,46 +354,79 @@ void Compare(benchmark::State& state, TCase what) {
   TQcp peer(n);
   for (int k = 0; k < 5; ++k) peer.NewBlock(k);
 #endif
+  // The pointer goes to its path first (entering shows the toolbar).
+  if (what == cHover) {
+    ours.Hover(0, row, false);
+#ifdef TREMORA_WITH_QCUSTOMPLOT
+    peer.PointerStep(0, Qt::NoButton, row, false);
+#endif
+  }
   std::vector<double> oursMs, peerMs;
-  int k = 0;
+  int oursPaints = 0, peerPaints = 0;
+  double oursArea = 0, peerArea = 0;
+  int k = 1;
   for (auto _ : state) {
     // Interleaved, so load from other processes hits both alike.
+    ours.paints.area = 0;
     const bool ok = Step(state, ours, oursMs,
                          [&] {
-                           if (what == cHover) ours.Hover(k);
-                           else if (what == cDrag) ours.DragStep(k);
+                           if (what == cHover) ours.Hover(k, row, posted);
+                           else if (what == cDrag) ours.DragStep(k, posted);
                            else ours.NewBlock(k);
                          },
-                         "ours");
+                         "ours", posted);
     if (!ok) break;
+    oursPaints += ours.paints.count;
+    oursArea += ours.paints.area;
     state.SetIterationTime(oursMs.back() / 1000);
 #ifdef TREMORA_WITH_QCUSTOMPLOT
+    peer.paints.area = 0;
     if (!Step(state, peer, peerMs,
               [&] {
                 if (what == cNewBlock) peer.NewBlock(k);
-                else peer.PointerStep(k, what == cDrag ? Qt::LeftButton : Qt::NoButton);
+                else peer.PointerStep(k, what == cDrag ? Qt::LeftButton : Qt::NoButton, row, posted);
               },
-              "peer"))
+              "peer", posted))
       break;
+    peerPaints += peer.paints.count;
+    peerArea += peer.paints.area;
 #endif
     ++k;
   }
+  const std::string name = CaseName(what, n, row, posted);
   state.counters["ours_ms"] = MedianMs(oursMs);
+  Results()[name + " ours"] = MedianMs(oursMs);
+  if (posted && !oursMs.empty()) {
+    state.counters["ours_paints"] = double(oursPaints) / oursMs.size();
+    state.counters["ours_area"] = oursPaints ? oursArea / oursPaints : 0;
+    Results()[name + " ours paints"] = double(oursPaints) / oursMs.size();
+    Results()[name + " ours area"] = oursPaints ? oursArea / oursPaints : 0;
+  }
   if (!peerMs.empty()) {
     state.counters["peer_ms"] = MedianMs(peerMs);
     state.counters["peer_per_ours"] = MedianMs(peerMs) / MedianMs(oursMs);
+    Results()[name + " peer"] = MedianMs(peerMs);
+    if (posted) {
+      state.counters["peer_paints"] = double(peerPaints) / peerMs.size();
+      state.counters["peer_area"] = peerPaints ? peerArea / peerPaints : 0;
+      Results()[name + " peer area"] = peerPaints ? peerArea / peerPaints : 0;
+    }
   }
 }
 
-void BM_Hover(benchmark::State& state) { Compare(state, cHover); }
-void BM_Drag(benchmark::State& state) { Compare(state, cDrag); }
+// Arguments: samples, row (0 on traces, 1 above), posted (0 repaint, 1 posted).
+void BM_Hover(benchmark::State& state) {
+  Compare(state, cHover, state.range(1) ? rAbove : rOnTrace, state.range(2) != 0);
+}
+void BM_Drag(benchmark::State& state) { Compare(state, cDrag, rOnTrace, state.range(1) != 0); }
 void BM_NewBlock(benchmark::State& state) { Compare(state, cNewBlock); }
 
 // Hover against new block on our side: a hover repaints the overlay over
 // the cached layers, so it must cost at most a tenth of a new-block repaint.
 // Blocks come ten times a second; a moving hand sends some ten pointer
 // moves between two of them, the first of which may find the traces moved
-// under the pointer (a new highlight repaints the trace layer).
+// under the pointer (a new highlight repaints the trace layer). The hover
+// runs on the traces, with the update it posted processed.
 void BM_HoverShare(benchmark::State& state) {
   const int n = int(state.range(0));
   TTremora ours(n);
@@ -310,7 +437,7 @@ void BM_HoverShare(benchmark::State& state) {
     if (!Step(state, ours, block, [&] { ours.NewBlock(k); }, "new block")) break;
     double total = 0;
     for (int i = 0; i < 10; ++i) {
-      if (!Step(state, ours, hover, [&] { ours.Hover(move++); }, "hover")) break;
+      if (!Step(state, ours, hover, [&] { ours.Hover(move++, rOnTrace, true); }, "hover", true)) break;
       total += hover.back();
     }
     state.SetIterationTime(total / 10 / 1000);
@@ -319,6 +446,8 @@ void BM_HoverShare(benchmark::State& state) {
   state.counters["new_block_ms"] = MedianMs(block);
   state.counters["hover_ms"] = MedianMs(hover);
   if (!block.empty()) state.counters["hover_share"] = MedianMs(hover) / MedianMs(block);
+  Results()["share new block " + std::to_string(n)] = MedianMs(block);
+  Results()["share hover " + std::to_string(n)] = MedianMs(hover);
 }
 
 // Wheel steps and pan moves over the 2-channel scope: each must stay well
@@ -341,12 +470,56 @@ void Navigate(benchmark::State& state, bool pan) {
 void BM_WheelStep(benchmark::State& state) { Navigate(state, false); }
 void BM_PanMove(benchmark::State& state) { Navigate(state, true); }
 
-BENCHMARK(BM_Hover)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Drag)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Hover)
+    ->ArgsProduct({{40000, 882000}, {0, 1}, {0, 1}})
+    ->UseManualTime()
+    ->Iterations(400)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Drag)->ArgsProduct({{40000, 882000}, {0, 1}})->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewBlock)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HoverShare)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelStep)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PanMove)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
+
+// The goals' ratios from the medians of the last run of each case.
+void PrintSummary() {
+  const auto& r = Results();
+  const auto get = [&](const std::string& key) {
+    const auto it = r.find(key);
+    return it == r.end() ? 0.0 : MedianMs(it->second.runs);
+  };
+  std::printf("\n%-34s %10s %10s %10s %12s %12s\n", "case", "ours_ms", "peer_ms", "peer/ours", "ours_area", "peer_area");
+  for (const char* what : {"hover on traces", "hover above", "drag"})
+    for (const char* how : {"repaint", "posted"})
+      for (int n : {40000, 882000}) {
+        const std::string name = std::string(what) + " " + how + " " + std::to_string(n);
+        const double ours = get(name + " ours"), peer = get(name + " peer");
+        if (ours == 0) continue;
+        std::printf("%-34s %10.4f %10.4f %10.2f", name.c_str(), ours, peer, peer > 0 ? peer / ours : 0.0);
+        if (std::string(how) == "posted")
+          std::printf(" %12.0f %12.0f", get(name + " ours area"), get(name + " peer area"));
+        std::printf("\n");
+      }
+  for (int n : {40000, 882000}) {
+    const std::string name = "new block " + std::to_string(n);
+    if (get(name + " ours") > 0)
+      std::printf("%-34s %10.4f %10.4f %10.2f\n", name.c_str(), get(name + " ours"), get(name + " peer"),
+                  get(name + " peer") / get(name + " ours"));
+  }
+  for (const char* what : {"hover on traces", "hover above", "drag"})
+    for (const char* how : {"repaint", "posted"}) {
+      const std::string base = std::string(what) + " " + how + " ";
+      const double small = get(base + "40000 ours"), large = get(base + "882000 ours");
+      if (small > 0 && large > 0)
+        std::printf("%-34s 882,000 / 40,000 = %.2f\n", (base + "ours").c_str(), large / small);
+    }
+  const double block = get("new block 40000 ours");
+  for (const char* how : {"repaint", "posted"}) {
+    const double hover = get(std::string("hover on traces ") + how + " 40000 ours");
+    if (block > 0 && hover > 0)
+      std::printf("hover on traces %-8s 40,000 / new block 40,000 = %.3f\n", how, hover / block);
+  }
+}
 
 }  // namespace
 
@@ -356,5 +529,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  PrintSummary();
   return 0;
 }

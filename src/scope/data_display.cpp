@@ -1,6 +1,7 @@
 #include "scope/data_display.h"
 
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QtMath>
 #include <QThread>
@@ -107,7 +108,51 @@ void TSLDataDisplay::OverlayChanged() {
   // A channel-draw handler's changes appear in the paint that runs it.
   if (InvalidationSuppressed()) return;
   dirty_ = true;
+  if (collecting_ > 0 && QThread::currentThread() == thread()) {
+    collectedAll_ = true;
+    return;
+  }
   RequestRepaint();
+}
+
+void TSLDataDisplay::OverlayChanged(const QRegion& region) {
+  if (InvalidationSuppressed() || region.isEmpty()) return;
+  if (QThread::currentThread() != thread()) {
+    OverlayChanged();
+    return;
+  }
+  dirty_ = true;
+  if (collecting_ > 0) {
+    collected_ += region;
+    return;
+  }
+  if (!destroying_) update(region);
+}
+
+void TSLDataDisplay::PointerOverlayChanged() {
+  // A pointer event adds the pointer's pieces at its end anyway.
+  if (collecting_ > 0 && QThread::currentThread() == thread()) return;
+  OverlayChanged(PointerDamage());
+}
+
+void TSLDataDisplay::BeginCollect() {
+  if (collecting_++ > 0) return;
+  collectedAll_ = false;
+  collected_ = QRegion();
+}
+
+void TSLDataDisplay::EndCollect() {
+  if (--collecting_ > 0) return;
+  // A hidden control paints nothing: no region is worth finding.
+  if (collectedAll_ || !isVisible()) {
+    collectedAll_ = false;
+    collected_ = QRegion();
+    OverlayChanged();
+    return;
+  }
+  QRegion region = collected_ + PointerDamage();
+  collected_ = QRegion();
+  OverlayChanged(region);
 }
 
 TSLAxisData TSLDataDisplay::AxisData(TSLDisplayAxis*) { return TSLAxisData(); }
@@ -162,6 +207,17 @@ void TSLDataDisplay::paintEvent(QPaintEvent* e) {
   else
     painter.drawImage(exposed, picture,
                       QRectF(exposed.x() * dpr, exposed.y() * dpr, exposed.width() * dpr, exposed.height() * dpr));
+}
+
+bool TSLDataDisplay::PaintReaches(QPainter* painter, const QRect& r) {
+  QPaintEngine* engine = painter ? painter->paintEngine() : nullptr;
+  if (!engine) return true;
+  // The exposed part in device pixels; empty when painting an image of
+  // its own (all of it).
+  const QRegion exposed = engine->systemClip();
+  if (exposed.isEmpty()) return true;
+  const QRect device = painter->deviceTransform().mapRect(QRectF(r)).toAlignedRect().adjusted(-1, -1, 1, 1);
+  return exposed.intersects(device);
 }
 
 const QImage& TSLDataDisplay::BackBuffer() {

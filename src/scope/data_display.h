@@ -8,9 +8,14 @@
 // is posted to it. Every Changed also counts a content generation that the
 // cached picture layers compare; OverlayChanged repaints without it, for
 // what only the overlay shows (the pointer, hover marks, drag previews).
+// A pointer move repaints only what it changed: the parts that say what
+// changed without a region ask for the whole control; the pieces that
+// follow the pointer (PointerDamage) are repainted at their old and new
+// places.
 
 #include <QImage>
 #include <QList>
+#include <QRegion>
 #include <QVector>
 #include <atomic>
 
@@ -86,6 +91,11 @@ public:
   // Repaints of the back buffer so far (tests and benchmarks count them).
   int RedrawCount() const { return redraws_; }
 
+  // Whether `painter` paints anything in `r` (control coordinates): false
+  // when the part of the control this paint exposes lies elsewhere, so a
+  // piece drawn only within `r` may be passed over.
+  static bool PaintReaches(QPainter* painter, const QRect& r);
+
   // Whether repaints draw straight onto the screen from cached pictures
   // rather than drawing everything and copying the back buffer.
   virtual bool ComposesOnScreen() const { return false; }
@@ -96,6 +106,14 @@ public:
   virtual void RefreshTimerTick();
   virtual void Changed();
   void OverlayChanged();
+  // Only `region` (control coordinates) of the overlay changed.
+  void OverlayChanged(const QRegion& region);
+  // What the overlay shows at the pointer (hit point, track marks, drag
+  // previews) may have moved: its old and new places are repainted.
+  void PointerOverlayChanged();
+  // Where the overlay's pointer pieces were painted last and where they
+  // stand now; the whole control unless the display knows better.
+  virtual QRegion PointerDamage() { return QRegion(rect()); }
   virtual void LayoutChanged();
   virtual void ResetTraceCaches() {}
   virtual bool PublishPendingData() { return layoutStale_.load(); }
@@ -262,6 +280,13 @@ private:
   std::atomic<bool> hold_{false};
   std::atomic<bool> repaintPosted_{false};
   bool destroying_ = false;
+  // A pointer event collects what it changed and asks once at its end:
+  // the whole control, or the region below and the pointer's pieces.
+  int collecting_ = 0;
+  bool collectedAll_ = false;
+  QRegion collected_;
+  void BeginCollect();
+  void EndCollect();
   bool buttonShape_ = false, elementShape_ = false;
   const QObject* buttonShapeOwner_ = nullptr;
   int wheelRemainder_ = 0;

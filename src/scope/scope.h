@@ -166,6 +166,7 @@ public:
 protected:
   void PaintBackBuffer(TLPCanvas& canvas) override;
   bool ComposesOnScreen() const override { return layered_; }
+  QRegion PointerDamage() override;
   bool InvalidationSuppressed() const override { return channelDraw_; }
   void AfterLoaded() override;
   void AdditionalAxisRemoved(bool x, int index) override;
@@ -199,6 +200,50 @@ private:
   // measurement lines.
   QRegion PaintCursorLinks(TLPCanvas& canvas, bool selectionPass);
   void PaintHitPoint(TLPCanvas& canvas);
+  // The hit point's marker and label as drawn, found once per hit (the
+  // label's text asks OnDataToolTip) with the text measured for `device`.
+  struct THitPiece {
+    bool shown = false;
+    const QObject* channel = nullptr;
+    const QPaintDevice* device = nullptr;
+    QPoint foot;
+    double x = 0, y = 0;
+    int content = -1, layouts = -1;
+    bool label = false;
+    QString text;
+    QRect box;
+    bool operator==(const THitPiece&) const = default;
+  };
+  const THitPiece& HitPiece(const QPaintDevice* device);
+  THitPiece hitPiece_;
+  // What the overlay shows at the pointer: the hit point with its label,
+  // the track marks in the axes' bands and a drag's preview; as found now
+  // and as the last paint on the screen put it.
+  QRegion PointerFootprint();
+  QRegion DragPreviewFootprint();
+  QRegion paintedFootprint_;
+  // The drag preview's footprint as found last, and for what.
+  struct TDragKey {
+    QPoint point;
+    int cursor = -1, content = -1, layouts = -1;
+    bool vertical = false, horizontal = false;
+    bool operator==(const TDragKey&) const = default;
+  };
+  TDragKey dragFootprintKey_;
+  QRegion dragFootprint_;
+  // Where a cursor's lines, highlights and crossings lie (not its drag
+  // preview), found once per content and layout: a paint that does not
+  // reach it passes the cursor over.
+  struct TCursorFootprint {
+    const QObject* cursor = nullptr;
+    int content = -1, layouts = -1;
+    QRect rect;
+  };
+  QVector<TCursorFootprint> cursorFootprints_;
+  QRect CursorFootprint(int index);
+  // The part of the trace layer a change of the element under the pointer
+  // from `before` to `after` repaints (a channel's highlight).
+  QRegion ElementChangeRegion(const QObject* before, const QObject* after);
   // Zones, ellipses, channel links, markers and text labels.
   QPoint ValueToScreen(int xAxisIndex, int yAxisIndex, double x, double y);
   QPolygon ZoneShape(const TSLDisplayBasicZone* zone);
@@ -221,7 +266,8 @@ private:
   int draggedMarkerChannel_ = -1, markerTarget_ = 0;
   void PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometry& g);
   // Marks where the channels listed by the cursor cross its line.
-  void PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int along);
+  // Without a canvas, returns where they would be drawn.
+  QRect PaintCrossings(TLPCanvas* canvas, const TSLDisplayCursor* cursor, double x, int along);
   void PaintZoomFrame(TLPCanvas& canvas);
   void UpdateElement(const QPoint& p);
   // The element under the resting pointer again, within a paint (which
@@ -289,7 +335,12 @@ private:
   int focusDotsRatio_ = 0;
   QVector<double> bandKeyScratch_;
   TSLPaintLayer<QVector<double>> bandLayer_;
-  TSLPaintLayer<TTraceKey> traceLayer_;
+  // The trace layer for the last few keys: a pointer going on and off a
+  // trace finds the picture with and without its highlight ready.
+  static constexpr int kTraceLayers = 3;
+  TSLPaintLayer<TTraceKey> traceLayers_[kTraceLayers];
+  int traceLayerUse_[kTraceLayers] = {};
+  int traceLayerClock_ = 0;
   int layouts_ = 0;
   bool layered_ = true;
   QSize BandSize(TSLDisplayView* view, TLPCanvas& canvas);

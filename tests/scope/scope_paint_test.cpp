@@ -5,6 +5,7 @@
 
 #include <QBackingStore>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
 #include <QWidget>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 #include <tuple>
 
 #include "buffers/simple_data_buffer.h"
@@ -1077,6 +1079,165 @@ TEST_F(Layers, PictureAtTheDevicePixelRatio) {
     EXPECT_NEAR(where, row * dpr, dpr) << "column " << at;
   }
   ExpectSame("scaled");
+}
+
+
+// A pointer move asks Qt to repaint only what it changed. After every step
+// of a long random walk (moves on and off the traces, over the axes and the
+// toolbar, cursor drags, leaving and entering again), with the updates it
+// posted processed, the screen must equal a full repaint of the same state,
+// pixel for pixel; the paints must cover only a small part of the control.
+TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
+  // Traces that wander, so the walk finds them all over the view.
+  std::vector<double> red(40000), yellow(40000);
+  for (int i = 0; i < 40000; ++i) {
+    red[i] = 0.6 * std::sin(i * 0.0004) + 0.05 * std::sin(i * 0.37);
+    yellow[i] = -0.5 * std::cos(i * 0.0007);
+  }
+  feed.Send(0, red);
+  feed.Send(1, yellow);
+  scope.RefreshTimerTick();
+  // The first cursor marks where it crosses the red trace, with a label.
+  auto* crossing = static_cast<TSLDisplayCursorChannelLink*>(cursor->Channels()->Add());
+  crossing->SetChannel(0);
+  crossing->ChannelLabel()->SetVisible(true);
+  ExpectSame("first paint");
+  const QRect view = scope.DataViewRect();
+  const auto settle = [] { QCoreApplication::sendPostedEvents(); };
+  settle();
+  int paints = 0;
+  double painted = 0, moves = 0;
+  struct TCounter : QObject {
+    int* paints;
+    double* painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) {
+        ++*paints;
+        for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) *painted += double(r.width()) * r.height();
+      }
+      return false;
+    }
+  } counter;
+  counter.paints = &paints;
+  counter.painted = &painted;
+  std::mt19937 random(20261210);
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  const auto redRowAt = [&](int x) {
+    const int i = std::clamp(int(std::lround(double(x - view.left()) * 39999 / (view.width() - 1))), 0, 39999);
+    return scope.YAxis()->TickToScreen(red[i]);
+  };
+  const auto somewhere = [&]() {
+    switch (pick(0, 9)) {
+      case 0: case 1: case 2: case 3: {  // on the red trace
+        const int x = pick(view.left() + 1, view.right() - 1);
+        return QPoint(x, redRowAt(x) + pick(-2, 2));
+      }
+      case 4: return QPoint(pick(0, scope.width() - 1), pick(view.bottom() + 1, scope.height() - 1));  // X axis
+      case 5: return QPoint(pick(0, view.left() - 1), pick(0, scope.height() - 1));  // Y axis
+      case 6: return scope.ToolBar()->ButtonSquare(pick(0, 3)).center();
+      default: return QPoint(pick(view.left(), view.right()), pick(view.top(), view.bottom()));
+    }
+  };
+  scope.installEventFilter(&counter);
+  QPoint at = somewhere();
+  bool inside = true;
+  for (int step = 0; step < 400; ++step) {
+    const std::string what = "step " + std::to_string(step);
+    const int kind = pick(0, 19);
+    if (kind == 0 && inside) {
+      scope.MouseLeaveMessage();  // what the leave watch sends
+      inside = false;
+    } else if (kind == 1) {
+      // A drag of the first cursor's line, a few moves and the release.
+      const int column = scope.CursorColumn(cursor, cursor->Position()->X());
+      const QPoint press(column, pick(view.top() + 5, view.bottom() - 5));
+      SendMove(&scope, press);
+      settle();
+      QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, press);
+      settle();
+      QPoint p = press;
+      for (int k = pick(2, 8); k > 0; --k) {
+        p = QPoint(std::clamp(p.x() + pick(-30, 30), view.left() + 2, view.right() - 2),
+                   std::clamp(p.y() + pick(-10, 10), view.top() + 2, view.bottom() - 2));
+        paints = 0;
+        SendMove(&scope, p, Qt::LeftButton);
+        settle();
+        const QImage dragged = ScreenAsIs();
+        const QImage full = Screen();
+        QPoint stale(-1, -1);
+        for (int y = 0; y < dragged.height() && stale.x() < 0; ++y)
+          for (int x = 0; x < dragged.width(); ++x)
+            if (dragged.pixel(x, y) != full.pixel(x, y)) {
+              stale = QPoint(x, y);
+              break;
+            }
+        EXPECT_EQ(stale, QPoint(-1, -1)) << what << ": cursor dragged to " << p.x() << "," << p.y()
+                                         << ", stale pixel at device " << stale.x() << "," << stale.y();
+      }
+      QTest::mouseRelease(&scope, Qt::LeftButton, Qt::NoModifier, p);
+      settle();
+      at = p;
+      inside = true;
+    } else {
+      // Most moves are short, as a hand moves; some jump.
+      at = kind < 16 ? QPoint(std::clamp(at.x() + pick(-12, 12), 0, scope.width() - 1),
+                              std::clamp(at.y() + pick(-6, 6), 0, scope.height() - 1))
+                     : somewhere();
+      if (kind < 10 && pick(0, 1)) {
+        const int x = std::clamp(at.x(), view.left() + 1, view.right() - 1);
+        at = QPoint(x, redRowAt(x) + pick(-1, 1));
+      }
+      const int before = paints;
+      const double area = painted;
+      SendMove(&scope, at);
+      inside = true;
+      settle();
+      if (paints > before) {
+        moves += 1;
+        EXPECT_LE(painted - area, double(scope.width()) * scope.height()) << what;
+      }
+    }
+    settle();
+    const QImage asIs = ScreenAsIs();
+    const QImage full = Screen();
+    if (!(asIs == full)) {
+      for (int y = 0; y < asIs.height(); ++y)
+        for (int x = 0; x < asIs.width(); ++x)
+          if (asIs.pixel(x, y) != full.pixel(x, y)) {
+            ADD_FAILURE() << what << " (kind " << kind << ", pointer " << at.x() << "," << at.y()
+                          << "): stale pixel at device " << x << "," << y;
+            x = asIs.width();
+            y = asIs.height();
+          }
+      return;
+    }
+    if (step % 50 == 0) ExpectSame(what.c_str());
+  }
+  EXPECT_GT(moves, 50);
+  // Over the empty view a move repaints the track marks in the axes' bands
+  // only; along the trace the hit point and its label too.
+  const auto move = [&](const QPoint& p) {
+    SendMove(&scope, p);
+    settle();
+  };
+  move(QPoint(view.left() + 100, view.top() + 3));
+  paints = 0;
+  painted = 0;
+  move(QPoint(view.left() + 104, view.top() + 3));
+  EXPECT_EQ(paints, 1);
+  EXPECT_LE(painted, 200);
+  const int x = view.left() + 300;
+  move(QPoint(x, redRowAt(x)));
+  ASSERT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  paints = 0;
+  painted = 0;
+  move(QPoint(x + 3, redRowAt(x + 3)));
+  ASSERT_EQ(scope.ElementUnderPointer(), scope.Channels()->Channel(0));
+  EXPECT_EQ(paints, 1);
+  EXPECT_LE(painted, 4000);
+  const QImage along = ScreenAsIs();
+  EXPECT_TRUE(along == Screen()) << "along the trace";
+  scope.removeEventFilter(&counter);
 }
 
 }  // namespace

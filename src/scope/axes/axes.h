@@ -287,6 +287,8 @@ public:
   // The mouse position mark (TrackCursor): a tick in TrackColor on the band
   // where `mouse` (inside the data view) lies along the axis.
   void PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse);
+  // The pixels PaintTrackMark covers (empty when it draws nothing).
+  QRect TrackMarkRect(const QPoint& mouse);
   // Band alignment after the scope's orientation is applied.
   SL::TSLViewAlign ScreenAlign() const;
 

@@ -586,6 +586,19 @@ void TSLDisplayAxis::PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse) {
   }
 }
 
+QRect TSLDisplayAxis::TrackMarkRect(const QPoint& mouse) {
+  const QRect band = ViewRect();
+  if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return {};
+  const TBandEdge edge = InnerEdge(band, ScreenAlign());
+  const int inner = edge.inner, sign = edge.sign;
+  const bool horizontal = RunsHorizontally();
+  const int from = inner + sign * (horizontal ? 5 : 4), to = inner + sign * (horizontal ? 12 : 11);
+  // With a pixel's margin around the line.
+  const QRect line = horizontal ? QRect(QPoint(mouse.x(), std::min(from, to)), QPoint(mouse.x(), std::max(from, to)))
+                                : QRect(QPoint(std::min(from, to), mouse.y()), QPoint(std::max(from, to), mouse.y()));
+  return line.adjusted(-1, -1, 1, 1);
+}
+
 void TSLDisplayAxis::PaintBand(TLPCanvas& canvas) {
   const QRect band = ViewRect();
   const QRect view = Display() ? Display()->DataViewRect() : QRect();

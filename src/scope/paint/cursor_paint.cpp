@@ -7,6 +7,7 @@
 // nothing until the left button is released; then the new position is
 // stored and Cursors.OnPositionChange raised, once.
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -172,11 +173,15 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     TSLDisplayCursor* c = cursors_->Cursor(i);
     if (!c->Visible()) continue;
     const bool dragged = i == draggedCursor_;
+    // Only the preview of a dragged cursor moves: the rest of a cursor is
+    // passed over by a paint that does not reach it.
+    const bool reached = printing || PaintReaches(painter, CursorFootprint(i));
+    if (!reached && !dragged) continue;
     const bool fromLegend = legend_->HoveredItem() == c && Highlighting()->Cursors()->HiglightFromLegend();
     const bool underPointer = element_ == c && Highlighting()->Cursors()->HiglightLegendButton();
     // Which lines the pointer holds or rests on.
     const TCursorHit held = dragged ? dragHit_ : underPointer ? hoverHit_ : TCursorHit{};
-    if ((dragged || fromLegend || underPointer) && !printing) {
+    if ((dragged || fromLegend || underPointer) && !printing && reached) {
       // The line hit last, over the other one.
       for (bool hitPass : {false, true})
         for (bool horizontal : {false, true}) {
@@ -192,14 +197,14 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
         }
     }
     for (bool horizontal : {false, true}) {
-      if (!CursorHasLine(c, horizontal)) continue;
+      if (!CursorHasLine(c, horizontal) || !reached) continue;
       bool pinned = false;
       const int at = CursorLinePixel(c, horizontal, &pinned);
       painter->setPen(CosmeticPen(c->Color(), pinned ? Qt::DotLine : Qt::SolidLine));
       const bool row = CursorLineIsRow(c, horizontal);
       const TExtent across = Across(view, row);
       lineBetween(row, at, {across.lo + 1, across.hi});
-      if (!pinned && !horizontal) PaintCrossings(canvas, c, c->Position()->X(), at);
+      if (!pinned && !horizontal) PaintCrossings(&canvas, c, c->Position()->X(), at);
     }
     if (!dragged || printing) continue;
     // Drag preview: the line under the pointer and the change it makes.
@@ -215,7 +220,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       const int to = ClampInto(CursorPixel(c, horizontal, value), along);
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
       lineBetween(row, to, {across.lo + 1, across.hi});
-      if (!horizontal) PaintCrossings(canvas, c, value, to);
+      if (!horizontal) PaintCrossings(&canvas, c, value, to);
       if (to == from || both) continue;
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
       painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
@@ -380,8 +385,9 @@ void TSLScope::PaintLinkPreview(TLPCanvas& canvas, int index, const TLinkGeometr
   painter->drawText(box, Qt::AlignCenter, text);
 }
 
-void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor, double x, int along) {
-  QPainter* painter = canvas.Painter();
+QRect TSLScope::PaintCrossings(TLPCanvas* canvas, const TSLDisplayCursor* cursor, double x, int along) {
+  QPainter* painter = canvas ? canvas->Painter() : nullptr;
+  QRect covered;
   for (int k = 0; k < cursor->Channels()->Count(); ++k) {
     const TSLDisplayCursorChannelLink* link = cursor->ChannelLink(k);
     if (link->Channel() < 0 || link->Channel() >= channels_->Count()) continue;
@@ -402,6 +408,18 @@ void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor,
     const int column = at.x(), row = at.y();
     const QColor color = link->UseChannelColor() ? ch->Color() : link->Pen()->Color();
     const int r = std::max(1, link->Size());
+    const TSLDisplayLabel* label = link->ChannelLabel();
+    if (!painter) {
+      // The mark with its pen, and the label's text as laid out.
+      const int pen = 1;
+      covered |= QRect(column - r - pen - 1, row - r - pen - 1, 2 * (r + pen + 1) + 1, 2 * (r + pen + 1) + 1);
+      if (label->Visible()) {
+        const QString text = FormatPointText(label->Text(), QStringLiteral("%Y"), x, y);
+        const QFontMetrics metrics(label->Font()->ToQFont(), this);
+        covered |= metrics.boundingRect(text).translated(column + r + 3, row - r - 1).adjusted(-2, -2, 2, 2);
+      }
+      continue;
+    }
     painter->setPen(color);
     painter->setBrush(link->UseChannelColor() ? QBrush(color) : link->Brush()->ToQBrush());
     switch (link->Shape()) {
@@ -416,13 +434,104 @@ void TSLScope::PaintCrossings(TLPCanvas& canvas, const TSLDisplayCursor* cursor,
         break;
       default: painter->drawEllipse(QPoint(column, row), r, r); break;
     }
-    const TSLDisplayLabel* label = link->ChannelLabel();
     if (!label->Visible()) continue;
     const QString text = FormatPointText(label->Text(), QStringLiteral("%Y"), x, y);
     painter->setFont(label->Font()->ToQFont());
     painter->setPen(label->Font()->Color());
     painter->drawText(QPoint(column + r + 3, row - r - 1), text);
   }
+  return covered;
+}
+
+QRect TSLScope::CursorFootprint(int index) {
+  TSLDisplayCursor* c = cursors_->Cursor(index);
+  if (cursorFootprints_.size() != cursors_->Count()) cursorFootprints_.resize(cursors_->Count());
+  TCursorFootprint& f = cursorFootprints_[index];
+  if (f.cursor == c && f.content == ContentGeneration() && f.layouts == LayoutGeneration()) return f.rect;
+  f.cursor = c;
+  f.content = ContentGeneration();
+  f.layouts = LayoutGeneration();
+  const QRect view = DataViewRect();
+  QRect r;
+  for (bool horizontal : {false, true}) {
+    if (!CursorHasLine(c, horizontal)) continue;
+    bool pinned = false;
+    const int at = CursorLinePixel(c, horizontal, &pinned);
+    // The line and its highlight three pixels wide, with a margin.
+    r |= CursorLineIsRow(c, horizontal) ? QRect(view.left(), at - 3, view.width(), 7)
+                                         : QRect(at - 3, view.top(), 7, view.height());
+    if (!pinned && !horizontal) r |= PaintCrossings(nullptr, c, c->Position()->X(), at);
+  }
+  f.rect = r.adjusted(-1, -1, 1, 1);
+  return f.rect;
+}
+
+QRegion TSLScope::DragPreviewFootprint() {
+  // Mirrors PaintCursors' drag preview; all of it lies in the data view.
+  const QRect view = DataViewRect();
+  TSLDisplayCursor* c = draggedCursor_ >= 0 ? cursors_->Cursor(draggedCursor_) : nullptr;
+  if (!c || !c->Visible()) return {};
+  const bool both = dragHit_.vertical && dragHit_.horizontal;
+  // Found once per pointer position (the move and its paint ask).
+  const TDragKey key{dragPoint_, draggedCursor_, ContentGeneration(), LayoutGeneration(), dragHit_.vertical,
+                     dragHit_.horizontal};
+  if (key == dragFootprintKey_) return dragFootprint_;
+  QRegion& region = dragFootprint_;
+  region = QRegion();
+  dragFootprintKey_ = key;
+  for (bool horizontal : {false, true}) {
+    if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
+    const bool row = CursorLineIsRow(c, horizontal);
+    const TExtent along = Along(view, row), across = Across(view, row);
+    const int pointerAlong = row ? dragPoint_.y() : dragPoint_.x();
+    const int pointerAcross = ClampInto(row ? dragPoint_.x() : dragPoint_.y(), across);
+    const double value = DragValue(c, pointerAlong, horizontal);
+    const int from = CursorLinePixel(c, horizontal);
+    const int to = ClampInto(CursorPixel(c, horizontal, value), along);
+    const auto span = [&](int a, int b, int lo, int hi) {
+      // Pixels a..b along the line's axis, lo..hi across, a margin around.
+      const QRect r = row ? QRect(QPoint(lo, std::min(a, b)), QPoint(hi, std::max(a, b)))
+                          : QRect(QPoint(std::min(a, b), lo), QPoint(std::max(a, b), hi));
+      region += r.adjusted(-2, -2, 2, 2) & view;
+    };
+    span(to, to, across.lo, across.hi);
+    if (!horizontal) region += PaintCrossings(nullptr, c, value, to) & view;
+    if (to == from || both) continue;
+    span(from, to, pointerAcross, pointerAcross);
+    const QFontMetrics metrics(Trails()->Font()->ToQFont(), this);
+    const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
+    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    QRect box;
+    if (!row) {
+      const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
+      box = QRect(QPoint(left, pointerAcross - size.height()), size);
+    } else {
+      const int top = std::min(from, to) + (std::abs(to - from) - size.height()) / 2;
+      box = QRect(QPoint(pointerAcross + 3, top), size);
+    }
+    box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
+    box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
+    // The text centred in its box may reach beyond it.
+    const QRect inked = metrics.boundingRect(text);
+    const int spill = std::max(0, inked.width() - size.width()) / 2 + 3;
+    region += box.adjusted(-spill, -3, spill, 3) & view;
+  }
+  // A link with the dragged cursor at one end shows the difference the
+  // drag would give beside its measurement line (PaintLinkPreview): the
+  // rows from the label above the line to the preview line below it.
+  for (int i = 0; i < cursorLinks_->Count(); ++i) {
+    TSLDisplayCursorLink* link = cursorLinks_->Link(i);
+    if (link->BeginCursorIndex() != draggedCursor_ && link->EndCursorIndex() != draggedCursor_) continue;
+    TLinkGeometry g;
+    if (!LinkGeometryOf(i, g)) continue;
+    if (g.rows) {
+      region += view;
+      continue;
+    }
+    const int h = QFontMetrics(Trails()->Font()->ToQFont(), this).height();
+    region += QRect(view.left(), g.line - 2 * h - 5, view.width(), 3 * h + 10) & view;
+  }
+  return region;
 }
 
 QString TSLScope::LinkLabelText(int index) {

@@ -299,13 +299,24 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
   if (!layered_) {
     PaintTraces(canvas, false);
   } else {
-    if (const TTraceKey key = TraceKey(); traceLayer_.Stale(key, size, dpr) || HasSampleDrawHandlers()) {
-      QPainter painter(&traceLayer_.Renew(key, size, dpr));
+    // The layer painted for this key, else the one used longest ago.
+    const TTraceKey key = TraceKey();
+    int use = -1;
+    for (int i = 0; i < kTraceLayers && use < 0; ++i)
+      if (!traceLayers_[i].Stale(key, size, dpr)) use = i;
+    if (use < 0 || HasSampleDrawHandlers()) {
+      if (use < 0) {
+        use = 0;
+        for (int i = 1; i < kTraceLayers; ++i)
+          if (traceLayerUse_[i] < traceLayerUse_[use]) use = i;
+      }
+      QPainter painter(&traceLayers_[use].Renew(key, size, dpr));
       painter.drawImage(0, 0, bandLayer_.Image());
       TLPCanvasImpl traces(&painter);
       PaintTraces(traces, false);
     }
-    target->drawImage(0, 0, traceLayer_.Image());
+    traceLayerUse_[use] = ++traceLayerClock_;
+    target->drawImage(0, 0, traceLayers_[use].Image());
   }
   PaintOverlay(canvas, false);
 }
@@ -358,13 +369,16 @@ void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
   PaintCursors(canvas, printing);
   PaintCursorLinks(canvas, false);
   if (!printing) {
+    // What a pointer move repaints next: where these pieces are now.
+    if (canvas.Painter() && canvas.Painter()->device() == this) paintedFootprint_ = PointerFootprint();
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
     // The mouse position on each axis while the pointer is over the data.
     if (MouseInside() && view.contains(StoredMousePosition()))
       for (TSLDisplayAxis* axis : Axes()) axis->PaintTrackMark(canvas, StoredMousePosition());
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
-    legend_->PaintOverlay(canvas);
+    // Drawn within its band: passed over by a paint elsewhere.
+    if (PaintReaches(canvas.Painter(), legend_->ViewRect().adjusted(-1, -1, 1, 1))) legend_->PaintOverlay(canvas);
     TSLBasicDisplayToolBar::PaintDisplayToolBars(*this, canvas);
   }
   if (printing || !IsFocused()) return;

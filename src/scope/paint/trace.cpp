@@ -40,6 +40,7 @@ TSLTraceKeys TSLTraceKeys::Of(const TRef<ISLRealBuffer>& y, const TRef<ISLRealBu
 
 void TSLTraceCache::Clear() {
   keys_ = TSLTraceKeys();
+  sortedX_ = false;
   points_.clear();
   breaks_.clear();
   vertexFirst_.clear();
@@ -49,18 +50,24 @@ void TSLTraceCache::Clear() {
 }
 
 void TSLTraceCache::ComputeBox() {
+  sortedX_ = false;
   if (points_.isEmpty()) {
     box_ = QRect();
     return;
   }
   int l = points_[0].x(), r = l, t = points_[0].y(), b = t;
+  bool sorted = true;
+  int lastX = l;
   for (const QPoint& q : points_) {
+    sorted = sorted && q.x() >= lastX;
+    lastX = q.x();
     l = std::min(l, q.x());
     r = std::max(r, q.x());
     t = std::min(t, q.y());
     b = std::max(b, q.y());
   }
   box_ = QRect(QPoint(l, t), QPoint(r, b));
+  sortedX_ = sorted;
 }
 
 // values → pixel = value * scale + offset, limited, rounded; NaN → break.

@@ -62,6 +62,9 @@ public:
   const QVector<int>& VertexFirstSample() const { return vertexFirst_; }
   const QVector<int>& VertexLastSample() const { return vertexLast_; }
   QRect BoundingBox() const { return box_; }
+  // Whether the vertices' X never decreases (a horizontal trace of evenly
+  // spaced or sorted samples): a hit test may look only near its column.
+  bool SortedAlongX() const { return sortedX_; }
   int FirstSample() const { return first_; }
   int UsedCount() const { return used_; }
   // Draws a reduced horizontal trace one pixel wide straight into a 32-bit
@@ -85,6 +88,7 @@ private:
   QVector<int> bounds_, xs_, ys_, lows_, highs_;
   QVector<int> vertexFirst_, vertexLast_;
   QRect box_;
+  bool sortedX_ = false;
   void ComputeBox();
   bool reduced_ = false;
   bool vertical_ = false;

@@ -11,6 +11,10 @@
 #include "scope/data_display.h"
 
 void TSLDataDisplay::mouseMoveEvent(QMouseEvent* e) {
+  // Held for the whole move: the many property reads of the routing and
+  // hit tests read at once instead of taking the lock each.
+  TRef<IOWLockSection> guard = Lock()->EnterWrite();
+  BeginCollect();
   TLPControlDrawLayer::mouseMoveEvent(e);
   const QPoint p = e->position().toPoint();
   bool handled = false;
@@ -21,8 +25,10 @@ void TSLDataDisplay::mouseMoveEvent(QMouseEvent* e) {
       if (c->IsToolBar() == (pass == 0) && c->IsVisible() && components_.contains(c))
         c->MouseMove(e->modifiers(), p, handled);
     }
-  // What the move changed beyond the overlay, the parts said themselves.
-  OverlayChanged();
+  // What the move changed beyond the overlay, the parts said themselves;
+  // the pieces that follow the pointer are repainted where they were and
+  // where they are now, and nothing else.
+  EndCollect();
 }
 
 void TSLDataDisplay::mousePressEvent(QMouseEvent* e) {

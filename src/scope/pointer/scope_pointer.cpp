@@ -3,6 +3,7 @@
 // element under the pointer with its highlighting and channel events, and
 // the channel hit test. Everything here runs on the window thread.
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -82,7 +83,19 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
       const QVector<int>& breaks = trace.Breaks();
       int nextBreak = 0;
       double bestG = 10000;
-      for (int i = 0; i + 1 < pts.size(); ++i) {
+      // Along a trace sorted by X, the segments wholly left or right of
+      // the pointer's reach (which the test below passes over) are skipped
+      // by searching: the test costs the same for any number of samples.
+      int from = 0, to = int(pts.size());
+      if (trace.SortedAlongX()) {
+        const auto byX = [](const QPoint& q, int x) { return q.x() < x; };
+        from = int(std::lower_bound(pts.begin(), pts.end(), p.x() - kHitDistance, byX) - pts.begin());
+        from = std::max(0, from - 1);
+        to = int(std::lower_bound(pts.begin() + from, pts.end(), p.x() + kHitDistance + 1, byX) - pts.begin());
+        to = std::min(int(pts.size()), to + 1);
+        nextBreak = int(std::lower_bound(breaks.begin(), breaks.end(), from) - breaks.begin());
+      }
+      for (int i = from; i + 1 < to; ++i) {
         while (nextBreak < breaks.size() && breaks[nextBreak] <= i) ++nextBreak;
         if (nextBreak < breaks.size() && breaks[nextBreak] == i + 1) continue;  // the line is broken here
         QPoint a = pts[i], b = pts[i + 1];
@@ -308,7 +321,7 @@ void TSLScope::UpdateElement(const QPoint& p) {
         hit_ = hit;
         SetElement(ch);
         RunEventHandler([&] { emit OnOverChannel(this, hit.channel, hit.beginSample, hit.endSample, hit.value); });
-        if (Highlighting()->MouseHitPoint()->Enabled() && !refreshingElement_) OverlayChanged();
+        if (Highlighting()->MouseHitPoint()->Enabled() && !refreshingElement_) PointerOverlayChanged();
         return;
       }
     }
@@ -333,7 +346,7 @@ void TSLScope::SetElement(QObject* element) {
   if (auto* item = qobject_cast<TSLDisplayCollectionItem*>(element))
     RunEventHandler([&] { emit item->OnMouseEnter(item); });
   // The trace layer keys on the element (its highlights).
-  if (!refreshingElement_) OverlayChanged();
+  if (!refreshingElement_) OverlayChanged(ElementChangeRegion(previous, element));
 }
 
 TSLScope::TElementKey TSLScope::ElementKey() const {
@@ -521,33 +534,117 @@ void TSLScope::PaintZoomFrame(TLPCanvas& canvas) {
   painter->restore();
 }
 
-void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
+const TSLScope::THitPiece& TSLScope::HitPiece(const QPaintDevice* device) {
   auto* ch = qobject_cast<TSLScopeChannel*>(element_);
-  if (!ch || hit_.channel < 0 || !Highlighting()->MouseHitPoint()->Enabled()) return;
+  if (!ch || hit_.channel < 0 || !Highlighting()->MouseHitPoint()->Enabled()) {
+    hitPiece_ = THitPiece();
+    return hitPiece_;
+  }
+  THitPiece piece;
+  piece.shown = true;
+  piece.channel = ch;
+  piece.device = device;
+  piece.foot = hit_.foot;
+  piece.x = hit_.value.X;
+  piece.y = hit_.value.Y;
+  // Every setting the label shows counts a content generation.
+  piece.content = ContentGeneration();
+  piece.layouts = LayoutGeneration();
+  piece.label = hitPiece_.label;
+  piece.text = hitPiece_.text;
+  piece.box = hitPiece_.box;
+  if (piece == hitPiece_) return hitPiece_;
+  TSLChannelMouseHitPoint* settings = Highlighting()->MouseHitPoint();
+  piece.label = settings->PointLabel()->Visible();
+  piece.text.clear();
+  piece.box = QRect();
+  if (piece.label) {
+    const QRect view = DataViewRect();
+    QString text = HitPointText(hit_.value.X, hit_.value.Y);
+    QPoint mouse = hit_.foot;
+    TSLRealPoint data = hit_.value;
+    RunEventHandler([&] { emit OnDataToolTip(this, mouse, data, text); });
+    const QFont font = settings->PointLabel()->Font()->ToQFont();
+    const QFontMetrics metrics = device ? QFontMetrics(font, const_cast<QPaintDevice*>(device)) : QFontMetrics(font);
+    const QSize size = QSize(metrics.horizontalAdvance(text), metrics.height()) + QSize(4, 2);
+    const QPoint at = hit_.foot;
+    QRect box(at.x() + 4, at.y() - size.height(), size.width(), size.height());
+    if (box.top() < view.top() && at.x() - size.width() - 4 > view.left()) box.moveTo(at.x() - size.width() - 4, at.y());
+    if (box.right() > view.right() && at.x() - size.width() - 11 > view.left()) box.moveLeft(at.x() - size.width() - 11);
+    piece.text = text;
+    piece.box = box;
+  }
+  hitPiece_ = piece;
+  return hitPiece_;
+}
+
+void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
+  QPainter* painter = canvas.Painter();
+  const THitPiece& piece = HitPiece(painter->device());
+  if (!piece.shown) return;
+  auto* ch = qobject_cast<TSLScopeChannel*>(element_);
   TSLChannelMouseHitPoint* settings = Highlighting()->MouseHitPoint();
   const QRect view = DataViewRect();
-  QPainter* painter = canvas.Painter();
   painter->save();
   painter->setClipRect(view);
   painter->setBrush(Color());
   painter->setPen(settings->UseChannelColor() ? ch->Color() : settings->Color());
-  const QPoint at = hit_.foot;
+  const QPoint at = piece.foot;
   painter->drawRect(QRect(at.x() - 2, at.y() - 2, 4, 4));
-  if (settings->PointLabel()->Visible()) {
-    QString text = HitPointText(hit_.value.X, hit_.value.Y);
-    QPoint mouse = at;
-    TSLRealPoint data = hit_.value;
-    RunEventHandler([&] { emit OnDataToolTip(this, mouse, data, text); });
+  if (piece.label) {
     const QFont font = settings->PointLabel()->Font()->ToQFont();
     canvas.AssignFont(font);
-    const QSize size = canvas.TextExtent(text) + QSize(4, 2);
-    QRect box(at.x() + 4, at.y() - size.height(), size.width(), size.height());
-    if (box.top() < view.top() && at.x() - size.width() - 4 > view.left()) box.moveTo(at.x() - size.width() - 4, at.y());
-    if (box.right() > view.right() && at.x() - size.width() - 11 > view.left()) box.moveLeft(at.x() - size.width() - 11);
-    painter->drawRect(box);
+    painter->drawRect(piece.box);
     painter->setFont(font);
     painter->setPen(settings->PointLabel()->Font()->Color());
-    painter->drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    painter->drawText(piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, piece.text);
   }
   painter->restore();
+}
+
+QRegion TSLScope::PointerDamage() {
+  // Drawn in one pass, the picture is redrawn whole anyway.
+  if (!layered_) return QRegion(rect());
+  return paintedFootprint_ + PointerFootprint();
+}
+
+QRegion TSLScope::PointerFootprint() {
+  QRegion region;
+  const QRect view = DataViewRect();
+  if (view.width() <= 1 || view.height() <= 1) return region;
+  // A frame or pan drag and a link's preview: the whole control.
+  if (viewDrag_ || draggedLink_ >= 0) return QRegion(rect());
+  const THitPiece& piece = HitPiece(this);
+  if (piece.shown) {
+    // A rectangle's outline covers its right and bottom edge too; a
+    // margin more takes any pixel of the text beyond its box.
+    region += QRect(piece.foot.x() - 3, piece.foot.y() - 3, 7, 7) & view;
+    if (piece.label) region += piece.box.adjusted(-2, -2, 3, 3) & view;
+  }
+  const QPoint mouse = StoredMousePosition();
+  if (MouseInside() && view.contains(mouse))
+    for (TSLDisplayAxis* axis : Axes()) region += axis->TrackMarkRect(mouse);
+  if (draggedCursor_ >= 0) region += DragPreviewFootprint();
+  return region;
+}
+
+QRegion TSLScope::ElementChangeRegion(const QObject* before, const QObject* after) {
+  if (!layered_) return QRegion(rect());
+  const QRect view = DataViewRect();
+  QRegion region;
+  for (const QObject* item : {before, after}) {
+    if (!item) continue;
+    // Highlights of other items, and the cursors' lines, may lie anywhere.
+    auto* ch = qobject_cast<TSLScopeChannel*>(const_cast<QObject*>(item));
+    if (!ch) return QRegion(rect());
+    if (!Highlighting()->Channels()->HiglightFromMouse()) continue;
+    if (ch->ChannelMode() != SL::cmLine || ch->Points()->Visible()) {
+      region += view.adjusted(-1, -1, 1, 1);
+      continue;
+    }
+    // The highlight is drawn under the trace, two pixels wider.
+    const int margin = ch->Width() + 4;
+    region += ch->Trace().BoundingBox().adjusted(-margin, -margin, margin, margin) & view;
+  }
+  return region;
 }

@@ -122,9 +122,14 @@ void TSLBasicDisplayToolBar::PaintToolBar(TLPCanvas& canvas) {
 void TSLBasicDisplayToolBar::PaintDisplayToolBars(TSLDataDisplay& display, TLPCanvas& canvas) {
   for (TSLDisplayComponent* c : display.Components()) {
     auto* bar = qobject_cast<TSLBasicDisplayToolBar*>(c);
-    if (bar && bar != display.ToolBar() && bar->ShouldDraw()) bar->PaintToolBar(canvas);
+    if (bar && bar != display.ToolBar() && bar->ShouldDraw() &&
+        TSLDataDisplay::PaintReaches(canvas.Painter(), bar->GetBounds().adjusted(-2, -2, 2, 2)))
+      bar->PaintToolBar(canvas);
   }
-  if (display.ToolBar()->ShouldDraw()) display.ToolBar()->PaintToolBar(canvas);
+  // A toolbar this paint does not reach is passed over.
+  if (display.ToolBar()->ShouldDraw() &&
+      TSLDataDisplay::PaintReaches(canvas.Painter(), display.ToolBar()->GetBounds().adjusted(-2, -2, 2, 2)))
+    display.ToolBar()->PaintToolBar(canvas);
 }
 
 void TSLBasicDisplayToolBar::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
