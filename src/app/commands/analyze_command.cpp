@@ -18,8 +18,9 @@
 namespace {
 
 const char* const kUsageLine =
-    "usage: tremora --analyze RUNDIR [--report FILE.pdf]   (a folder saved by \"Save Run\", or made by hand:\n"
-    "       pair-AB.wav, pair-AC.wav and a run.ini with at least the stations and the velocity)\n";
+    "usage: tremora --analyze RUNDIR [--pick level|onset|correlation] [--report FILE.pdf]   (a folder saved by\n"
+    "       \"Save Run\", or made by hand: pair-AB.wav, pair-AC.wav and a run.ini with at least the stations and the\n"
+    "       velocity; --pick: how the times not saved are found, instead of run.ini's method)\n";
 
 // The map picture the run names: beside run.ini when it is there, else as
 // named (relative to the working directory); null when it cannot be read.
@@ -71,8 +72,20 @@ int WriteReport(int argc, char** argv, const std::filesystem::path& folder, TRun
 }  // namespace
 
 int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const bool withReport = args.size() == 3 && args[1] == "--report" && !args[2].empty();
-  if ((args.size() != 1 && !withReport) || args[0].empty()) {
+  TPickMethod method = TPickMethod::Level;
+  std::string report, pick;
+  bool ok = !args.empty() && !args[0].empty();
+  for (size_t i = 1; ok && i < args.size(); i += 2) {
+    ok = i + 1 < args.size() && !args[i + 1].empty();
+    if (ok && args[i] == "--report" && report.empty())
+      report = args[i + 1];
+    else if (ok && args[i] == "--pick" && pick.empty())
+      ok = ParsePickMethod(args[i + 1], method);
+    else
+      ok = false;
+    if (ok && args[i] == "--pick") pick = args[i + 1];
+  }
+  if (!ok) {
     err << kUsageLine;
     return 2;
   }
@@ -90,6 +103,7 @@ int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& arg
     err << "tremora: " << (folder / kRunIniName).string() << " must give the stations and the pulse velocity\n";
     return 1;
   }
+  if (!pick.empty()) run.state.pickMethod = method;
   // As "Open Run" shows it: saved times stay as they are, the others are
   // found in their pair's block.
   for (int k = 0; k < kRunTimeCount; ++k) {
@@ -100,19 +114,26 @@ int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& arg
             << " is used\n";
       continue;
     }
-    if (!DetectRunTime(run, k, time)) {
+    // Picked as a pair when neither of its times is saved.
+    const bool pairPicked = run.state.pickMethod != TPickMethod::Level && run.pairs[k / 2].present &&
+                            !run.TimeSet(k / 2 * 2) && !run.TimeSet(k / 2 * 2 + 1);
+    if (!pairPicked && !DetectRunTime(run, k, time)) {
       out << (run.pairs[k / 2].present ? "No pulse detected on pair " : "No recording of pair ") << kPairLabel[k / 2]
           << "\n";
       return 1;
     }
   }
-  CompleteRunTimes(run);
+  const std::vector<std::string> unpicked = CompleteRunTimes(run);
+  if (!unpicked.empty()) {
+    for (const std::string& why : unpicked) out << "No pulse picked on " << why << "\n";
+    return 1;
+  }
   out << "times: A_AB=" << FixedPoint(run.state.timeA_AB, 6) << " B=" << FixedPoint(run.state.timeB, 6)
       << " A_AC=" << FixedPoint(run.state.timeA_AC, 6) << " C=" << FixedPoint(run.state.timeC, 6) << " s\n";
   run.state.mapScale = kMapScale;
   const int status = PrintAnswer(run.answer, out);
-  if (!withReport) return status;
+  if (report.empty()) return status;
   out.flush();
-  const int reportStatus = WriteReport(argc, argv, folder, run, args[2], err);
+  const int reportStatus = WriteReport(argc, argv, folder, run, report, err);
   return reportStatus != 0 ? reportStatus : status;
 }

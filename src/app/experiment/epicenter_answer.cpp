@@ -1,5 +1,6 @@
 #include "app/experiment/epicenter_answer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,8 +29,10 @@ void FindRegion(const TExperimentState& state, const TTimeReadings& readings, do
     const int a = 2 * pair, other = 2 * pair + 1;
     answer.delayKnown[pair] = readings.how[a] != TTimeHow::NotSet && readings.how[other] != TTimeHow::NotSet;
     answer.delay[pair] = RunTimeOf(state, other) - RunTimeOf(state, a);
+    // Never below what the samples themselves allow.
     answer.delayUncertainty[pair] =
-        DelayUncertainty(state.acquisitionRate, Reading(readings, a), Reading(readings, other));
+        std::max(DelayUncertainty(state.acquisitionRate, Reading(readings, a), Reading(readings, other)),
+                 readings.pickedDelayUncertainty[pair]);
     delays[pair]->known = answer.delayKnown[pair];
     delays[pair]->seconds = answer.delay[pair];
     delays[pair]->uncertainty = answer.delayUncertainty[pair];

@@ -19,6 +19,9 @@ struct TTimeReadings {
   // A dragged time: the time one screen pixel spanned where its cursor was
   // released (0 when not known: one sample then).
   double pixelSeconds[kRunTimeCount] = {};
+  // A pair picked by onset or correlation: the delay's uncertainty the pick
+  // stated from the data (0: none stated, one sample then).
+  double pickedDelayUncertainty[2] = {};
 };
 
 struct TEpicenterAnswer {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/experiment/picks/pick_result.h"
+
 enum TStation { stA = 0, stB = 1, stC = 2 };
 inline constexpr int kStationCount = 3;
 
@@ -31,6 +33,10 @@ struct TExperimentState {
   int32_t circleRadius[kStationCount] = {};     // mm, increment + radius adjuster
   double epicenterX = 0.0;                      // mm
   double epicenterY = 0.0;                      // mm
+
+  // How "Auto Detect Pulse" reads the arrivals; a lab whose settings do not
+  // say keeps the first sample at the level.
+  TPickMethod pickMethod = TPickMethod::Level;
 
   bool autoDetect = false;
   bool holdDetection = false;

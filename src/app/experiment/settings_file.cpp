@@ -1,5 +1,7 @@
 #include "app/experiment/settings_file.h"
 
+#include "app/experiment/picks/pair_pick.h"
+
 #include "platform/profile_file.h"
 
 ESettingsWriteError::ESettingsWriteError(const std::filesystem::path& path)
@@ -125,6 +127,14 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     beyond("TAQUISICAO", "taq", read.acquisitionTime, error);
   // The time kept must fit the rate read.
   if (!AcquisitionBoundsError(state.acquisitionTime, state.acquisitionRate).empty()) state.acquisitionTime = 5;
+  // Without the section the lab keeps the first sample at the level.
+  if (const std::string method = profile::ReadString(file, "PICKS", "method", kAbsent); method != kAbsent) {
+    TPickMethod parsed = TPickMethod::Level;
+    if (ParsePickMethod(method, parsed))
+      state.pickMethod = parsed;
+    else
+      damaged(KeyName("PICKS", "method") + " = '" + method + "' is none of level, onset, correlation");
+  }
   if (const std::string error = DetectionLevelError(read.detectionLevel); error.empty())
     state.detectionLevel = read.detectionLevel;
   else
@@ -143,6 +153,7 @@ void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& fo
   state.acquisitionTime = 5;
   state.acquisitionRate = 8000;
   state.detectionLevel = 10;
+  state.pickMethod = TPickMethod::Level;
 }
 
 void LoadSettings(TExperimentState& state, TSettingsNotes* notes) {
@@ -176,4 +187,16 @@ void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& s
   writeInt("TXAQUISICAO", "tx", state.acquisitionRate);
   writeInt("LEVELDETECTION", "level_detec", state.detectionLevel);
   writeInt("DATASHOWMODE", "mode", state.dataShowMode);
+  // A lab that never chose another method keeps a file without the section.
+  if (state.pickMethod != TPickMethod::Level || profile::ReadString(path, "PICKS", "method", kAbsent) != kAbsent)
+    write("PICKS", "method", PickMethodName(state.pickMethod));
+}
+
+bool ParsePickMethod(const std::string& text, TPickMethod& method) {
+  for (TPickMethod m : {TPickMethod::Level, TPickMethod::Onset, TPickMethod::Correlation})
+    if (text == PickMethodName(m)) {
+      method = m;
+      return true;
+    }
+  return false;
 }

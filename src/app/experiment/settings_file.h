@@ -45,6 +45,11 @@ inline constexpr int32_t kMinDetectionLevel = 0, kMaxDetectionLevel = 1000;
 // saying so.
 std::string DetectionLevelError(int32_t level);
 
+// The names of the pick methods as config.ini and run.ini keep them under
+// [PICKS] method, and as --pick takes them: "level", "onset",
+// "correlation". False for any other text.
+bool ParsePickMethod(const std::string& text, TPickMethod& method);
+
 // <working directory>/config.ini at this moment.
 std::filesystem::path SettingsPath();
 

@@ -413,6 +413,31 @@ object Form2: TForm2
           TabOrder = 2
           OnChange = barLevelChange
         end
+        object Label15: TLabel
+          Left = 15
+          Top = 120
+          Width = 99
+          Height = 13
+          Caption = 'Pick arrivals by'
+          Font.Charset = DEFAULT_CHARSET
+          Font.Color = clWindowText
+          Font.Height = -11
+          Font.Name = 'Tahoma'
+          Font.Style = [fsBold]
+        end
+        object cmbPick: TComboBox
+          Left = 120
+          Top = 117
+          Width = 161
+          Height = 21
+          Style = csDropDownList
+          ItemHeight = 13
+          TabOrder = 3
+          Items.Strings = (
+            'level (first sample)'
+            'onset'
+            'correlation')
+        end
       end
     end
     object TabSheet4: TTabSheet

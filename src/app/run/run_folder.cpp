@@ -1,6 +1,7 @@
 #include "app/run/run_folder.h"
 
 #include "app/experiment/numbers.h"
+#include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/pulse_detection.h"
 #include "app/experiment/settings_file.h"
 #include "app/run/file_set.h"
@@ -192,17 +193,38 @@ TTimeReadings TRun::Readings() const {
     readings.how[k] = how[k];
     readings.pixelSeconds[k] = pixelSeconds[k];
   }
+  for (int p = 0; p < 2; ++p) readings.pickedDelayUncertainty[p] = pickedDelayUncertainty[p];
   return readings;
 }
 
-void CompleteRunTimes(TRun& run) {
-  for (int k = 0; k < kRunTimeCount; ++k) {
-    double time = 0;
-    if (run.TimeSet(k) || !DetectRunTime(run, k, time)) continue;
-    RunTimeOf(run.state, k) = time;
-    run.how[k] = TTimeHow::Detected;
+std::vector<std::string> CompleteRunTimes(TRun& run) {
+  std::vector<std::string> problems;
+  for (int p = 0; p < 2; ++p) {
+    const TRunPair& pair = run.pairs[p];
+    const bool bothOpen = !run.TimeSet(2 * p) && !run.TimeSet(2 * p + 1);
+    if (run.state.pickMethod != TPickMethod::Level && bothOpen && pair.present && !pair.left.empty()) {
+      const TPairPick pick = PickPair(run.state.pickMethod, pair.left.data(), pair.right.data(),
+                                      static_cast<int>(std::min(pair.left.size(), pair.right.size())),
+                                      run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
+      if (!pick.ok) {
+        problems.push_back(std::string("pair ") + kPairLabel[p] + ": " + RefusalText(pick.refusal));
+        continue;
+      }
+      RunTimeOf(run.state, 2 * p) = pick.leftTime;
+      RunTimeOf(run.state, 2 * p + 1) = pick.leftTime + pick.delay;
+      run.how[2 * p] = run.how[2 * p + 1] = TTimeHow::Detected;
+      run.pickedDelayUncertainty[p] = pick.delayUncertainty;
+      continue;
+    }
+    for (int k = 2 * p; k <= 2 * p + 1; ++k) {
+      double time = 0;
+      if (run.TimeSet(k) || !DetectRunTime(run, k, time)) continue;
+      RunTimeOf(run.state, k) = time;
+      run.how[k] = TTimeHow::Detected;
+    }
   }
   SolveRun(run);
+  return problems;
 }
 
 void SolveRun(TRun& run, int32_t adjuster) {

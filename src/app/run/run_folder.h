@@ -37,6 +37,9 @@ struct TRun {
   // A dragged time: the time one screen pixel spanned where its cursor was
   // released (0: not known).
   double pixelSeconds[kRunTimeCount] = {};
+  // A pair picked by onset or correlation: the delay's stated uncertainty
+  // (0: none stated).
+  double pickedDelayUncertainty[2] = {};
   TEpicenterAnswer answer;  // answer.ran: the solver ran on the four times
   bool hasStrike = false;
   double strikeX = 0, strikeY = 0;  // mm, struck point of the simulated sensors
@@ -65,9 +68,11 @@ std::string SaveRunFolder(const std::filesystem::path& folder, const TRun& run,
 std::vector<std::string> LoadRunFolder(const std::filesystem::path& folder, const TExperimentState& base, TRun& run);
 
 // The times not saved are found in their pair's block, as the acquisition
-// window finds them at the run's detection level; saved times are kept as
-// they are, whether detected or dragged. Then the run is solved.
-void CompleteRunTimes(TRun& run);
+// window finds them with the run's pick method (the first sample at the
+// run's detection level, by onset, or by correlation); saved times are kept
+// as they are, whether detected or dragged. Then the run is solved. Returns
+// why a pair could not be picked, one line each ("" for a pair picked).
+std::vector<std::string> CompleteRunTimes(TRun& run);
 
 // The answer for the run's times, as "Find Epicenter" gives it, with the
 // circles at increment + `adjuster`. No answer while a time is not set.

@@ -29,6 +29,10 @@ bool WriteRunIni(const fs::path& file, const TRun& run) {
     if (run.how[k] == TTimeHow::Dragged && run.pixelSeconds[k] > 0)
       write("TIMES", std::string(RunTimeName(k)) + "_pixel", ShortestNumber(run.pixelSeconds[k]));
   }
+  for (int p = 0; p < 2; ++p)
+    if (run.pickedDelayUncertainty[p] > 0)
+      write("TIMES", std::string("delay_") + (p == 0 ? "AB" : "AC") + "_uncertainty",
+            ShortestNumber(run.pickedDelayUncertainty[p]));
   const TEpicenterAnswer& a = run.answer;
   if (a.ran) {
     write("INCREMENTS", "A", std::to_string(a.increments[stA]));
@@ -85,6 +89,11 @@ void ReadRunResults(const fs::path& file, TRun& run, std::vector<std::string>& p
     double pixel = 0;
     if (run.how[k] == TTimeHow::Dragged && number("TIMES", std::string(RunTimeName(k)) + "_pixel", pixel) && pixel > 0)
       run.pixelSeconds[k] = pixel;
+  }
+  for (int p = 0; p < 2; ++p) {
+    double u = 0;
+    if (number("TIMES", std::string("delay_") + (p == 0 ? "AB" : "AC") + "_uncertainty", u) && u > 0)
+      run.pickedDelayUncertainty[p] = u;
   }
   TEpicenterAnswer& a = run.answer;
   int found = 0;

@@ -2,6 +2,7 @@
 
 #include "app/windows/capture_errors.h"
 #include "app/experiment/epicenter_answer.h"
+#include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
@@ -130,10 +131,19 @@ QStringList TForm3::ReadOut(int pair) const {
                            pair == 0 ? Experiment.timeB : Experiment.timeC};
   const QString names[2] = {QStringLiteral("tA"), pair == 0 ? QStringLiteral("tB") : QStringLiteral("tC")};
   QStringList lines;
-  for (int k = 0; k < 2; ++k)
+  const std::string pickedBy = std::string("detected by ") + PickMethodName(pickedBy_[pair]);
+  for (int k = 0; k < 2; ++k) {
+    const TTimeHow how = source_[pair][k];
     lines << ReadOutTime(names[k], ms(times[k]),
-                         source_[pair][k] == TTimeHow::NotSet ? "not set" : TimeHowName(source_[pair][k]));
+                         how == TTimeHow::NotSet                                                   ? "not set"
+                         : how == TTimeHow::Detected && pickedBy_[pair] != TPickMethod::Level ? pickedBy.c_str()
+                                                                                                   : TimeHowName(how));
+  }
   const TTimeReadings readings = Readings();
+  if (!unpicked_[pair].isEmpty() && source_[pair][0] == TTimeHow::NotSet && source_[pair][1] == TTimeHow::NotSet) {
+    lines << QStringLiteral("%1 \u2212 tA not picked: %2").arg(names[1], unpicked_[pair]);
+    return lines;
+  }
   if (readings.how[2 * pair] == TTimeHow::NotSet || readings.how[2 * pair + 1] == TTimeHow::NotSet) {
     lines << QStringLiteral("%1 \u2212 tA not known yet").arg(names[1]);
     return lines;
@@ -146,7 +156,9 @@ QStringList TForm3::ReadOut(int pair) const {
     r.secondsPerPixel = readings.pixelSeconds[which];
     return r;
   };
-  const double uncertainty = DelayUncertainty(Experiment.acquisitionRate, reading(2 * pair), reading(2 * pair + 1));
+  const double uncertainty =
+      std::max(DelayUncertainty(Experiment.acquisitionRate, reading(2 * pair), reading(2 * pair + 1)),
+               readings.pickedDelayUncertainty[pair]);
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
                         std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
   return lines;
@@ -178,8 +190,9 @@ void TForm3::UpdateReadOut() {
     TSLLegendGroupItem* group = scope->Legend()->CustomGroups()->Group(0);
     if (!group) continue;
     const QFontMetrics entries(scope->Legend()->Font()->ToQFont());
+    const char* widestHow = Experiment.pickMethod == TPickMethod::Level ? "detected" : "detected by correlation";
     const int widest = std::max(entries.horizontalAdvance(ReadOutTime(QStringLiteral("tA"), QStringLiteral("9") + nines,
-                                                                      "detected")),
+                                                                      widestHow)),
                                 entries.horizontalAdvance(ReadOutDelay(QStringLiteral("tC"), QStringLiteral("-") + nines,
                                                                        locale.toString(sampleMs, 'f', decimals))));
     TSLDisplayLabel* caption = group->LegendGroup()->Caption();
@@ -231,6 +244,7 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   const int pair = into == ScpAB ? 0 : 1;
   source_[pair][0] = source_[pair][1] = TTimeHow::NotSet;
   pixelSeconds_[pair][0] = pixelSeconds_[pair][1] = 0;
+  ForgetPairPick(pair);
   UpdateReadOut();
   into->InputPins()->GetPin(0)->Connect(A2R->OutputPins()->GetPin(0));
   into->InputPins()->GetPin(1)->Connect(A2R->OutputPins()->GetPin(1));
@@ -263,6 +277,12 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   Experiment.holdDetection = chkHold->Checked();
   *target.own = false;
   if (!(wasChanged && Experiment.autoDetect)) return;
+  if (Experiment.pickMethod != TPickMethod::Level) {
+    // Picked as a pair when its second channel draws: both channels of one
+    // source change together.
+    if (target.cursor == 1) PickPairOf(target.scope, data, size);
+    return;
+  }
   TSLDisplayCursor* cursor = target.scope->Cursors()->Cursor(target.cursor);
   cursor->Position()->SetX(0);
   const int index = FirstPulseSample(data, size, Experiment.detectionThreshold);
@@ -276,6 +296,47 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   if (*target.partner && Experiment.holdDetection) {
     StopAcquisition();
     *target.own = false;
+    seletor->SetPosition(kStopped);
+  }
+}
+
+void TForm3::ForgetPairPick(int pair) {
+  pickedBy_[pair] = TPickMethod::Level;
+  pickedDelay_[pair] = 0;
+  unpicked_[pair].clear();
+}
+
+void TForm3::PickPairOf(TSLScope* scope, const double* right, int size) {
+  const int pair = scope == ScpAB ? 0 : 1;
+  double* times[2] = {pair == 0 ? &Experiment.timeA_AB : &Experiment.timeA_AC,
+                      pair == 0 ? &Experiment.timeB : &Experiment.timeC};
+  bool* found[2] = {pair == 0 ? &Experiment.detectedA_AB : &Experiment.detectedA_AC,
+                    pair == 0 ? &Experiment.detectedB : &Experiment.detectedC};
+  for (int c = 0; c < 2; ++c) scope->Cursors()->Cursor(c)->Position()->SetX(0);
+  ForgetPairPick(pair);
+  const TRef<ISLRealBuffer> left = scope->Channels()->Channel(0)->DisplayY();
+  if (!left || left->GetCount() != size) return;
+  const TPairPick pick = PickPair(Experiment.pickMethod, left->ReadReals(), right, size, Experiment.acquisitionRate,
+                                  Experiment.detectionLevel / 1000.0);
+  if (!pick.ok) {
+    unpicked_[pair] = QString::fromLatin1(RefusalText(pick.refusal));
+    QueueReadOut();
+    return;
+  }
+  *times[0] = pick.leftTime;
+  *times[1] = pick.leftTime + pick.delay;
+  for (int c = 0; c < 2; ++c) {
+    scope->Cursors()->Cursor(c)->Position()->SetX(*times[c]);
+    source_[pair][c] = TTimeHow::Detected;
+    known_[pair][c] = true;
+    *found[c] = true;
+  }
+  pickedBy_[pair] = Experiment.pickMethod;
+  pickedDelay_[pair] = pick.delayUncertainty;
+  QueueReadOut();
+  if (Experiment.holdDetection) {
+    StopAcquisition();
+    *found[0] = *found[1] = false;
     seletor->SetPosition(kStopped);
   }
 }
@@ -307,12 +368,15 @@ TTimeReadings TForm3::Readings() const {
                                                                      : source_[p][c];
       readings.pixelSeconds[2 * p + c] = pixelSeconds_[p][c];
     }
+  for (int p = 0; p < 2; ++p) readings.pickedDelayUncertainty[p] = pickedDelay_[p];
   return readings;
 }
 
 void TForm3::CursorReleased(TSLScope* scope, int pair, int index) {
   if (index != 0 && index != 1) return;
   source_[pair][index] = TTimeHow::Dragged;
+  // The delay is no longer the pick's.
+  pickedDelay_[pair] = 0;
   const int width = scope->DataViewRect().width();
   TSLDisplayAxis* axis = scope->XAxis();
   pixelSeconds_[pair][index] = width > 0 ? (axis->ShownMax() - axis->ShownMin()) / width : 0.0;
@@ -415,6 +479,7 @@ void TForm3::ResetScopes() {
   for (auto& pair : known_) pair[0] = pair[1] = false;
   for (auto& pair : source_) pair[0] = pair[1] = TTimeHow::NotSet;
   for (auto& pair : pixelSeconds_) pair[0] = pair[1] = 0;
+  for (int p = 0; p < 2; ++p) ForgetPairPick(p);
   simulatedStrike_[0] = simulatedStrike_[1] = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
@@ -463,6 +528,7 @@ TRun TForm3::CurrentRun() const {
       run.how[2 * p + c] = source_[p][c];
       run.pixelSeconds[2 * p + c] = pixelSeconds_[p][c];
     }
+    run.pickedDelayUncertainty[p] = pickedDelay_[p];
     const TRef<ISLRealBuffer> left = scopes[p]->Channels()->Channel(0)->DisplayY();
     const TRef<ISLRealBuffer> right = scopes[p]->Channels()->Channel(1)->DisplayY();
     // A block of other settings (changed after it was recorded) would be
@@ -516,6 +582,7 @@ void TForm3::ShowRun(const TRun& run) {
   Experiment.acquisitionTime = run.state.acquisitionTime;
   Experiment.acquisitionRate = run.state.acquisitionRate;
   Experiment.detectionLevel = run.state.detectionLevel;
+  Experiment.pickMethod = run.state.pickMethod;
   Experiment.runSettingsInForce = true;
   Form1->PlaceStations();
   Form1->PlaceCircles();
@@ -540,6 +607,10 @@ void TForm3::ShowRun(const TRun& run) {
       scopes[p]->Cursors()->Cursor(c)->Position()->SetX(time);
       source_[p][c] = source;
       pixelSeconds_[p][c] = run.pixelSeconds[which];
+      if (run.pickedDelayUncertainty[p] > 0) {
+        pickedDelay_[p] = run.pickedDelayUncertainty[p];
+        pickedBy_[p] = run.state.pickMethod;
+      }
       known_[p][c] = true;
     }
   }

@@ -151,6 +151,13 @@ private:
   TTimeHow source_[2][2] = {};
   // A dragged time: the time one screen pixel spanned where it was released.
   double pixelSeconds_[2][2] = {};
+  // A pair picked by onset or correlation: the method, the delay's stated
+  // uncertainty, or why the pair could not be picked.
+  TPickMethod pickedBy_[2] = {};
+  double pickedDelay_[2] = {};
+  QString unpicked_[2];
+  void PickPairOf(TSLScope* scope, const double* right, int size);
+  void ForgetPairPick(int pair);
   // How the four times were read, for the answer's uncertainties: a time
   // known without a source (its cursor's place taken as it stands) counts
   // as dragged.

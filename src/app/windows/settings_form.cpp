@@ -30,6 +30,7 @@ TForm2::TForm2(QWidget* parent) : TForm(parent) {
   cmbTempo = RequirePart<TComboBox>(this, "cmbTempo");
   cmbTaxa = RequirePart<TComboBox>(this, "cmbTaxa");
   barLevel = RequirePart<TScrollBar>(this, "barLevel");
+  cmbPick = RequirePart<TComboBox>(this, "cmbPick");
   lblLevel = RequirePart<TLabel>(this, "lblLevel");
   chkShowCircles = RequirePart<TCheckBox>(this, "chkShowCircles");
 }
@@ -52,6 +53,7 @@ void TForm2::FormCreate(QObject*) {
   cmbTaxa->SetText(QString::number(Experiment.acquisitionRate));
   // Raises barLevelChange only when the position actually moves from 0.
   barLevel->SetPosition(Experiment.detectionLevel);
+  cmbPick->SetItemIndex(static_cast<int>(Experiment.pickMethod));
 }
 
 void TForm2::barLevelChange(QObject*) {
@@ -98,6 +100,8 @@ void TForm2::btnAplicarClick(QObject*) {
   Experiment.pulseVelocity = velocity;
   Experiment.acquisitionTime = time;
   Experiment.acquisitionRate = rate;
+  if (cmbPick->ItemIndex() >= 0 && cmbPick->ItemIndex() <= static_cast<int>(TPickMethod::Correlation))
+    Experiment.pickMethod = static_cast<TPickMethod>(cmbPick->ItemIndex());
   Form1->PlaceStations();
   Form1->PlaceCircles();
   // What the dialog shows is now the lab's, whatever run was opened.

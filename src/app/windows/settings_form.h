@@ -34,6 +34,7 @@ public:
   TComboBox* cmbTempo = nullptr;
   TComboBox* cmbTaxa = nullptr;
   TScrollBar* barLevel = nullptr;
+  TComboBox* cmbPick = nullptr;  // "Pick arrivals by": level, onset, correlation
   TLabel* lblLevel = nullptr;
   TCheckBox* chkShowCircles = nullptr;
 
