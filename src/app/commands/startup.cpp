@@ -140,6 +140,7 @@ const char* const kUsage =
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--report FILE.pdf]\n"
+    "       tremora --class DIR... [--report FILE.pdf] [--csv FILE]\n"
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
@@ -152,9 +153,11 @@ const char* const kUsage =
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
     "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--report FILE.pdf:\n"
     "                        also write its one-page report)\n"
+    "  --class DIR...        pool the groups' run folders (or folders of them): each group's epicenter,\n"
+    "                        the class's mean and spread (--report FILE.pdf, --csv FILE: also write them)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
-    "--locate, --analyze and --simulate come first; only --simulate takes a leading --lab.\n";
+    "--locate, --analyze, --class and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
 
@@ -181,7 +184,8 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption help(QStringLiteral("help"));
   const QCommandLineOption version(QStringLiteral("version"));
   // Known here only to say that they come first.
-  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("simulate")};
+  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("class"),
+                               QStringLiteral("simulate")};
   parser.addOptions({lab, device, recording, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)
