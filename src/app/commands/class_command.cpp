@@ -3,7 +3,6 @@
 #include "app/experiment/numbers.h"
 #include "app/run/class_report.h"
 #include "app/run/class_results.h"
-#include "forms/controls/picture.h"
 
 #include <QGuiApplication>
 #include <memory>
@@ -16,26 +15,6 @@ const char* const kUsageLine =
     "usage: tremora --class DIR... [--report FILE.pdf] [--csv FILE]   (run folders, or folders of run folders)\n";
 
 }  // namespace
-
-QImage ClassMapPicture(const TClassResults& results) {
-  for (const TClassGroup& g : results.groups) {
-    const std::string& name = g.run.state.imageFileName;
-    if (name.empty()) continue;
-    std::error_code ec;
-    const fs::path beside = g.folder / fs::path(name).filename();
-    const fs::path file = fs::is_regular_file(beside, ec) ? beside : fs::path(name);
-    if (!fs::is_regular_file(file, ec)) continue;
-    try {
-      TPicture picture;
-      picture.LoadFromFile(QString::fromStdString(file.string()));
-      const QImage image = picture.ToImage();
-      if (!image.isNull()) return image;
-    } catch (const std::exception&) {
-      // Another group's picture may do; a grey map otherwise.
-    }
-  }
-  return QImage();
-}
 
 int RunClassCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::vector<fs::path> folders;

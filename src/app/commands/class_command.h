@@ -9,14 +9,7 @@
 #include <string>
 #include <vector>
 
-#include <QImage>
-
-struct TClassResults;
 
 // `args` are the arguments after "--class". Returns the exit status: 0 when
 // a group gave an epicenter, 1 when none did, 2 on wrong arguments.
 int RunClassCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-// The map picture the groups' runs name (beside a run.ini, or as named);
-// null when none can be read.
-QImage ClassMapPicture(const TClassResults& results);

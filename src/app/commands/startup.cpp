@@ -2,6 +2,7 @@
 
 #include "app/windows/acquisition_form.h"
 #include "app/windows/capture_device_option.h"
+#include "app/windows/class_form.h"
 #include "app/commands/dialog_screenshots.h"
 #include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
@@ -36,6 +37,7 @@ TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
+TForm6* Form6 = nullptr;
 
 // Outside any namespace, as the resource initialiser requires.
 static void InitResources() { Q_INIT_RESOURCE(tremora); }
@@ -72,9 +74,13 @@ void CreateWindows() {
   CreateForm(Form2);
   CreateForm(Form3);
   CreateForm(Form4);
+  CreateForm(Form6);
+  AttachClassResults(*Form1, *Form6);
 }
 
 void DestroyWindows() {
+  delete Form6;
+  Form6 = nullptr;
   delete Form4;
   Form4 = nullptr;
   delete Form3;
@@ -129,6 +135,10 @@ QStringList WriteScreenshots(const QString& dir) {
     written.append(Grab(Form4, dir));
     Form4->Close();
   }
+  Form6->Show();
+  Settle();
+  written.append(Grab(Form6, dir));
+  Form6->Close();
   written += WriteDialogScreenshots(dir);
   return written;
 }

@@ -2,6 +2,7 @@
 
 #include "app/experiment/epicenter_solver.h"
 #include "app/experiment/numbers.h"
+#include "forms/controls/picture.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -195,6 +196,26 @@ QString ClassNoteText(const TClassGroup& g) {
   else
     for (const std::string& reason : g.reasons) parts << Text(reason);
   return parts.join(QStringLiteral("; "));
+}
+
+QImage ClassMapPicture(const TClassResults& results) {
+  for (const TClassGroup& g : results.groups) {
+    const std::string& name = g.run.state.imageFileName;
+    if (name.empty()) continue;
+    std::error_code ec;
+    const std::filesystem::path beside = g.folder / std::filesystem::path(name).filename();
+    const std::filesystem::path file = std::filesystem::is_regular_file(beside, ec) ? beside : std::filesystem::path(name);
+    if (!std::filesystem::is_regular_file(file, ec)) continue;
+    try {
+      TPicture picture;
+      picture.LoadFromFile(QString::fromStdString(file.string()));
+      const QImage image = picture.ToImage();
+      if (!image.isNull()) return image;
+    } catch (const std::exception&) {
+      // Another group's picture may do; a grey map otherwise.
+    }
+  }
+  return QImage();
 }
 
 bool WriteClassCsv(const QString& path, const TClassResults& results, QString* error) {

@@ -28,6 +28,10 @@ QString ClassUncertaintyText(const TClassGroup& group);
 QString ClassInsideText(const TClassGroup& group);  // "yes", "no", "" when not known
 QString ClassNoteText(const TClassGroup& group);    // the problem, or the reasons of a mark
 
+// The map picture the groups' runs name (beside a run.ini, or as named);
+// null when none can be read.
+QImage ClassMapPicture(const TClassResults& results);
+
 // class.csv: a header, then one line a group. Whole or nothing; false with
 // `error` set when it cannot be written.
 bool WriteClassCsv(const QString& path, const TClassResults& results, QString* error);
