@@ -65,10 +65,11 @@ QString Csv(const QString& field) {
 }  // namespace
 
 QColor ClassGroupColour(int index) {
-  const double hue = std::fmod(index * 137.508, 360.0);
-  static const int value[3] = {230, 170, 120};
-  static const int saturation[3] = {220, 255, 200};
-  return QColor::fromHsv(static_cast<int>(hue), saturation[index % 3], value[(index / 3) % 3]);
+  // Ten hues 108 degrees apart for neighbours, in three bands: bright,
+  // dark, pale. Any two of the thirty differ by 60 or more in RGB.
+  static const int saturation[3] = {255, 255, 150}, value[3] = {235, 150, 230};
+  const int band = (index / 10) % 3;
+  return QColor::fromHsv((index * 108) % 360, saturation[band], value[band]);
 }
 
 void DrawClassMap(QPainter& p, const QRectF& box, const TClassResults& results, const QImage& map) {
@@ -80,14 +81,18 @@ void DrawClassMap(QPainter& p, const QRectF& box, const TClassResults& results, 
   p.setClipRect(box);
   p.setRenderHint(QPainter::Antialiasing);
   const double scale = box.width() / kMapWidthMm;  // device units per map mm
-  const double unit = box.width() / 500.0;          // marks grow with the map
+  // Marks grow with the map, but stay visible and legible on a small one.
+  const double unit = std::max(box.width() / 500.0, 1.6);
+  const double textPixels = std::max(box.width() / 500.0 * 9, 11.0);
   auto at = [&](double x, double y) { return QPointF(box.left() + x * scale, box.top() + y * box.height() / kMapHeightMm); };
 
   // The stations of the first group that has them: a class shares one map.
   for (const TClassGroup& g : results.groups) {
     if (!g.run.hasStations) continue;
     static const char* const names[kStationCount] = {"A", "B", "C"};
-    p.setFont(Font(std::max(4.0, unit * 4.5), true));
+    QFont stationFont = Font(8, true);
+    stationFont.setPixelSize(static_cast<int>(textPixels * 1.2));
+    p.setFont(stationFont);
     for (int k = stA; k <= stC; ++k) {
       const QPointF s = at(g.run.state.stationX[k], g.run.state.stationY[k]);
       const double r = unit * 4;
@@ -132,7 +137,9 @@ void DrawClassMap(QPainter& p, const QRectF& box, const TClassResults& results, 
   // Numbers rather than names: thirty folder names near one point would
   // pile up. Each number takes the nearest free place around its point,
   // clear of the other numbers and points, with a line back to it.
-  p.setFont(Font(std::max(3.5, unit * 3.6), true));
+  QFont labelFont = Font(8, true);
+  labelFont.setPixelSize(static_cast<int>(textPixels));
+  p.setFont(labelFont);
   const QFontMetricsF metrics(p.font());
   std::vector<QRectF> taken;
   for (const TClassGroup& g : groups)

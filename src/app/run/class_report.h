@@ -12,7 +12,7 @@
 #include "app/run/class_results.h"
 
 // The colour of group `index`: neighbours in the list differ most, and 30
-// stay apart (hue steps by the golden angle, brightness in three bands).
+// stay apart.
 QColor ClassGroupColour(int index);
 
 // The map in `box` (map millimetres stretched over it, as the window shows

@@ -63,10 +63,12 @@ TForm6::TForm6(QWidget* parent) : TForm(parent) {
          << QStringLiteral("\u00b1 (mm)") << QStringLiteral("In region") << QStringLiteral("Note");
   tblGroups->setHorizontalHeaderLabels(titles);
   tblGroups->verticalHeader()->hide();
+  tblGroups->verticalHeader()->setDefaultSectionSize(tblGroups->fontMetrics().height() + 6);
   tblGroups->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblGroups->setSelectionBehavior(QAbstractItemView::SelectRows);
   tblGroups->horizontalHeader()->setStretchLastSection(true);
   tblGroups->setSortingEnabled(true);
+  tblGroups->horizontalHeader()->setSortIndicator(colNumber, Qt::AscendingOrder);  // the map's numbering
   connect(imgClassMap, &TControl::OnMouseDown, this,
           [this](QObject*, Qt::MouseButton button, Qt::KeyboardModifiers, int X, int Y) {
             if (button == Qt::LeftButton) MapPressed(X, Y);
@@ -144,7 +146,7 @@ void TForm6::Refresh() {
   if (f.groups == 0) {
     lines << QStringLiteral("No groups yet.");
   } else {
-    lines << QStringLiteral("Groups: %1, located: %2").arg(f.groups).arg(f.located);
+    lines << QStringLiteral("Groups: %1, located: %2   (times: det detected, drag dragged)").arg(f.groups).arg(f.located);
     if (f.located > 0)
       lines << QStringLiteral("Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm")
                    .arg(QString::number(f.meanX, 'f', 1), QString::number(f.meanY, 'f', 1),
@@ -181,7 +183,8 @@ void TForm6::FillTable() {
       const bool set = g.run.how[k] != TTimeHow::NotSet;
       const double ms = RunTimeOf(g.run.state, k) * 1000;
       cells[colTime0 + k] = new TSortItem(
-          set ? QStringLiteral("%1 %2").arg(QString::number(ms, 'f', 3), QLatin1String(TimeHowName(g.run.how[k])))
+          set ? QStringLiteral("%1 %2").arg(QString::number(ms, 'f', 3),
+                                            g.run.how[k] == TTimeHow::Dragged ? QStringLiteral("drag") : QStringLiteral("det"))
               : QStringLiteral("not set"),
           ms, set);
     }
