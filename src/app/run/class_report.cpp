@@ -368,7 +368,7 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
     const double h = heights[i];
     if (i % 2 == 0) p.fillRect(Box(kMargin, y, width, h), QColor(0xf0, 0xf0, 0xf0));
     if (g.marked || !g.located) p.fillRect(Box(kMargin, y, width, h), QColor(0xff, 0xd8, 0xc8));
-    p.fillRect(Box(kMargin + 0.5, y + row * 0.2, 1.6, row * 0.6), ClassGroupColour(i));
+    p.fillRect(Box(kMargin + 0.5, y + (h - row * 0.6) / 2, 1.6, row * 0.6), ClassGroupColour(i));
     QStringList cells{QString::number(i + 1), Text(g.name)};
     for (int k = 0; k < kRunTimeCount; ++k)
       cells << (g.run.how[k] == TTimeHow::NotSet ? QStringLiteral("\u2014")
