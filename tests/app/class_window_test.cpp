@@ -154,9 +154,15 @@ TEST_F(ClassWindowTest, ChooseSortMarkTheStrikeAndExport) {
   for (int dy = -4; dy <= 4; ++dy)
     for (int dx = -4; dx <= 4; ++dx) darkest = std::min(darkest, qGray(map.pixel(cross + QPoint(dx, dy))));
   EXPECT_LT(darkest, 90);
-  // Another click on the map without the button marks nothing.
+  // Another click on the map without the button marks nothing; the mark
+  // stays over the runs' own when another folder is added.
   ClickMap(QPoint(10, 10));
   EXPECT_NEAR(Form6->Results().figures.strikeX, 300, 3);
+  Choose(share / "team01");
+  Click(Form6->btnAddFolder);
+  ASSERT_EQ(table->rowCount(), 6);
+  EXPECT_NEAR(Form6->Results().figures.strikeX, 300, 3);
+  EXPECT_NEAR(Form6->Results().figures.strikeY, 200, 3);
 
   const fs::path out = dir_ / "export";
   fs::create_directories(out);
@@ -164,7 +170,7 @@ TEST_F(ClassWindowTest, ChooseSortMarkTheStrikeAndExport) {
   Click(Form6->btnExport);
   EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
   const std::string csv = testsupport::ReadFile(out / "class.csv");
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 7);
   EXPECT_THAT(csv, ::testing::HasSubstr("\nteam05,"));
   QPdfDocument doc;
   ASSERT_EQ(doc.load(QString::fromStdString((out / "class-report.pdf").string())), QPdfDocument::Error::None);

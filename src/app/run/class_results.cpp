@@ -188,8 +188,9 @@ void PoolClassResults(TClassResults& results, bool strike, double x, double y) {
     if (otherRate)
       g.reasons.push_back("rate " + std::to_string(g.run.state.acquisitionRate) + " samples/s (the class's " +
                           std::to_string(f.rate) + ")");
+    // A pair's recording may be missing while its saved times still count.
     for (int pair = 0; pair < 2; ++pair)
-      if (!g.run.pairs[pair].present || !g.run.PairTimed(pair)) g.reasons.push_back(std::string("missing pair ") + kPairLabel[pair]);
+      if (!g.run.answer.delayKnown[pair]) g.reasons.push_back(std::string("missing pair ") + kPairLabel[pair]);
     for (int k = 0; k < kRunTimeCount; ++k)
       if (g.run.how[k] == TTimeHow::Dragged) g.reasons.push_back(std::string("dragged time ") + RunTimeName(k));
   }

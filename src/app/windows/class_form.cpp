@@ -81,6 +81,7 @@ void TForm6::ShowFolders(const QStringList& folders) {
   std::vector<std::filesystem::path> paths;
   for (const QString& f : folders_) paths.emplace_back(f.toStdString());
   results_ = LoadClassResults(paths);
+  if (marked_) PoolClassResults(results_, true, markX_, markY_);
   mapBackground_ = ClassMapPicture(results_);
   Refresh();
 }
@@ -93,7 +94,7 @@ void TForm6::btnAddFolderClick(QObject*) {
 }
 
 void TForm6::btnClearClick(QObject*) {
-  marking_ = false;
+  marking_ = marked_ = false;
   ShowFolders({});
 }
 
@@ -105,7 +106,10 @@ void TForm6::btnStrikeHereClick(QObject*) {
 void TForm6::MapPressed(int x, int y) {
   if (!marking_ || imgClassMap->width() <= 0 || imgClassMap->height() <= 0) return;
   marking_ = false;
-  PoolClassResults(results_, true, x * kMapWidthMm / imgClassMap->width(), y * kMapHeightMm / imgClassMap->height());
+  marked_ = true;
+  markX_ = x * kMapWidthMm / imgClassMap->width();
+  markY_ = y * kMapHeightMm / imgClassMap->height();
+  PoolClassResults(results_, true, markX_, markY_);
   Refresh();
 }
 

@@ -58,6 +58,8 @@ private:
   QImage mapBackground_;
   QImage mapPicture_;
   bool marking_ = false;  // the next click on the map marks the strike
+  bool marked_ = false;   // the teacher's mark, kept over the runs' own
+  double markX_ = 0, markY_ = 0;
 };
 
 // The main window's "Class Results…" (in its map's menu) opens `window`.
