@@ -336,7 +336,7 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
 
   // The table: one row a group, as many as fit the page.
   struct TColumn { const char* title; double width; };
-  const TColumn columns[] = {{"#", 6},  {"Group", 20}, {"tA AB", 15}, {"tB", 15},      {"tA AC", 15}, {"tC", 15},
+  const TColumn columns[] = {{"#", 6},  {"Group", 18}, {"tA AB", 17}, {"tB", 17},      {"tA AC", 17}, {"tC", 17},
                              {"x", 12}, {"y", 12},     {"off", 11},   {"\u00b1", 10}, {"in", 7},     {"Note", 0}};
   double used = 0;
   for (const TColumn& c : columns) used += c.width;
