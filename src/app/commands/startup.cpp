@@ -2,6 +2,7 @@
 
 #include "app/windows/acquisition_form.h"
 #include "app/windows/capture_device_option.h"
+#include "app/windows/class_form.h"
 #include "app/commands/dialog_screenshots.h"
 #include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
@@ -36,6 +37,7 @@ TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
+TForm6* Form6 = nullptr;
 
 // Outside any namespace, as the resource initialiser requires.
 static void InitResources() { Q_INIT_RESOURCE(tremora); }
@@ -72,9 +74,13 @@ void CreateWindows() {
   CreateForm(Form2);
   CreateForm(Form3);
   CreateForm(Form4);
+  CreateForm(Form6);
+  AttachClassResults(*Form1, *Form6);
 }
 
 void DestroyWindows() {
+  delete Form6;
+  Form6 = nullptr;
   delete Form4;
   Form4 = nullptr;
   delete Form3;
@@ -129,6 +135,10 @@ QStringList WriteScreenshots(const QString& dir) {
     written.append(Grab(Form4, dir));
     Form4->Close();
   }
+  Form6->Show();
+  Settle();
+  written.append(Grab(Form6, dir));
+  Form6->Close();
   written += WriteDialogScreenshots(dir);
   return written;
 }
@@ -140,6 +150,7 @@ const char* const kUsage =
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--report FILE.pdf]\n"
+    "       tremora --class DIR... [--report FILE.pdf] [--csv FILE]\n"
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
@@ -152,9 +163,11 @@ const char* const kUsage =
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
     "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--report FILE.pdf:\n"
     "                        also write its one-page report)\n"
+    "  --class DIR...        pool the groups' run folders (or folders of them): each group's epicenter,\n"
+    "                        the class's mean and spread (--report FILE.pdf, --csv FILE: also write them)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
-    "--locate, --analyze and --simulate come first; only --simulate takes a leading --lab.\n";
+    "--locate, --analyze, --class and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
 
@@ -181,7 +194,8 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption help(QStringLiteral("help"));
   const QCommandLineOption version(QStringLiteral("version"));
   // Known here only to say that they come first.
-  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("simulate")};
+  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("class"),
+                               QStringLiteral("simulate")};
   parser.addOptions({lab, device, recording, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)

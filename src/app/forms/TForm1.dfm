@@ -697,6 +697,9 @@ object Form1: TForm1
       Visible = False
       OnClick = StrikeHere1Click
     end
+    object ClassResults1: TMenuItem
+      Caption = 'Class Results'#8230
+    end
   end
   object OpenImage: TOpenPictureDialog
     Title = 'Mapa'
