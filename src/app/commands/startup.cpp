@@ -140,6 +140,7 @@ const char* const kUsage =
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--report FILE.pdf]\n"
+    "       tremora --velocity [--strike X Y] RUNDIR...\n"
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
@@ -152,9 +153,11 @@ const char* const kUsage =
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
     "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--report FILE.pdf:\n"
     "                        also write its one-page report)\n"
+    "  --velocity RUNDIR...  measure the pulse velocity and the sensors' delays from run folders struck\n"
+    "                        at known points (their [STRIKE] point, or --strike X Y mm)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
-    "--locate, --analyze and --simulate come first; only --simulate takes a leading --lab.\n";
+    "--locate, --analyze, --velocity and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
 
