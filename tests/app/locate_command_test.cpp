@@ -207,3 +207,30 @@ TEST_F(LocateCommand, BadArgumentsPrintUsageAndExitWithTwo) {
 }
 
 }  // namespace
+
+namespace {
+
+// A velocity measured to ±5 % (kept in config.ini by "Use this velocity")
+// widens the region the epicenter may lie in; a lab's file without the
+// section reads as before, and a damaged value is not taken.
+TEST_F(LocateCommand, AMeasuredVelocitysUncertaintyWidensTheRegion) {
+  const std::string lab =
+      "[POSICAO]\r\nxA=200\r\nxB=900\r\nxC=600\r\nyA=300\r\nyB=200\r\nyC=800\r\n[VELOCIDADE]\r\nvel=120000\r\n";
+  const std::vector<std::string> times = {"0.5", "0.5011357", "1.2", "1.2002383"};
+  WriteFile(dir / "config.ini", lab);
+  ASSERT_EQ(Run(times), 0);
+  const double typed = Value(out.str(), "uncertainty: ");
+  for (const auto& [section, widened] : {std::pair{"[VELOCITYMEASURE]\r\nuncertainty=6000\r\ncorrection_B=0.001\r\n", true},
+                                         std::pair{"[VELOCITYMEASURE]\r\nuncertainty=6000 mm/s\r\n", false}}) {
+    WriteFile(dir / "config.ini", lab + section);
+    out.str("");
+    ASSERT_EQ(Run(times), 0);
+    const double measured = Value(out.str(), "uncertainty: ");
+    if (widened)
+      EXPECT_GT(measured, typed + 5) << out.str();
+    else
+      EXPECT_EQ(measured, typed) << out.str();
+  }
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "app/experiment/settings_file.h"
 
+#include "app/experiment/numbers.h"
 #include "platform/profile_file.h"
 
 ESettingsWriteError::ESettingsWriteError(const std::filesystem::path& path)
@@ -67,6 +68,22 @@ const TIntKey kIntKeys[] = {
     {"LEVELDETECTION", "level_detec", [](TExperimentState& s) -> int32_t& { return s.detectionLevel; }},
 };
 
+// The keys of a velocity measurement, [VELOCITYMEASURE], written only when
+// one was made.
+struct TMeasureKey {
+  const char* key;
+  bool uncertainty;
+  double& (*field)(TExperimentState&);
+};
+
+const TMeasureKey kMeasureKeys[] = {
+    {"uncertainty", true, [](TExperimentState& s) -> double& { return s.velocityUncertainty; }},
+    {"correction_B", false, [](TExperimentState& s) -> double& { return s.sensorCorrection[0]; }},
+    {"correction_B_uncertainty", true, [](TExperimentState& s) -> double& { return s.sensorCorrectionUncertainty[0]; }},
+    {"correction_C", false, [](TExperimentState& s) -> double& { return s.sensorCorrection[1]; }},
+    {"correction_C_uncertainty", true, [](TExperimentState& s) -> double& { return s.sensorCorrectionUncertainty[1]; }},
+};
+
 // No value of a settings file holds this character.
 const std::string kAbsent(1, '\x01');
 
@@ -125,6 +142,18 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     beyond("TAQUISICAO", "taq", read.acquisitionTime, error);
   // The time kept must fit the rate read.
   if (!AcquisitionBoundsError(state.acquisitionTime, state.acquisitionRate).empty()) state.acquisitionTime = 5;
+  // A velocity measurement's keys: a lab without one has none, and that is
+  // not worth a note.
+  for (const TMeasureKey& k : kMeasureKeys) {
+    const std::string text = profile::ReadString(file, "VELOCITYMEASURE", k.key, kAbsent);
+    double value = 0;
+    if (text == kAbsent) continue;
+    if (!ParseNumber(text, value) || (k.uncertainty && value < 0))
+      damaged(KeyName("VELOCITYMEASURE", k.key) + " = '" + text + "' is not a " +
+              (k.uncertainty ? "number of at least 0" : "number"));
+    else
+      k.field(state) = value;
+  }
   if (const std::string error = DetectionLevelError(read.detectionLevel); error.empty())
     state.detectionLevel = read.detectionLevel;
   else
@@ -143,6 +172,9 @@ void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& fo
   state.acquisitionTime = 5;
   state.acquisitionRate = 8000;
   state.detectionLevel = 10;
+  state.velocityUncertainty = 0;
+  state.sensorCorrection[0] = state.sensorCorrection[1] = 0;
+  state.sensorCorrectionUncertainty[0] = state.sensorCorrectionUncertainty[1] = 0;
 }
 
 void LoadSettings(TExperimentState& state, TSettingsNotes* notes) {
@@ -176,4 +208,8 @@ void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& s
   writeInt("TXAQUISICAO", "tx", state.acquisitionRate);
   writeInt("LEVELDETECTION", "level_detec", state.detectionLevel);
   writeInt("DATASHOWMODE", "mode", state.dataShowMode);
+  if (state.velocityUncertainty > 0) {
+    TExperimentState measured = state;
+    for (const TMeasureKey& k : kMeasureKeys) write("VELOCITYMEASURE", k.key, ShortestNumber(k.field(measured)));
+  }
 }

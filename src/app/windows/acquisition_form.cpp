@@ -362,7 +362,7 @@ void TForm3::chkAutomaticTimeClick(QObject*) {
 }
 
 void TForm3::LocateEpicenter() {
-  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment, Readings());
+  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment, Readings(), Experiment.velocityUncertainty);
   ApplyAnswer(answer, Experiment);
   if (!answer.Solved()) {
     Form1->imgEpicenter->SetVisible(false);
