@@ -79,7 +79,7 @@ protected:
     Form1->mnImgMapa->Popup(0, 0);
     QMenu* menu = Form1->mnImgMapa->ShownMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 2);  // "Strike here" is hidden without simulated sensors
     EXPECT_EQ(menu->actions()[0]->text(), "Load Image");
     menu->actions()[0]->trigger();
     menu->close();
@@ -683,7 +683,7 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
 TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
-  ASSERT_EQ(files.size(), 6);
+  ASSERT_EQ(files.size(), 7);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
@@ -695,10 +695,13 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   EXPECT_TRUE(files[3].endsWith(QStringLiteral("/TForm4.png")));
   EXPECT_EQ(QImage(files[2]).size(), QSize(800, 540));
   EXPECT_EQ(QImage(files[3]).size(), QSize(540, 300));
+  // The velocity measurement with the working windows' strike.
+  EXPECT_TRUE(files[4].endsWith(QStringLiteral("/TForm5.png")));
+  EXPECT_EQ(QImage(files[4]).size(), QSize(600, 400));
   // Then the scope property dialog on two of its pages, at one size.
-  EXPECT_TRUE(files[4].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
-  EXPECT_TRUE(files[5].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
-  const QImage cursors(files[4]), yaxes(files[5]);
+  EXPECT_TRUE(files[5].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
+  EXPECT_TRUE(files[6].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
+  const QImage cursors(files[5]), yaxes(files[6]);
   EXPECT_FALSE(cursors.isNull());
   EXPECT_EQ(cursors.size(), yaxes.size());
   EXPECT_NE(cursors, yaxes);

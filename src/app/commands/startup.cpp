@@ -7,6 +7,10 @@
 #include "app/windows/main_form.h"
 #include "app/sensors/scripted_sensors.h"
 #include "app/windows/settings_form.h"
+#include "app/windows/velocity_form.h"
+#include "app/experiment/numbers.h"
+#include "app/experiment/settings_file.h"
+#include "app/sensors/simulated_sensors.h"
 #include "app/windows/windows.h"
 #include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
@@ -36,6 +40,7 @@ TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
+TForm5* Form5 = nullptr;
 
 // Outside any namespace, as the resource initialiser requires.
 static void InitResources() { Q_INIT_RESOURCE(tremora); }
@@ -72,9 +77,12 @@ void CreateWindows() {
   CreateForm(Form2);
   CreateForm(Form3);
   CreateForm(Form4);
+  CreateForm(Form5);
 }
 
 void DestroyWindows() {
+  delete Form5;
+  Form5 = nullptr;
   delete Form4;
   Form4 = nullptr;
   delete Form3;
@@ -129,13 +137,22 @@ QStringList WriteScreenshots(const QString& dir) {
     written.append(Grab(Form4, dir));
     Form4->Close();
   }
+  {
+    // The velocity measurement with the strike the working windows recorded.
+    Form5->SetStruckPoint(StrikePoint().x, StrikePoint().y);
+    Form5->btnAddStrikeClick(nullptr);
+    Form5->Show();
+    Settle();
+    written.append(Grab(Form5, dir));
+    Form5->Close();
+  }
   written += WriteDialogScreenshots(dir);
   return written;
 }
 
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
+    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]] [--screenshot DIR]\n"
     "       tremora [--lab DIR] --simulate X Y [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
@@ -146,6 +163,8 @@ const char* const kUsage =
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
     "  --device NAME         record from the input device NAME\n"
     "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
+    "  --sim-velocity MM_PER_S  with --device \"Simulated sensors\": the pulse travels at this velocity,\n"
+    "                        which the settings do not show (for measuring it)\n"
     "  --screenshot DIR      write a picture of each window into DIR and exit (after --simulate:\n"
     "                        the acquisition window recorded and the map with the epicenter)\n"
     "  --list-devices        print the names of the input devices and exit\n"
@@ -180,12 +199,13 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption device(QStringLiteral("device"), QString(), QStringLiteral("NAME"));
   const QCommandLineOption recording(QStringLiteral("recording"), QString(), QStringLiteral("FILE.wav"));
   const QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("DIR"));
+  const QCommandLineOption simVelocity(QStringLiteral("sim-velocity"), QString(), QStringLiteral("MM_PER_S"));
   const QCommandLineOption listDevices(QStringLiteral("list-devices"));
   const QCommandLineOption help(QStringLiteral("help"));
   const QCommandLineOption version(QStringLiteral("version"));
   // Known here only to say that they come first.
   const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("simulate")};
-  parser.addOptions({lab, device, recording, screenshot, listDevices, help, version});
+  parser.addOptions({lab, device, recording, simVelocity, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
@@ -220,6 +240,19 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   options.device = parser.value(device).toLocal8Bit().toStdString();
   options.recording = parser.value(recording).toLocal8Bit().toStdString();
   options.listDevices = parser.isSet(listDevices);
+  if (parser.isSet(simVelocity)) {
+    double v = 0;
+    // The simulated pulse only: the settings keep theirs, for the class to measure.
+    if (!ParseNumber(parser.value(simVelocity).toStdString(), v) || v < kMinPulseVelocity || v > kMaxPulseVelocity) {
+      error = QStringLiteral("--sim-velocity takes a velocity from %1 to %2 mm/s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity);
+      return false;
+    }
+    if (!options.device.starts_with("Simulated sensors")) {
+      error = QStringLiteral("--sim-velocity goes with --device \"Simulated sensors\"");
+      return false;
+    }
+    options.simVelocity = v;
+  }
   return true;
 }
 
@@ -320,6 +353,7 @@ int RunProgram(int argc, char** argv, const TProgramOptions& options) {
       return 2;
     }
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
+    SetSimulatedVelocity(options.simVelocity);
   }
   const QString screenshotDir = options.screenshotDir;
   const TLabChoice lab = OpenLabFolder(options.lab);

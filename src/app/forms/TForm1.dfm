@@ -697,6 +697,10 @@ object Form1: TForm1
       Visible = False
       OnClick = StrikeHere1Click
     end
+    object MeasureVelocity1: TMenuItem
+      Caption = 'Measure Velocity'#8230
+      OnClick = MeasureVelocity1Click
+    end
   end
   object OpenImage: TOpenPictureDialog
     Title = 'Mapa'

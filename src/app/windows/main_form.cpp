@@ -1,5 +1,7 @@
 #include "app/windows/main_form.h"
 
+#include "app/windows/velocity_form.h"
+
 #include "app/windows/acquisition_form.h"
 #include "app/experiment/epicenter_answer.h"
 #include "app/run/answer_words.h"
@@ -48,12 +50,14 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TE
   mnImgMapa = RequirePart<TPopupMenu>(this, "mnImgMapa");
   ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
   StrikeHere1 = RequirePart<TMenuItem>(this, "StrikeHere1");
+  MeasureVelocity1 = RequirePart<TMenuItem>(this, "MeasureVelocity1");
   OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
   // The shaded region covers part of the map: clicks go through to it.
   imgUncertainty->setAttribute(Qt::WA_TransparentForMouseEvents);
   // Menu items are owned by the form; the menu learns its items here.
   mnImgMapa->Add(ChangeImage1);
   mnImgMapa->Add(StrikeHere1);
+  mnImgMapa->Add(MeasureVelocity1);
   connect(imgMapa, &TControl::OnMouseDown, this,
           [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { lastMapPress_ = QPoint(X, Y); });
 }
@@ -248,8 +252,16 @@ void TForm1::PlaceStrikeMarker() {
   imgStrike->raise();
 }
 
+// The velocity window opens with the struck point where the menu was
+// opened: the user right-clicks where the ground was struck.
+void TForm1::MeasureVelocity1Click(QObject*) {
+  Form5->SetStruckPoint(lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale);
+  Form5->Show();
+}
+
 void TForm1::StrikeHere1Click(QObject*) {
   SetStrikePoint({lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale});
+  Form5->SetStruckPoint(lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale);
   PlaceStrikeMarker();
   // The answer shown belongs to the strike before.
   if (lastAnswer_->ran && !previousStrike_) {

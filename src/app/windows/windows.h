@@ -7,8 +7,10 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm4;
+class TForm5;
 
 extern TForm1* Form1;  // main window: map, stations, epicenter
 extern TForm2* Form2;  // settings dialog
 extern TForm3* Form3;  // acquisition window: the two sensor pairs
 extern TForm4* Form4;  // listen monitor
+extern TForm5* Form5;  // pulse velocity measurement
