@@ -181,4 +181,23 @@ TEST_F(VelocityWindowTest, MeasuredUsedAndThenLocatingWithIt) {
   EXPECT_LT(std::hypot(answer.point.x - 500, answer.point.y - 450), answer.uncertainty + 2);
 }
 
+// A velocity that is not a whole number of mm/s is read as the default,
+// and the main window says so, as it does for a damaged measurement.
+TEST(VelocitySettings, AVelocityThatIsNotWholeIsNamedAtStart) {
+  testsupport::TempDir dir;
+  testsupport::ScopedWorkingDir cwd(dir.path());
+  testsupport::WriteFile(dir / "config.ini",
+                         "[VELOCIDADE]\r\nvel=149456.3\r\n[VELOCITYMEASURE]\r\nuncertainty=-5\r\n");
+  TMessageRecorder messages;
+  Experiment = TExperimentState{};
+  CreateWindows();
+  EXPECT_EQ(Experiment.pulseVelocity, 120000);
+  EXPECT_EQ(Experiment.velocityUncertainty, 0.0);
+  ASSERT_FALSE(messages.Messages().isEmpty());
+  EXPECT_EQ(messages.Messages()[0], "These values of config.ini were not read; the defaults are used instead:\n"
+                                    "[VELOCIDADE] vel = '149456.3' is not a whole number\n"
+                                    "[VELOCITYMEASURE] uncertainty = '-5' is not a number of at least 0");
+  DestroyWindows();
+}
+
 }  // namespace

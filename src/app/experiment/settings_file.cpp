@@ -111,7 +111,7 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     if (text == kAbsent)
       missing(k.section, k.key);
     else if (!profile::ParseInt(text, value))
-      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a number");
+      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a whole number");
     else
       k.field(read) = value;
   }

@@ -20,6 +20,7 @@
 #include "forms/description_reader.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QLocale>
 #include <QPolygonF>
 #include <cmath>
@@ -74,10 +75,16 @@ void TForm1::FormCreate(QObject*) {
   PlaceCircles();
   // A value edited by hand beyond what the program can work with is not
   // taken; the teacher learns which one, instead of wondering at the default.
-  if (!notes.beyondBounds.empty()) {
-    QStringList lines{QStringLiteral("These values of config.ini were not read; the defaults are used instead:")};
-    for (const std::string& note : notes.beyondBounds) lines << QString::fromStdString(note);
-    ShowMessage(lines.join(QLatin1Char('\n')));
+  // So is a velocity that is not a whole number of mm/s (one typed from a
+  // measurement, say), or a measurement's value that is not a number.
+  QStringList unread;
+  for (const std::string& note : notes.damaged)
+    if (note.rfind("[VELOCIDADE]", 0) == 0 || note.rfind("[VELOCITYMEASURE]", 0) == 0 ||
+        std::find(notes.beyondBounds.begin(), notes.beyondBounds.end(), note) != notes.beyondBounds.end())
+      unread << QString::fromStdString(note);
+  if (!unread.empty()) {
+    unread.prepend(QStringLiteral("These values of config.ini were not read; the defaults are used instead:"));
+    ShowMessage(unread.join(QLatin1Char('\n')));
   }
   // Without its picture the map stays empty; everything else is in place.
   try {
