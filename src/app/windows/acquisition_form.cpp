@@ -149,6 +149,9 @@ QStringList TForm3::ReadOut(int pair) const {
   const double uncertainty = DelayUncertainty(Experiment.acquisitionRate, reading(2 * pair), reading(2 * pair + 1));
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
                         std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
+  // A measured correction of the sensor is taken off by the solver.
+  if (const double c = Experiment.sensorCorrection[pair]; c != 0)
+    lines << QStringLiteral("%1 less its correction %2 ms").arg(names[1], ms(c));
   return lines;
 }
 
