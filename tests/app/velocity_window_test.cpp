@@ -179,6 +179,18 @@ TEST_F(VelocityWindowTest, MeasuredUsedAndThenLocatingWithIt) {
   ASSERT_TRUE(answer.Solved());
   EXPECT_GE(answer.region.PartAt(500, 450), 0);
   EXPECT_LT(std::hypot(answer.point.x - 500, answer.point.y - 450), answer.uncertainty + 2);
+
+  // The run's sheet gives the measurement it was located with.
+  Form3->Show();
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString((dir_ / "sheets").string()); });
+  QTest::mouseClick(Form3->btnExportCsv->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  std::stringstream sheet;
+  sheet << std::ifstream(dir_ / "sheets" / "results.csv").rdbuf();
+  EXPECT_NE(sheet.str().find("velocity," + std::to_string(std::lround(velocity)) + ",mm/s\nvelocity_uncertainty,"),
+            std::string::npos)
+      << sheet.str();
+  EXPECT_NE(sheet.str().find("correction_B_uncertainty,"), std::string::npos);
 }
 
 // A velocity that is not a whole number of mm/s is read as the default,
