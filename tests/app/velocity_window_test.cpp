@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPdfDocument>
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
@@ -191,6 +192,17 @@ TEST_F(VelocityWindowTest, MeasuredUsedAndThenLocatingWithIt) {
             std::string::npos)
       << sheet.str();
   EXPECT_NE(sheet.str().find("correction_B_uncertainty,"), std::string::npos);
+  // So does the report page of the run saved.
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString((dir_ / "run").string()); });
+  QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  QPdfDocument report;
+  ASSERT_EQ(report.load(QString::fromStdString((dir_ / "run" / "report.pdf").string())), QPdfDocument::Error::None);
+  const QString page = report.getAllText(0).text();
+  EXPECT_TRUE(page.contains(QStringLiteral("Pulse velocity %1 mm/s").arg(std::lround(velocity)))) << page.toStdString();
+  EXPECT_TRUE(page.contains(QStringLiteral("Measured to ± %1 mm/s").arg(std::lround(Experiment.velocityUncertainty))))
+      << page.toStdString();
+  EXPECT_TRUE(page.contains(QStringLiteral("Correction C ")));
 }
 
 // A velocity that is not a whole number of mm/s is read as the default,
