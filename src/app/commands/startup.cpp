@@ -140,7 +140,11 @@ QStringList WriteScreenshots(const QString& dir) {
   {
     // The velocity measurement with the strike the working windows recorded.
     Form5->SetStruckPoint(StrikePoint().x, StrikePoint().y);
-    Form5->btnAddStrikeClick(nullptr);
+    try {
+      Form5->btnAddStrikeClick(nullptr);
+    } catch (const std::runtime_error&) {
+      // No pair was recorded: the window shows how to begin.
+    }
     Form5->Show();
     Settle();
     written.append(Grab(Form5, dir));
