@@ -598,7 +598,7 @@ TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap)
   Form1->mnImgMapa->Popup(0, 0);
   QMenu* menu = Form1->mnImgMapa->ShownMenu();
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->actions().size(), 2);
+  ASSERT_EQ(menu->actions().size(), 4);
   EXPECT_EQ(menu->actions()[1]->text(), "Strike here");
   menu->actions()[1]->trigger();
   menu->close();

@@ -100,7 +100,7 @@ TEST_F(ClassWindowTest, ChooseSortMarkTheStrikeAndExport) {
   Form1->mnImgMapa->Popup(0, 0);
   QMenu* menu = Form1->mnImgMapa->ShownMenu();
   ASSERT_NE(menu, nullptr);
-  QAction* item = menu->actions().value(1);
+  QAction* item = menu->actions().value(2);
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->text(), QStringLiteral("Class Results\u2026"));
   item->trigger();

@@ -209,3 +209,56 @@ TEST_F(LocateCommand, BadArgumentsPrintUsageAndExitWithTwo) {
 }
 
 }  // namespace
+
+namespace {
+
+// A velocity measured to ±5 % (kept in config.ini by "Use this velocity")
+// widens the region the epicenter may lie in; a lab's file without the
+// section reads as before, and a damaged value is not taken.
+TEST_F(LocateCommand, AMeasuredVelocitysUncertaintyWidensTheRegion) {
+  const std::string lab =
+      "[POSICAO]\r\nxA=200\r\nxB=900\r\nxC=600\r\nyA=300\r\nyB=200\r\nyC=800\r\n[VELOCIDADE]\r\nvel=120000\r\n";
+  const std::vector<std::string> times = {"0.5", "0.5011357", "1.2", "1.2002383"};
+  WriteFile(dir / "config.ini", lab);
+  ASSERT_EQ(Run(times), 0);
+  const double typed = Value(out.str(), "uncertainty: ");
+  for (const auto& [section, widened] : {std::pair{"[VELOCITYMEASURE]\r\nuncertainty=6000\r\n", true},
+                                         std::pair{"[VELOCITYMEASURE]\r\nuncertainty=6000 mm/s\r\n", false}}) {
+    WriteFile(dir / "config.ini", lab + section);
+    out.str("");
+    ASSERT_EQ(Run(times), 0);
+    const double measured = Value(out.str(), "uncertainty: ");
+    if (widened)
+      EXPECT_GT(measured, typed + 5) << out.str();
+    else
+      EXPECT_EQ(measured, typed) << out.str();
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Sensor B answering 2 ms late puts the epicenter elsewhere; with its
+// measured correction kept in config.ini the struck point comes back, and
+// the lines say what was subtracted.
+TEST_F(LocateCommand, AMeasuredSensorCorrectionIsTakenOffThePick) {
+  const std::string lab =
+      "[POSICAO]\r\nxA=200\r\nxB=900\r\nxC=600\r\nyA=300\r\nyB=200\r\nyC=800\r\n[VELOCIDADE]\r\nvel=120000\r\n";
+  const std::vector<std::string> lateB = {"0.5", "0.5031357", "1.2", "1.2002383"};
+  WriteFile(dir / "config.ini", lab);
+  ASSERT_EQ(Run(lateB), 0);
+  EXPECT_GT(std::hypot(Value(out.str(), "epicenter: ") - 500, Value(out.str(), "epicenter: ", 1) - 450), 100)
+      << out.str();
+  WriteFile(dir / "config.ini", lab + "[VELOCITYMEASURE]\r\nuncertainty=100\r\ncorrection_B=0.002\r\n"
+                                      "correction_B_uncertainty=0.00001\r\n");
+  out.str("");
+  ASSERT_EQ(Run(lateB), 0);
+  const std::string text = out.str();
+  EXPECT_EQ(text.substr(0, text.find("marker: ")),
+            "corrections: B=0.002000 C=0.000000 s subtracted from the picks\n"
+            "increments: A=0 B=136 C=29\n"
+            "epicenter: 500.70 449.81 mm\n");
+}
+
+}  // namespace

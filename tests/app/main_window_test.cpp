@@ -79,9 +79,10 @@ protected:
     Form1->mnImgMapa->Popup(0, 0);
     QMenu* menu = Form1->mnImgMapa->ShownMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 2);
+    ASSERT_EQ(menu->actions().size(), 3);  // "Strike here" is hidden without simulated sensors
     EXPECT_EQ(menu->actions()[0]->text(), "Load Image");
-    EXPECT_EQ(menu->actions()[1]->text(), "Class Results\u2026");
+    EXPECT_EQ(menu->actions()[1]->text(), "Measure Velocity\u2026");
+    EXPECT_EQ(menu->actions()[2]->text(), "Class Results\u2026");
     menu->actions()[0]->trigger();
     menu->close();
     QApplication::processEvents();  // the item's handler runs after the menu closed
@@ -684,7 +685,7 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
 TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
-  ASSERT_EQ(files.size(), 7);
+  ASSERT_EQ(files.size(), 8);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
@@ -696,13 +697,16 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   EXPECT_TRUE(files[3].endsWith(QStringLiteral("/TForm4.png")));
   EXPECT_EQ(QImage(files[2]).size(), QSize(800, 540));
   EXPECT_EQ(QImage(files[3]).size(), QSize(540, 300));
-  // The class results, empty until the teacher adds the groups' folders.
-  EXPECT_TRUE(files[4].endsWith(QStringLiteral("/TForm6.png")));
-  EXPECT_EQ(QImage(files[4]).size(), QSize(1240, 600));
+  // The velocity measurement with the working windows' strike, then the
+  // class results, empty until the teacher adds the groups' folders.
+  EXPECT_TRUE(files[4].endsWith(QStringLiteral("/TForm5.png")));
+  EXPECT_EQ(QImage(files[4]).size(), QSize(600, 400));
+  EXPECT_TRUE(files[5].endsWith(QStringLiteral("/TForm6.png")));
+  EXPECT_EQ(QImage(files[5]).size(), QSize(1240, 600));
   // Then the scope property dialog on two of its pages, at one size.
-  EXPECT_TRUE(files[5].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
-  EXPECT_TRUE(files[6].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
-  const QImage cursors(files[5]), yaxes(files[6]);
+  EXPECT_TRUE(files[6].endsWith(QStringLiteral("/TSLScopePropertiesForm-cursors.png")));
+  EXPECT_TRUE(files[7].endsWith(QStringLiteral("/TSLScopePropertiesForm-yaxes.png")));
+  const QImage cursors(files[6]), yaxes(files[7]);
   EXPECT_FALSE(cursors.isNull());
   EXPECT_EQ(cursors.size(), yaxes.size());
   EXPECT_NE(cursors, yaxes);

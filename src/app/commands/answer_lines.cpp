@@ -7,6 +7,9 @@
 #include <cmath>
 
 int PrintAnswer(const TEpicenterAnswer& answer, std::ostream& out, const double* strikeX, const double* strikeY) {
+  if (answer.correction[0] != 0 || answer.correction[1] != 0)
+    out << "corrections: B=" << FixedPoint(answer.correction[0], 6) << " C=" << FixedPoint(answer.correction[1], 6)
+        << " s subtracted from the picks\n";
   out << "increments: A=" << answer.increments[stA] << " B=" << answer.increments[stB]
       << " C=" << answer.increments[stC] << "\n";
   if (!answer.Solved()) {

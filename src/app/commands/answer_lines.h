@@ -1,6 +1,6 @@
 #pragma once
 // The lines --locate, --analyze and --simulate print for an answer, read by
-// scripts: the increments, then the epicenter, the marker, the distance to
+// scripts: the sensors' corrections when some were measured, the increments, then the epicenter, the marker, the distance to
 // the struck point (when one is known), each other place the times allow
 // (`other:`, best fit first), how far the epicenter's own part of the
 // fitting region reaches (`uncertainty:`) and how far the whole region

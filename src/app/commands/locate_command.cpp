@@ -20,5 +20,5 @@ int RunLocateCommand(const std::vector<std::string>& args, std::ostream& out, st
   state.timeB = times[1];
   state.timeA_AC = times[2];
   state.timeC = times[3];
-  return PrintAnswer(AnswerEpicenter(state), out);
+  return PrintAnswer(AnswerEpicenter(state, {}, state.velocityUncertainty), out);
 }

@@ -10,6 +10,7 @@
 #include "app/commands/locate_command.h"
 #include "app/commands/simulate_command.h"
 #include "app/commands/startup.h"
+#include "app/commands/velocity_command.h"
 
 namespace {
 
@@ -51,6 +52,10 @@ int main(int argc, char** argv) {
   if (first == QLatin1String("--class")) {
     // The groups' run folders hold everything; none is written to.
     return RunClassCommand(argc, argv, std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+  }
+  if (first == QLatin1String("--velocity")) {
+    // Everything it needs is in the run folders and the arguments.
+    return RunVelocityCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
   }
   if (first == QLatin1String("--simulate")) return Simulate(argc, argv, QString(), 1);
   if (first == QLatin1String("--lab") && arguments.value(3) == QLatin1String("--simulate")) {

@@ -8,6 +8,10 @@
 #include "app/windows/main_form.h"
 #include "app/sensors/scripted_sensors.h"
 #include "app/windows/settings_form.h"
+#include "app/windows/velocity_form.h"
+#include "app/experiment/numbers.h"
+#include "app/experiment/settings_file.h"
+#include "app/sensors/simulated_sensors.h"
 #include "app/windows/windows.h"
 #include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
@@ -38,6 +42,7 @@ TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 TForm4* Form4 = nullptr;
 TForm6* Form6 = nullptr;
+TForm5* Form5 = nullptr;
 
 // Outside any namespace, as the resource initialiser requires.
 static void InitResources() { Q_INIT_RESOURCE(tremora); }
@@ -74,6 +79,7 @@ void CreateWindows() {
   CreateForm(Form2);
   CreateForm(Form3);
   CreateForm(Form4);
+  CreateForm(Form5);
   CreateForm(Form6);
   AttachClassResults(*Form1, *Form6);
 }
@@ -81,6 +87,8 @@ void CreateWindows() {
 void DestroyWindows() {
   delete Form6;
   Form6 = nullptr;
+  delete Form5;
+  Form5 = nullptr;
   delete Form4;
   Form4 = nullptr;
   delete Form3;
@@ -135,6 +143,19 @@ QStringList WriteScreenshots(const QString& dir) {
     written.append(Grab(Form4, dir));
     Form4->Close();
   }
+  {
+    // The velocity measurement with the strike the working windows recorded.
+    Form5->SetStruckPoint(StrikePoint().x, StrikePoint().y);
+    try {
+      Form5->btnAddStrikeClick(nullptr);
+    } catch (const std::runtime_error&) {
+      // No pair was recorded: the window shows how to begin.
+    }
+    Form5->Show();
+    Settle();
+    written.append(Grab(Form5, dir));
+    Form5->Close();
+  }
   Form6->Show();
   Settle();
   written.append(Grab(Form6, dir));
@@ -145,29 +166,35 @@ QStringList WriteScreenshots(const QString& dir) {
 
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav]] [--screenshot DIR]\n"
+    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]] [--screenshot DIR]\n"
     "       tremora [--lab DIR] --simulate X Y [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
-    "       tremora --analyze RUNDIR [--report FILE.pdf]\n"
+    "       tremora --analyze RUNDIR [--pick level|onset|correlation] [--report FILE.pdf]\n"
     "       tremora --class DIR... [--report FILE.pdf] [--csv FILE]\n"
+    "       tremora --velocity [--strike X Y] RUNDIR...\n"
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
     "  --device NAME         record from the input device NAME\n"
     "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
+    "  --sim-velocity MM_PER_S  with --device \"Simulated sensors\": the pulse travels at this velocity,\n"
+    "                        which the settings do not show (for measuring it)\n"
     "  --screenshot DIR      write a picture of each window into DIR and exit (after --simulate:\n"
     "                        the acquisition window recorded and the map with the epicenter)\n"
     "  --list-devices        print the names of the input devices and exit\n"
     "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm\n"
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
-    "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--report FILE.pdf:\n"
-    "                        also write its one-page report)\n"
+    "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--pick METHOD: find\n"
+    "                        the times not saved by level, onset or correlation; --report FILE.pdf: also\n"
+    "                        write its one-page report)\n"
+    "  --velocity RUNDIR...  measure the pulse velocity and the sensors' delays from run folders struck\n"
+    "                        at known points (their [STRIKE] point, or --strike X Y mm)\n"
     "  --class DIR...        pool the groups' run folders (or folders of them): each group's epicenter,\n"
     "                        the class's mean and spread (--report FILE.pdf, --csv FILE: also write them)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
-    "--locate, --analyze, --class and --simulate come first; only --simulate takes a leading --lab.\n";
+    "--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
 
@@ -190,13 +217,14 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption device(QStringLiteral("device"), QString(), QStringLiteral("NAME"));
   const QCommandLineOption recording(QStringLiteral("recording"), QString(), QStringLiteral("FILE.wav"));
   const QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("DIR"));
+  const QCommandLineOption simVelocity(QStringLiteral("sim-velocity"), QString(), QStringLiteral("MM_PER_S"));
   const QCommandLineOption listDevices(QStringLiteral("list-devices"));
   const QCommandLineOption help(QStringLiteral("help"));
   const QCommandLineOption version(QStringLiteral("version"));
   // Known here only to say that they come first.
-  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("class"),
-                               QStringLiteral("simulate")};
-  parser.addOptions({lab, device, recording, screenshot, listDevices, help, version});
+  const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("velocity"),
+                             QStringLiteral("class"), QStringLiteral("simulate")};
+  parser.addOptions({lab, device, recording, simVelocity, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
@@ -231,6 +259,19 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   options.device = parser.value(device).toLocal8Bit().toStdString();
   options.recording = parser.value(recording).toLocal8Bit().toStdString();
   options.listDevices = parser.isSet(listDevices);
+  if (parser.isSet(simVelocity)) {
+    double v = 0;
+    // The simulated pulse only: the settings keep theirs, for the class to measure.
+    if (!ParseNumber(parser.value(simVelocity).toStdString(), v) || v < kMinPulseVelocity || v > kMaxPulseVelocity) {
+      error = QStringLiteral("--sim-velocity takes a velocity from %1 to %2 mm/s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity);
+      return false;
+    }
+    if (!options.device.starts_with("Simulated sensors")) {
+      error = QStringLiteral("--sim-velocity goes with --device \"Simulated sensors\"");
+      return false;
+    }
+    options.simVelocity = v;
+  }
   return true;
 }
 
@@ -331,6 +372,7 @@ int RunProgram(int argc, char** argv, const TProgramOptions& options) {
       return 2;
     }
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
+    SetSimulatedVelocity(options.simVelocity);
   }
   const QString screenshotDir = options.screenshotDir;
   const TLabChoice lab = OpenLabFolder(options.lab);

@@ -55,6 +55,7 @@ struct TProgramOptions {
   QString screenshotDir;  // --screenshot DIR
   std::string device;     // --device NAME
   std::string recording;  // --recording FILE.wav
+  double simVelocity = 0;  // --sim-velocity MM_PER_S; 0: the settings' velocity
   bool listDevices = false;
   bool help = false;
   bool version = false;

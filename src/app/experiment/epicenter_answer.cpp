@@ -29,10 +29,12 @@ void FindRegion(const TExperimentState& state, const TTimeReadings& readings, do
     const int a = 2 * pair, other = 2 * pair + 1;
     answer.delayKnown[pair] = readings.how[a] != TTimeHow::NotSet && readings.how[other] != TTimeHow::NotSet;
     answer.delay[pair] = RunTimeOf(state, other) - RunTimeOf(state, a);
-    // Never below what the samples themselves allow.
+    // Never below what the samples themselves allow; a measured correction
+    // is known only so well, and the delay with it.
     answer.delayUncertainty[pair] =
         std::max(DelayUncertainty(state.acquisitionRate, Reading(readings, a), Reading(readings, other)),
-                 readings.pickedDelayUncertainty[pair]);
+                 readings.pickedDelayUncertainty[pair]) +
+        state.sensorCorrectionUncertainty[pair];
     delays[pair]->known = answer.delayKnown[pair];
     delays[pair]->seconds = answer.delay[pair];
     delays[pair]->uncertainty = answer.delayUncertainty[pair];
@@ -45,11 +47,18 @@ void FindRegion(const TExperimentState& state, const TTimeReadings& readings, do
 TEpicenterAnswer AnswerEpicenter(const TExperimentState& state, const TTimeReadings& readings,
                                  double velocityUncertainty) {
   TEpicenterAnswer answer;
-  TExperimentState solved = state;
+  // Sensors B and C answer late by their measured corrections: the pulse's
+  // own delays are the picks' less them (the cursors stay on the pulse).
+  TExperimentState corrected = state;
+  corrected.timeB -= state.sensorCorrection[0];
+  corrected.timeC -= state.sensorCorrection[1];
+  answer.correction[0] = state.sensorCorrection[0];
+  answer.correction[1] = state.sensorCorrection[1];
+  TExperimentState solved = corrected;
   answer.point = SolveEpicenter(solved);
   answer.ran = true;
   for (int k = stA; k <= stC; ++k) answer.increments[k] = solved.radiusIncrement[k];
-  FindRegion(state, readings, velocityUncertainty, answer);
+  FindRegion(corrected, readings, velocityUncertainty, answer);
   const TFittingRegion& region = answer.region;
   if (answer.point.outcome != TSolveOutcome::Accepted || region.Empty()) return answer;
 

@@ -32,8 +32,9 @@ struct TEpicenterAnswer {
   // Every map point that fits the delays within their uncertainties.
   TFittingRegion region;
   bool delayKnown[2] = {};          // pair A+B, pair A+C timed
-  double delay[2] = {};             // s, tB - tA and tC - tA
+  double delay[2] = {};             // s, tB - tA and tC - tA, less the sensors' corrections
   double delayUncertainty[2] = {};  // s
+  double correction[2] = {};        // s, subtracted from the picks of B and C
   int part = -1;                    // the region's part that is the epicenter's own
   double outside = 0;               // mm the epicenter lies outside that part (0 inside)
   double uncertainty = -1;          // mm, farthest fitting point of that part; < 0: none fits
@@ -56,7 +57,9 @@ inline constexpr int kMaxOtherPlaces = 3;
 // Part's search for the marker, and the fitting region of the delays whose
 // two times are set (one sample at the rate for a detected time; for a
 // dragged one the larger of one sample and its pixel). `velocityUncertainty`
-// (mm/s) widens the region. Nothing in `state` changes.
+// (mm/s) widens the region. The state's sensor corrections are subtracted
+// from the delays, their uncertainties added to the delays'. Nothing in
+// `state` changes.
 TEpicenterAnswer AnswerEpicenter(const TExperimentState& state, const TTimeReadings& readings = {},
                                  double velocityUncertainty = 0);
 

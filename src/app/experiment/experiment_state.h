@@ -15,6 +15,11 @@ struct TExperimentState {
   int32_t stationX[kStationCount] = {};  // mm
   int32_t stationY[kStationCount] = {};  // mm
   int32_t pulseVelocity = 0;             // mm/s
+  // A measured velocity's uncertainty (0 while the velocity is a typed
+  // value), and how late sensors B and C answer beside A with theirs.
+  double velocityUncertainty = 0.0;        // mm/s
+  double sensorCorrection[2] = {};         // s, B and C
+  double sensorCorrectionUncertainty[2] = {};
   int32_t acquisitionTime = 0;           // s, length of one acquisition block
   int32_t acquisitionRate = 0;           // samples/s
   int32_t detectionLevel = 0;            // per mille of full scale, 0..1000

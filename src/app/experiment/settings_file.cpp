@@ -1,7 +1,7 @@
 #include "app/experiment/settings_file.h"
 
+#include "app/experiment/numbers.h"
 #include "app/experiment/picks/pair_pick.h"
-
 #include "platform/profile_file.h"
 
 ESettingsWriteError::ESettingsWriteError(const std::filesystem::path& path)
@@ -69,6 +69,22 @@ const TIntKey kIntKeys[] = {
     {"LEVELDETECTION", "level_detec", [](TExperimentState& s) -> int32_t& { return s.detectionLevel; }},
 };
 
+// The keys of a velocity measurement, [VELOCITYMEASURE], written only when
+// one was made.
+struct TMeasureKey {
+  const char* key;
+  bool uncertainty;
+  double& (*field)(TExperimentState&);
+};
+
+const TMeasureKey kMeasureKeys[] = {
+    {"uncertainty", true, [](TExperimentState& s) -> double& { return s.velocityUncertainty; }},
+    {"correction_B", false, [](TExperimentState& s) -> double& { return s.sensorCorrection[0]; }},
+    {"correction_B_uncertainty", true, [](TExperimentState& s) -> double& { return s.sensorCorrectionUncertainty[0]; }},
+    {"correction_C", false, [](TExperimentState& s) -> double& { return s.sensorCorrection[1]; }},
+    {"correction_C_uncertainty", true, [](TExperimentState& s) -> double& { return s.sensorCorrectionUncertainty[1]; }},
+};
+
 // No value of a settings file holds this character.
 const std::string kAbsent(1, '\x01');
 
@@ -96,7 +112,7 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     if (text == kAbsent)
       missing(k.section, k.key);
     else if (!profile::ParseInt(text, value))
-      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a number");
+      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a whole number");
     else
       k.field(read) = value;
   }
@@ -135,6 +151,18 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     else
       damaged(KeyName("PICKS", "method") + " = '" + method + "' is none of level, onset, correlation");
   }
+  // A velocity measurement's keys: a lab without one has none, and that is
+  // not worth a note.
+  for (const TMeasureKey& k : kMeasureKeys) {
+    const std::string text = profile::ReadString(file, "VELOCITYMEASURE", k.key, kAbsent);
+    double value = 0;
+    if (text == kAbsent) continue;
+    if (!ParseNumber(text, value) || (k.uncertainty && value < 0))
+      damaged(KeyName("VELOCITYMEASURE", k.key) + " = '" + text + "' is not a " +
+              (k.uncertainty ? "number of at least 0" : "number"));
+    else
+      k.field(state) = value;
+  }
   if (const std::string error = DetectionLevelError(read.detectionLevel); error.empty())
     state.detectionLevel = read.detectionLevel;
   else
@@ -154,6 +182,9 @@ void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& fo
   state.acquisitionRate = 8000;
   state.detectionLevel = 10;
   state.pickMethod = TPickMethod::Level;
+  state.velocityUncertainty = 0;
+  state.sensorCorrection[0] = state.sensorCorrection[1] = 0;
+  state.sensorCorrectionUncertainty[0] = state.sensorCorrectionUncertainty[1] = 0;
 }
 
 void LoadSettings(TExperimentState& state, TSettingsNotes* notes) {
@@ -190,6 +221,10 @@ void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& s
   // A lab that never chose another method keeps a file without the section.
   if (state.pickMethod != TPickMethod::Level || profile::ReadString(path, "PICKS", "method", kAbsent) != kAbsent)
     write("PICKS", "method", PickMethodName(state.pickMethod));
+  if (state.velocityUncertainty > 0) {
+    TExperimentState measured = state;
+    for (const TMeasureKey& k : kMeasureKeys) write("VELOCITYMEASURE", k.key, ShortestNumber(k.field(measured)));
+  }
 }
 
 bool ParsePickMethod(const std::string& text, TPickMethod& method) {

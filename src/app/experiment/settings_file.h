@@ -79,7 +79,7 @@ void SavePictureName(const std::string& name);
 void SaveSettingsTo(const std::filesystem::path& file, const TExperimentState& state);
 
 // What reading the settings of a file found wrong, one line per key:
-// "[SECTION] key is missing", "[SECTION] key = 'text' is not a number", or
+// "[SECTION] key is missing", "[SECTION] key = 'text' is not a whole number" (or, for a measurement's value, a number), or
 // the bound a value breaks.
 struct TSettingsNotes {
   std::vector<std::string> missing;

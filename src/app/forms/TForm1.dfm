@@ -700,6 +700,10 @@ object Form1: TForm1
     object ClassResults1: TMenuItem
       Caption = 'Class Results'#8230
     end
+    object MeasureVelocity1: TMenuItem
+      Caption = 'Measure Velocity'#8230
+      OnClick = MeasureVelocity1Click
+    end
   end
   object OpenImage: TOpenPictureDialog
     Title = 'Mapa'

@@ -60,6 +60,15 @@ std::string ResultsCsv(const TRun& run) {
       row("spread", ShortestNumber(a.spread), "mm");
     }
   }
+  // The velocity was measured in the lab: its figures with the run's.
+  if (run.state.velocityUncertainty > 0) {
+    row("velocity", std::to_string(run.state.pulseVelocity), "mm/s");
+    row("velocity_uncertainty", ShortestNumber(run.state.velocityUncertainty), "mm/s");
+    row("correction_B", ShortestNumber(run.state.sensorCorrection[0]), "s");
+    row("correction_B_uncertainty", ShortestNumber(run.state.sensorCorrectionUncertainty[0]), "s");
+    row("correction_C", ShortestNumber(run.state.sensorCorrection[1]), "s");
+    row("correction_C_uncertainty", ShortestNumber(run.state.sensorCorrectionUncertainty[1]), "s");
+  }
   if (run.hasStrike) {
     row("strike_x", ShortestNumber(run.strikeX), "mm");
     row("strike_y", ShortestNumber(run.strikeY), "mm");

@@ -234,7 +234,7 @@ void SolveRun(TRun& run, int32_t adjuster) {
       for (int32_t& r : run.state.circleRadius) r = 0;
       return;
     }
-  run.answer = AnswerEpicenter(run.state, run.Readings());
+  run.answer = AnswerEpicenter(run.state, run.Readings(), run.state.velocityUncertainty);
   ApplyAnswer(run.answer, run.state);
   SetCircleRadii(run.state, adjuster);
 }

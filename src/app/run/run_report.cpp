@@ -335,7 +335,17 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   for (int k = stA; k <= stC; ++k)
     settings.emplace_back(QStringLiteral("Station %1").arg(QLatin1String(kStationName[k])),
                           QStringLiteral("x %1, y %2 mm").arg(s.stationX[k]).arg(s.stationY[k]));
+  // A measured velocity is given with its uncertainty and the sensors'
+  // corrections taken off the picks.
   settings.emplace_back(QStringLiteral("Pulse velocity"), QStringLiteral("%1 mm/s").arg(s.pulseVelocity));
+  if (s.velocityUncertainty > 0) {
+    settings.emplace_back(QStringLiteral("Measured to"),
+                          QStringLiteral("± %1 mm/s").arg(Number(s.velocityUncertainty, 0)));
+    settings.emplace_back(QStringLiteral("Correction B"),
+                          QStringLiteral("%1 ms").arg(Number(1000 * s.sensorCorrection[0], 3)));
+    settings.emplace_back(QStringLiteral("Correction C"),
+                          QStringLiteral("%1 ms").arg(Number(1000 * s.sensorCorrection[1], 3)));
+  }
   settings.emplace_back(QStringLiteral("Sample rate"), QStringLiteral("%1 samples/s").arg(s.acquisitionRate));
   settings.emplace_back(QStringLiteral("Acquisition"), QStringLiteral("%1 s per pair").arg(s.acquisitionTime));
   settings.emplace_back(QStringLiteral("Detection level"),

@@ -6,7 +6,10 @@
 
 namespace {
 TStrikePoint gStrike;
+double gVelocity = 0;  // mm/s; 0: the settings'
 }
+
+void SetSimulatedVelocity(double mmPerSecond) { gVelocity = mmPerSecond; }
 
 TStrikePoint StrikePoint() { return gStrike; }
 
@@ -22,7 +25,7 @@ void ArmSimulatedSensors(int rightStation) {
     s.StationX[k] = Experiment.stationX[k];
     s.StationY[k] = Experiment.stationY[k];
   }
-  s.Velocity = Experiment.pulseVelocity;
+  s.Velocity = gVelocity > 0 ? gVelocity : Experiment.pulseVelocity;
   s.EpicenterX = gStrike.x;
   s.EpicenterY = gStrike.y;
   s.RightSensor = rightStation == stC ? 2 : 1;

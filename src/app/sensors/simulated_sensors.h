@@ -17,6 +17,10 @@ void SetStrikePoint(TStrikePoint point);
 // Seconds from the start of the input to the strike.
 inline constexpr double kStrikeDelay = 0.1;
 
+// The velocity the simulated pulse travels at, hidden from the settings so
+// that a class can measure it; 0 (the start) uses the settings' velocity.
+void SetSimulatedVelocity(double mmPerSecond);
+
 // True when `capture` reads from a simulated-sensors device.
 bool UsesSimulatedSensors(const TALAudioIn* capture);
 

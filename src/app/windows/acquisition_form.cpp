@@ -161,6 +161,9 @@ QStringList TForm3::ReadOut(int pair) const {
                readings.pickedDelayUncertainty[pair]);
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
                         std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
+  // A measured correction of the sensor is taken off by the solver.
+  if (const double c = Experiment.sensorCorrection[pair]; c != 0)
+    lines << QStringLiteral("%1 less its correction %2 ms").arg(names[1], ms(c));
   return lines;
 }
 
@@ -426,7 +429,7 @@ void TForm3::chkAutomaticTimeClick(QObject*) {
 }
 
 void TForm3::LocateEpicenter() {
-  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment, Readings());
+  const TEpicenterAnswer& answer = *answer_ = AnswerEpicenter(Experiment, Readings(), Experiment.velocityUncertainty);
   ApplyAnswer(answer, Experiment);
   if (!answer.Solved()) {
     Form1->imgEpicenter->SetVisible(false);

@@ -1,5 +1,7 @@
 #include "app/windows/main_form.h"
 
+#include "app/windows/velocity_form.h"
+
 #include "app/windows/acquisition_form.h"
 #include "app/experiment/epicenter_answer.h"
 #include "app/run/answer_words.h"
@@ -18,6 +20,7 @@
 #include "forms/description_reader.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QLocale>
 #include <QPolygonF>
 #include <cmath>
@@ -48,12 +51,14 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TE
   mnImgMapa = RequirePart<TPopupMenu>(this, "mnImgMapa");
   ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
   StrikeHere1 = RequirePart<TMenuItem>(this, "StrikeHere1");
+  MeasureVelocity1 = RequirePart<TMenuItem>(this, "MeasureVelocity1");
   OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
   // The shaded region covers part of the map: clicks go through to it.
   imgUncertainty->setAttribute(Qt::WA_TransparentForMouseEvents);
   // Menu items are owned by the form; the menu learns its items here.
   mnImgMapa->Add(ChangeImage1);
   mnImgMapa->Add(StrikeHere1);
+  mnImgMapa->Add(MeasureVelocity1);
   connect(imgMapa, &TControl::OnMouseDown, this,
           [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { lastMapPress_ = QPoint(X, Y); });
 }
@@ -70,10 +75,16 @@ void TForm1::FormCreate(QObject*) {
   PlaceCircles();
   // A value edited by hand beyond what the program can work with is not
   // taken; the teacher learns which one, instead of wondering at the default.
-  if (!notes.beyondBounds.empty()) {
-    QStringList lines{QStringLiteral("These values of config.ini were not read; the defaults are used instead:")};
-    for (const std::string& note : notes.beyondBounds) lines << QString::fromStdString(note);
-    ShowMessage(lines.join(QLatin1Char('\n')));
+  // So is a velocity that is not a whole number of mm/s (one typed from a
+  // measurement, say), or a measurement's value that is not a number.
+  QStringList unread;
+  for (const std::string& note : notes.damaged)
+    if (note.rfind("[VELOCIDADE]", 0) == 0 || note.rfind("[VELOCITYMEASURE]", 0) == 0 ||
+        std::find(notes.beyondBounds.begin(), notes.beyondBounds.end(), note) != notes.beyondBounds.end())
+      unread << QString::fromStdString(note);
+  if (!unread.empty()) {
+    unread.prepend(QStringLiteral("These values of config.ini were not read; the defaults are used instead:"));
+    ShowMessage(unread.join(QLatin1Char('\n')));
   }
   // Without its picture the map stays empty; everything else is in place.
   try {
@@ -248,8 +259,16 @@ void TForm1::PlaceStrikeMarker() {
   imgStrike->raise();
 }
 
+// The velocity window opens with the struck point where the menu was
+// opened: the user right-clicks where the ground was struck.
+void TForm1::MeasureVelocity1Click(QObject*) {
+  Form5->SetStruckPoint(lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale);
+  Form5->Show();
+}
+
 void TForm1::StrikeHere1Click(QObject*) {
   SetStrikePoint({lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale});
+  Form5->SetStruckPoint(lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale);
   PlaceStrikeMarker();
   // The answer shown belongs to the strike before.
   if (lastAnswer_->ran && !previousStrike_) {

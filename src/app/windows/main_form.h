@@ -67,6 +67,7 @@ public:
   TPopupMenu* mnImgMapa = nullptr;
   TMenuItem* ChangeImage1 = nullptr;
   TMenuItem* StrikeHere1 = nullptr;
+  TMenuItem* MeasureVelocity1 = nullptr;
   TOpenPictureDialog* OpenImage = nullptr;
 
 public slots:
@@ -74,6 +75,7 @@ public slots:
   void imgMapaClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void ChangeImage1Click(QObject* Sender);
   void StrikeHere1Click(QObject* Sender);
+  void MeasureVelocity1Click(QObject* Sender);
   void barAjusteRaioChange(QObject* Sender);
   void btnResetClick(QObject* Sender);
   void BitBtn1Click(QObject* Sender);
