@@ -125,7 +125,7 @@ int RunAnalyzeCommand(int argc, char** argv, const std::vector<std::string>& arg
   }
   const std::vector<std::string> unpicked = CompleteRunTimes(run);
   if (!unpicked.empty()) {
-    for (const std::string& why : unpicked) out << "No pulse picked on " << why << "\n";
+    for (const std::string& why : unpicked) out << why << "\n";
     return 1;
   }
   out << "times: A_AB=" << FixedPoint(run.state.timeA_AB, 6) << " B=" << FixedPoint(run.state.timeB, 6)

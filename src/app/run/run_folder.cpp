@@ -1,6 +1,7 @@
 #include "app/run/run_folder.h"
 
 #include "app/experiment/numbers.h"
+#include "app/experiment/picks/level_pick.h"
 #include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/pulse_detection.h"
 #include "app/experiment/settings_file.h"
@@ -207,7 +208,7 @@ std::vector<std::string> CompleteRunTimes(TRun& run) {
                                       static_cast<int>(std::min(pair.left.size(), pair.right.size())),
                                       run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
       if (!pick.ok) {
-        problems.push_back(std::string("pair ") + kPairLabel[p] + ": " + RefusalText(pick.refusal));
+        problems.push_back(std::string("No pulse picked on pair ") + kPairLabel[p] + ": " + RefusalText(pick.refusal));
         continue;
       }
       RunTimeOf(run.state, 2 * p) = pick.leftTime;
@@ -222,6 +223,19 @@ std::vector<std::string> CompleteRunTimes(TRun& run) {
       RunTimeOf(run.state, k) = time;
       run.how[k] = TTimeHow::Detected;
     }
+    if (!bothOpen || !run.PairTimed(p)) continue;
+    // The first sample at the level, judged: a level the idle noise reaches
+    // gives no answer; otherwise the delay is known to the crossings' rise.
+    const TPairPick judged = LevelPickPair(pair.left.data(), pair.right.data(),
+                                           static_cast<int>(std::min(pair.left.size(), pair.right.size())),
+                                           run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
+    if (judged.refusal == TPickRefusal::NoiseTriggered || judged.refusal == TPickRefusal::LevelBelowNoise) {
+      problems.push_back(std::string("Pair ") + kPairLabel[p] + ": " + RefusalText(judged.refusal) +
+                         "; raise the detection level above the idle noise, or pick by onset or correlation");
+      run.how[2 * p] = run.how[2 * p + 1] = TTimeHow::NotSet;
+      continue;
+    }
+    if (judged.ok) run.pickedDelayUncertainty[p] = judged.delayUncertainty;
   }
   SolveRun(run);
   return problems;
