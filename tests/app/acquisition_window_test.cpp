@@ -624,6 +624,32 @@ TEST_F(AcquisitionWindowTest, SimulatedSensorsFollowThePairTheSettingsAndTheMap)
   Form3->seletor->SetPosition(TForm3::kStopped);
 }
 
+// "Pick arrivals by" chosen in the settings dialog: the lab keeps it, and
+// Auto Detect Pulse picks each pair as a whole, saying so in the read-out.
+TEST_F(AcquisitionWindowTest, APairPickedByCorrelationIsFoundOnTheMap) {
+  TScriptedSensors sensors;
+  Form1->Show();
+  Form2->Show();
+  QTest::keyClick(Form2->cmbPick->Combo(), Qt::Key_End);
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  EXPECT_EQ(profile::ReadString(dir_ / "config.ini", "PICKS", "method", ""), "correlation");
+  Form3->Show();
+  SetStrikePoint({600, 500});
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  QApplication::processEvents();
+  EXPECT_THAT(Form3->ReadOut(0)[1].toStdString(), ::testing::HasSubstr("detected by correlation"));
+  EXPECT_THAT(Form3->ReadOut(1)[2].toStdString(), ::testing::StartsWith("tC \u2212 tA = "));
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form1->imgEpicenter->Visible()) << messages_.Messages().join("|").toStdString();
+  const double error = std::hypot(Experiment.epicenterX - 600, Experiment.epicenterY - 500);
+  const QRegularExpressionMatch upTo =
+      QRegularExpression(QStringLiteral("may be up to ([0-9.]+) mm")).match(Form1->lblEpicenter->Caption());
+  ASSERT_TRUE(upTo.hasMatch()) << Form1->lblEpicenter->Caption().toStdString();
+  EXPECT_LE(error, upTo.captured(1).toDouble() + 2.0);
+  SetStrikePoint({});
+}
+
 TEST_F(AcquisitionWindowTest, SimulatedStrikeIsFoundOnTheMap) {
   TScriptedSensors sensors;
   Form1->Show();
