@@ -1,4 +1,5 @@
 #include "app/run/class_report.h"
+#include "app/run/run_report.h"
 
 #include "app/experiment/epicenter_solver.h"
 #include "app/experiment/numbers.h"
@@ -23,13 +24,7 @@ namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-QFont Font(double points, bool bold = false) {
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
+QFont Font(double points, bool bold = false) { return ReportFont(points, bold); }
 
 // The region's edge: a side of a cell in it whose neighbour is not (the
 // map's own border is not the region's).

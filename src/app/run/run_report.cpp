@@ -50,13 +50,7 @@ const char* const kStationName[kStationCount] = {"A", "B", "C"};
 double Px(double mm) { return mm * kDpi / 25.4; }
 QRectF Box(double x, double y, double w, double h) { return {Px(x), Px(y), Px(w), Px(h)}; }
 
-QFont Font(double points, bool bold = false) {
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
+QFont Font(double points, bool bold = false) { return ReportFont(points, bold); }
 
 QLocale NumberLocale() {
   QLocale locale;
@@ -286,6 +280,14 @@ QString SolveFailure(const TRunReportInput& in) {
 }
 
 }  // namespace
+
+QFont ReportFont(double points, bool bold) {
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
 
 bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* error) {
   InitReportResources();

@@ -3,6 +3,7 @@
 // in, with the map and its marks, both scopes' pictures and a table of the
 // settings, times and result. Written with Qt's own PDF writer.
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -19,6 +20,9 @@ struct TRunReportInput {
   bool hasStrike = false; double strikeX = 0, strikeY = 0; // struck point with the simulated sensors
   QString version, date;
 };
+
+// The report's type at `points`: the pages of the program use one face.
+QFont ReportFont(double points, bool bold = false);
 
 // The whole file or nothing: false with `error` set (when given) if the
 // file cannot be written, and then no file of that name is left behind.

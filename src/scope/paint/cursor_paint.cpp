@@ -35,6 +35,23 @@ QPen CosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
   return pen;
 }
 
+// Where a drag's difference label stands: centred on the span from `from` to
+// `to`, beside the pointer, kept inside the view. The paint and the update
+// region of a drag both place it here, so they cannot disagree.
+QRect TrailLabelBox(bool row, int from, int to, int pointerAcross, const QSize& size, const QRect& view) {
+  QRect box;
+  if (!row) {
+    const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
+    box = QRect(QPoint(left, pointerAcross - size.height()), size);
+  } else {
+    const int top = std::min(from, to) + (std::abs(to - from) - size.height()) / 2;
+    box = QRect(QPoint(pointerAcross + 3, top), size);
+  }
+  box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
+  box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
+  return box;
+}
+
 }  // namespace
 
 bool TSLScope::CursorHasLine(const TSLDisplayCursor* cursor, bool horizontal) {
@@ -228,16 +245,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       canvas.AssignFont(font);
       const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
       const QSize size = canvas.TextExtent(text);
-      QRect box;
-      if (!row) {
-        const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
-        box = QRect(QPoint(left, pointerAcross - size.height()), size);
-      } else {
-        const int top = std::min(from, to) + (std::abs(to - from) - size.height()) / 2;
-        box = QRect(QPoint(pointerAcross + 3, top), size);
-      }
-      box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
-      box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
+      const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
       painter->setPen(Trails()->Font()->Color());
       painter->setFont(font);
       painter->drawText(box, Qt::AlignCenter, text);
@@ -501,16 +509,7 @@ QRegion TSLScope::DragPreviewFootprint() {
     const QFontMetrics metrics(Trails()->Font()->ToQFont(), this);
     const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
     const QSize size(metrics.horizontalAdvance(text), metrics.height());
-    QRect box;
-    if (!row) {
-      const int left = std::min(from, to) + (std::abs(to - from) - size.width()) / 2;
-      box = QRect(QPoint(left, pointerAcross - size.height()), size);
-    } else {
-      const int top = std::min(from, to) + (std::abs(to - from) - size.height()) / 2;
-      box = QRect(QPoint(pointerAcross + 3, top), size);
-    }
-    box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
-    box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
+    const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
     // The text centred in its box may reach beyond it.
     const QRect inked = metrics.boundingRect(text);
     const int spill = std::max(0, inked.width() - size.width()) / 2 + 3;
