@@ -79,10 +79,12 @@ protected:
     Form1->mnImgMapa->Popup(0, 0);
     QMenu* menu = Form1->mnImgMapa->ShownMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 3);  // "Strike here" is hidden without simulated sensors
+    // Without simulated sensors the user marks the strike instead of choosing it.
+    ASSERT_EQ(menu->actions().size(), 4);
     EXPECT_EQ(menu->actions()[0]->text(), "Load Image");
-    EXPECT_EQ(menu->actions()[1]->text(), "Measure Velocity\u2026");
-    EXPECT_EQ(menu->actions()[2]->text(), "Class Results\u2026");
+    EXPECT_EQ(menu->actions()[1]->text(), "I struck here");
+    EXPECT_EQ(menu->actions()[2]->text(), "Measure Velocity\u2026");
+    EXPECT_EQ(menu->actions()[3]->text(), "Class Results\u2026");
     menu->actions()[0]->trigger();
     menu->close();
     QApplication::processEvents();  // the item's handler runs after the menu closed

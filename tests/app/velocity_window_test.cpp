@@ -8,6 +8,7 @@
 #include "app/commands/startup.h"
 #include "app/experiment/epicenter_answer.h"
 #include "app/experiment/experiment_state.h"
+#include "app/experiment/settings_file.h"
 #include "app/sensors/scripted_sensors.h"
 #include "app/sensors/simulated_sensors.h"
 #include "app/windows/acquisition_form.h"
@@ -203,6 +204,86 @@ TEST_F(VelocityWindowTest, MeasuredUsedAndThenLocatingWithIt) {
   EXPECT_TRUE(page.contains(QStringLiteral("Measured to ± %1 mm/s").arg(std::lround(Experiment.velocityUncertainty))))
       << page.toStdString();
   EXPECT_TRUE(page.contains(QStringLiteral("Correction C ")));
+
+  // Another velocity typed by hand is not the measurement's: its
+  // uncertainty and corrections are set aside, in memory and in config.ini.
+  Form2->txt_vel->SetText(QStringLiteral("130000"));
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  EXPECT_EQ(Experiment.pulseVelocity, 130000);
+  EXPECT_EQ(Experiment.velocityUncertainty, 0.0);
+  TExperimentState reread;
+  ReadSettingsOver(dir_ / "config.ini", reread, nullptr);
+  EXPECT_EQ(reread.pulseVelocity, 130000);
+  EXPECT_EQ(reread.velocityUncertainty, 0.0);
+  EXPECT_EQ(reread.sensorCorrection[0], 0.0);
+  EXPECT_EQ(reread.sensorCorrection[1], 0.0);
+}
+
+// With real sensors the program cannot know where the ground was struck:
+// the point the user marks ("I struck here", or typed in the velocity
+// window) is shown, measured against, and kept with the run; Reset forgets
+// it.
+TEST_F(VelocityWindowTest, AStruckPointMarkedWithRealSensorsIsKeptWithTheRun) {
+  TScriptedSensors sensors;
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  auto saveRun = [&](const std::filesystem::path& folder) {
+    TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(folder.string()); });
+    QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+    TFolderDialog::SetChooser(nullptr);
+    return testsupport::ReadFile(folder / "run.ini");
+  };
+  // The recording as the sound card would have made it: no struck point.
+  std::string ini = saveRun(dir_ / "recorded");
+  const std::size_t strike = ini.find("[STRIKE]");
+  ASSERT_NE(strike, std::string::npos) << ini;
+  ini.erase(strike, ini.find("[PROGRAM]") - strike);
+  testsupport::WriteFile(dir_ / "recorded" / "run.ini", ini);
+  UseCaptureDevice(QString::fromLatin1(kWaveInRecordingName));
+  auto openRun = [&] {
+    TFolderDialog::SetChooser(
+        [&](const TFolderDialog&) { return QString::fromStdString((dir_ / "recorded").string()); });
+    QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+    TFolderDialog::SetChooser(nullptr);
+  };
+  openRun();
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form1->imgEpicenter->Visible());
+  EXPECT_FALSE(Form1->lblEpicenter->Caption().contains("Struck at"));
+  EXPECT_FALSE(Form1->imgStrike->Visible());
+
+  // Marked after finding: the cross shows it and the text measures against it.
+  ASSERT_NO_FATAL_FAILURE(MapMenu(520, 430, QStringLiteral("I struck here")));
+  EXPECT_TRUE(Form1->imgStrike->Visible());
+  EXPECT_EQ(Form1->imgStrike->geometry().center(), QPoint(520 / 2 + 20, 430 / 2 + 20));
+  EXPECT_TRUE(Form1->lblEpicenter->Caption().contains("Struck at x 520.0 mm, y 430.0 mm"))
+      << Form1->lblEpicenter->Caption().toStdString();
+  ini = saveRun(dir_ / "marked");
+  EXPECT_NE(ini.find("[STRIKE]\r\nx=520\r\ny=430\r\n"), std::string::npos) << ini;
+
+  // Reset forgets the mark: a later strike is not saved with it.
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  EXPECT_FALSE(Form1->imgStrike->Visible());
+  openRun();
+  EXPECT_EQ(saveRun(dir_ / "unmarked").find("[STRIKE]"), std::string::npos);
+
+  // A point measured with a ruler, typed and added to the measurement.
+  MapMenu(100, 100, QStringLiteral("Measure Velocity…"));
+  Form5->txtStrikeX->SetText(QStringLiteral("1250"));
+  Form5->txtStrikeY->SetText(QStringLiteral("150.5"));
+  QTest::mouseClick(Form5->btnAddStrike->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form1->imgStrike->Visible());
+  ini = saveRun(dir_ / "typed");
+  EXPECT_NE(ini.find("[STRIKE]\r\nx=1250\r\ny=150.5\r\n"), std::string::npos) << ini;
+  // Reopened, the run knows its own strike.
+  QTest::mouseClick(Form1->btnReset->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString((dir_ / "typed").string()); });
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);
+  EXPECT_TRUE(Form1->lblEpicenter->Caption().contains("Struck at x 1250.0 mm, y 150.5 mm"))
+      << Form1->lblEpicenter->Caption().toStdString();
+  EXPECT_TRUE(messages_.Messages().filter("Could not").isEmpty()) << messages_.Messages().join("|").toStdString();
 }
 
 // A velocity that is not a whole number of mm/s is read as the default,

@@ -221,7 +221,10 @@ void SaveSettingsTo(const std::filesystem::path& path, const TExperimentState& s
   // A lab that never chose another method keeps a file without the section.
   if (state.pickMethod != TPickMethod::Level || profile::ReadString(path, "PICKS", "method", kAbsent) != kAbsent)
     write("PICKS", "method", PickMethodName(state.pickMethod));
-  if (state.velocityUncertainty > 0) {
+  // A measurement set aside is written as none (zeros), so that the file
+  // does not keep the old one.
+  if (state.velocityUncertainty > 0 ||
+      profile::ReadString(path, "VELOCITYMEASURE", kMeasureKeys[0].key, kAbsent) != kAbsent) {
     TExperimentState measured = state;
     for (const TMeasureKey& k : kMeasureKeys) write("VELOCITYMEASURE", k.key, ShortestNumber(k.field(measured)));
   }

@@ -697,6 +697,10 @@ object Form1: TForm1
       Visible = False
       OnClick = StrikeHere1Click
     end
+    object StruckHere1: TMenuItem
+      Caption = 'I struck here'
+      OnClick = StruckHere1Click
+    end
     object ClassResults1: TMenuItem
       Caption = 'Class Results'#8230
     end

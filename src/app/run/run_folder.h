@@ -42,7 +42,7 @@ struct TRun {
   double pickedDelayUncertainty[2] = {};
   TEpicenterAnswer answer;  // answer.ran: the solver ran on the four times
   bool hasStrike = false;
-  double strikeX = 0, strikeY = 0;  // mm, struck point of the simulated sensors
+  double strikeX = 0, strikeY = 0;  // mm, the simulated sensors' or the user's mark
   std::string version, date;
 
   bool TimeSet(int which) const { return how[which] != TTimeHow::NotSet; }

@@ -6,6 +6,7 @@
 
 namespace {
 TStrikePoint gStrike;
+bool gMarked = false;
 double gVelocity = 0;  // mm/s; 0: the settings'
 }
 
@@ -14,6 +15,15 @@ void SetSimulatedVelocity(double mmPerSecond) { gVelocity = mmPerSecond; }
 TStrikePoint StrikePoint() { return gStrike; }
 
 void SetStrikePoint(TStrikePoint point) { gStrike = point; }
+
+bool StrikePointMarked() { return gMarked; }
+
+void MarkStrikePoint(TStrikePoint point) {
+  gStrike = point;
+  gMarked = true;
+}
+
+void ForgetStrikePointMark() { gMarked = false; }
 
 bool UsesSimulatedSensors(const TALAudioIn* capture) {
   return capture->Device()->DeviceName().startsWith(QLatin1String(kWaveInSimulatedName));

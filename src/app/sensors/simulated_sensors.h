@@ -14,6 +14,14 @@ struct TStrikePoint {
 TStrikePoint StrikePoint();
 void SetStrikePoint(TStrikePoint point);
 
+// With real sensors the program cannot know where the ground was struck:
+// the user marks it (on the map, or typed in the velocity window), and the
+// runs recorded keep it. Reset forgets it, so that a later strike is not
+// saved with an old point.
+bool StrikePointMarked();
+void MarkStrikePoint(TStrikePoint point);
+void ForgetStrikePointMark();
+
 // Seconds from the start of the input to the strike.
 inline constexpr double kStrikeDelay = 0.1;
 

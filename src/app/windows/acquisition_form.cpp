@@ -254,8 +254,8 @@ void TForm3::AcquirePair(TSLScope* into, TSLScope* other, double* timeA, double*
   // The simulated sensors have no cable to move: the right input takes the
   // pair's second station, and the ground is struck anew, which needs a
   // fresh start of the input.
-  simulatedStrike_[pair] = UsesSimulatedSensors(AI);
-  if (simulatedStrike_[pair]) {
+  knownStrike_[pair] = UsesSimulatedSensors(AI);
+  if (knownStrike_[pair]) {
     ArmSimulatedSensors(rightSensor);
     AI->Stop();
   }
@@ -483,7 +483,7 @@ void TForm3::ResetScopes() {
   for (auto& pair : source_) pair[0] = pair[1] = TTimeHow::NotSet;
   for (auto& pair : pixelSeconds_) pair[0] = pair[1] = 0;
   for (int p = 0; p < 2; ++p) ForgetPairPick(p);
-  simulatedStrike_[0] = simulatedStrike_[1] = false;
+  knownStrike_[0] = knownStrike_[1] = false;
   for (TSLScope* scope : {ScpAB, ScpAC}) scope->ClearData();
   for (TSLScope* scope : {ScpAB, ScpAC}) {
     scope->InputPins()->GetPin(0)->Disconnect();
@@ -545,7 +545,7 @@ TRun TForm3::CurrentRun() const {
     pair.right.assign(right->ReadReals(), right->ReadReals() + right->GetCount());
   }
   SolveRun(run, Form1->barAjusteRaio->Position());
-  if (ShowsSimulatedStrike()) {
+  if (ShowsStruckPoint()) {
     run.hasStrike = true;
     run.strikeX = StrikePoint().x;
     run.strikeY = StrikePoint().y;
@@ -590,9 +590,14 @@ void TForm3::ShowRun(const TRun& run) {
   Form1->PlaceStations();
   Form1->PlaceCircles();
   ApplyCaptureSettings();
-  for (int p = 0; p < 2; ++p) simulatedStrike_[p] = run.hasStrike;
+  for (int p = 0; p < 2; ++p) knownStrike_[p] = run.hasStrike;
   if (run.hasStrike) {
-    SetStrikePoint({run.strikeX, run.strikeY});
+    // Real sensors show it as the user's mark; the simulated ones strike
+    // there next.
+    if (UsesSimulatedSensors(AI))
+      SetStrikePoint({run.strikeX, run.strikeY});
+    else
+      Form1->ShowMarkedStrikePoint({run.strikeX, run.strikeY});
     Form1->PlaceStrikeMarker();
   }
   TSLScope* scopes[2] = {ScpAB, ScpAC};
@@ -683,11 +688,12 @@ void TForm3::btnExportCsvClick(QObject*) {
   ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
 }
 
-bool TForm3::ShowsSimulatedStrike() const {
+bool TForm3::ShowsStruckPoint() const {
   bool any = false;
   for (int p = 0; p < 2; ++p) {
-    if (!known_[p][0] && !known_[p][1] && !simulatedStrike_[p]) continue;
-    if (!simulatedStrike_[p]) return false;
+    if (!known_[p][0] && !known_[p][1] && !knownStrike_[p]) continue;
+    // A mark with real sensors holds for what they recorded.
+    if (!knownStrike_[p] && !(StrikePointMarked() && !UsesSimulatedSensors(AI))) return false;
     any = true;
   }
   return any;

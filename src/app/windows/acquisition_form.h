@@ -95,10 +95,11 @@ public:
   // Each scope's picture with its cursors, as printed; null for a pair
   // the run does not hold.
   QImage ScopePicture(int pair, const TRun& run) const;
-  // The pairs shown were struck by the simulated sensors at the struck
-  // point: true only when every pair shown was (a run knows its own strike,
+  // The pairs shown were struck at the struck point: true only when every
+  // pair shown was struck by the simulated sensors there, or the user
+  // marked where the ground was struck (a run knows its own strike,
   // whichever input is selected now).
-  bool ShowsSimulatedStrike() const;
+  bool ShowsStruckPoint() const;
 
 public slots:
   void FormCreate(QObject* Sender);
@@ -126,9 +127,9 @@ private:
   // Feeds a loaded run's blocks to the scopes as the converter would.
   struct TRunPlayback;
   std::unique_ptr<TRunPlayback> playback_;
-  // Each pair shown was struck by the simulated sensors (recorded from
-  // them, or opened from a run that was).
-  bool simulatedStrike_[2] = {};
+  // Each pair shown was struck at the struck point: by the simulated
+  // sensors, or opened from a run that kept its strike.
+  bool knownStrike_[2] = {};
   void ShowPairBlock(TSLScope* scope, const std::vector<double>& left, const std::vector<double>& right);
   // "Open Run" and "Export CSV": the folder chosen, empty when cancelled.
   QString ChooseRunFolder(const QString& title);

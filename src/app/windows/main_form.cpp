@@ -51,6 +51,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TE
   mnImgMapa = RequirePart<TPopupMenu>(this, "mnImgMapa");
   ChangeImage1 = RequirePart<TMenuItem>(this, "ChangeImage1");
   StrikeHere1 = RequirePart<TMenuItem>(this, "StrikeHere1");
+  StruckHere1 = RequirePart<TMenuItem>(this, "StruckHere1");
   MeasureVelocity1 = RequirePart<TMenuItem>(this, "MeasureVelocity1");
   OpenImage = RequirePart<TOpenPictureDialog>(this, "OpenImage");
   // The shaded region covers part of the map: clicks go through to it.
@@ -58,6 +59,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent), lastAnswer_(std::make_unique<TE
   // Menu items are owned by the form; the menu learns its items here.
   mnImgMapa->Add(ChangeImage1);
   mnImgMapa->Add(StrikeHere1);
+  mnImgMapa->Add(StruckHere1);
   mnImgMapa->Add(MeasureVelocity1);
   connect(imgMapa, &TControl::OnMouseDown, this,
           [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { lastMapPress_ = QPoint(X, Y); });
@@ -204,7 +206,7 @@ void TForm1::WriteSolutionText() {
   lines << RegionLines(answer);
   if (const QString why = NoFitSentence(answer, Experiment.pulseVelocity); !why.isEmpty() && answer.BothPairs())
     lines << why;
-  if (!previousStrike_ && Form3->ShowsSimulatedStrike()) {
+  if (!previousStrike_ && Form3->ShowsStruckPoint()) {
     const TStrikePoint strike = StrikePoint();
     lines << QStringLiteral("Struck at x %1 mm, y %2 mm: %3 mm away")
                  .arg(Millimetres(strike.x), Millimetres(strike.y),
@@ -247,8 +249,17 @@ void TForm1::HideSolution() {
 
 void TForm1::OfferStrikePoint(bool offered) {
   StrikeHere1->SetVisible(offered);
-  imgStrike->SetVisible(offered);
+  StruckHere1->SetVisible(!offered);
+  imgStrike->SetVisible(offered || StrikePointMarked());
   PlaceStrikeMarker();
+}
+
+void TForm1::ShowMarkedStrikePoint(TStrikePoint point) {
+  MarkStrikePoint(point);
+  imgStrike->SetVisible(true);
+  PlaceStrikeMarker();
+  // The answer shown is this strike's: it gains the distance to the mark.
+  if (lastAnswer_->ran && !previousStrike_) WriteSolutionText();
 }
 
 void TForm1::PlaceStrikeMarker() {
@@ -277,6 +288,12 @@ void TForm1::StrikeHere1Click(QObject*) {
   }
 }
 
+void TForm1::StruckHere1Click(QObject*) {
+  const TStrikePoint point{lastMapPress_.x() * Experiment.mapScale, lastMapPress_.y() * Experiment.mapScale};
+  Form5->SetStruckPoint(point.x, point.y);
+  ShowMarkedStrikePoint(point);
+}
+
 void TForm1::barAjusteRaioChange(QObject*) { ApplyRadiusAdjust(); }
 
 void TForm1::btnResetClick(QObject*) {
@@ -295,6 +312,10 @@ void TForm1::btnResetClick(QObject*) {
   imgEpicenter->SetVisible(false);
   HideSolution();
   barAjusteRaio->SetPosition(0);
+  // The next strike is somewhere else until marked; the simulated sensors
+  // keep striking where they were told.
+  ForgetStrikePointMark();
+  if (!StrikeHere1->Visible()) imgStrike->SetVisible(false);
 }
 
 void TForm1::BitBtn1Click(QObject*) {

@@ -2,6 +2,7 @@
 // The main window: the map with the station markers, the trilateration
 // circles and the epicenter marker; opens the working windows.
 
+#include "app/sensors/simulated_sensors.h"
 #include "forms/controls/form.h"
 
 #include <QPoint>
@@ -32,8 +33,11 @@ public:
   void PlaceCircles();
   void ApplyRadiusAdjust();
   // The simulated sensors' struck point: "Strike here" in the map's menu
-  // while they are in use, and a small cross on the map.
+  // while they are in use, and a small cross on the map. With real sensors
+  // the menu offers "I struck here" instead, and the cross shows the mark.
   void OfferStrikePoint(bool offered);
+  // Real sensors: the user's mark of the struck point, shown with the cross.
+  void ShowMarkedStrikePoint(TStrikePoint point);
   void PlaceStrikeMarker();
   // The name a chosen map picture is saved under: relative to the working
   // directory when it lies in it or below, else as chosen.
@@ -67,6 +71,7 @@ public:
   TPopupMenu* mnImgMapa = nullptr;
   TMenuItem* ChangeImage1 = nullptr;
   TMenuItem* StrikeHere1 = nullptr;
+  TMenuItem* StruckHere1 = nullptr;
   TMenuItem* MeasureVelocity1 = nullptr;
   TOpenPictureDialog* OpenImage = nullptr;
 
@@ -75,6 +80,7 @@ public slots:
   void imgMapaClick(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void ChangeImage1Click(QObject* Sender);
   void StrikeHere1Click(QObject* Sender);
+  void StruckHere1Click(QObject* Sender);
   void MeasureVelocity1Click(QObject* Sender);
   void barAjusteRaioChange(QObject* Sender);
   void btnResetClick(QObject* Sender);

@@ -78,6 +78,20 @@ int32_t StationCoordinate(TEdit* field, const char* axis, const char* station, d
 
 }  // namespace
 
+void TForm2::ApplyMeasuredVelocity(int32_t velocity) {
+  const QString typed = txt_vel->Text();
+  txt_vel->SetText(QString::number(velocity));
+  applyingMeasurement_ = true;
+  try {
+    btnAplicarClick(btnAplicar);
+  } catch (...) {
+    applyingMeasurement_ = false;
+    txt_vel->SetText(typed);
+    throw;
+  }
+  applyingMeasurement_ = false;
+}
+
 void TForm2::btnAplicarClick(QObject*) {
   // Each field goes to the state as it is read: a bad one stops the
   // sequence with the fields before it already taken.
@@ -97,6 +111,12 @@ void TForm2::btnAplicarClick(QObject*) {
   std::string bounds = PulseVelocityError(velocity);
   if (bounds.empty()) bounds = AcquisitionBoundsError(time, rate);
   if (!bounds.empty()) throw std::runtime_error(bounds);
+  // The measurement's uncertainty and corrections belong to the velocity it
+  // gave: a velocity typed over it is stated without them.
+  if (velocity != Experiment.pulseVelocity && !applyingMeasurement_) {
+    Experiment.velocityUncertainty = 0;
+    for (int k = 0; k < 2; ++k) Experiment.sensorCorrection[k] = Experiment.sensorCorrectionUncertainty[k] = 0;
+  }
   Experiment.pulseVelocity = velocity;
   Experiment.acquisitionTime = time;
   Experiment.acquisitionRate = rate;

@@ -42,9 +42,17 @@ public:
   // number with the locale's decimal separator, then " %".
   static QString LevelText(int position);
 
+  // "Apply and Save" with `velocity` in the velocity field, keeping the
+  // measurement it came from (a velocity typed by hand sets it aside). The
+  // field goes back to what was typed when the settings are refused.
+  void ApplyMeasuredVelocity(int32_t velocity);
+
 public slots:
   void FormCreate(QObject* Sender);
   void btnAplicarClick(QObject* Sender);
   void barLevelChange(QObject* Sender);
   void chkShowCirclesClick(QObject* Sender);
+
+private:
+  bool applyingMeasurement_ = false;
 };

@@ -5,7 +5,9 @@
 #include "app/experiment/numbers.h"
 #include "app/experiment/settings_file.h"
 #include "app/run/run_folder.h"
+#include "app/sensors/simulated_sensors.h"
 #include "app/windows/acquisition_form.h"
+#include "app/windows/main_form.h"
 #include "app/windows/questions.h"
 #include "app/windows/settings_form.h"
 #include "app/windows/window_parts.h"
@@ -70,6 +72,9 @@ void TForm5::btnAddStrikeClick(QObject*) {
   if (strike.pairs.empty())
     throw std::runtime_error("Record pair A+B or A+C of this strike first (both of its times must be set)");
   strikes_.push_back(strike);
+  // With real sensors the typed point is where this run was struck: it is
+  // marked on the map and kept when the run is saved.
+  if (!UsesSimulatedSensors(Form3->AI)) Form1->ShowMarkedStrikePoint({strike.x, strike.y});
   Refit();
   cmbStrikes->SetItemIndex(StrikeCount() - 1);
 }
@@ -98,12 +103,9 @@ void TForm5::btnUseVelocityClick(QObject*) {
     Experiment.sensorCorrection[k] = fit_.hasCorrections ? fit_.correction[k] : 0.0;
     Experiment.sensorCorrectionUncertainty[k] = fit_.hasCorrections ? fit_.correctionUncertainty[k] : 0.0;
   }
-  const QString typed = Form2->txt_vel->Text();
-  Form2->txt_vel->SetText(QString::number(rounded));
   try {
-    Form2->btnAplicarClick(Form2->btnAplicar);
+    Form2->ApplyMeasuredVelocity(static_cast<int32_t>(rounded));
   } catch (...) {
-    Form2->txt_vel->SetText(typed);
     Experiment.velocityUncertainty = before.velocityUncertainty;
     for (int k = 0; k < 2; ++k) {
       Experiment.sensorCorrection[k] = before.sensorCorrection[k];
