@@ -294,6 +294,24 @@ TEST_F(AcquisitionWindowTest, HoldStopsWhenBothChannelsFoundThePulse) {
   Show(Form3->ScpAB, {Pulse(800), Pulse(-1)});
   EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
   EXPECT_TRUE(Form3->AI->Enabled());
+  // The card's offset and 50 Hz hum reach the 5 % level long before the
+  // ringing pulse: the rule's first sample is the noise's. No time is taken,
+  // the capture goes on and the read-out says why and what to do.
+  auto humAndPulse = [](int at) {
+    std::vector<double> block(kBlock);
+    for (int i = 0; i < kBlock; ++i) {
+      const double t = i / 8000.0, since = (i - at) / 8000.0;
+      block[i] = 0.012 + 0.04 * std::sin(2 * M_PI * 50 * t);
+      if (i >= at) block[i] += 0.6 * std::exp(-since / 0.02) * std::sin(2 * M_PI * 150 * since);
+    }
+    return block;
+  };
+  Show(Form3->ScpAB, {humAndPulse(8000), humAndPulse(8800)});
+  EXPECT_EQ(Form3->seletor->Position(), TForm3::kPairAB);
+  EXPECT_TRUE(Form3->AI->Enabled());
+  EXPECT_EQ(CursorX(Form3->ScpAB, 0), 0.0);
+  EXPECT_EQ(Form3->ReadOut(0)[2],
+            "tB \u2212 tA not picked: the level was reached by noise before the pulse: raise the level");
   // Both in one block: stopped, selector at 1, the times kept.
   Show(Form3->ScpAB, {Pulse(8000), Pulse(8800)});
   EXPECT_EQ(Form3->seletor->Position(), TForm3::kStopped);

@@ -2,6 +2,7 @@
 
 #include "app/windows/capture_errors.h"
 #include "app/experiment/epicenter_answer.h"
+#include "app/experiment/picks/level_pick.h"
 #include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
@@ -140,7 +141,7 @@ QStringList TForm3::ReadOut(int pair) const {
                                                                                                    : TimeHowName(how));
   }
   const TTimeReadings readings = Readings();
-  if (!unpicked_[pair].isEmpty() && source_[pair][0] == TTimeHow::NotSet && source_[pair][1] == TTimeHow::NotSet) {
+  if (!unpicked_[pair].isEmpty() && (source_[pair][0] == TTimeHow::NotSet || source_[pair][1] == TTimeHow::NotSet)) {
     lines << QStringLiteral("%1 \u2212 tA not picked: %2").arg(names[1], unpicked_[pair]);
     return lines;
   }
@@ -161,6 +162,8 @@ QStringList TForm3::ReadOut(int pair) const {
                readings.pickedDelayUncertainty[pair]);
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
                         std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
+  if (noiseNearLevel_[pair] && readings.how[2 * pair] == TTimeHow::Detected)
+    lines.back() += QStringLiteral(", noise near the level");
   // A measured correction of the sensor is taken off by the solver.
   if (const double c = Experiment.sensorCorrection[pair]; c != 0)
     lines << QStringLiteral("%1 less its correction %2 ms").arg(names[1], ms(c));
@@ -296,6 +299,7 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   *target.known = true;
   source_[target.scope == ScpAB ? 0 : 1][target.cursor] = TTimeHow::Detected;
   QueueReadOut();
+  if (*target.partner && !LevelPairHolds(target, data, size)) return;
   if (*target.partner && Experiment.holdDetection) {
     StopAcquisition();
     *target.own = false;
@@ -303,9 +307,43 @@ void TForm3::DetectPulse(const TDetectionTarget& target, const double* data, int
   }
 }
 
+bool TForm3::LevelPairHolds(const TDetectionTarget& target, const double* data, int size) {
+  const int pair = target.scope == ScpAB ? 0 : 1;
+  const TRef<ISLRealBuffer> other = target.scope->Channels()->Channel(1 - target.cursor)->DisplayY();
+  if (!other || other->GetCount() != size) return true;
+  const double* left = target.cursor == 0 ? data : other->ReadReals();
+  const double* right = target.cursor == 0 ? other->ReadReals() : data;
+  const TPairPick judged = LevelPickPair(left, right, size, Experiment.acquisitionRate, Experiment.detectionThreshold);
+  if (judged.refusal != TPickRefusal::NoiseTriggered) {
+    // The crossings come late by up to their rise: so may the delay. Idle
+    // noise close under the level keeps the rule's times, with a warning.
+    pickedDelay_[pair] = judged.ok ? judged.delayUncertainty : 0.0;
+    noiseNearLevel_[pair] = judged.refusal == TPickRefusal::LevelBelowNoise;
+    unpicked_[pair].clear();
+    return true;
+  }
+  // A crossing in the quiet part before any rise is the noise's, not the
+  // pulse's. The capture goes on, so a block with a real pulse can still
+  // be found.
+  bool* detected[2] = {pair == 0 ? &Experiment.detectedA_AB : &Experiment.detectedA_AC,
+                       pair == 0 ? &Experiment.detectedB : &Experiment.detectedC};
+  for (int c = 0; c < 2; ++c) {
+    target.scope->Cursors()->Cursor(c)->Position()->SetX(0);
+    source_[pair][c] = TTimeHow::NotSet;
+    known_[pair][c] = false;
+    *detected[c] = false;
+  }
+  pickedDelay_[pair] = 0;
+  noiseNearLevel_[pair] = false;
+  unpicked_[pair] = QString::fromLatin1(RefusalText(judged.refusal)) + QStringLiteral(": raise the level");
+  QueueReadOut();
+  return false;
+}
+
 void TForm3::ForgetPairPick(int pair) {
   pickedBy_[pair] = TPickMethod::Level;
   pickedDelay_[pair] = 0;
+  noiseNearLevel_[pair] = false;
   unpicked_[pair].clear();
 }
 

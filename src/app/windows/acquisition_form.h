@@ -159,6 +159,13 @@ private:
   QString unpicked_[2];
   void PickPairOf(TSLScope* scope, const double* right, int size);
   void ForgetPairPick(int pair);
+  // The first sample at the level, judged once both channels of a pair
+  // have one: false (and the pair's times forgotten, with the reason in the
+  // read-out) when the crossing lies in the quiet part before any rise;
+  // else the delay's uncertainty is the crossings' rise, and idle noise
+  // close under the level is noted.
+  bool LevelPairHolds(const TDetectionTarget& target, const double* data, int size);
+  bool noiseNearLevel_[2] = {};
   // How the four times were read, for the answer's uncertainties: a time
   // known without a source (its cursor's place taken as it stands) counts
   // as dragged.
