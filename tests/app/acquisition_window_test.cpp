@@ -11,6 +11,7 @@
 #include "app/experiment/numbers.h"
 #include "app/run/run_folder.h"
 #include "app/windows/settings_form.h"
+#include "app/windows/window_parts.h"
 #include "app/sensors/scripted_sensors.h"
 #include "app/sensors/simulated_sensors.h"
 #include "app/commands/startup.h"
@@ -542,6 +543,55 @@ TEST_F(AcquisitionWindowTest, LevelReadOuts) {
   }
   EXPECT_GT(tallest, plot.height() / 2);
   EXPECT_NEAR(tallestColumn, plot.left() + 0.75 * plot.width(), 3);
+}
+
+// The level set from the idle inputs, as a careful teacher would: just
+// above the largest excursion the monitor saw since "Listen Now"; then the
+// first sample at the level is the pulse's, not the hum's.
+TEST_F(AcquisitionWindowTest, TheLevelIsSetFromTheIdleNoiseTheMonitorSaw) {
+  Form2->Show();
+  Form2->PageControl1->SetActivePage(RequirePart<TTabSheet>(Form2, "TabSheet3"));
+  QTest::mouseClick(Form2->btnLevelFromNoise->Button(), Qt::LeftButton);
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_TRUE(messages_.Messages()[0].startsWith("Open Listen Sensors, press Listen Now")) << messages_.Messages()[0].toStdString();
+  EXPECT_EQ(Form2->barLevel->Position(), 50);
+  messages_.Clear();
+
+  Form4->Show();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  ASSERT_TRUE(Form4->AIOsc->Enabled());
+  FeedFromTest(Form4->ScpLeft, 1);
+  ASSERT_TRUE(Form4->ScpRight->InputPins()->GetPin(0)->Connect(sources_[1].get()));
+  sources_[1]->Notify(MakeOperation<TOWStartSampleRateOperation>(8000.0).get());
+  // Offset and 50 Hz hum, with one noise burst on the right: 3.1 % peak.
+  std::vector<double> left(kBlock), right(kBlock);
+  for (int i = 0; i < kBlock; ++i) {
+    left[i] = 0.01 + 0.012 * std::sin(2 * M_PI * 50 * i / 8000.0);
+    right[i] = -0.005 + 0.02 * std::sin(2 * M_PI * 50 * i / 8000.0 + 1);
+  }
+  right[30000] = -0.031;
+  Show(Form4->ScpLeft, {left, right});
+  Form4->ScpRight->RefreshTimerTick();
+  Form4->ScpRight->RedrawBackBuffer();
+  QTest::mouseClick(Form2->btnLevelFromNoise->Button(), Qt::LeftButton);
+  EXPECT_EQ(Form2->barLevel->Position(), 47);  // 1.5 x 3.1 %, rounded up to the bar's 0.1 %
+  EXPECT_EQ(Experiment.detectionLevel, 47);
+  EXPECT_EQ(messages_.Messages(),
+            QStringList{"The idle inputs reached 2.2 % (left) and 3.1 % (right) of full scale in 5 s; the level "
+                        "is set half as high again, to 4.7 %. Press Apply and Save to keep it."});
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  EXPECT_EQ(profile::ReadString(dir_ / "config.ini", "LEVELDETECTION", "level_detec", ""), "47");
+
+  // Inputs that swing over two thirds of full scale leave no room.
+  messages_.Clear();
+  Form4->Close();
+  QTest::mouseClick(Form4->Button1->Button(), Qt::LeftButton);
+  FeedFromTest(Form4->ScpLeft, 1);
+  Show(Form4->ScpLeft, {std::vector<double>(kBlock, 0.7)});
+  QTest::mouseClick(Form2->btnLevelFromNoise->Button(), Qt::LeftButton);
+  ASSERT_EQ(messages_.Messages().size(), 1);
+  EXPECT_TRUE(messages_.Messages()[0].contains("no level above them is left for a pulse"));
+  EXPECT_EQ(Form2->barLevel->Position(), 47);
 }
 
 TEST_F(AcquisitionWindowTest, MonitorAxisLabelOpensTheYAxesPage) {

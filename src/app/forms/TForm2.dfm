@@ -438,6 +438,17 @@ object Form2: TForm2
             'onset'
             'correlation')
         end
+        object btnLevelFromNoise: TButton
+          Left = 120
+          Top = 144
+          Width = 161
+          Height = 21
+          Hint = 'Sets the level just above what the idle inputs reach in Listen Sensors'
+          Caption = 'Level from Idle Noise'
+          ShowHint = True
+          TabOrder = 4
+          OnClick = btnLevelFromNoiseClick
+        end
       end
     end
     object TabSheet4: TTabSheet

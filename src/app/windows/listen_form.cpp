@@ -15,6 +15,7 @@
 #include "scope/scope.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 TForm4::TForm4(QWidget* parent) : TForm(parent) {
@@ -75,6 +76,12 @@ void TForm4::SetCaptureBlock(uint32_t rate, uint32_t samples, bool changed) {
 void TForm4::ClearReadOuts() {
   for (TSLScope* scope : {ScpLeft, ScpRight}) scope->ClearData();
   for (TLabel* label : {txtMaxChL, txtMeanChL, txtMaxChR, txtMeanChR}) label->SetCaption(QStringLiteral("0 %"));
+  idle_ = TIdleNoise{};
+}
+
+void TForm4::KeepIdleNoise(int channel, const double* data, int size) {
+  for (int i = 0; i < size; ++i) idle_.peak[channel] = std::max(idle_.peak[channel], std::fabs(data[i]));
+  if (channel == 0 && Experiment.acquisitionRate > 0) idle_.seconds += double(size) / Experiment.acquisitionRate;
 }
 
 void TForm4::ShowWholeBlocks() {
@@ -100,10 +107,12 @@ void TForm4::ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel*
   meanLabel->SetCaption(LevelText(RoundHalfEven(mean * 100000)));
 }
 
-void TForm4::ScpLeftChannels0ChannelDraw(QObject*, int, const double* data, int size, bool) {
+void TForm4::ScpLeftChannels0ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
   ShowLevels(data, size, txtMaxChL, txtMeanChL);
+  if (wasChanged) KeepIdleNoise(0, data, size);
 }
 
-void TForm4::ScpRightChannels0ChannelDraw(QObject*, int, const double* data, int size, bool) {
+void TForm4::ScpRightChannels0ChannelDraw(QObject*, int, const double* data, int size, bool wasChanged) {
   ShowLevels(data, size, txtMaxChR, txtMeanChR);
+  if (wasChanged) KeepIdleNoise(1, data, size);
 }

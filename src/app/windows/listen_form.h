@@ -32,6 +32,14 @@ public:
   // monitor listening with another block starts again with this one.
   void SetCaptureBlock(uint32_t rate, uint32_t samples, bool changed);
 
+  // What the inputs did while idle, since "Listen Now": each channel's
+  // largest magnitude (full scale 1) over `seconds` of blocks.
+  struct TIdleNoise {
+    double peak[2] = {};
+    double seconds = 0;
+  };
+  TIdleNoise IdleNoise() const { return idle_; }
+
   TSLScope* ScpLeft = nullptr;
   TSLScope* ScpRight = nullptr;
   TButton* Button1 = nullptr;
@@ -58,4 +66,6 @@ private:
   // The scopes show the whole block the read-outs are computed from.
   void ShowWholeBlocks();
   void ShowLevels(const double* data, int size, TLabel* peakLabel, TLabel* meanLabel);
+  void KeepIdleNoise(int channel, const double* data, int size);
+  TIdleNoise idle_;
 };

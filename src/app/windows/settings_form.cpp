@@ -4,14 +4,18 @@
 #include "app/windows/convert.h"
 #include "app/experiment/epicenter_solver.h"
 #include "app/experiment/experiment_state.h"
+#include "app/windows/listen_form.h"
 #include "app/windows/main_form.h"
 #include "app/experiment/settings_file.h"
 #include "app/windows/window_parts.h"
 #include "app/windows/windows.h"
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
+#include "draw/message_service.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <cmath>
 
 TForm2::TForm2(QWidget* parent) : TForm(parent) {
   ReadDescriptionFromResource(this, QStringLiteral(":/forms/TForm2.dfm"));
@@ -31,6 +35,7 @@ TForm2::TForm2(QWidget* parent) : TForm(parent) {
   cmbTaxa = RequirePart<TComboBox>(this, "cmbTaxa");
   barLevel = RequirePart<TScrollBar>(this, "barLevel");
   cmbPick = RequirePart<TComboBox>(this, "cmbPick");
+  btnLevelFromNoise = RequirePart<TButton>(this, "btnLevelFromNoise");
   lblLevel = RequirePart<TLabel>(this, "lblLevel");
   chkShowCircles = RequirePart<TCheckBox>(this, "chkShowCircles");
 }
@@ -131,4 +136,35 @@ void TForm2::btnAplicarClick(QObject*) {
   saved.imageFileName = TForm1::StoredPictureName(Experiment.imageFileName);
   SaveSettings(saved);
   Form3->ApplyCaptureSettings();
+}
+
+namespace {
+// Long enough for the hum's beats and a few noise bursts to show.
+constexpr double kIdleSeconds = 2.0;
+// Over a whole lesson the noise reaches higher than in a few seconds.
+constexpr double kIdleMargin = 1.5;
+}  // namespace
+
+void TForm2::btnLevelFromNoiseClick(QObject*) {
+  const TForm4::TIdleNoise idle = Form4->IdleNoise();
+  if (idle.seconds < kIdleSeconds) {
+    ShowMessage(QStringLiteral("Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; "
+                               "then press Level from Idle Noise again.")
+                    .arg(kIdleSeconds));
+    return;
+  }
+  const double highest = std::max(idle.peak[0], idle.peak[1]);
+  const int level = std::max(1, static_cast<int>(std::ceil(kIdleMargin * highest * 1000.0 - 1e-9)));
+  const QString reached = QStringLiteral("The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s")
+                              .arg(LevelText(static_cast<int>(std::ceil(idle.peak[0] * 1000.0 - 1e-9))),
+                                   LevelText(static_cast<int>(std::ceil(idle.peak[1] * 1000.0 - 1e-9))))
+                              .arg(std::lround(idle.seconds));
+  if (level > barLevel->Max()) {
+    ShowMessage(reached + QStringLiteral(": no level above them is left for a pulse. Quieten the inputs (cables, "
+                                         "mains hum, a sensor knocked) or pick arrivals by onset or correlation."));
+    return;
+  }
+  barLevel->SetPosition(level);
+  ShowMessage(reached + QStringLiteral("; the level is set half as high again, to %1. Press Apply and Save to keep it.")
+                            .arg(LevelText(level)));
 }

@@ -35,6 +35,7 @@ public:
   TComboBox* cmbTaxa = nullptr;
   TScrollBar* barLevel = nullptr;
   TComboBox* cmbPick = nullptr;  // "Pick arrivals by": level, onset, correlation
+  TButton* btnLevelFromNoise = nullptr;
   TLabel* lblLevel = nullptr;
   TCheckBox* chkShowCircles = nullptr;
 
@@ -52,6 +53,9 @@ public slots:
   void btnAplicarClick(QObject* Sender);
   void barLevelChange(QObject* Sender);
   void chkShowCirclesClick(QObject* Sender);
+  // The level just above what the idle inputs reached in the listen
+  // monitor, as a careful teacher would set it.
+  void btnLevelFromNoiseClick(QObject* Sender);
 
 private:
   bool applyingMeasurement_ = false;
