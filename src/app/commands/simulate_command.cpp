@@ -5,7 +5,6 @@
 #include "app/experiment/epicenter_answer.h"
 #include "app/experiment/numbers.h"
 #include "app/experiment/experiment_state.h"
-#include "app/experiment/picks/pair_pick.h"
 #include "app/experiment/settings_file.h"
 #include "app/run/run_folder.h"
 #include "platform/wave_in.h"
