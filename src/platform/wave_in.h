@@ -144,6 +144,17 @@ void WaveInRegisterDevice(const std::string& productName, TWaveInSourceFactory f
 inline constexpr const char* kWaveInSimulatedName = "Simulated sensors";
 inline constexpr const char* kWaveInRecordingName = "Recording";
 
+// A recording the simulated sensors play instead of their pulses: both
+// inputs from the start, then the stretch [LoopBegin, LoopEnd) over and over
+// (an idle stretch, so the input stays alive). Full scale 1.0; shared and
+// never changed once made, so a capture thread may read it while the next
+// one is being made.
+struct TSimulatedPlayback {
+  int Rate = 44100;               // samples/s
+  std::vector<double> Left, Right;
+  size_t LoopBegin = 0, LoopEnd = 0;  // LoopBegin < LoopEnd <= Left.size()
+};
+
 // The teaching experiment as the simulated sensors see it: each strike at the
 // epicenter sends a short decaying pulse that reaches a station after its
 // distance / velocity. The left input is sensor A, the right one sensor B or C.
@@ -160,6 +171,8 @@ struct TSimulatedSensors {
   double PulseFrequency = 150;                    // Hz
   double NoiseLevel = 0.005;                      // of full scale
   uint32_t Seed = 12345;
+  // When set, played instead of the pulses and the noise above.
+  std::shared_ptr<const TSimulatedPlayback> Playback;
 };
 
 // Taken by each simulated device when it starts.

@@ -2,6 +2,7 @@
 // playback of a recording. Both deliver at the pace of the requested rate, in
 // slices of about 20 ms, so that a reset interrupts them promptly.
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -77,6 +78,7 @@ protected:
     noise_ = settings_.Seed ? settings_.Seed : 1;
   }
   void Generate(uint8_t* frame, uint64_t index) override {
+    if (settings_.Playback) return Play(*settings_.Playback, frame, index);
     const double t = double(index) / format_.nSamplesPerSec;
     const int right = settings_.RightSensor == 2 ? 2 : 1;
     const size_t bytes = format_.wBitsPerSample / 8;
@@ -89,6 +91,22 @@ protected:
   }
 
 private:
+  // The recording's nearest frame at this frame's time; past its end the
+  // loop's, so the input goes on without a seam.
+  void Play(const TSimulatedPlayback& p, uint8_t* frame, uint64_t index) {
+    const size_t frames = std::min(p.Left.size(), p.Right.size());
+    const size_t loopEnd = std::min(p.LoopEnd, frames);
+    uint64_t at = format_.nSamplesPerSec == uint32_t(p.Rate) ? index : index * uint64_t(p.Rate) / format_.nSamplesPerSec;
+    if (at >= frames) {
+      if (p.LoopBegin >= loopEnd) at = frames;  // no loop: silence
+      else at = p.LoopBegin + (at - frames) % (loopEnd - p.LoopBegin);
+    }
+    const size_t bytes = format_.wBitsPerSample / 8;
+    for (uint16_t c = 0; c < format_.nChannels; ++c) {
+      const std::vector<double>& channel = c == 0 ? p.Left : p.Right;
+      wavein_detail::StoreSample(frame + c * bytes, at < frames ? channel[at] : 0.0, format_);
+    }
+  }
   double Noise() {
     noise_ ^= noise_ << 13;
     noise_ ^= noise_ >> 17;

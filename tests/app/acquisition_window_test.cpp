@@ -13,6 +13,7 @@
 #include "app/windows/settings_form.h"
 #include "app/windows/window_parts.h"
 #include "app/sensors/scripted_sensors.h"
+#include "app/sensors/sensor_model.h"
 #include "app/sensors/simulated_sensors.h"
 #include "app/commands/startup.h"
 #include "app/windows/windows.h"
@@ -54,6 +55,7 @@
 #include <charconv>
 #include <cstring>
 #include <cmath>
+#include <numeric>
 #include <functional>
 #include <locale>
 #include <map>
@@ -715,6 +717,59 @@ TEST_F(AcquisitionWindowTest, APairPickedByCorrelationIsFoundOnTheMap) {
       QRegularExpression(QStringLiteral("may be up to ([0-9.]+) mm")).match(Form1->lblEpicenter->Caption());
   ASSERT_TRUE(upTo.hasMatch()) << Form1->lblEpicenter->Caption().toStdString();
   EXPECT_LE(error, upTo.captured(1).toDouble() + 2.0);
+  SetStrikePoint({});
+}
+
+// The realistic simulated sensors reach the scopes through the capture as
+// a classroom's card would deliver them: before the strike the input hums
+// at the mains frequency over an offset, where the clean ones are silent
+// but for faint noise; the pair is still picked by correlation.
+TEST_F(AcquisitionWindowTest, RealisticSimulatedSensorsHumBeforeTheStrike) {
+  TScriptedSensors sensors;
+  Experiment.pickMethod = TPickMethod::Correlation;
+  SetStrikePoint({500, 450});
+  struct TQuiet {
+    double hum = 0;        // amplitude at 50 or 60 Hz, whichever is larger
+    double offset = 0;     // the larger mean of the two channels
+  };
+  auto quietPart = [&](TRealism realism) {
+    SetSimulatedRealism(realism, 26);
+    TQuiet q;
+    if (!sensors.RecordPair(TForm3::kPairAB)) return q;
+    QApplication::processEvents();
+    // 0.1 s before the strike: whole cycles of either mains.
+    const int n = static_cast<int>(kStrikeDelay * 8000);
+    for (int c = 0; c < 2; ++c) {
+      const TRef<ISLRealBuffer> block = Form3->ScpAB->Channels()->Channel(c)->DisplayY();
+      if (!block || block->GetCount() != kBlock) return TQuiet{};
+      const double* x = block->ReadReals();
+      const double mean = std::accumulate(x, x + n, 0.0) / n;
+      q.offset = std::max(q.offset, std::fabs(mean));
+      if (c != 0) continue;
+      for (double mains : {50.0, 60.0}) {
+        double re = 0, im = 0;
+        for (int i = 0; i < n; ++i) {
+          re += (x[i] - mean) * std::cos(2 * M_PI * mains * i / 8000);
+          im += (x[i] - mean) * std::sin(2 * M_PI * mains * i / 8000);
+        }
+        q.hum = std::max(q.hum, 2 * std::hypot(re, im) / n);
+      }
+    }
+    return q;
+  };
+  const TQuiet clean = quietPart(TRealism::Clean);
+  EXPECT_LT(clean.hum, 0.002);
+  EXPECT_LT(clean.offset, 0.002);
+  const TQuiet real = quietPart(TRealism::Realistic);
+  SetSimulatedRealism(TRealism::Clean, 26);
+  // The model's hum is 1 to 3 % of full scale, its offsets up to 3 %.
+  EXPECT_GT(real.hum, 0.008);
+  EXPECT_LT(real.hum, 0.05);
+  EXPECT_GT(real.offset, 0.001);
+  EXPECT_LT(real.offset, 0.031);
+  // Picked by correlation despite the hum: B is 1.136 ms behind A.
+  EXPECT_THAT(Form3->ReadOut(0)[1].toStdString(), ::testing::HasSubstr("detected by correlation"));
+  EXPECT_NEAR(Experiment.timeB - Experiment.timeA_AB, 0.0011357, 2.0 / 8000);
   SetStrikePoint({});
 }
 

@@ -34,10 +34,13 @@ endfunction()
 # A fresh home: a copy of the example lab under the user's data folder.
 set(example_copy "${home}/.local/share/tremora/example-lab")
 run("${WORK}/empty" 0 --simulate 500 450)
-expect("${out}" "\nepicenter: 500.25 450.97 mm\n")
+expect("${out}" "\nepicenter: 501.26 450.69 mm\n")
 expect("${err}" "working in the lab folder ${example_copy}\n")
 same_file("${EXAMPLE}/config.ini" "${example_copy}/config.ini")
 same_file("${EXAMPLE}/default.jpg" "${example_copy}/default.jpg")
+# A new lab picks its arrivals by correlation.
+file(READ "${example_copy}/config.ini" copied)
+expect("${copied}" "\n\\[PICKS\\]\r?\nmethod=correlation\r?\n")
 
 # What the user saved there is kept and read at the next start: a detection
 # level no pulse reaches.
@@ -55,7 +58,7 @@ endif()
 # opened next time.
 run("${WORK}/empty" 0 --lab "${WORK}/group2" --simulate 500 450)
 expect("${err}" "working in the lab folder ${WORK}/group2\n")
-expect("${out}" "\nepicenter: 500.25 450.97 mm\n")
+expect("${out}" "\nepicenter: 501.26 450.69 mm\n")
 same_file("${EXAMPLE}/config.ini" "${WORK}/group2/config.ini")
 run("${home}" 0 --simulate 500 450)
 expect("${err}" "working in the lab folder ${WORK}/group2\n")

@@ -436,6 +436,38 @@ TEST_F(WaveIn, SimulatedSensorsPutEachOnsetWhereTheGeometrySays) {
   WaveInSetSimulatedSensors(TSimulatedSensors());
 }
 
+// A recording handed to the simulated sensors replaces their pulses: played
+// from the start, then its idle stretch over and over, while the next
+// recording may already be handed over for the next start.
+TEST_F(WaveIn, SimulatedSensorsPlayAHandedRecordingThenLoopItsIdleStretch) {
+  auto playback = std::make_shared<TSimulatedPlayback>();
+  playback->Rate = 8000;
+  for (int i = 0; i < 300; ++i) {
+    playback->Left.push_back(i / 512.0);
+    playback->Right.push_back(-i / 1024.0);
+  }
+  playback->LoopBegin = 40;
+  playback->LoopEnd = 140;
+  TSimulatedSensors sensors;
+  sensors.Playback = playback;
+  WaveInSetSimulatedSensors(sensors);
+  WaveInSetVirtualPace(0);
+  ASSERT_EQ(Open(DeviceId(kWaveInSimulatedName), Format(2, 8000, 16)), MMSYSERR_NOERROR);
+  TBuffers bufs(1, 520 * 4);
+  bufs.QueueAll(h);
+  ASSERT_EQ(WaveInStart(h), MMSYSERR_NOERROR);
+  WaveInSetSimulatedSensors(TSimulatedSensors());  // taken at the next start only
+  ASSERT_TRUE(WaitUntil([&] { return log.Count(WIM_DATA) == 1; }));
+  const int16_t* s = reinterpret_cast<const int16_t*>(bufs.memory[0].data());
+  for (int i = 0; i < 520; ++i) {
+    const int at = i < 300 ? i : 40 + (i - 300) % 100;
+    ASSERT_EQ(s[2 * i], at * 64) << i;
+    ASSERT_EQ(s[2 * i + 1], -at * 32) << i;
+  }
+  WaveInReset(h);
+  WaveInClose(h);
+}
+
 TEST(WaveInSimulatedSignal, IsQuietBeforeArrivalAndDecaysAfter) {
   TSimulatedSensors s;
   s.FirstStrike = 0.2;

@@ -5,6 +5,9 @@
 #include "app/experiment/epicenter_answer.h"
 #include "app/experiment/numbers.h"
 #include "app/experiment/experiment_state.h"
+#include "app/experiment/settings_file.h"
+#include "app/run/run_folder.h"
+#include "platform/wave_in.h"
 #include "app/windows/main_form.h"
 #include "app/sensors/scripted_sensors.h"
 #include "app/sensors/simulated_sensors.h"
@@ -42,13 +45,31 @@ bool Snapshot(QWidget* window, const QString& dir, const QString& name, TRunRepo
   return true;
 }
 
-TRunReport RunExperiment(TStrikePoint strike, const QString& shotDir) {
+// What the command line asks of the experiment besides the struck point.
+struct TSimulateOptions {
+  TRealism realism = TRealism::Clean;
+  double snrDb = 26;
+  bool pick = false;  // --pick given: `method` instead of the lab's
+  TPickMethod method = TPickMethod::Level;
+};
+
+// The recorded pair as "Save Run" would keep it, its times found again as
+// --analyze finds them: why a pair gives no trustworthy times, one line
+// each (none when both are fine).
+std::vector<std::string> JudgePicks() {
+  TRun run = Form3->CurrentRun();
+  for (TTimeHow& how : run.how) how = TTimeHow::NotSet;
+  return CompleteRunTimes(run);
+}
+
+TRunReport RunExperiment(TStrikePoint strike, const TSimulateOptions& options, const QString& shotDir) {
   TRunReport report;
   auto line = [&](const std::string& text) { report.lines += text + "\n"; };
   line("struck: " + FixedPoint(strike.x, 2) + " " + FixedPoint(strike.y, 2) + " mm");
 
   TScriptedSensors sensors;
   SetStrikePoint(strike);
+  if (options.pick) Experiment.pickMethod = options.method;
   Form1->Show();
   Form1->BitBtn3Click(Form1->BitBtn3);  // "Acquisition"
   QApplication::processEvents();
@@ -59,6 +80,17 @@ TRunReport RunExperiment(TStrikePoint strike, const QString& shotDir) {
   for (const auto& pair : pairs) {
     if (!sensors.RecordPair(pair.position)) {
       line(std::string("No pulse detected on pair ") + pair.name);
+      report.status = 1;
+      return report;
+    }
+  }
+  // The first sample at the level has no judgment of its own in the
+  // window: a level the idle noise reaches is refused here, as --analyze
+  // refuses it, rather than answered with confidence.
+  if (Experiment.pickMethod == TPickMethod::Level) {
+    const std::vector<std::string> refused = JudgePicks();
+    if (!refused.empty()) {
+      for (const std::string& why : refused) line(why);
       report.status = 1;
       return report;
     }
@@ -84,13 +116,42 @@ TRunReport RunExperiment(TStrikePoint strike, const QString& shotDir) {
 int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out,
                        std::ostream& err) {
   TStrikePoint strike;
-  const bool shots = args.size() == 4 && args[2] == "--screenshot" && !args[3].empty();
-  if ((args.size() != 2 && !shots) || !ParseNumber(args[0], strike.x) || !ParseNumber(args[1], strike.y)) {
-    err << "usage: tremora --simulate X Y [--screenshot DIR]   (the struck point in millimetres on the map;\n"
+  TSimulateOptions options;
+  bool ok = args.size() >= 2 && ParseNumber(args[0], strike.x) && ParseNumber(args[1], strike.y);
+  std::string pick, screenshot, realism, snr, device;
+  for (size_t i = 2; ok && i < args.size(); i += 2) {
+    ok = i + 1 < args.size() && !args[i + 1].empty();
+    std::string* value = args[i] == "--screenshot"    ? &screenshot
+                         : args[i] == "--pick"        ? &pick
+                         : args[i] == "--sim-realism" ? &realism
+                         : args[i] == "--sim-snr"     ? &snr
+                         : args[i] == "--device"      ? &device
+                                                      : nullptr;
+    ok = ok && value && value->empty();
+    if (ok) *value = args[i + 1];
+  }
+  if (ok && !pick.empty()) ok = ParsePickMethod(pick, options.method);
+  if (!ok) {
+    err << "usage: tremora --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]\n"
+           "       [--pick level|onset|correlation] [--screenshot DIR]   (the struck point in millimetres on the map;\n"
            "       DIR receives the recorded acquisition window and the main window after Find Epicenter)\n";
     return 2;
   }
-  const QString shotDir = shots ? QString::fromLocal8Bit(args[3].c_str()) : QString();
+  options.pick = !pick.empty();
+  if (!realism.empty() && !ParseSimulatedRealism(realism, options.realism)) {
+    err << "tremora: " << kSimRealismError << "\n";
+    return 2;
+  }
+  if (!snr.empty() && !ParseSimulatedSnr(snr, options.snrDb)) {
+    err << "tremora: " << kSimSnrError << "\n";
+    return 2;
+  }
+  // The experiment is always recorded through the simulated sensors.
+  if (!device.empty() && !device.starts_with(kWaveInSimulatedName)) {
+    err << "tremora: --simulate records from \"" << kWaveInSimulatedName << "\" only\n";
+    return 2;
+  }
+  const QString shotDir = QString::fromLocal8Bit(screenshot.c_str());
   // The windows run as on a screen, but none is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -100,17 +161,19 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   const TMessageSink previous =
       SetMessageSink([&](const QString& text) { err << "tremora: " << text.toStdString() << "\n"; });
   TRunReport report;
+  SetSimulatedRealism(options.realism, options.snrDb);
   try {
     if (!shotDir.isEmpty() && !QDir().mkpath(shotDir))
       throw std::runtime_error("Unable to create " + shotDir.toStdString());
     CreateWindows();
-    report = RunExperiment(strike, shotDir);
+    report = RunExperiment(strike, options, shotDir);
   } catch (const std::exception& e) {
     err << "tremora: " << e.what() << "\n";
     report.status = 1;
   }
   DestroyWindows();
   SetMessageSink(previous);
+  SetSimulatedRealism(TRealism::Clean, options.snrDb);
   out << report.lines;
   for (const QString& file : report.shots) out << "screenshot: " << file.toStdString() << "\n";
   return report.status;

@@ -166,8 +166,10 @@ QStringList WriteScreenshots(const QString& dir) {
 
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]] [--screenshot DIR]\n"
-    "       tremora [--lab DIR] --simulate X Y [--screenshot DIR]\n"
+    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]\n"
+    "               [--sim-realism clean|realistic] [--sim-snr DB]] [--screenshot DIR]\n"
+    "       tremora [--lab DIR] --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]\n"
+    "               [--pick level|onset|correlation] [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--pick level|onset|correlation] [--report FILE.pdf]\n"
@@ -180,10 +182,16 @@ const char* const kUsage =
     "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
     "  --sim-velocity MM_PER_S  with --device \"Simulated sensors\": the pulse travels at this velocity,\n"
     "                        which the settings do not show (for measuring it)\n"
+    "  --sim-realism MODE    with --device \"Simulated sensors\" or --simulate: clean (the default, a sharp\n"
+    "                        pulse) or realistic (unequal sensors, the floor's ringing, hum, offset,\n"
+    "                        noise and 16-bit samples, as a classroom's sound card hears them)\n"
+    "  --sim-snr DB          the realistic sensors' signal-to-noise ratio, 0 to 80 dB (default 26)\n"
     "  --screenshot DIR      write a picture of each window into DIR and exit (after --simulate:\n"
     "                        the acquisition window recorded and the map with the epicenter)\n"
     "  --list-devices        print the names of the input devices and exit\n"
-    "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm\n"
+    "  --simulate X Y        run the whole experiment on simulated sensors struck at (X, Y) mm (--pick\n"
+    "                        METHOD: find the times by level, onset or correlation instead of the lab's\n"
+    "                        method)\n"
     "  --locate TA_AB TB TA_AC TC  find the epicenter of four arrival times in seconds\n"
     "  --analyze RUNDIR      find the times and the epicenter of a saved run folder (--pick METHOD: find\n"
     "                        the times not saved by level, onset or correlation; --report FILE.pdf: also\n"
@@ -197,6 +205,8 @@ const char* const kUsage =
     "--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.\n";
 
 const char* const kVersion = TREMORA_VERSION;
+const char* const kSimRealismError = "--sim-realism takes clean or realistic";
+const char* const kSimSnrError = "--sim-snr takes a signal-to-noise ratio from 0 to 80 dB";
 
 namespace {
 
@@ -218,13 +228,15 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption recording(QStringLiteral("recording"), QString(), QStringLiteral("FILE.wav"));
   const QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("DIR"));
   const QCommandLineOption simVelocity(QStringLiteral("sim-velocity"), QString(), QStringLiteral("MM_PER_S"));
+  const QCommandLineOption simRealism(QStringLiteral("sim-realism"), QString(), QStringLiteral("MODE"));
+  const QCommandLineOption simSnr(QStringLiteral("sim-snr"), QString(), QStringLiteral("DB"));
   const QCommandLineOption listDevices(QStringLiteral("list-devices"));
   const QCommandLineOption help(QStringLiteral("help"));
   const QCommandLineOption version(QStringLiteral("version"));
   // Known here only to say that they come first.
   const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("velocity"),
                              QStringLiteral("class"), QStringLiteral("simulate")};
-  parser.addOptions({lab, device, recording, simVelocity, screenshot, listDevices, help, version});
+  parser.addOptions({lab, device, recording, simVelocity, simRealism, simSnr, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
@@ -272,6 +284,19 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
     }
     options.simVelocity = v;
   }
+  if (parser.isSet(simRealism) && !ParseSimulatedRealism(parser.value(simRealism).toStdString(), options.simRealism)) {
+    error = QString::fromLatin1(kSimRealismError);
+    return false;
+  }
+  if (parser.isSet(simSnr) && !ParseSimulatedSnr(parser.value(simSnr).toStdString(), options.simSnr)) {
+    error = QString::fromLatin1(kSimSnrError);
+    return false;
+  }
+  for (const QCommandLineOption* simulated : {&simRealism, &simSnr})
+    if (parser.isSet(*simulated) && !options.device.starts_with("Simulated sensors")) {
+      error = QStringLiteral("--%1 goes with --device \"Simulated sensors\"").arg(simulated->names().first());
+      return false;
+    }
   return true;
 }
 
@@ -373,6 +398,7 @@ int RunProgram(int argc, char** argv, const TProgramOptions& options) {
     }
     if (!options.recording.empty()) WaveInSetRecordingFile(options.recording);
     SetSimulatedVelocity(options.simVelocity);
+    SetSimulatedRealism(options.simRealism, options.simSnr);
   }
   const QString screenshotDir = options.screenshotDir;
   const TLabChoice lab = OpenLabFolder(options.lab);

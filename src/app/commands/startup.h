@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <string>
+
+#include "app/sensors/sensor_model.h"
 #include <vector>
 
 // The folder the program works in: config.ini and the map picture are read
@@ -27,6 +29,9 @@ TLabChoice OpenLabFolder(const QString& labOption);
 QString ExampleLabFolder();
 
 extern const char* const kUsage;
+// What a bad value of --sim-realism or --sim-snr is told.
+extern const char* const kSimRealismError;
+extern const char* const kSimSnrError;
 extern const char* const kVersion;
 
 // Makes the embedded window descriptions and artwork available and
@@ -56,6 +61,8 @@ struct TProgramOptions {
   std::string device;     // --device NAME
   std::string recording;  // --recording FILE.wav
   double simVelocity = 0;  // --sim-velocity MM_PER_S; 0: the settings' velocity
+  TRealism simRealism = TRealism::Clean;  // --sim-realism clean|realistic
+  double simSnr = 26;      // --sim-snr DB
   bool listDevices = false;
   bool help = false;
   bool version = false;

@@ -4,6 +4,8 @@
 // the pair being recorded, and the ground is struck once shortly after each
 // start of the input, at a point the class chooses on the map.
 
+#include <string>
+
 class TALAudioIn;
 
 // The struck point, in map millimetres; the map centre until chosen.
@@ -28,6 +30,19 @@ inline constexpr double kStrikeDelay = 0.1;
 // The velocity the simulated pulse travels at, hidden from the settings so
 // that a class can measure it; 0 (the start) uses the settings' velocity.
 void SetSimulatedVelocity(double mmPerSecond);
+
+// How the simulated sensors sound. Clean: a sharp decaying pulse over
+// faint noise. Realistic: each strike is the sensor model's recording
+// (sensors unequal from station to station, the floor's ringing, hum, offset,
+// AC coupling, noise at `snrDb`, 16-bit samples), and the input stays noisy
+// before and after it.
+enum class TRealism;
+void SetSimulatedRealism(TRealism realism, double snrDb);
+
+// The option values as the command line gives them; false when out of range.
+inline constexpr double kMinSimulatedSnr = 0, kMaxSimulatedSnr = 80;  // dB
+bool ParseSimulatedRealism(const std::string& text, TRealism& realism);
+bool ParseSimulatedSnr(const std::string& text, double& snrDb);
 
 // True when `capture` reads from a simulated-sensors device.
 bool UsesSimulatedSensors(const TALAudioIn* capture);
