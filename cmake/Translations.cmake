@@ -5,6 +5,10 @@
 # descriptions, a file of their texts that extract_form_texts.py writes.
 
 set(TREMORA_LANGUAGES pt_BR es fr de)
+set(TREMORA_TS_FILES)
+foreach(language IN LISTS TREMORA_LANGUAGES)
+  list(APPEND TREMORA_TS_FILES ${PROJECT_SOURCE_DIR}/translations/tremora_${language}.ts)
+endforeach()
 
 function(tremora_translations target)
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -20,14 +24,9 @@ function(tremora_translations target)
                      DEPENDS ${extractor} ${descriptions} VERBATIM)
   target_sources(${target} PRIVATE ${form_texts})
 
-  set(ts_files)
-  foreach(language IN LISTS TREMORA_LANGUAGES)
-    list(APPEND ts_files ${PROJECT_SOURCE_DIR}/translations/tremora_${language}.ts)
-  endforeach()
-  set(TREMORA_TS_FILES ${ts_files} PARENT_SCOPE)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
   qt_add_translations(${target}
-    TS_FILES ${ts_files}
+    TS_FILES ${TREMORA_TS_FILES}
     SOURCES ${sources} ${form_texts}
     RESOURCE_PREFIX /i18n
     # Line numbers would change every .ts with every edit of a source.

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Move the cursor to increase/decrease the radius of triangulation</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Station Position</source>
-        <translation>Position der Stationen</translation>
+        <translation>Stationen</translation>
     </message>
     <message>
         <source>Station A</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pulse Velocity</source>
-        <translation>Impulsgeschwindigkeit</translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>mm / s</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Acquisition Parameters</source>
-        <translation>Aufnahmeparameter</translation>
+        <translation>Aufnahme</translation>
     </message>
     <message>
         <source>Acquisition Time</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Hold Detection</source>
-        <translation>Erkennung halten</translation>
+        <translation>Impuls halten</translation>
     </message>
     <message>
         <source>Select Sensors for Acquisition</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Save Run…</source>
-        <translation>Messung speichern…</translation>
+        <translation>Speichern…</translation>
     </message>
     <message>
         <source>Show a saved run folder again</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Open Run…</source>
-        <translation>Messung öffnen…</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Write the traces and results as CSV files for a spreadsheet</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>CSV exportieren…</translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>Find Epicenter</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>&amp;Visible</source>
-        <translation>&amp;Sichtbar</translation>
+        <translation>&amp;An</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
@@ -694,7 +694,7 @@
     </message>
     <message>
         <source>&amp;Shade</source>
-        <translation>&amp;Schattierung</translation>
+        <translation>&amp;Fläche</translation>
     </message>
     <message>
         <source>&amp;X Axis</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Channel Links</source>
-        <translation>Kanalverbindungen</translation>
+        <translation>Kanalpaare</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -831,7 +831,7 @@
     <name>TSLScopeCursorLinksForm</name>
     <message>
         <source>Cursor Links</source>
-        <translation>Cursorverbindungen</translation>
+        <translation>Cursorpaare</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>V&amp;isible</source>
-        <translation>Si&amp;chtbar</translation>
+        <translation>&amp;An</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
@@ -910,15 +910,15 @@
     </message>
     <message>
         <source>&amp;X Axis</source>
-        <translation>&amp;X-Achse</translation>
+        <translation>&amp;X:</translation>
     </message>
     <message>
         <source>&amp;Y Axis</source>
-        <translation>&amp;Y-Achse</translation>
+        <translation>&amp;Y:</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
-        <translation>&amp;Sichtbar</translation>
+        <translation>&amp;An</translation>
     </message>
     <message>
         <source>&amp;Color...</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Reiniciar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Move the cursor to increase/decrease the radius of triangulation</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Station Position</source>
-        <translation>Posición de las estaciones</translation>
+        <translation>Estaciones</translation>
     </message>
     <message>
         <source>Station A</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pulse Velocity</source>
-        <translation>Velocidad del pulso</translation>
+        <translation>Vel. del pulso</translation>
     </message>
     <message>
         <source>mm / s</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Acquisition Parameters</source>
-        <translation>Parámetros de adquisición</translation>
+        <translation>Adquisición</translation>
     </message>
     <message>
         <source>Acquisition Time</source>
-        <translation>Tiempo de adquisición</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Acquisition Rate</source>
-        <translation>Frecuencia de muestreo</translation>
+        <translation>Muestreo</translation>
     </message>
     <message>
         <source>samples / s</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Hold Detection</source>
-        <translation>Mantener detección</translation>
+        <translation>Retener pulso</translation>
     </message>
     <message>
         <source>Select Sensors for Acquisition</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Save Run…</source>
-        <translation>Guardar medición…</translation>
+        <translation>Guardar…</translation>
     </message>
     <message>
         <source>Show a saved run folder again</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Open Run…</source>
-        <translation>Abrir medición…</translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Write the traces and results as CSV files for a spreadsheet</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>Exportar CSV…</translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>Find Epicenter</source>
@@ -718,7 +718,7 @@
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation>&amp;Tamaño</translation>
+        <translation>&amp;Tam.</translation>
     </message>
     <message>
         <source>&amp;Pen...</source>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Réinitialiser</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Move the cursor to increase/decrease the radius of triangulation</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Station Position</source>
-        <translation>Position des stations</translation>
+        <translation>Stations</translation>
     </message>
     <message>
         <source>Station A</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pulse Velocity</source>
-        <translation>Vitesse de l&apos;impulsion</translation>
+        <translation>Vit. impulsion</translation>
     </message>
     <message>
         <source>mm / s</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Acquisition Parameters</source>
-        <translation>Paramètres d&apos;acquisition</translation>
+        <translation>Acquisition</translation>
     </message>
     <message>
         <source>Acquisition Time</source>
-        <translation>Durée d&apos;acquisition</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Acquisition Rate</source>
-        <translation>Fréquence d&apos;échantillonnage</translation>
+        <translation>Échantillonnage</translation>
     </message>
     <message>
         <source>samples / s</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Hold Detection</source>
-        <translation>Garder la détection</translation>
+        <translation>Figer</translation>
     </message>
     <message>
         <source>Select Sensors for Acquisition</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Save Run…</source>
-        <translation>Enregistrer la mesure…</translation>
+        <translation>Enregistrer…</translation>
     </message>
     <message>
         <source>Show a saved run folder again</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Open Run…</source>
-        <translation>Ouvrir une mesure…</translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Write the traces and results as CSV files for a spreadsheet</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>Exporter CSV…</translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Find Epicenter</source>
@@ -369,7 +369,7 @@
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
-        <translation>Remplissage</translation>
+        <translation>Brosse</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source>&amp;X Axis</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source>&amp;X Axis</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>É&amp;paisseur</translation>
+        <translation>&amp;Largeur</translation>
     </message>
     <message>
         <source>OK</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>É&amp;paisseur</translation>
+        <translation>&amp;Largeur</translation>
     </message>
     <message>
         <source>&amp;Shade</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source>&amp;Use Channel Color</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>É&amp;paisseur</translation>
+        <translation>&amp;Largeur</translation>
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
 </context>
 <context>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source>Font of the value written beside the mark</source>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source> Measurment </source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Remplissage...</translation>
+        <translation>&amp;Brosse...</translation>
     </message>
     <message>
         <source> Labels </source>

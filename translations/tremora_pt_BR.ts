@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Reiniciar</translation>
+        <translation>Zerar</translation>
     </message>
     <message>
         <source>Move the cursor to increase/decrease the radius of triangulation</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Station Position</source>
-        <translation>Posição das estações</translation>
+        <translation>Estações</translation>
     </message>
     <message>
         <source>Station A</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pulse Velocity</source>
-        <translation>Velocidade do pulso</translation>
+        <translation>Vel. do pulso</translation>
     </message>
     <message>
         <source>mm / s</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Acquisition Parameters</source>
-        <translation>Parâmetros de aquisição</translation>
+        <translation>Aquisição</translation>
     </message>
     <message>
         <source>Acquisition Time</source>
-        <translation>Tempo de aquisição</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Acquisition Rate</source>
-        <translation>Taxa de amostragem</translation>
+        <translation>Amostragem</translation>
     </message>
     <message>
         <source>samples / s</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Hold Detection</source>
-        <translation>Manter detecção</translation>
+        <translation>Reter pulso</translation>
     </message>
     <message>
         <source>Select Sensors for Acquisition</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Save Run…</source>
-        <translation>Salvar medição…</translation>
+        <translation>Salvar…</translation>
     </message>
     <message>
         <source>Show a saved run folder again</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Open Run…</source>
-        <translation>Abrir medição…</translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Write the traces and results as CSV files for a spreadsheet</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>Exportar CSV…</translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>Find Epicenter</source>
@@ -369,7 +369,7 @@
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
-        <translation>Preenchimento</translation>
+        <translation>Pincel</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source>&amp;X Axis</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source>&amp;X Axis</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>&amp;Espessura</translation>
+        <translation>&amp;Largura</translation>
     </message>
     <message>
         <source>OK</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>&amp;Espessura</translation>
+        <translation>&amp;Largura</translation>
     </message>
     <message>
         <source>&amp;Shade</source>
@@ -718,7 +718,7 @@
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation>&amp;Tamanho</translation>
+        <translation>&amp;Tam.</translation>
     </message>
     <message>
         <source>&amp;Pen...</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source>&amp;Use Channel Color</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>&amp;Width</source>
-        <translation>&amp;Espessura</translation>
+        <translation>&amp;Largura</translation>
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
 </context>
 <context>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source>Font of the value written beside the mark</source>
@@ -855,7 +855,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source> Measurment </source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>&amp;Brush...</source>
-        <translation>&amp;Preenchimento...</translation>
+        <translation>&amp;Pincel...</translation>
     </message>
     <message>
         <source> Labels </source>
