@@ -110,7 +110,10 @@ QString EnumDisplayName(const char* key, bool spaced) {
 
 QStringList EnumDisplayNames(const QMetaEnum& meta, bool spaced) {
   QStringList names;
-  for (int i = 0; i < meta.keyCount(); ++i) names.append(EnumDisplayName(meta.key(i), spaced));
+  // In the windows' language, the enumeration being the context
+  // (enum_names.cpp gives lupdate the names).
+  for (int i = 0; i < meta.keyCount(); ++i)
+    names.append(QCoreApplication::translate(meta.enumName(), EnumDisplayName(meta.key(i), spaced).toUtf8().constData()));
   return names;
 }
 
