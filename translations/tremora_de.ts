@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Waagerecht</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonal \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonal /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Diagonalgitter</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Tremora - Geophysics - Norvale</source>
@@ -366,6 +401,104 @@
     </message>
 </context>
 <context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Ziel invertieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Invertiert kopieren</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Stift ODER inv. Ziel</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Stift UND inv. Ziel</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Inv. Stift ODER Ziel</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Inv. Stift UND Ziel</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Stift ODER Ziel</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Stift NOR Ziel</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Stift UND Ziel</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Stift NAND Ziel</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Stift XOR Ziel</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Stift XNOR Ziel</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Gepunktet</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Strich-Punkt</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Strich-Punkt-Punkt</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Im Rahmen</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -389,10 +522,40 @@
     </message>
 </context>
 <context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+</context>
+<context>
     <name>TSLCollectionPageForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>„%1“ ist kein gültiger Name: Geben Sie einen nicht leeren Namen an.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
     </message>
 </context>
 <context>
@@ -472,6 +635,61 @@
     <message>
         <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
         <translation>Die Abtastwerte des unter Kanäle gewählten Kanals, die innerhalb der Ellipse liegen, werden mit Punkten markiert.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Dreieck oben</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Dreieck unten</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Dreieck links</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Dreieck rechts</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>H-Linie</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>V-Linie</translation>
     </message>
 </context>
 <context>
@@ -627,7 +845,7 @@
     </message>
     <message>
         <source>Logarithmic Decades</source>
-        <translation>Logarithmische Dekaden</translation>
+        <translation>Dekaden (log.)</translation>
     </message>
     <message>
         <source> Label </source>
@@ -770,6 +988,36 @@
     <message>
         <source>&amp;Brush...</source>
         <translation>F&amp;üllung...</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1250,33 @@
     <message>
         <source>Y Axis</source>
         <translation>Y-Achse</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
     </message>
 </context>
 <context>

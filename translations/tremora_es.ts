@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticales</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonal \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonal /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Cuadrícula diagonal</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Tremora - Geophysics - Norvale</source>
@@ -366,6 +401,104 @@
     </message>
 </context>
 <context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Invertir fondo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Copiar invertido</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Trazo O no fondo</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Trazo Y no fondo</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>No trazo O fondo</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>No trazo Y fondo</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Trazo O fondo</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Trazo NOR fondo</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Trazo Y fondo</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Trazo NAND fondo</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Trazo XOR fondo</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Trazo XNOR fondo</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Guiones</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Guion-punto</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Guion-punto-punto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Dentro del marco</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -389,10 +522,40 @@
     </message>
 </context>
 <context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+</context>
+<context>
     <name>TSLCollectionPageForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>&apos;%1&apos; no es un nombre válido: indique un nombre que no esté vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -472,6 +635,61 @@
     <message>
         <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
         <translation>Las muestras del canal elegido en Canales que quedan dentro de la elipse se marcan con puntos.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Triángulo arriba</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Triángulo abajo</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Triángulo izq.</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Triángulo der.</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>Línea H</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>Línea V</translation>
     </message>
 </context>
 <context>
@@ -773,6 +991,36 @@
     </message>
 </context>
 <context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Escalón</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+</context>
+<context>
     <name>TSLScopeCursorChannelLinkForm</name>
     <message>
         <source>the size</source>
@@ -1002,6 +1250,33 @@
     <message>
         <source>Y Axis</source>
         <translation>Eje Y</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
     </message>
 </context>
 <context>

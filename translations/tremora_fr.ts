@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Plein</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticales</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonale \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonale /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Grille diagonale</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Tremora - Geophysics - Norvale</source>
@@ -366,6 +401,104 @@
     </message>
 </context>
 <context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Inverser le fond</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Copier inversé</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Trait OU non fond</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Trait ET non fond</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Non trait OU fond</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Non trait ET fond</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Trait OU fond</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Trait NOR fond</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Trait ET fond</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Trait NAND fond</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Trait XOR fond</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Trait XNOR fond</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Tirets</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Pointillé</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Tiret-point</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Tiret-point-point</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Dans le cadre</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -389,10 +522,40 @@
     </message>
 </context>
 <context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+<context>
     <name>TSLCollectionPageForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>« %1 » n&apos;est pas un nom valable : donnez un nom non vide.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
     </message>
 </context>
 <context>
@@ -472,6 +635,61 @@
     <message>
         <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
         <translation>Les échantillons du canal choisi sous Canaux qui sont dans l&apos;ellipse sont marqués par des points.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Triangle haut</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Triangle bas</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Triangle gauche</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Triangle droite</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>Ligne H</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>Ligne V</translation>
     </message>
 </context>
 <context>
@@ -773,6 +991,36 @@
     </message>
 </context>
 <context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Escalier</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+</context>
+<context>
     <name>TSLScopeCursorChannelLinkForm</name>
     <message>
         <source>the size</source>
@@ -1002,6 +1250,33 @@
     <message>
         <source>Y Axis</source>
         <translation>Axe Y</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontais</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticais</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonal \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonal /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Grade diagonal</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Tremora - Geophysics - Norvale</source>
@@ -366,6 +401,104 @@
     </message>
 </context>
 <context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Inverter fundo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Copiar invertido</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Traço OU não fundo</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Traço E não fundo</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Não traço OU fundo</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Não traço E fundo</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Traço OU fundo</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Traço NOR fundo</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Traço E fundo</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Traço NAND fundo</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Traço XOR fundo</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Traço XNOR fundo</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Contínuo</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Tracejado</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Pontilhado</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Traço-ponto</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Traço-ponto-ponto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Dentro da moldura</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -389,10 +522,40 @@
     </message>
 </context>
 <context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abaixo</translation>
+    </message>
+</context>
+<context>
     <name>TSLCollectionPageForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>&apos;%1&apos; não é um nome válido: dê um nome que não esteja vazio.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -472,6 +635,61 @@
     <message>
         <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
         <translation>As amostras do canal escolhido em Canais que ficam dentro da elipse são marcadas com pontos.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losango</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrela</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Triângulo p/ cima</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Triângulo p/ baixo</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Triângulo à esq.</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Triângulo à dir.</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>Linha H</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>Linha V</translation>
     </message>
 </context>
 <context>
@@ -773,6 +991,36 @@
     </message>
 </context>
 <context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Degrau</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+</context>
+<context>
     <name>TSLScopeCursorChannelLinkForm</name>
     <message>
         <source>the size</source>
@@ -1002,6 +1250,33 @@
     <message>
         <source>Y Axis</source>
         <translation>Eixo Y</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losango</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrela</translation>
     </message>
 </context>
 <context>

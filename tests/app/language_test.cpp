@@ -25,11 +25,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QThread>
 #include <QToolButton>
 #include <QTranslator>
@@ -134,6 +136,18 @@ QStringList CaptionsCutOff(QWidget* root, const QString& where) {
     } else if (auto* panel = qobject_cast<TPanel*>(w); panel && !panel->Caption().isEmpty()) {
       const int frame = panel->BorderWidth() + panel->BevelWidth() * ((panel->BevelOuter() != Vcl::bvNone) + (panel->BevelInner() != Vcl::bvNone));
       report(panel, panel->Caption(), TextWidth(panel, panel->Caption()), panel->width() - 2 * frame);
+    } else if (auto* combo = qobject_cast<TComboBox*>(w)) {
+      // Any item may be the one shown: the widest must fit the edit field.
+      const QComboBox* box = combo->Combo();
+      QStyleOptionComboBox option;
+      option.initFrom(box);
+      option.editable = box->isEditable();
+      const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+      QString widest;
+      for (int i = 0; i < box->count(); ++i)
+        if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > box->fontMetrics().horizontalAdvance(widest))
+          widest = box->itemText(i);
+      report(combo, widest, box->fontMetrics().horizontalAdvance(widest), room);
     } else if (auto* pages = qobject_cast<TPageControl*>(w)) {
       // A tab scrolled out of view is a page the user cannot find.
       for (int i = 0; i < pages->PageCount(); ++i)
