@@ -1068,7 +1068,7 @@
     </message>
     <message>
         <source>&amp;Label</source>
-        <translation>&amp;Beschriftung</translation>
+        <translation>&amp;Text</translation>
     </message>
     <message>
         <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
@@ -1079,7 +1079,7 @@
     <name>TSLScopeCursorLinksForm</name>
     <message>
         <source>Cursor Links</source>
-        <translation>Cursorpaare</translation>
+        <translation>Messungen</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Marker Groups</source>
-        <translation>Markergruppen</translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>&amp;Visible</source>

@@ -669,19 +669,19 @@
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation>Triángulo arriba</translation>
+        <translation>Triáng. arriba</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation>Triángulo abajo</translation>
+        <translation>Triáng. abajo</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation>Triángulo izq.</translation>
+        <translation>Triáng. izq.</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation>Triángulo der.</translation>
+        <translation>Triáng. der.</translation>
     </message>
     <message>
         <source>H Line</source>
@@ -959,7 +959,7 @@
     </message>
     <message>
         <source>Channel Links</source>
-        <translation>Enlaces de canales</translation>
+        <translation>Entre canales</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -1068,7 +1068,7 @@
     </message>
     <message>
         <source>&amp;Label</source>
-        <translation>&amp;Etiqueta</translation>
+        <translation>&amp;Texto</translation>
     </message>
     <message>
         <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
@@ -1079,7 +1079,7 @@
     <name>TSLScopeCursorLinksForm</name>
     <message>
         <source>Cursor Links</source>
-        <translation>Enlaces de cursores</translation>
+        <translation>Mediciones</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Marker Groups</source>
-        <translation>Grupos de marcadores</translation>
+        <translation>Marcadores</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>Left</source>
-        <translation>Izquierda</translation>
+        <translation>Izda.</translation>
     </message>
     <message>
         <source>Top</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Derecha</translation>
+        <translation>Dcha.</translation>
     </message>
     <message>
         <source>Bottom</source>

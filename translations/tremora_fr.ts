@@ -669,19 +669,19 @@
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation>Triangle haut</translation>
+        <translation>Tri. haut</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation>Triangle bas</translation>
+        <translation>Tri. bas</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation>Triangle gauche</translation>
+        <translation>Tri. gauche</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation>Triangle droite</translation>
+        <translation>Tri. droite</translation>
     </message>
     <message>
         <source>H Line</source>
@@ -959,7 +959,7 @@
     </message>
     <message>
         <source>Channel Links</source>
-        <translation>Liens de canaux</translation>
+        <translation>Entre canaux</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -1068,7 +1068,7 @@
     </message>
     <message>
         <source>&amp;Label</source>
-        <translation>É&amp;tiquette</translation>
+        <translation>&amp;Texte</translation>
     </message>
     <message>
         <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
@@ -1079,7 +1079,7 @@
     <name>TSLScopeCursorLinksForm</name>
     <message>
         <source>Cursor Links</source>
-        <translation>Liens de curseurs</translation>
+        <translation>Mesures</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Marker Groups</source>
-        <translation>Groupes de marqueurs</translation>
+        <translation>Marqueurs</translation>
     </message>
     <message>
         <source>&amp;Visible</source>

@@ -669,19 +669,19 @@
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation>Triângulo p/ cima</translation>
+        <translation>Triâng. cima</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation>Triângulo p/ baixo</translation>
+        <translation>Triâng. baixo</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation>Triângulo à esq.</translation>
+        <translation>Triâng. esq.</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation>Triângulo à dir.</translation>
+        <translation>Triâng. dir.</translation>
     </message>
     <message>
         <source>H Line</source>
@@ -959,7 +959,7 @@
     </message>
     <message>
         <source>Channel Links</source>
-        <translation>Ligações de canais</translation>
+        <translation>Entre canais</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -1079,7 +1079,7 @@
     <name>TSLScopeCursorLinksForm</name>
     <message>
         <source>Cursor Links</source>
-        <translation>Ligações de cursores</translation>
+        <translation>Medições</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Marker Groups</source>
-        <translation>Grupos de marcadores</translation>
+        <translation>Marcadores</translation>
     </message>
     <message>
         <source>&amp;Visible</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Si&amp;ze</source>
-        <translation>Ta&amp;manho</translation>
+        <translation>Ta&amp;m.</translation>
     </message>
     <message>
         <source>&amp;Pen...</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>Left</source>
-        <translation>Esquerda</translation>
+        <translation>Esq.</translation>
     </message>
     <message>
         <source>Top</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Direita</translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>Bottom</source>
