@@ -66,8 +66,11 @@ void InstallLanguage(const QString& language) {
     slot->reset();
   }
   if (language.isEmpty()) {
-    // The English windows write numbers as the files do.
-    QLocale::setDefault(QLocale::c());
+    // An English desktop keeps its own number format; English windows on
+    // another language's desktop write numbers as the files do.
+    const QLocale system = QLocale::system();
+    const bool english = system.language() == QLocale::English || system.language() == QLocale::C;
+    QLocale::setDefault(english ? system : QLocale::c());
     return;
   }
   auto program = std::make_unique<QTranslator>();
