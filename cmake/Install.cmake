@@ -35,7 +35,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Students place three sensor stations on a map, st
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Optional at run time: arecord names the capture devices.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "alsa-utils")
+# Optional at run time: arecord names the capture devices; Qt's own
+# translations put its standard dialogs' buttons in the windows' language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "alsa-utils, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

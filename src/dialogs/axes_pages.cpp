@@ -51,7 +51,7 @@ QString TSLScopeAxesForm::AxisTitle(TSLDisplayAxis* axis) {
   // The title the axis shows ("Sec", "Samples", its label...).
   const QString text = axis->TitleText();
   if (!text.isEmpty()) return text;
-  return axis->IsXAxis() ? QStringLiteral("X Axis") : QStringLiteral("Y Axis");
+  return axis->IsXAxis() ? tr("X Axis") : tr("Y Axis");
 }
 
 TSLDisplayAxis* TSLScopeAxesForm::SelectedAxis() const {
@@ -79,10 +79,10 @@ void TSLScopeAxesForm::ShowRange(TSLDisplayAxis* axis) {
 void TSLScopeAxesForm::StoreRange() {
   TSLDisplayAxis* axis = SelectedAxis();
   if (!axis) return;
-  const auto low = ParseNumberField(MinEdit->Text(), QStringLiteral("the minimum"));
-  const auto high = low ? ParseNumberField(MaxEdit->Text(), QStringLiteral("the maximum")) : std::nullopt;
+  const auto low = ParseNumberField(MinEdit->Text(), tr("the minimum"));
+  const auto high = low ? ParseNumberField(MaxEdit->Text(), tr("the maximum")) : std::nullopt;
   if (low && high && !(*low < *high))
-    ShowMessage(QStringLiteral("The minimum (%1) must be below the maximum (%2).").arg(*low).arg(*high));
+    ShowMessage(tr("The minimum (%1) must be below the maximum (%2).").arg(*low).arg(*high));
   if (!low || !high || !(*low < *high)) {
     ShowRange(axis);
     return;
@@ -95,7 +95,7 @@ void TSLScopeAxesForm::StoreRange() {
   const double span = *high - *low, dataSpan = std::abs(dHigh - dLow), ratio = dataSpan / span;
   if (!std::isfinite(span) || !std::isfinite(dataSpan) || !std::isfinite(ratio) || ratio == 0 ||
       !std::isfinite(1 / ratio)) {
-    ShowMessage(QStringLiteral("The range %1 to %2 is too wide or too narrow to be shown.").arg(*low).arg(*high));
+    ShowMessage(tr("The range %1 to %2 is too wide or too narrow to be shown.").arg(*low).arg(*high));
     ShowRange(axis);
     return;
   }
@@ -159,14 +159,14 @@ void TSLScopeAxesForm::FontClick() {
 
 TSLScopeXAxesForm::TSLScopeXAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart, int item)
     : TSLScopeAxesForm(dialog, chart) {
-  Setup(QStringLiteral("X Axes"), chart->XAxisCount(), item);
+  Setup(tr("X Axes"), chart->XAxisCount(), item);
 }
 
 TSLDisplayAxis* TSLScopeXAxesForm::AxisAt(int index) const { return Chart()->XAxisAt(index); }
 
 TSLScopeYAxesForm::TSLScopeYAxesForm(TPLCommonPropertiesForm* dialog, TSLDataChart* chart, int item)
     : TSLScopeAxesForm(dialog, chart) {
-  Setup(QStringLiteral("Y Axes"), chart->YAxisCount(), item);
+  Setup(tr("Y Axes"), chart->YAxisCount(), item);
 }
 
 TSLDisplayAxis* TSLScopeYAxesForm::AxisAt(int index) const { return Chart()->YAxisAt(index); }

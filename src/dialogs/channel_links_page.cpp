@@ -29,7 +29,7 @@ TSLScopeChannelLinkFormUnit::TSLScopeChannelLinkFormUnit(TPLCommonPropertiesForm
   BindField(
       WidthEdit, [](auto* e) { return QString::number(AsLink(e)->Width()); },
       [](auto* e, const QString& text) {
-        const auto width = ParseIntegerField(text, QStringLiteral("the width"), 1, 2000);
+        const auto width = ParseIntegerField(text, tr("the width"), 1, 2000);
         if (width) AsLink(e)->SetWidth(*width);
         return width.has_value();
       });

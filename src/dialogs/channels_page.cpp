@@ -42,7 +42,7 @@ TSLScopeChannelForm::TSLScopeChannelForm(TPLCommonPropertiesForm* dialog, TSLSco
   BindField(
       WidthEdit, [](auto* e) { return QString::number(AsChannel(e)->Width()); },
       [](auto* e, const QString& text) {
-        const auto width = ParseIntegerField(text, QStringLiteral("the width"), 1, 2000);
+        const auto width = ParseIntegerField(text, tr("the width"), 1, 2000);
         if (width) AsChannel(e)->SetWidth(*width);
         return width.has_value();
       });
@@ -55,7 +55,7 @@ TSLScopeChannelForm::TSLScopeChannelForm(TPLCommonPropertiesForm* dialog, TSLSco
   BindField(
       PointsSizeEdit, [](auto* e) { return QString::number(AsChannel(e)->Points()->Size()); },
       [](auto* e, const QString& text) {
-        const auto size = ParseIntegerField(text, QStringLiteral("the point size"), 1, 100);
+        const auto size = ParseIntegerField(text, tr("the point size"), 1, 100);
         if (size) AsChannel(e)->Points()->SetSize(*size);
         return size.has_value();
       });

@@ -127,7 +127,7 @@ void TSLCollectionPageForm::StoreName() {
   // A blank list entry and legend line would name nothing: the old name
   // stays.
   if (name_->Text().trimmed().isEmpty()) {
-    ShowMessage(QStringLiteral("'%1' is not a valid name: give a name that is not empty.").arg(name_->Text()));
+    ShowMessage(tr("'%1' is not a valid name: give a name that is not empty.").arg(name_->Text()));
     RestoreName();
     return;
   }

@@ -58,7 +58,7 @@ TSLScopeCursorChannelLinkForm::TSLScopeCursorChannelLinkForm(TPLCommonProperties
   WatchEdit(SizeEdit, {{},
                        [this] {
                          if (!link_) return;
-                         if (const auto size = ParseIntegerField(SizeEdit->Text(), QStringLiteral("the size"), 1, 100)) {
+                         if (const auto size = ParseIntegerField(SizeEdit->Text(), tr("the size"), 1, 100)) {
                            link_->SetSize(*size);
                            Touched();
                          }

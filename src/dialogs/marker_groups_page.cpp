@@ -38,7 +38,7 @@ TSLScopeMerkerGroupsForm::TSLScopeMerkerGroupsForm(TPLCommonPropertiesForm* dial
   BindField(
       SizeEdit, [](auto* e) { return QString::number(AsGroup(e)->Size()); },
       [](auto* e, const QString& text) {
-        const auto size = ParseIntegerField(text, QStringLiteral("the marker size"), 1, 100);
+        const auto size = ParseIntegerField(text, tr("the marker size"), 1, 100);
         if (size) AsGroup(e)->SetSize(*size);
         return size.has_value();
       });

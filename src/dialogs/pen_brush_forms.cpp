@@ -93,7 +93,7 @@ TSLPenForm::TSLPenForm(TSLDisplayPen* pen) : pen_(pen) {
 }
 
 bool TSLPenForm::Apply() {
-  const auto width = ParseIntegerField(WidthEdit->Text(), QStringLiteral("the pen width"), 0, 100);
+  const auto width = ParseIntegerField(WidthEdit->Text(), tr("the pen width"), 0, 100);
   if (!width) return false;
   pen_->SetColor(ChosenColor());
   if (StyleComboBox->ItemIndex() >= 0) pen_->SetStyle(Vcl::TPenStyle(StyleComboBox->ItemIndex()));

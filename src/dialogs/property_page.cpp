@@ -6,6 +6,7 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -109,7 +110,10 @@ QString EnumDisplayName(const char* key, bool spaced) {
 
 QStringList EnumDisplayNames(const QMetaEnum& meta, bool spaced) {
   QStringList names;
-  for (int i = 0; i < meta.keyCount(); ++i) names.append(EnumDisplayName(meta.key(i), spaced));
+  // In the windows' language, the enumeration being the context
+  // (enum_names.cpp gives lupdate the names).
+  for (int i = 0; i < meta.keyCount(); ++i)
+    names.append(QCoreApplication::translate(meta.enumName(), EnumDisplayName(meta.key(i), spaced).toUtf8().constData()));
   return names;
 }
 
@@ -133,7 +137,7 @@ std::optional<double> ParseNumberField(const QString& text, const QString& what)
   bool ok = false;
   const double v = text.trimmed().toDouble(&ok);
   if (ok && std::isfinite(v)) return v;
-  ShowMessage(QStringLiteral("'%1' is not a valid number for %2.").arg(text, what));
+  ShowMessage(QCoreApplication::translate("TSLPropertyPageForm", "'%1' is not a valid number for %2.").arg(text, what));
   return std::nullopt;
 }
 
@@ -141,7 +145,7 @@ std::optional<int> ParseIntegerField(const QString& text, const QString& what, i
   bool ok = false;
   const int v = text.trimmed().toInt(&ok);
   if (ok && v >= min && v <= max) return v;
-  ShowMessage(QStringLiteral("'%1' is not a valid value for %2: give a whole number from %3 to %4.")
+  ShowMessage(QCoreApplication::translate("TSLPropertyPageForm", "'%1' is not a valid value for %2: give a whole number from %3 to %4.")
                   .arg(text, what)
                   .arg(min)
                   .arg(max));

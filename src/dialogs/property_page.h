@@ -67,7 +67,8 @@ private:
 
 // Display names of an enumeration's values in order: the leading lower-case
 // prefix dropped while at least two characters remain ("ckVertical" gives
-// "Vertical"); with `spaced`, a blank before every later capital.
+// "Vertical"); with `spaced`, a blank before every later capital; in the
+// windows' language.
 QStringList EnumDisplayNames(const QMetaEnum& meta, bool spaced = false);
 QString EnumDisplayName(const char* key, bool spaced = false);
 

@@ -45,7 +45,7 @@ bool ChooseFont(QFont& value, QColor& color) {
   // Qt's font dialog knows no colour, but labels have one: the dialog gets
   // a colour row under the font choice, as the labels' own dialog shows it.
   QDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(QStringLiteral("Font"));
+  dialog.setWindowTitle(QCoreApplication::translate("ChooseFont", "Font"));
   auto* layout = new QVBoxLayout(&dialog);
   auto* fonts = new QFontDialog(value, &dialog);
   fonts->setWindowFlags(Qt::Widget);
@@ -53,8 +53,8 @@ bool ChooseFont(QFont& value, QColor& color) {
   fonts->setOptions(QFontDialog::ScalableFonts | QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   layout->addWidget(fonts);
   auto* row = new QHBoxLayout;
-  auto* caption = new QLabel(QStringLiteral("Colo&r:"), &dialog);
-  auto* colorButton = new QPushButton(QStringLiteral("Choose..."), &dialog);
+  auto* caption = new QLabel(QCoreApplication::translate("ChooseFont", "Colo&r:"), &dialog);
+  auto* colorButton = new QPushButton(QCoreApplication::translate("ChooseFont", "Choose..."), &dialog);
   colorButton->setObjectName(QStringLiteral("FontColorButton"));
   caption->setBuddy(colorButton);
   QColor chosenColor = color;

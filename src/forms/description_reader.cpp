@@ -11,6 +11,7 @@
 #include "pins/pin_registry.h"
 #include "pins/stored_floats.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMetaMethod>
 #include <QObject>
@@ -37,6 +38,38 @@ int FindProperty(const QMetaObject* meta, const QString& name) {
 
 bool IsObjectProperty(const QMetaProperty& p) { return p.metaType().flags() & QMetaType::PointerToQObject; }
 
+// The texts a user reads: Caption, Hint and Title, a sub-object's Text (a
+// scope's title, an axis label; a control's own Text is what the user
+// typed), and the entries of Items and Lines. translations/
+// extract_form_texts.py gives lupdate the same texts.
+bool IsReadText(const QString& path) {
+  QStringList segments = path.split(u'.');
+  if (segments.size() > 1 && segments.last() == QLatin1String("Strings")) segments.removeLast();
+  const QString& name = segments.last();
+  if (name == QLatin1String("Caption") || name == QLatin1String("Hint") || name == QLatin1String("Title") ||
+      name == QLatin1String("Items") || name == QLatin1String("Lines"))
+    return true;
+  return name == QLatin1String("Text") && segments.size() > 1;
+}
+
+bool HasLetter(const QString& text) {
+  for (const QChar c : text)
+    if (c.isLetter()) return true;
+  return false;
+}
+
+// The text in the program's language, the form's class being the context;
+// without a translation (English) the text stays as it is.
+TStoredValue Translated(const TStoredValue& value, const QByteArray& context) {
+  TStoredValue out = value;
+  if (value.kind == TStoredValue::Kind::String && HasLetter(value.text)) {
+    out.text = QCoreApplication::translate(context.constData(), value.text.toUtf8().constData());
+  } else if (value.kind == TStoredValue::Kind::List) {
+    for (TStoredValue& item : out.items) item = Translated(item, context);
+  }
+  return out;
+}
+
 bool InheritsClass(const QMetaObject* meta, const QString& className) {
   for (; meta; meta = meta->superClass())
     if (PlainClassName(meta) == className) return true;
@@ -55,6 +88,7 @@ public:
     }
     if (root_->objectName().isEmpty()) root_->setObjectName(desc.name);
     rootName_ = root_->objectName();
+    context_ = desc.className.toUtf8();
     names_.insert(rootName_.toLower(), root_);
     Begin(root_);
     ReadBody(desc, root_, root_, rootName_);
@@ -137,7 +171,8 @@ private:
     widget->setParent(static_cast<QWidget*>(container));
   }
 
-  void SetPath(QObject* object, const QString& path, const TStoredValue& value, int line, const QString& item) {
+  void SetPath(QObject* object, const QString& path, const TStoredValue& stored, int line, const QString& item) {
+    const TStoredValue value = IsReadText(path) ? Translated(stored, context_) : stored;
     const QStringList segments = path.split(u'.');
     const QString where = item + QStringLiteral(".") + path;
     QObject* current = object;
@@ -345,6 +380,7 @@ private:
 
   QObject* root_;
   QString rootName_;
+  QByteArray context_;  // the form's class: its texts' translation context
   QHash<QString, QObject*> names_;
   QList<QPointer<QObject>> created_;
   QList<QPointer<QObject>> loadOrder_;

@@ -10,6 +10,7 @@
 #include "app/windows/settings_form.h"
 #include "app/windows/velocity_form.h"
 #include "app/experiment/numbers.h"
+#include "app/language/program_language.h"
 #include "app/experiment/settings_file.h"
 #include "app/sensors/simulated_sensors.h"
 #include "app/windows/windows.h"
@@ -166,10 +167,14 @@ QStringList WriteScreenshots(const QString& dir) {
 
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--lab DIR] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]\n"
-    "               [--sim-realism clean|realistic] [--sim-snr DB]] [--screenshot DIR]\n"
-    "       tremora [--lab DIR] --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]\n"
-    "               [--pick level|onset|correlation] [--screenshot DIR]\n"
+    "usage: tremora [--lab DIR] [--lang CODE] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]
+"
+    "               [--sim-realism clean|realistic] [--sim-snr DB]] [--screenshot DIR]
+"
+    "       tremora [--lab DIR] --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]
+"
+    "               [--pick level|onset|correlation] [--screenshot DIR]
+"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--pick level|onset|correlation] [--report FILE.pdf]\n"
@@ -178,6 +183,7 @@ const char* const kUsage =
     "       tremora --help | --version\n"
     "options:\n"
     "  --lab DIR             work in the lab folder DIR (given the example lab's files when it has no config.ini)\n"
+    "  --lang CODE           the windows' language: de, es, fr, pt_BR or en (default: the desktop's)\n"
     "  --device NAME         record from the input device NAME\n"
     "  --recording FILE.wav  the file the \"Recording\" device plays in a loop\n"
     "  --sim-velocity MM_PER_S  with --device \"Simulated sensors\": the pulse travels at this velocity,\n"
@@ -227,6 +233,7 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   const QCommandLineOption device(QStringLiteral("device"), QString(), QStringLiteral("NAME"));
   const QCommandLineOption recording(QStringLiteral("recording"), QString(), QStringLiteral("FILE.wav"));
   const QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(), QStringLiteral("DIR"));
+  const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("CODE"));
   const QCommandLineOption simVelocity(QStringLiteral("sim-velocity"), QString(), QStringLiteral("MM_PER_S"));
   const QCommandLineOption simRealism(QStringLiteral("sim-realism"), QString(), QStringLiteral("MODE"));
   const QCommandLineOption simSnr(QStringLiteral("sim-snr"), QString(), QStringLiteral("DB"));
@@ -236,7 +243,7 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
   // Known here only to say that they come first.
   const QStringList commands{QStringLiteral("locate"), QStringLiteral("analyze"), QStringLiteral("velocity"),
                              QStringLiteral("class"), QStringLiteral("simulate")};
-  parser.addOptions({lab, device, recording, simVelocity, simRealism, simSnr, screenshot, listDevices, help, version});
+  parser.addOptions({lab, lang, device, recording, simVelocity, simRealism, simSnr, screenshot, listDevices, help, version});
   for (const QString& command : commands) parser.addOption(QCommandLineOption(command));
   for (const char* name : kToolkitValueOptions)
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
@@ -266,7 +273,12 @@ bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options,
     error = QStringLiteral("--lab needs a folder");
     return false;
   }
+  if (parser.isSet(lang) && parser.value(lang).trimmed().isEmpty()) {
+    error = QStringLiteral("--lang needs a language code (de, es, fr, pt_BR or en)");
+    return false;
+  }
   options.lab = parser.value(lab);
+  if (parser.isSet(lang)) options.language = parser.value(lang).trimmed();
   options.screenshotDir = parser.value(screenshot);
   options.device = parser.value(device).toLocal8Bit().toStdString();
   options.recording = parser.value(recording).toLocal8Bit().toStdString();
@@ -384,6 +396,17 @@ TLabChoice OpenLabFolder(const QString& labOption) {
   return choice;
 }
 
+QString ChosenLanguage(const QString& code) {
+  if (code.isNull()) return SystemLanguage();
+  const QString language = MatchLanguage(code);
+  // A language without a translation leaves the windows in English, said
+  // once; English is the texts themselves.
+  if (language.isEmpty() && code.section(u'_', 0, 0).section(u'-', 0, 0).compare(QLatin1String("en"), Qt::CaseInsensitive) != 0)
+    std::fprintf(stderr, "tremora: no translation into '%s': the windows are in English (translated into: %s)\n",
+                 qPrintable(code), qPrintable(ProgramLanguages().join(QStringLiteral(", "))));
+  return language;
+}
+
 int RunProgram(int argc, char** argv, const TProgramOptions& options) {
   if (options.listDevices) {
     for (const std::string& name : OpenableDeviceNames()) std::printf("%s\n", name.c_str());
@@ -414,6 +437,7 @@ int RunProgram(int argc, char** argv, const TProgramOptions& options) {
   QApplication::setApplicationName(QStringLiteral("Tremora"));
   // Closing the main window ends the run even while other windows are shown.
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallLanguage(ChosenLanguage(options.language));
 
   if (!screenshotDir.isEmpty()) {
     // Nothing may wait for a click: messages are printed instead.

@@ -58,6 +58,7 @@ QStringList WriteScreenshots(const QString& dir);
 struct TProgramOptions {
   QString lab;            // --lab DIR
   QString screenshotDir;  // --screenshot DIR
+  QString language;       // --lang CODE; null: the desktop's language
   std::string device;     // --device NAME
   std::string recording;  // --recording FILE.wav
   double simVelocity = 0;  // --sim-velocity MM_PER_S; 0: the settings' velocity
@@ -75,6 +76,12 @@ struct TProgramOptions {
 // command that does not come first, or --help or --version with anything
 // else.
 bool ParseProgramOptions(const QStringList& arguments, TProgramOptions& options, QString& error);
+
+// The language of the windows for --lang CODE (null: the desktop's): a code
+// of ProgramLanguages(), or empty for English. A code without a translation
+// is said on standard error and means English. Needs a QCoreApplication
+// (the translations are its resources).
+QString ChosenLanguage(const QString& code);
 
 // The whole program once the command line was parsed: `tremora` runs the
 // windows until the main window closes; `--screenshot DIR` creates them as

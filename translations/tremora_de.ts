@@ -1,0 +1,1296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ChooseFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+</context>
+<context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Waagerecht</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonal \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonal /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Diagonalgitter</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Tremora - Geophysics - Norvale</source>
+        <translation>Tremora - Geophysik - Norvale</translation>
+    </message>
+    <message>
+        <source>Increse Radius</source>
+        <translation>Radius vergrößern</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Mithören</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Move the cursor to increase/decrease the radius of triangulation</source>
+        <translation>Schieben Sie den Regler, um den Radius der Triangulation zu vergrößern/verkleinern</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>Strike here</source>
+        <translation>Hier schlagen</translation>
+    </message>
+    <message>
+        <source>Class Results…</source>
+        <translation>Ergebnisse der Klasse…</translation>
+    </message>
+    <message>
+        <source>Measure Velocity…</source>
+        <translation>Geschwindigkeit messen…</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Karte</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Apply and Save</source>
+        <translation>Übernehmen und speichern</translation>
+    </message>
+    <message>
+        <source>Station Position</source>
+        <translation>Stationen</translation>
+    </message>
+    <message>
+        <source>Station A</source>
+        <translation>Station A</translation>
+    </message>
+    <message>
+        <source>Station B</source>
+        <translation>Station B</translation>
+    </message>
+    <message>
+        <source>Station C</source>
+        <translation>Station C</translation>
+    </message>
+    <message>
+        <source>Coord. X</source>
+        <translation>Koord. X</translation>
+    </message>
+    <message>
+        <source>Coord. Y</source>
+        <translation>Koord. Y</translation>
+    </message>
+    <message>
+        <source>Select a station and click on map to capture coordenates. </source>
+        <translation>Wählen Sie eine Station und klicken Sie auf die Karte, um ihre Koordinaten zu übernehmen. </translation>
+    </message>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>mm / s</source>
+        <translation>mm / s</translation>
+    </message>
+    <message>
+        <source>Use only integers values</source>
+        <translation>Nur ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Acquisition Parameters</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Acquisition Time</source>
+        <translation>Aufnahmedauer</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Acquisition Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>samples / s</source>
+        <translation>Abtastwerte / s</translation>
+    </message>
+    <message>
+        <source>Min. Amplitude</source>
+        <translation>Min. Amplitude</translation>
+    </message>
+    <message>
+        <source>Pick arrivals by</source>
+        <translation>Ankünfte nach</translation>
+    </message>
+    <message>
+        <source>level (first sample)</source>
+        <translation>Pegel (erster Abtastwert)</translation>
+    </message>
+    <message>
+        <source>onset</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>correlation</source>
+        <translation>Korrelation</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Show circles of trilateration</source>
+        <translation>Kreise der Trilateration zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Signal Acquisition</source>
+        <translation>Signalaufnahme</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>Sensoren</translation>
+    </message>
+    <message>
+        <source>Pulse time</source>
+        <translation>Impulszeit</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Normalized Amplitude</source>
+        <translation>Normierte Amplitude</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and B</source>
+        <translation>Aufgenommene Signale der Sensoren A und B</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and C</source>
+        <translation>Aufgenommene Signale der Sensoren A und C</translation>
+    </message>
+    <message>
+        <source>Auto Detect Pulse</source>
+        <translation>Impuls erkennen</translation>
+    </message>
+    <message>
+        <source>Hold Detection</source>
+        <translation>Impuls halten</translation>
+    </message>
+    <message>
+        <source>Select Sensors for Acquisition</source>
+        <translation>Sensoren der Aufnahme</translation>
+    </message>
+    <message>
+        <source>Save the traces, times and result in a run folder</source>
+        <translation>Spuren, Zeiten und Ergebnis in einem Messordner speichern</translation>
+    </message>
+    <message>
+        <source>Save Run…</source>
+        <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Show a saved run folder again</source>
+        <translation>Einen gespeicherten Messordner wieder anzeigen</translation>
+    </message>
+    <message>
+        <source>Open Run…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Write the traces and results as CSV files for a spreadsheet</source>
+        <translation>Spuren und Ergebnisse als CSV-Dateien für eine Tabellenkalkulation schreiben</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Find Epicenter</source>
+        <translation>Epizentrum finden</translation>
+    </message>
+    <message>
+        <source>Run Folder</source>
+        <translation>Messordner</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Listen Sensors</source>
+        <translation>Sensoren abhören</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Linker Kanal</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Rechter Kanal</translation>
+    </message>
+    <message>
+        <source>Listen Now</source>
+        <translation>Jetzt abhören</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Impulsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Struck at  x</source>
+        <translation>Schlag bei  x</translation>
+    </message>
+    <message>
+        <source>Marked with Strike here, or measured with a ruler</source>
+        <translation>Mit Hier schlagen markiert oder mit dem Lineal gemessen</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Add Strike</source>
+        <translation>Schlag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Strike at a known point, record one or both pairs, then press Add Strike.</source>
+        <translation>An einem bekannten Punkt schlagen, ein oder beide Paare aufnehmen, dann Schlag hinzufügen drücken.</translation>
+    </message>
+    <message>
+        <source>Use this velocity</source>
+        <translation>Diese Geschwindigkeit verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Class Results</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Add Folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>The strike was here</source>
+        <translation>Hier war der Schlag</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Add each group&apos;s run folder, or one folder holding them.</source>
+        <translation>Fügen Sie den Messordner jeder Gruppe hinzu oder einen Ordner, der sie enthält.</translation>
+    </message>
+    <message>
+        <source>A group&apos;s run folder, or a folder of them</source>
+        <translation>Der Messordner einer Gruppe oder ein Ordner solcher Ordner</translation>
+    </message>
+    <message>
+        <source>Folder for class.csv and class-report.pdf</source>
+        <translation>Ordner für class.csv und class-report.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>TPLCommonPropertiesForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Ziel invertieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Invertiert kopieren</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Stift ODER inv. Ziel</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Stift UND inv. Ziel</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Inv. Stift ODER Ziel</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Inv. Stift UND Ziel</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Stift ODER Ziel</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Stift NOR Ziel</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Stift UND Ziel</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Stift NAND Ziel</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Stift XOR Ziel</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Stift XNOR Ziel</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Gepunktet</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Strich-Punkt</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Strich-Punkt-Punkt</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Im Rahmen</translation>
+    </message>
+</context>
+<context>
+    <name>TSLBrushForm</name>
+    <message>
+        <source>Brush</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Stil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+</context>
+<context>
+    <name>TSLCollectionPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
+        <translation>„%1“ ist kein gültiger Name: Geben Sie einen nicht leeren Namen an.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayEllipsesForm</name>
+    <message>
+        <source>Ellipses</source>
+        <translation>Ellipsen</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>Sti&amp;ft...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>&amp;X-Achse</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>&amp;Y-Achse</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Kanäle </translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>X1:</source>
+        <translation>X1:</translation>
+    </message>
+    <message>
+        <source>Y1:</source>
+        <translation>Y1:</translation>
+    </message>
+    <message>
+        <source>X2:</source>
+        <translation>X2:</translation>
+    </message>
+    <message>
+        <source>Y2:</source>
+        <translation>Y2:</translation>
+    </message>
+    <message>
+        <source>Highlighting</source>
+        <translation>Hervorhebung</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight inside</source>
+        <translation>&amp;Innen hervorheben</translation>
+    </message>
+    <message>
+        <source>The channel selected under Channels is drawn over a band in the ellipse&apos;s pen colour where it runs inside the ellipse.</source>
+        <translation>Der unter Kanäle gewählte Kanal wird, wo er innerhalb der Ellipse verläuft, über einem Band in der Stiftfarbe der Ellipse gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Mark samples inside</source>
+        <translation>Abtastwerte innen &amp;markieren</translation>
+    </message>
+    <message>
+        <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
+        <translation>Die Abtastwerte des unter Kanäle gewählten Kanals, die innerhalb der Ellipse liegen, werden mit Punkten markiert.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Dreieck oben</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Dreieck unten</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Dreieck links</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Dreieck rechts</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>H-Linie</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>V-Linie</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayZonesForm</name>
+    <message>
+        <source>Zones</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>Sti&amp;ft...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>&amp;X-Achse</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>&amp;Y-Achse</translation>
+    </message>
+    <message>
+        <source>&amp;Points</source>
+        <translation>&amp;Punkte</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source> Point </source>
+        <translation> Punkt </translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPenForm</name>
+    <message>
+        <source>the pen width</source>
+        <translation>die Stiftbreite</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Stil</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPropertyPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number for %2.</source>
+        <translation>„%1“ ist keine gültige Zahl für %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for %2: give a whole number from %3 to %4.</source>
+        <translation>„%1“ ist kein gültiger Wert für %2: Geben Sie eine ganze Zahl von %3 bis %4 an.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeAxesForm</name>
+    <message>
+        <source>X Axis</source>
+        <translation>X-Achse</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Y-Achse</translation>
+    </message>
+    <message>
+        <source>the minimum</source>
+        <translation>das Minimum</translation>
+    </message>
+    <message>
+        <source>the maximum</source>
+        <translation>das Maximum</translation>
+    </message>
+    <message>
+        <source>The minimum (%1) must be below the maximum (%2).</source>
+        <translation>Das Minimum (%1) muss kleiner als das Maximum (%2) sein.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 is too wide or too narrow to be shown.</source>
+        <translation>Der Bereich von %1 bis %2 ist zu breit oder zu schmal, um angezeigt zu werden.</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Achsen</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Scale Mode:</source>
+        <translation>&amp;Skala:</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmisch</translation>
+    </message>
+    <message>
+        <source>Logarithmic Decades</source>
+        <translation>Dekaden (log.)</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Beschriftung </translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>&amp;Beschriftung</translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>Si&amp;chtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>Sc&amp;hrift...</translation>
+    </message>
+    <message>
+        <source> Range </source>
+        <translation> Bereich </translation>
+    </message>
+    <message>
+        <source>Mi&amp;n:</source>
+        <translation>Mi&amp;n.:</translation>
+    </message>
+    <message>
+        <source>Ma&amp;x:</source>
+        <translation>Ma&amp;x.:</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelForm</name>
+    <message>
+        <source>the width</source>
+        <translation>die Breite</translation>
+    </message>
+    <message>
+        <source>the point size</source>
+        <translation>die Punktgröße</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;An</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <source>&amp;Shade</source>
+        <translation>&amp;Fläche</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>&amp;X-Achse</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>&amp;Y-Achse</translation>
+    </message>
+    <message>
+        <source> &amp;Points </source>
+        <translation> &amp;Punkte </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>Si&amp;chtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Form</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>Sti&amp;ft...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Kanalfarbe verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkFormUnit</name>
+    <message>
+        <source>the width</source>
+        <translation>die Breite</translation>
+    </message>
+    <message>
+        <source>Channel Links</source>
+        <translation>Kanalpaare</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;First Channel</source>
+        <translation>&amp;Erster Kanal</translation>
+    </message>
+    <message>
+        <source>&amp;Second Channel</source>
+        <translation>&amp;Zweiter Kanal</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modus</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorChannelLinkForm</name>
+    <message>
+        <source>the size</source>
+        <translation>die Größe</translation>
+    </message>
+    <message>
+        <source>Crossing Mark</source>
+        <translation>Schnittmarke</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Form</translation>
+    </message>
+    <message>
+        <source>Shape of the mark where the channel crosses the cursor</source>
+        <translation>Form der Marke, wo der Kanal den Cursor schneidet</translation>
+    </message>
+    <message>
+        <source>Size of the mark</source>
+        <translation>Größe der Marke</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>Sti&amp;ft...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source>Font of the value written beside the mark</source>
+        <translation>Schrift des Werts neben der Marke</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>Sc&amp;hrift...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Kanalfarbe verwenden</translation>
+    </message>
+    <message>
+        <source>Write the value beside the mark</source>
+        <translation>Den Wert neben die Marke schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
+        <translation>Text der Beschriftung: %X und %Y geben die Werte, %% ein Prozentzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorLinksForm</name>
+    <message>
+        <source>Cursor Links</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Be&amp;gin Cursor</source>
+        <translation>&amp;Anfangscursor</translation>
+    </message>
+    <message>
+        <source>&amp;End Cursor</source>
+        <translation>&amp;Endcursor</translation>
+    </message>
+    <message>
+        <source> Selection </source>
+        <translation> Auswahl </translation>
+    </message>
+    <message>
+        <source>Vi&amp;sible</source>
+        <translation>Sic&amp;htbar</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source> Measurment </source>
+        <translation> Messung </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>&amp;An</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Stil</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modus</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Beschriftung </translation>
+    </message>
+    <message>
+        <source>Visi&amp;ble</source>
+        <translation>Sicht&amp;bar</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>Sc&amp;hrift...</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorsForm</name>
+    <message>
+        <source>Cursors</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Art</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;An</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Kanäle </translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeMerkerGroupsForm</name>
+    <message>
+        <source>the marker size</source>
+        <translation>die Markergröße</translation>
+    </message>
+    <message>
+        <source>Marker Groups</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Form</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Grö&amp;ße</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>Sti&amp;ft...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>F&amp;üllung...</translation>
+    </message>
+    <message>
+        <source> Labels </source>
+        <translation> Beschriftungen </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>Si&amp;chtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>Sc&amp;hrift...</translation>
+    </message>
+    <message>
+        <source> Crosshairs </source>
+        <translation> Fadenkreuz </translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>X Axis</source>
+        <translation>X-Achse</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Y-Achse</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeXAxesForm</name>
+    <message>
+        <source>X Axes</source>
+        <translation>X-Achsen</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeYAxesForm</name>
+    <message>
+        <source>Y Axes</source>
+        <translation>Y-Achsen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ChooseFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r:</source>
+        <translation>Coule&amp;ur :</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+</context>
+<context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Plein</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticales</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonale \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonale /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Grille diagonale</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Tremora - Geophysics - Norvale</source>
+        <translation>Tremora - Géophysique - Norvale</translation>
+    </message>
+    <message>
+        <source>Increse Radius</source>
+        <translation>Agrandir le rayon</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Écoute</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Move the cursor to increase/decrease the radius of triangulation</source>
+        <translation>Déplacez le curseur pour agrandir/réduire le rayon de la triangulation</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Charger une image</translation>
+    </message>
+    <message>
+        <source>Strike here</source>
+        <translation>Frapper ici</translation>
+    </message>
+    <message>
+        <source>Class Results…</source>
+        <translation>Résultats de la classe…</translation>
+    </message>
+    <message>
+        <source>Measure Velocity…</source>
+        <translation>Mesurer la vitesse…</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Apply and Save</source>
+        <translation>Appliquer et enregistrer</translation>
+    </message>
+    <message>
+        <source>Station Position</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Station A</source>
+        <translation>Station A</translation>
+    </message>
+    <message>
+        <source>Station B</source>
+        <translation>Station B</translation>
+    </message>
+    <message>
+        <source>Station C</source>
+        <translation>Station C</translation>
+    </message>
+    <message>
+        <source>Coord. X</source>
+        <translation>Coord. X</translation>
+    </message>
+    <message>
+        <source>Coord. Y</source>
+        <translation>Coord. Y</translation>
+    </message>
+    <message>
+        <source>Select a station and click on map to capture coordenates. </source>
+        <translation>Choisissez une station et cliquez sur la carte pour relever ses coordonnées. </translation>
+    </message>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Vit. impulsion</translation>
+    </message>
+    <message>
+        <source>mm / s</source>
+        <translation>mm / s</translation>
+    </message>
+    <message>
+        <source>Use only integers values</source>
+        <translation>Nombres entiers seulement</translation>
+    </message>
+    <message>
+        <source>Acquisition Parameters</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>Acquisition Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Acquisition Rate</source>
+        <translation>Échantillonnage</translation>
+    </message>
+    <message>
+        <source>samples / s</source>
+        <translation>échantillons / s</translation>
+    </message>
+    <message>
+        <source>Min. Amplitude</source>
+        <translation>Amplitude min.</translation>
+    </message>
+    <message>
+        <source>Pick arrivals by</source>
+        <translation>Arrivées par</translation>
+    </message>
+    <message>
+        <source>level (first sample)</source>
+        <translation>niveau (premier échantillon)</translation>
+    </message>
+    <message>
+        <source>onset</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>correlation</source>
+        <translation>corrélation</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Show circles of trilateration</source>
+        <translation>Afficher les cercles de trilatération</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Signal Acquisition</source>
+        <translation>Acquisition des signaux</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>Capteurs</translation>
+    </message>
+    <message>
+        <source>Pulse time</source>
+        <translation>Temps de l&apos;impulsion</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retard</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Normalized Amplitude</source>
+        <translation>Amplitude normalisée</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and B</source>
+        <translation>Signaux acquis par les capteurs A et B</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and C</source>
+        <translation>Signaux acquis par les capteurs A et C</translation>
+    </message>
+    <message>
+        <source>Auto Detect Pulse</source>
+        <translation>Détecter l&apos;impulsion</translation>
+    </message>
+    <message>
+        <source>Hold Detection</source>
+        <translation>Figer</translation>
+    </message>
+    <message>
+        <source>Select Sensors for Acquisition</source>
+        <translation>Capteurs de l&apos;acquisition</translation>
+    </message>
+    <message>
+        <source>Save the traces, times and result in a run folder</source>
+        <translation>Enregistrer les traces, les temps et le résultat dans un dossier de mesure</translation>
+    </message>
+    <message>
+        <source>Save Run…</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Show a saved run folder again</source>
+        <translation>Afficher à nouveau un dossier de mesure enregistré</translation>
+    </message>
+    <message>
+        <source>Open Run…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Write the traces and results as CSV files for a spreadsheet</source>
+        <translation>Écrire les traces et les résultats en fichiers CSV pour un tableur</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Find Epicenter</source>
+        <translation>Trouver l&apos;épicentre</translation>
+    </message>
+    <message>
+        <source>Run Folder</source>
+        <translation>Dossier de mesure</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Listen Sensors</source>
+        <translation>Écouter les capteurs</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Canal gauche</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Canal droit</translation>
+    </message>
+    <message>
+        <source>Listen Now</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Vitesse de l&apos;impulsion</translation>
+    </message>
+    <message>
+        <source>Struck at  x</source>
+        <translation>Frappé en  x</translation>
+    </message>
+    <message>
+        <source>Marked with Strike here, or measured with a ruler</source>
+        <translation>Marqué par Frapper ici, ou mesuré à la règle</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Add Strike</source>
+        <translation>Ajouter la frappe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Strike at a known point, record one or both pairs, then press Add Strike.</source>
+        <translation>Frappez en un point connu, enregistrez une paire ou les deux, puis cliquez sur Ajouter la frappe.</translation>
+    </message>
+    <message>
+        <source>Use this velocity</source>
+        <translation>Utiliser cette vitesse</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Class Results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Add Folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>The strike was here</source>
+        <translation>La frappe était ici</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Add each group&apos;s run folder, or one folder holding them.</source>
+        <translation>Ajoutez le dossier de mesure de chaque groupe, ou un dossier qui les contient.</translation>
+    </message>
+    <message>
+        <source>A group&apos;s run folder, or a folder of them</source>
+        <translation>Le dossier de mesure d&apos;un groupe, ou un dossier qui en contient</translation>
+    </message>
+    <message>
+        <source>Folder for class.csv and class-report.pdf</source>
+        <translation>Dossier pour class.csv et class-report.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>TPLCommonPropertiesForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Inverser le fond</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Copier inversé</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Trait OU non fond</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Trait ET non fond</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Non trait OU fond</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Non trait ET fond</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Trait OU fond</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Trait NOR fond</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Trait ET fond</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Trait NAND fond</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Trait XOR fond</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Trait XNOR fond</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Tirets</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Pointillé</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Tiret-point</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Tiret-point-point</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Dans le cadre</translation>
+    </message>
+</context>
+<context>
+    <name>TSLBrushForm</name>
+    <message>
+        <source>Brush</source>
+        <translation>Brosse</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Style</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+<context>
+    <name>TSLCollectionPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
+        <translation>« %1 » n&apos;est pas un nom valable : donnez un nom non vide.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayEllipsesForm</name>
+    <message>
+        <source>Ellipses</source>
+        <translation>Ellipses</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Trait...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Axe &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Axe &amp;Y</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Canaux </translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>X1:</source>
+        <translation>X1 :</translation>
+    </message>
+    <message>
+        <source>Y1:</source>
+        <translation>Y1 :</translation>
+    </message>
+    <message>
+        <source>X2:</source>
+        <translation>X2 :</translation>
+    </message>
+    <message>
+        <source>Y2:</source>
+        <translation>Y2 :</translation>
+    </message>
+    <message>
+        <source>Highlighting</source>
+        <translation>Mise en évidence</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight inside</source>
+        <translation>&amp;Souligner dedans</translation>
+    </message>
+    <message>
+        <source>The channel selected under Channels is drawn over a band in the ellipse&apos;s pen colour where it runs inside the ellipse.</source>
+        <translation>Le canal choisi sous Canaux est tracé sur une bande de la couleur du trait de l&apos;ellipse là où il passe à l&apos;intérieur.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>&amp;Mark samples inside</source>
+        <translation>&amp;Marquer les points dedans</translation>
+    </message>
+    <message>
+        <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
+        <translation>Les échantillons du canal choisi sous Canaux qui sont dans l&apos;ellipse sont marqués par des points.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Tri. haut</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Tri. bas</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Tri. gauche</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Tri. droite</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>Ligne H</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>Ligne V</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayZonesForm</name>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Trait...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Axe &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Axe &amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Points</source>
+        <translation>&amp;Points</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source> Point </source>
+        <translation> Point </translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Canaux</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPenForm</name>
+    <message>
+        <source>the pen width</source>
+        <translation>l&apos;épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Trait</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Style</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largeur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPropertyPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number for %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre valable pour %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for %2: give a whole number from %3 to %4.</source>
+        <translation>« %1 » n&apos;est pas une valeur valable pour %2 : donnez un nombre entier de %3 à %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeAxesForm</name>
+    <message>
+        <source>X Axis</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Axe Y</translation>
+    </message>
+    <message>
+        <source>the minimum</source>
+        <translation>le minimum</translation>
+    </message>
+    <message>
+        <source>the maximum</source>
+        <translation>le maximum</translation>
+    </message>
+    <message>
+        <source>The minimum (%1) must be below the maximum (%2).</source>
+        <translation>Le minimum (%1) doit être inférieur au maximum (%2).</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 is too wide or too narrow to be shown.</source>
+        <translation>L&apos;intervalle de %1 à %2 est trop large ou trop étroit pour être affiché.</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Scale Mode:</source>
+        <translation>É&amp;chelle :</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>Logarithmic Decades</source>
+        <translation>Décades logarithmiques</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Étiquette </translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>É&amp;tiquette</translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isible</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source> Range </source>
+        <translation> Intervalle </translation>
+    </message>
+    <message>
+        <source>Mi&amp;n:</source>
+        <translation>Mi&amp;n :</translation>
+    </message>
+    <message>
+        <source>Ma&amp;x:</source>
+        <translation>Ma&amp;x :</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelForm</name>
+    <message>
+        <source>the width</source>
+        <translation>l&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>the point size</source>
+        <translation>la taille des points</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largeur</translation>
+    </message>
+    <message>
+        <source>&amp;Shade</source>
+        <translation>&amp;Ombre</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Axe &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Axe &amp;Y</translation>
+    </message>
+    <message>
+        <source> &amp;Points </source>
+        <translation> &amp;Points </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isible</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forme</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Trait...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Couleur du canal</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkFormUnit</name>
+    <message>
+        <source>the width</source>
+        <translation>l&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>Channel Links</source>
+        <translation>Entre canaux</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;First Channel</source>
+        <translation>&amp;Premier canal</translation>
+    </message>
+    <message>
+        <source>&amp;Second Channel</source>
+        <translation>&amp;Second canal</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largeur</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Escalier</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorChannelLinkForm</name>
+    <message>
+        <source>the size</source>
+        <translation>la taille</translation>
+    </message>
+    <message>
+        <source>Crossing Mark</source>
+        <translation>Marque de croisement</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forme</translation>
+    </message>
+    <message>
+        <source>Shape of the mark where the channel crosses the cursor</source>
+        <translation>Forme de la marque où le canal croise le curseur</translation>
+    </message>
+    <message>
+        <source>Size of the mark</source>
+        <translation>Taille de la marque</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Trait...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source>Font of the value written beside the mark</source>
+        <translation>Police de la valeur écrite à côté de la marque</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Couleur du canal</translation>
+    </message>
+    <message>
+        <source>Write the value beside the mark</source>
+        <translation>Écrire la valeur à côté de la marque</translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>&amp;Texte</translation>
+    </message>
+    <message>
+        <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
+        <translation>Texte de l&apos;étiquette : %X et %Y donnent les valeurs, %% un signe pour cent</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorLinksForm</name>
+    <message>
+        <source>Cursor Links</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Be&amp;gin Cursor</source>
+        <translation>Curseur de &amp;début</translation>
+    </message>
+    <message>
+        <source>&amp;End Cursor</source>
+        <translation>Curseur de &amp;fin</translation>
+    </message>
+    <message>
+        <source> Selection </source>
+        <translation> Sélection </translation>
+    </message>
+    <message>
+        <source>Vi&amp;sible</source>
+        <translation>Vi&amp;sible</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source> Measurment </source>
+        <translation> Mesure </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isible</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Style</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Mode</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Étiquette </translation>
+    </message>
+    <message>
+        <source>Visi&amp;ble</source>
+        <translation>Visi&amp;ble</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorsForm</name>
+    <message>
+        <source>Cursors</source>
+        <translation>Curseurs</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Axe &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Axe &amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Canaux </translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeMerkerGroupsForm</name>
+    <message>
+        <source>the marker size</source>
+        <translation>la taille du marqueur</translation>
+    </message>
+    <message>
+        <source>Marker Groups</source>
+        <translation>Marqueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forme</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Tai&amp;lle</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Trait...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Brosse...</translation>
+    </message>
+    <message>
+        <source> Labels </source>
+        <translation> Étiquettes </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isible</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source> Crosshairs </source>
+        <translation> Réticule </translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>X Axis</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Axe Y</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeXAxesForm</name>
+    <message>
+        <source>X Axes</source>
+        <translation>Axes X</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeYAxesForm</name>
+    <message>
+        <source>Y Axes</source>
+        <translation>Axes Y</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>ChooseFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r:</source>
+        <translation>C&amp;or:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+</context>
+<context>
+    <name>TBrushStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontais</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticais</translation>
+    </message>
+    <message>
+        <source>F Diagonal</source>
+        <translation>Diagonal \</translation>
+    </message>
+    <message>
+        <source>B Diagonal</source>
+        <translation>Diagonal /</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Diag Cross</source>
+        <translation>Grade diagonal</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Tremora - Geophysics - Norvale</source>
+        <translation>Tremora - Geofísica - Norvale</translation>
+    </message>
+    <message>
+        <source>Increse Radius</source>
+        <translation>Aumentar raio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Escutar</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Aquisição</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <source>Move the cursor to increase/decrease the radius of triangulation</source>
+        <translation>Mova o cursor para aumentar/diminuir o raio da triangulação</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Carregar imagem</translation>
+    </message>
+    <message>
+        <source>Strike here</source>
+        <translation>Golpear aqui</translation>
+    </message>
+    <message>
+        <source>Class Results…</source>
+        <translation>Resultados da turma…</translation>
+    </message>
+    <message>
+        <source>Measure Velocity…</source>
+        <translation>Medir velocidade…</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Mapa</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Apply and Save</source>
+        <translation>Aplicar e salvar</translation>
+    </message>
+    <message>
+        <source>Station Position</source>
+        <translation>Estações</translation>
+    </message>
+    <message>
+        <source>Station A</source>
+        <translation>Estação A</translation>
+    </message>
+    <message>
+        <source>Station B</source>
+        <translation>Estação B</translation>
+    </message>
+    <message>
+        <source>Station C</source>
+        <translation>Estação C</translation>
+    </message>
+    <message>
+        <source>Coord. X</source>
+        <translation>Coord. X</translation>
+    </message>
+    <message>
+        <source>Coord. Y</source>
+        <translation>Coord. Y</translation>
+    </message>
+    <message>
+        <source>Select a station and click on map to capture coordenates. </source>
+        <translation>Selecione uma estação e clique no mapa para capturar as coordenadas. </translation>
+    </message>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Vel. do pulso</translation>
+    </message>
+    <message>
+        <source>mm / s</source>
+        <translation>mm / s</translation>
+    </message>
+    <message>
+        <source>Use only integers values</source>
+        <translation>Use apenas números inteiros</translation>
+    </message>
+    <message>
+        <source>Acquisition Parameters</source>
+        <translation>Aquisição</translation>
+    </message>
+    <message>
+        <source>Acquisition Time</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Acquisition Rate</source>
+        <translation>Amostragem</translation>
+    </message>
+    <message>
+        <source>samples / s</source>
+        <translation>amostras / s</translation>
+    </message>
+    <message>
+        <source>Min. Amplitude</source>
+        <translation>Amplitude mín.</translation>
+    </message>
+    <message>
+        <source>Pick arrivals by</source>
+        <translation>Chegadas por</translation>
+    </message>
+    <message>
+        <source>level (first sample)</source>
+        <translation>nível (primeira amostra)</translation>
+    </message>
+    <message>
+        <source>onset</source>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>correlation</source>
+        <translation>correlação</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibição</translation>
+    </message>
+    <message>
+        <source>Show circles of trilateration</source>
+        <translation>Mostrar círculos da trilateração</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Signal Acquisition</source>
+        <translation>Aquisição de sinais</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>Sensores</translation>
+    </message>
+    <message>
+        <source>Pulse time</source>
+        <translation>Tempo do pulso</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>Normalized Amplitude</source>
+        <translation>Amplitude normalizada</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and B</source>
+        <translation>Sinais adquiridos nos sensores A e B</translation>
+    </message>
+    <message>
+        <source>Acquired Signals in the Sensors A and C</source>
+        <translation>Sinais adquiridos nos sensores A e C</translation>
+    </message>
+    <message>
+        <source>Auto Detect Pulse</source>
+        <translation>Detectar pulso</translation>
+    </message>
+    <message>
+        <source>Hold Detection</source>
+        <translation>Reter pulso</translation>
+    </message>
+    <message>
+        <source>Select Sensors for Acquisition</source>
+        <translation>Sensores da aquisição</translation>
+    </message>
+    <message>
+        <source>Save the traces, times and result in a run folder</source>
+        <translation>Salvar os traços, os tempos e o resultado numa pasta de medição</translation>
+    </message>
+    <message>
+        <source>Save Run…</source>
+        <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>Show a saved run folder again</source>
+        <translation>Mostrar de novo uma pasta de medição salva</translation>
+    </message>
+    <message>
+        <source>Open Run…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Write the traces and results as CSV files for a spreadsheet</source>
+        <translation>Gravar os traços e os resultados como arquivos CSV para uma planilha</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Find Epicenter</source>
+        <translation>Achar epicentro</translation>
+    </message>
+    <message>
+        <source>Run Folder</source>
+        <translation>Pasta de medição</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Listen Sensors</source>
+        <translation>Escutar os sensores</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Canal direito</translation>
+    </message>
+    <message>
+        <source>Listen Now</source>
+        <translation>Escutar agora</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Pulse Velocity</source>
+        <translation>Velocidade do pulso</translation>
+    </message>
+    <message>
+        <source>Struck at  x</source>
+        <translation>Golpe em  x</translation>
+    </message>
+    <message>
+        <source>Marked with Strike here, or measured with a ruler</source>
+        <translation>Marcado com Golpear aqui, ou medido com uma régua</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Add Strike</source>
+        <translation>Adicionar golpe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Strike at a known point, record one or both pairs, then press Add Strike.</source>
+        <translation>Golpeie num ponto conhecido, grave um ou os dois pares e clique em Adicionar golpe.</translation>
+    </message>
+    <message>
+        <source>Use this velocity</source>
+        <translation>Usar esta velocidade</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados da turma</translation>
+    </message>
+    <message>
+        <source>Add Folder…</source>
+        <translation>Adicionar pasta…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>The strike was here</source>
+        <translation>O golpe foi aqui</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Add each group&apos;s run folder, or one folder holding them.</source>
+        <translation>Adicione a pasta de medição de cada grupo, ou uma pasta que contenha todas.</translation>
+    </message>
+    <message>
+        <source>A group&apos;s run folder, or a folder of them</source>
+        <translation>A pasta de medição de um grupo, ou uma pasta delas</translation>
+    </message>
+    <message>
+        <source>Folder for class.csv and class-report.pdf</source>
+        <translation>Pasta para class.csv e class-report.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>TPLCommonPropertiesForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPenMode</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Nop</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Inverter fundo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Not Copy</source>
+        <translation>Copiar invertido</translation>
+    </message>
+    <message>
+        <source>Merge Pen Not</source>
+        <translation>Traço OU não fundo</translation>
+    </message>
+    <message>
+        <source>Mask Pen Not</source>
+        <translation>Traço E não fundo</translation>
+    </message>
+    <message>
+        <source>Merge Not Pen</source>
+        <translation>Não traço OU fundo</translation>
+    </message>
+    <message>
+        <source>Mask Not Pen</source>
+        <translation>Não traço E fundo</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Traço OU fundo</translation>
+    </message>
+    <message>
+        <source>Not Merge</source>
+        <translation>Traço NOR fundo</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Traço E fundo</translation>
+    </message>
+    <message>
+        <source>Not Mask</source>
+        <translation>Traço NAND fundo</translation>
+    </message>
+    <message>
+        <source>Xor</source>
+        <translation>Traço XOR fundo</translation>
+    </message>
+    <message>
+        <source>Not Xor</source>
+        <translation>Traço XNOR fundo</translation>
+    </message>
+</context>
+<context>
+    <name>TPenStyle</name>
+    <message>
+        <source>Solid</source>
+        <translation>Contínuo</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Tracejado</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Pontilhado</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Traço-ponto</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Traço-ponto-ponto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Inside Frame</source>
+        <translation>Dentro da moldura</translation>
+    </message>
+</context>
+<context>
+    <name>TSLBrushForm</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pincel</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Estilo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TSLChannelShadeMode</name>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abaixo</translation>
+    </message>
+</context>
+<context>
+    <name>TSLCollectionPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
+        <translation>&apos;%1&apos; não é um nome válido: dê um nome que não esteja vazio.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayCursorKind</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayEllipsesForm</name>
+    <message>
+        <source>Ellipses</source>
+        <translation>Elipses</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Traço...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Eixo &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Eixo &amp;Y</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Canais </translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>X1:</source>
+        <translation>X1:</translation>
+    </message>
+    <message>
+        <source>Y1:</source>
+        <translation>Y1:</translation>
+    </message>
+    <message>
+        <source>X2:</source>
+        <translation>X2:</translation>
+    </message>
+    <message>
+        <source>Y2:</source>
+        <translation>Y2:</translation>
+    </message>
+    <message>
+        <source>Highlighting</source>
+        <translation>Destaque</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight inside</source>
+        <translation>&amp;Destacar dentro</translation>
+    </message>
+    <message>
+        <source>The channel selected under Channels is drawn over a band in the ellipse&apos;s pen colour where it runs inside the ellipse.</source>
+        <translation>O canal escolhido em Canais é desenhado sobre uma faixa na cor do traço da elipse onde passa dentro dela.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>&amp;Mark samples inside</source>
+        <translation>&amp;Marcar amostras dentro</translation>
+    </message>
+    <message>
+        <source>The samples of the channel selected under Channels that lie inside the ellipse are marked with dots.</source>
+        <translation>As amostras do canal escolhido em Canais que ficam dentro da elipse são marcadas com pontos.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayMarkerShape</name>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losango</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrela</translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation>Triâng. cima</translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation>Triâng. baixo</translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation>Triâng. esq.</translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation>Triâng. dir.</translation>
+    </message>
+    <message>
+        <source>H Line</source>
+        <translation>Linha H</translation>
+    </message>
+    <message>
+        <source>V Line</source>
+        <translation>Linha V</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayZonesForm</name>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Traço...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Eixo &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Eixo &amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Points</source>
+        <translation>&amp;Pontos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source> Point </source>
+        <translation> Ponto </translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Canais</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPenForm</name>
+    <message>
+        <source>the pen width</source>
+        <translation>a espessura do traço</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Traço</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Estilo</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largura</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TSLPropertyPageForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number for %2.</source>
+        <translation>&apos;%1&apos; não é um número válido para %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for %2: give a whole number from %3 to %4.</source>
+        <translation>&apos;%1&apos; não é um valor válido para %2: dê um número inteiro de %3 a %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeAxesForm</name>
+    <message>
+        <source>X Axis</source>
+        <translation>Eixo X</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Eixo Y</translation>
+    </message>
+    <message>
+        <source>the minimum</source>
+        <translation>o mínimo</translation>
+    </message>
+    <message>
+        <source>the maximum</source>
+        <translation>o máximo</translation>
+    </message>
+    <message>
+        <source>The minimum (%1) must be below the maximum (%2).</source>
+        <translation>O mínimo (%1) deve ser menor que o máximo (%2).</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 is too wide or too narrow to be shown.</source>
+        <translation>O intervalo de %1 a %2 é largo ou estreito demais para ser mostrado.</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Eixos</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Scale Mode:</source>
+        <translation>E&amp;scala:</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarítmica</translation>
+    </message>
+    <message>
+        <source>Logarithmic Decades</source>
+        <translation>Décadas logarítmicas</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Rótulo </translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>&amp;Rótulo</translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isível</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Fonte...</translation>
+    </message>
+    <message>
+        <source> Range </source>
+        <translation> Intervalo </translation>
+    </message>
+    <message>
+        <source>Mi&amp;n:</source>
+        <translation>Mí&amp;n.:</translation>
+    </message>
+    <message>
+        <source>Ma&amp;x:</source>
+        <translation>Má&amp;x.:</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelForm</name>
+    <message>
+        <source>the width</source>
+        <translation>a espessura</translation>
+    </message>
+    <message>
+        <source>the point size</source>
+        <translation>o tamanho do ponto</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largura</translation>
+    </message>
+    <message>
+        <source>&amp;Shade</source>
+        <translation>&amp;Sombra</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Eixo &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Eixo &amp;Y</translation>
+    </message>
+    <message>
+        <source> &amp;Points </source>
+        <translation> &amp;Pontos </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isível</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tam.</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Traço...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Usar cor do canal</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkFormUnit</name>
+    <message>
+        <source>the width</source>
+        <translation>a espessura</translation>
+    </message>
+    <message>
+        <source>Channel Links</source>
+        <translation>Entre canais</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;First Channel</source>
+        <translation>&amp;Primeiro canal</translation>
+    </message>
+    <message>
+        <source>&amp;Second Channel</source>
+        <translation>&amp;Segundo canal</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largura</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelLinkMode</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeChannelMode</name>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Degrau</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorChannelLinkForm</name>
+    <message>
+        <source>the size</source>
+        <translation>o tamanho</translation>
+    </message>
+    <message>
+        <source>Crossing Mark</source>
+        <translation>Marca de cruzamento</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>Shape of the mark where the channel crosses the cursor</source>
+        <translation>Forma da marca onde o canal cruza o cursor</translation>
+    </message>
+    <message>
+        <source>Size of the mark</source>
+        <translation>Tamanho da marca</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Traço...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source>Font of the value written beside the mark</source>
+        <translation>Fonte do valor escrito ao lado da marca</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Fonte...</translation>
+    </message>
+    <message>
+        <source>&amp;Use Channel Color</source>
+        <translation>&amp;Usar cor do canal</translation>
+    </message>
+    <message>
+        <source>Write the value beside the mark</source>
+        <translation>Escrever o valor ao lado da marca</translation>
+    </message>
+    <message>
+        <source>&amp;Label</source>
+        <translation>&amp;Rótulo</translation>
+    </message>
+    <message>
+        <source>Text of the label: %X and %Y give the values, %% a percent sign</source>
+        <translation>Texto do rótulo: %X e %Y dão os valores, %% um sinal de porcentagem</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorLinksForm</name>
+    <message>
+        <source>Cursor Links</source>
+        <translation>Medições</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Be&amp;gin Cursor</source>
+        <translation>Cursor &amp;inicial</translation>
+    </message>
+    <message>
+        <source>&amp;End Cursor</source>
+        <translation>Cursor &amp;final</translation>
+    </message>
+    <message>
+        <source> Selection </source>
+        <translation> Seleção </translation>
+    </message>
+    <message>
+        <source>Vi&amp;sible</source>
+        <translation>Vi&amp;sível</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source> Measurment </source>
+        <translation> Medida </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isível</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>&amp;Style</source>
+        <translation>&amp;Estilo</translation>
+    </message>
+    <message>
+        <source>&amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source> Label </source>
+        <translation> Rótulo </translation>
+    </message>
+    <message>
+        <source>Visi&amp;ble</source>
+        <translation>Visí&amp;vel</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Fonte...</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeCursorsForm</name>
+    <message>
+        <source>Cursors</source>
+        <translation>Cursores</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;X Axis</source>
+        <translation>Eixo &amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y Axis</source>
+        <translation>Eixo &amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source> Channlels </source>
+        <translation> Canais </translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeMerkerGroupsForm</name>
+    <message>
+        <source>the marker size</source>
+        <translation>o tamanho do marcador</translation>
+    </message>
+    <message>
+        <source>Marker Groups</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Ta&amp;m.</translation>
+    </message>
+    <message>
+        <source>&amp;Pen...</source>
+        <translation>&amp;Traço...</translation>
+    </message>
+    <message>
+        <source>&amp;Brush...</source>
+        <translation>&amp;Pincel...</translation>
+    </message>
+    <message>
+        <source> Labels </source>
+        <translation> Rótulos </translation>
+    </message>
+    <message>
+        <source>V&amp;isible</source>
+        <translation>V&amp;isível</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Fonte...</translation>
+    </message>
+    <message>
+        <source> Crosshairs </source>
+        <translation> Retículo </translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esq.</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>X Axis</source>
+        <translation>Eixo X</translation>
+    </message>
+    <message>
+        <source>Y Axis</source>
+        <translation>Eixo Y</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopePointsShape</name>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrado</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losango</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrela</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeXAxesForm</name>
+    <message>
+        <source>X Axes</source>
+        <translation>Eixos X</translation>
+    </message>
+</context>
+<context>
+    <name>TSLScopeYAxesForm</name>
+    <message>
+        <source>Y Axes</source>
+        <translation>Eixos Y</translation>
+    </message>
+</context>
+</TS>
