@@ -167,14 +167,10 @@ QStringList WriteScreenshots(const QString& dir) {
 
 // The same options are described in the manual page (data/tremora.1).
 const char* const kUsage =
-    "usage: tremora [--lab DIR] [--lang CODE] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]
-"
-    "               [--sim-realism clean|realistic] [--sim-snr DB]] [--screenshot DIR]
-"
-    "       tremora [--lab DIR] --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]
-"
-    "               [--pick level|onset|correlation] [--screenshot DIR]
-"
+    "usage: tremora [--lab DIR] [--lang CODE] [--device NAME [--recording FILE.wav] [--sim-velocity MM_PER_S]\n"
+    "               [--sim-realism clean|realistic] [--sim-snr DB]] [--screenshot DIR]\n"
+    "       tremora [--lab DIR] --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]\n"
+    "               [--pick level|onset|correlation] [--screenshot DIR]\n"
     "       tremora --list-devices\n"
     "       tremora --locate TA_AB TB TA_AC TC\n"
     "       tremora --analyze RUNDIR [--pick level|onset|correlation] [--report FILE.pdf]\n"
