@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnswerWords</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>No pair has both of its times: these times cannot tell where the epicenter lies</source>
+        <translation>Kein Paar hat beide Zeiten: diese Zeiten sagen nicht, wo das Epizentrum liegt</translation>
+    </message>
+    <message>
+        <source>Pair %1 has no times: the shaded band holds every point that fits pair %2 alone,</source>
+        <translation>Paar %1 hat keine Zeiten: das schattierte Band enthält jeden Punkt, der allein zu Paar %2 passt,</translation>
+    </message>
+    <message>
+        <source>so the epicenter cannot be told until pair %1 is recorded</source>
+        <translation>daher ist das Epizentrum erst bekannt, wenn Paar %1 aufgenommen ist</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times, not even the mark</source>
+        <translation>Kein Punkt der Karte passt zu diesen Zeiten, nicht einmal die Marke</translation>
+    </message>
+    <message>
+        <source>The shaded area fits your times: the epicenter may be up to %1 mm from the mark</source>
+        <translation>Die schattierte Fläche passt zu Ihren Zeiten: das Epizentrum kann bis zu %1 mm von der Marke entfernt sein</translation>
+    </message>
+    <message>
+        <source>The mark itself lies %1 mm outside the shaded area</source>
+        <translation>Die Marke selbst liegt %1 mm außerhalb der schattierten Fläche</translation>
+    </message>
+    <message>
+        <source>The times also fit a separate place: around %1 (orange diamond)</source>
+        <translation>Die Zeiten passen auch zu einem anderen Ort: um %1 (orange Raute)</translation>
+    </message>
+    <message>
+        <source>The times also fit %1 separate places; the best fitting (orange diamond) is around %2</source>
+        <translation>Die Zeiten passen auch zu %1 anderen Orten; der beste (orange Raute) liegt um %2</translation>
+    </message>
+    <message>
+        <source>No point can fit: the settings (stations, velocity or sample rate) are not usable</source>
+        <translation>Kein Punkt kann passen: die Einstellungen (Stationen, Geschwindigkeit oder Abtastrate) sind unbrauchbar</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) cannot be right: the pulse needs at most %3 ms to go straight from A to %4 at %5 mm/s</source>
+        <translation>Die Verzögerung von Paar %1 (%2 ms) kann nicht stimmen: der Impuls braucht höchstens %3 ms, um bei %5 mm/s direkt von A nach %4 zu gelangen</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) fits only points off the map</source>
+        <translation>Die Verzögerung von Paar %1 (%2 ms) passt nur zu Punkten außerhalb der Karte</translation>
+    </message>
+    <message>
+        <source>Each delay fits somewhere on the map, but no point fits both: one of the four times is probably wrong (the closest fit is around %1)</source>
+        <translation>Jede Verzögerung passt irgendwo auf der Karte, aber kein Punkt zu beiden: eine der vier Zeiten ist wohl falsch (am nächsten passt es um %1)</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times</source>
+        <translation>Kein Punkt der Karte passt zu diesen Zeiten</translation>
+    </message>
+</context>
+<context>
     <name>ChooseFont</name>
     <message>
         <source>Font</source>
@@ -14,6 +73,49 @@
     <message>
         <source>Choose...</source>
         <translation>Wählen...</translation>
+    </message>
+</context>
+<context>
+    <name>PickWords</name>
+    <message>
+        <source>detected</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>dragged</source>
+        <translation>gezogen</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>detected by onset</source>
+        <translation>erkannt am Einsatz</translation>
+    </message>
+    <message>
+        <source>detected by correlation</source>
+        <translation>erkannt per Korrelation</translation>
+    </message>
+    <message>
+        <source>no pulse above the noise</source>
+        <translation>kein Impuls über dem Rauschen</translation>
+    </message>
+    <message>
+        <source>the idle noise reaches the level</source>
+        <translation>das Ruherauschen erreicht den Pegel</translation>
+    </message>
+    <message>
+        <source>the level was reached by noise before the pulse</source>
+        <translation>das Rauschen erreichte den Pegel vor dem Impuls</translation>
+    </message>
+    <message>
+        <source>no quiet part before the pulse to measure the noise</source>
+        <translation>kein ruhiger Abschnitt vor dem Impuls, um das Rauschen zu messen</translation>
+    </message>
+    <message>
+        <source>the two channels correlate too weakly</source>
+        <translation>die beiden Kanäle korrelieren zu schwach</translation>
     </message>
 </context>
 <context>
@@ -100,6 +202,26 @@
     <message>
         <source>Mapa</source>
         <translation>Karte</translation>
+    </message>
+    <message>
+        <source>I struck here</source>
+        <translation>Hier geschlagen</translation>
+    </message>
+    <message>
+        <source>These values of config.ini were not read; the defaults are used instead:</source>
+        <translation>Diese Werte aus config.ini wurden nicht gelesen; stattdessen gelten die Vorgaben:</translation>
+    </message>
+    <message>
+        <source>For the previous strike:</source>
+        <translation>Für den vorigen Schlag:</translation>
+    </message>
+    <message>
+        <source>Epicenter: x %1 mm, y %2 mm</source>
+        <translation>Epizentrum: x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Struck at x %1 mm, y %2 mm: %3 mm away</source>
+        <translation>Schlag bei x %1 mm, y %2 mm: %3 mm entfernt</translation>
     </message>
 </context>
 <context>
@@ -200,6 +322,34 @@
         <source>Show circles of trilateration</source>
         <translation>Kreise der Trilateration zeigen</translation>
     </message>
+    <message>
+        <source>Sets the level just above what the idle inputs reach in Listen Sensors</source>
+        <translation>Setzt den Pegel knapp über das, was die ruhenden Eingänge in Sensoren abhören erreichen</translation>
+    </message>
+    <message>
+        <source>Level from Idle Noise</source>
+        <translation>Pegel aus Rauschen</translation>
+    </message>
+    <message>
+        <source>Coord. %1 of station %2 must be between 0 and %3 mm, on the map</source>
+        <translation>Koord. %1 der Station %2 muss zwischen 0 und %3 mm liegen, auf der Karte</translation>
+    </message>
+    <message>
+        <source>Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; then press Level from Idle Noise again.</source>
+        <translation>Öffnen Sie Sensoren abhören, drücken Sie Jetzt abhören und lassen Sie die Sensoren %1 Sekunden ruhig; dann drücken Sie erneut Pegel aus Rauschen.</translation>
+    </message>
+    <message>
+        <source>The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s</source>
+        <translation>Die ruhenden Eingänge erreichten %1 (links) und %2 (rechts) des Vollausschlags in %3 s</translation>
+    </message>
+    <message>
+        <source>: no level above them is left for a pulse. Quieten the inputs (cables, mains hum, a sensor knocked) or pick arrivals by onset or correlation.</source>
+        <translation>: darüber bleibt kein Pegel für einen Impuls. Beruhigen Sie die Eingänge (Kabel, Netzbrummen, ein angestoßener Sensor) oder finden Sie die Ankünfte nach Einsatz oder Korrelation.</translation>
+    </message>
+    <message>
+        <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
+        <translation>; der Pegel wird auf das Anderthalbfache gesetzt, auf %1. Drücken Sie Übernehmen und speichern, um ihn zu behalten.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -279,6 +429,90 @@
         <source>Run Folder</source>
         <translation>Messordner</translation>
     </message>
+    <message>
+        <source>Read-out</source>
+        <translation>Ablesung</translation>
+    </message>
+    <message>
+        <source>%1 %2 ms, %3</source>
+        <translation>%1 %2 ms, %3</translation>
+    </message>
+    <message>
+        <source>%1 − tA = %2 ± %3 ms</source>
+        <translation>%1 − tA = %2 ± %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 − tA not picked: %2</source>
+        <translation>%1 − tA nicht gefunden: %2</translation>
+    </message>
+    <message>
+        <source>%1 − tA not known yet</source>
+        <translation>%1 − tA noch unbekannt</translation>
+    </message>
+    <message>
+        <source>, noise near the level</source>
+        <translation>, Rauschen nahe am Pegel</translation>
+    </message>
+    <message>
+        <source>%1 less its correction %2 ms</source>
+        <translation>%1 abzüglich seiner Korrektur %2 ms</translation>
+    </message>
+    <message>
+        <source>%1: raise the level</source>
+        <translation>%1: Pegel erhöhen</translation>
+    </message>
+    <message>
+        <source>Minimum Amplitude for Auto Detection = 0</source>
+        <translation>Minimale Amplitude für die automatische Erkennung = 0</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition</source>
+        <translation>Fehlerhafte Aufnahme</translation>
+    </message>
+    <message>
+        <source>Bad acquisition</source>
+        <translation>Fehlerhafte Aufnahme</translation>
+    </message>
+    <message>
+        <source>Pair %1 has not been recorded. Find the epicenter anyway?</source>
+        <translation>Paar %1 wurde nicht aufgenommen. Das Epizentrum trotzdem finden?</translation>
+    </message>
+    <message>
+        <source>Pairs A+B and A+C have not been recorded. Find the epicenter anyway?</source>
+        <translation>Die Paare A+B und A+C wurden nicht aufgenommen. Das Epizentrum trotzdem finden?</translation>
+    </message>
+    <message>
+        <source>Nothing to save: record a pair first.</source>
+        <translation>Nichts zu speichern: nehmen Sie zuerst ein Paar auf.</translation>
+    </message>
+    <message>
+        <source>Save Run</source>
+        <translation>Messung speichern</translation>
+    </message>
+    <message>
+        <source>Run saved in %1</source>
+        <translation>Messung gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Open Run</source>
+        <translation>Messung öffnen</translation>
+    </message>
+    <message>
+        <source>The stations and the velocity not given are those in force.</source>
+        <translation>Nicht angegebene Stationen und Geschwindigkeit sind die geltenden.</translation>
+    </message>
+    <message>
+        <source>Nothing to export: record a pair first.</source>
+        <translation>Nichts zu exportieren: nehmen Sie zuerst ein Paar auf.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Written in %1: %2</source>
+        <translation>Geschrieben in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -305,6 +539,10 @@
     <message>
         <source>Mean</source>
         <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Busy! Acquisition in progress.</source>
+        <translation>Beschäftigt! Aufnahme läuft.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +583,50 @@
         <source>Use this velocity</source>
         <translation>Diese Geschwindigkeit verwenden</translation>
     </message>
+    <message>
+        <source>Type the struck point&apos;s %1 in mm (a number with a dot)</source>
+        <translation>Geben Sie %1 des Schlagpunkts in mm ein (eine Zahl)</translation>
+    </message>
+    <message>
+        <source>Record pair A+B or A+C of this strike first (both of its times must be set)</source>
+        <translation>Nehmen Sie zuerst Paar A+B oder A+C dieses Schlags auf (beide Zeiten müssen gesetzt sein)</translation>
+    </message>
+    <message>
+        <source>Use %1 mm/s as the pulse velocity and save it in the settings?</source>
+        <translation>%1 mm/s als Impulsgeschwindigkeit verwenden und in den Einstellungen speichern?</translation>
+    </message>
+    <message>
+        <source>Strike %1 at (%2, %3) mm: %4</source>
+        <translation>Schlag %1 bei (%2; %3) mm: %4</translation>
+    </message>
+    <message>
+        <source>Strike %1, %2: </source>
+        <translation>Schlag %1, %2: </translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>delay %1 ms, difference %2 mm, velocity %3 mm/s</source>
+        <translation>Verzögerung %1 ms, Differenz %2 mm, Geschwindigkeit %3 mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity: not measured: %1</source>
+        <translation>Geschwindigkeit: nicht gemessen: %1</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 mm/s</source>
+        <translation>Geschwindigkeit: %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Corrections (late beside A): %1</source>
+        <translation>Korrekturen (Verspätung gegenüber A): %1</translation>
+    </message>
+    <message>
+        <source>Corrections not fitted: %1</source>
+        <translation>Korrekturen nicht angepasst: %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -379,6 +661,70 @@
     <message>
         <source>Folder for class.csv and class-report.pdf</source>
         <translation>Ordner für class.csv und class-report.pdf</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Off (mm)</source>
+        <translation>Abstand (mm)</translation>
+    </message>
+    <message>
+        <source>In region</source>
+        <translation>Im Bereich</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Click the map where the strike was.</source>
+        <translation>Klicken Sie auf die Karte, wo der Schlag war.</translation>
+    </message>
+    <message>
+        <source>No group to export: add the groups&apos; folders first.</source>
+        <translation>Keine Gruppe zu exportieren: fügen Sie zuerst die Ordner der Gruppen hinzu.</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Geschrieben: %1 und %2</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Noch keine Gruppen.</translation>
+    </message>
+    <message>
+        <source>Groups: %1, located: %2   (times: det detected, drag dragged)</source>
+        <translation>Gruppen: %1, verortet: %2   (Zeiten: erk erkannt, gez gezogen)</translation>
+    </message>
+    <message>
+        <source>Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm</source>
+        <translation>Mittleres Epizentrum: %1; %2 mm   Standardabweichungen: x %3 mm, y %4 mm</translation>
+    </message>
+    <message>
+        <source>Struck at %1, %2 mm   median distance: %3</source>
+        <translation>Schlag bei %1; %2 mm   mittlerer Abstand (Median): %3</translation>
+    </message>
+    <message>
+        <source>The struck point lies in the region of %1 of %2 groups (%3 %)</source>
+        <translation>Der Schlagpunkt liegt im Bereich von %1 der %2 Gruppen (%3 %)</translation>
+    </message>
+    <message>
+        <source>Struck point not known: &quot;The strike was here&quot;, then click the map.</source>
+        <translation>Schlagpunkt unbekannt: „Hier war der Schlag“, dann auf die Karte klicken.</translation>
+    </message>
+    <message>
+        <source>drag</source>
+        <translation>gez</translation>
+    </message>
+    <message>
+        <source>det</source>
+        <translation>erk</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>markiert: </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AnswerWords</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>No pair has both of its times: these times cannot tell where the epicenter lies</source>
+        <translation>Ningún par tiene sus dos tiempos: estos tiempos no dicen dónde está el epicentro</translation>
+    </message>
+    <message>
+        <source>Pair %1 has no times: the shaded band holds every point that fits pair %2 alone,</source>
+        <translation>El par %1 no tiene tiempos: la banda sombreada contiene todos los puntos que cumplen solo el par %2,</translation>
+    </message>
+    <message>
+        <source>so the epicenter cannot be told until pair %1 is recorded</source>
+        <translation>así que el epicentro no se sabrá hasta registrar el par %1</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times, not even the mark</source>
+        <translation>Ningún punto del mapa cumple estos tiempos, ni siquiera la marca</translation>
+    </message>
+    <message>
+        <source>The shaded area fits your times: the epicenter may be up to %1 mm from the mark</source>
+        <translation>El área sombreada cumple sus tiempos: el epicentro puede estar hasta a %1 mm de la marca</translation>
+    </message>
+    <message>
+        <source>The mark itself lies %1 mm outside the shaded area</source>
+        <translation>La propia marca queda %1 mm fuera del área sombreada</translation>
+    </message>
+    <message>
+        <source>The times also fit a separate place: around %1 (orange diamond)</source>
+        <translation>Los tiempos también cumplen otro lugar: cerca de %1 (rombo naranja)</translation>
+    </message>
+    <message>
+        <source>The times also fit %1 separate places; the best fitting (orange diamond) is around %2</source>
+        <translation>Los tiempos también cumplen %1 lugares distintos; el que mejor cumple (rombo naranja) está cerca de %2</translation>
+    </message>
+    <message>
+        <source>No point can fit: the settings (stations, velocity or sample rate) are not usable</source>
+        <translation>Ningún punto puede cumplir: la configuración (estaciones, velocidad o muestreo) no es utilizable</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) cannot be right: the pulse needs at most %3 ms to go straight from A to %4 at %5 mm/s</source>
+        <translation>El retardo del par %1 (%2 ms) no puede ser correcto: el pulso tarda como mucho %3 ms en ir directo de A a %4 a %5 mm/s</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) fits only points off the map</source>
+        <translation>El retardo del par %1 (%2 ms) solo cumple puntos fuera del mapa</translation>
+    </message>
+    <message>
+        <source>Each delay fits somewhere on the map, but no point fits both: one of the four times is probably wrong (the closest fit is around %1)</source>
+        <translation>Cada retardo cumple algún lugar del mapa, pero ningún punto cumple los dos: uno de los cuatro tiempos debe de estar mal (el ajuste más cercano está cerca de %1)</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times</source>
+        <translation>Ningún punto del mapa cumple estos tiempos</translation>
+    </message>
+</context>
+<context>
     <name>ChooseFont</name>
     <message>
         <source>Font</source>
@@ -14,6 +73,49 @@
     <message>
         <source>Choose...</source>
         <translation>Elegir...</translation>
+    </message>
+</context>
+<context>
+    <name>PickWords</name>
+    <message>
+        <source>detected</source>
+        <translation>detectado</translation>
+    </message>
+    <message>
+        <source>dragged</source>
+        <translation>arrastrado</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin fijar</translation>
+    </message>
+    <message>
+        <source>detected by onset</source>
+        <translation>detectado por inicio</translation>
+    </message>
+    <message>
+        <source>detected by correlation</source>
+        <translation>detectado por correlación</translation>
+    </message>
+    <message>
+        <source>no pulse above the noise</source>
+        <translation>ningún pulso por encima del ruido</translation>
+    </message>
+    <message>
+        <source>the idle noise reaches the level</source>
+        <translation>el ruido en reposo alcanza el nivel</translation>
+    </message>
+    <message>
+        <source>the level was reached by noise before the pulse</source>
+        <translation>el ruido alcanzó el nivel antes del pulso</translation>
+    </message>
+    <message>
+        <source>no quiet part before the pulse to measure the noise</source>
+        <translation>ningún tramo tranquilo antes del pulso para medir el ruido</translation>
+    </message>
+    <message>
+        <source>the two channels correlate too weakly</source>
+        <translation>los dos canales se correlacionan demasiado poco</translation>
     </message>
 </context>
 <context>
@@ -100,6 +202,26 @@
     <message>
         <source>Mapa</source>
         <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>I struck here</source>
+        <translation>Golpeé aquí</translation>
+    </message>
+    <message>
+        <source>These values of config.ini were not read; the defaults are used instead:</source>
+        <translation>Estos valores de config.ini no se leyeron; se usan los valores por defecto:</translation>
+    </message>
+    <message>
+        <source>For the previous strike:</source>
+        <translation>Para el golpe anterior:</translation>
+    </message>
+    <message>
+        <source>Epicenter: x %1 mm, y %2 mm</source>
+        <translation>Epicentro: x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Struck at x %1 mm, y %2 mm: %3 mm away</source>
+        <translation>Golpe en x %1 mm, y %2 mm: a %3 mm</translation>
     </message>
 </context>
 <context>
@@ -200,6 +322,34 @@
         <source>Show circles of trilateration</source>
         <translation>Mostrar círculos de trilateración</translation>
     </message>
+    <message>
+        <source>Sets the level just above what the idle inputs reach in Listen Sensors</source>
+        <translation>Pone el nivel justo por encima de lo que alcanzan las entradas en reposo en Escuchar los sensores</translation>
+    </message>
+    <message>
+        <source>Level from Idle Noise</source>
+        <translation>Nivel por ruido</translation>
+    </message>
+    <message>
+        <source>Coord. %1 of station %2 must be between 0 and %3 mm, on the map</source>
+        <translation>La coord. %1 de la estación %2 debe estar entre 0 y %3 mm, en el mapa</translation>
+    </message>
+    <message>
+        <source>Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; then press Level from Idle Noise again.</source>
+        <translation>Abra Escuchar los sensores, pulse Escuchar ahora y deje los sensores quietos durante %1 segundos; luego pulse Nivel por ruido otra vez.</translation>
+    </message>
+    <message>
+        <source>The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s</source>
+        <translation>Las entradas en reposo alcanzaron %1 (izquierda) y %2 (derecha) del fondo de escala en %3 s</translation>
+    </message>
+    <message>
+        <source>: no level above them is left for a pulse. Quieten the inputs (cables, mains hum, a sensor knocked) or pick arrivals by onset or correlation.</source>
+        <translation>: no queda nivel por encima de ellas para un pulso. Calme las entradas (cables, zumbido de la red, un sensor golpeado) o halle las llegadas por inicio o por correlación.</translation>
+    </message>
+    <message>
+        <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
+        <translation>; el nivel se pone una vez y media más alto, en %1. Pulse Aplicar y guardar para conservarlo.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -279,6 +429,90 @@
         <source>Run Folder</source>
         <translation>Carpeta de medición</translation>
     </message>
+    <message>
+        <source>Read-out</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>%1 %2 ms, %3</source>
+        <translation>%1 %2 ms, %3</translation>
+    </message>
+    <message>
+        <source>%1 − tA = %2 ± %3 ms</source>
+        <translation>%1 − tA = %2 ± %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 − tA not picked: %2</source>
+        <translation>%1 − tA no hallado: %2</translation>
+    </message>
+    <message>
+        <source>%1 − tA not known yet</source>
+        <translation>%1 − tA aún desconocido</translation>
+    </message>
+    <message>
+        <source>, noise near the level</source>
+        <translation>, ruido cerca del nivel</translation>
+    </message>
+    <message>
+        <source>%1 less its correction %2 ms</source>
+        <translation>%1 menos su corrección %2 ms</translation>
+    </message>
+    <message>
+        <source>%1: raise the level</source>
+        <translation>%1: suba el nivel</translation>
+    </message>
+    <message>
+        <source>Minimum Amplitude for Auto Detection = 0</source>
+        <translation>Amplitud mínima para detección automática = 0</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition</source>
+        <translation>Adquisición fallida</translation>
+    </message>
+    <message>
+        <source>Bad acquisition</source>
+        <translation>Adquisición fallida</translation>
+    </message>
+    <message>
+        <source>Pair %1 has not been recorded. Find the epicenter anyway?</source>
+        <translation>El par %1 no se ha registrado. ¿Hallar el epicentro de todos modos?</translation>
+    </message>
+    <message>
+        <source>Pairs A+B and A+C have not been recorded. Find the epicenter anyway?</source>
+        <translation>Los pares A+B y A+C no se han registrado. ¿Hallar el epicentro de todos modos?</translation>
+    </message>
+    <message>
+        <source>Nothing to save: record a pair first.</source>
+        <translation>Nada que guardar: registre primero un par.</translation>
+    </message>
+    <message>
+        <source>Save Run</source>
+        <translation>Guardar medición</translation>
+    </message>
+    <message>
+        <source>Run saved in %1</source>
+        <translation>Medición guardada en %1</translation>
+    </message>
+    <message>
+        <source>Open Run</source>
+        <translation>Abrir medición</translation>
+    </message>
+    <message>
+        <source>The stations and the velocity not given are those in force.</source>
+        <translation>Las estaciones y la velocidad no dadas son las vigentes.</translation>
+    </message>
+    <message>
+        <source>Nothing to export: record a pair first.</source>
+        <translation>Nada que exportar: registre primero un par.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Written in %1: %2</source>
+        <translation>Escritos en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -305,6 +539,10 @@
     <message>
         <source>Mean</source>
         <translation>Media</translation>
+    </message>
+    <message>
+        <source>Busy! Acquisition in progress.</source>
+        <translation>¡Ocupado! Adquisición en curso.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +583,50 @@
         <source>Use this velocity</source>
         <translation>Usar esta velocidad</translation>
     </message>
+    <message>
+        <source>Type the struck point&apos;s %1 in mm (a number with a dot)</source>
+        <translation>Escriba la %1 del punto golpeado en mm (un número)</translation>
+    </message>
+    <message>
+        <source>Record pair A+B or A+C of this strike first (both of its times must be set)</source>
+        <translation>Registre primero el par A+B o A+C de este golpe (sus dos tiempos deben estar fijados)</translation>
+    </message>
+    <message>
+        <source>Use %1 mm/s as the pulse velocity and save it in the settings?</source>
+        <translation>¿Usar %1 mm/s como velocidad del pulso y guardarla en la configuración?</translation>
+    </message>
+    <message>
+        <source>Strike %1 at (%2, %3) mm: %4</source>
+        <translation>Golpe %1 en (%2; %3) mm: %4</translation>
+    </message>
+    <message>
+        <source>Strike %1, %2: </source>
+        <translation>Golpe %1, %2: </translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>rechazado: %1</translation>
+    </message>
+    <message>
+        <source>delay %1 ms, difference %2 mm, velocity %3 mm/s</source>
+        <translation>retardo %1 ms, diferencia %2 mm, velocidad %3 mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity: not measured: %1</source>
+        <translation>Velocidad: no medida: %1</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 mm/s</source>
+        <translation>Velocidad: %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Corrections (late beside A): %1</source>
+        <translation>Correcciones (retraso respecto a A): %1</translation>
+    </message>
+    <message>
+        <source>Corrections not fitted: %1</source>
+        <translation>Correcciones no ajustadas: %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -379,6 +661,70 @@
     <message>
         <source>Folder for class.csv and class-report.pdf</source>
         <translation>Carpeta para class.csv y class-report.pdf</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Off (mm)</source>
+        <translation>Desvío (mm)</translation>
+    </message>
+    <message>
+        <source>In region</source>
+        <translation>En la región</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Click the map where the strike was.</source>
+        <translation>Haga clic en el mapa donde fue el golpe.</translation>
+    </message>
+    <message>
+        <source>No group to export: add the groups&apos; folders first.</source>
+        <translation>Ningún grupo que exportar: añada primero las carpetas de los grupos.</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Escritos: %1 y %2</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Aún no hay grupos.</translation>
+    </message>
+    <message>
+        <source>Groups: %1, located: %2   (times: det detected, drag dragged)</source>
+        <translation>Grupos: %1, localizados: %2   (tiempos: det detectado, arr arrastrado)</translation>
+    </message>
+    <message>
+        <source>Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm</source>
+        <translation>Epicentro medio: %1; %2 mm   desviaciones típicas: x %3 mm, y %4 mm</translation>
+    </message>
+    <message>
+        <source>Struck at %1, %2 mm   median distance: %3</source>
+        <translation>Golpe en %1; %2 mm   distancia mediana: %3</translation>
+    </message>
+    <message>
+        <source>The struck point lies in the region of %1 of %2 groups (%3 %)</source>
+        <translation>El punto golpeado está en la región de %1 de %2 grupos (%3 %)</translation>
+    </message>
+    <message>
+        <source>Struck point not known: &quot;The strike was here&quot;, then click the map.</source>
+        <translation>Punto golpeado desconocido: &quot;El golpe fue aquí&quot;, luego haga clic en el mapa.</translation>
+    </message>
+    <message>
+        <source>drag</source>
+        <translation>arr</translation>
+    </message>
+    <message>
+        <source>det</source>
+        <translation>det</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marcado: </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AnswerWords</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>No pair has both of its times: these times cannot tell where the epicenter lies</source>
+        <translation>Aucune paire n&apos;a ses deux temps : ces temps ne disent pas où est l&apos;épicentre</translation>
+    </message>
+    <message>
+        <source>Pair %1 has no times: the shaded band holds every point that fits pair %2 alone,</source>
+        <translation>La paire %1 n&apos;a pas de temps : la bande grisée contient tous les points qui conviennent à la seule paire %2,</translation>
+    </message>
+    <message>
+        <source>so the epicenter cannot be told until pair %1 is recorded</source>
+        <translation>donc l&apos;épicentre ne peut être dit avant l&apos;enregistrement de la paire %1</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times, not even the mark</source>
+        <translation>Aucun point de la carte ne convient à ces temps, pas même la marque</translation>
+    </message>
+    <message>
+        <source>The shaded area fits your times: the epicenter may be up to %1 mm from the mark</source>
+        <translation>La zone grisée convient à vos temps : l&apos;épicentre peut être jusqu&apos;à %1 mm de la marque</translation>
+    </message>
+    <message>
+        <source>The mark itself lies %1 mm outside the shaded area</source>
+        <translation>La marque elle-même est à %1 mm hors de la zone grisée</translation>
+    </message>
+    <message>
+        <source>The times also fit a separate place: around %1 (orange diamond)</source>
+        <translation>Les temps conviennent aussi à un autre endroit : vers %1 (losange orange)</translation>
+    </message>
+    <message>
+        <source>The times also fit %1 separate places; the best fitting (orange diamond) is around %2</source>
+        <translation>Les temps conviennent aussi à %1 autres endroits ; le meilleur (losange orange) est vers %2</translation>
+    </message>
+    <message>
+        <source>No point can fit: the settings (stations, velocity or sample rate) are not usable</source>
+        <translation>Aucun point ne peut convenir : les réglages (stations, vitesse ou échantillonnage) sont inutilisables</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) cannot be right: the pulse needs at most %3 ms to go straight from A to %4 at %5 mm/s</source>
+        <translation>Le retard de la paire %1 (%2 ms) ne peut pas être juste : l&apos;impulsion met au plus %3 ms pour aller tout droit de A à %4 à %5 mm/s</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) fits only points off the map</source>
+        <translation>Le retard de la paire %1 (%2 ms) ne convient qu&apos;à des points hors de la carte</translation>
+    </message>
+    <message>
+        <source>Each delay fits somewhere on the map, but no point fits both: one of the four times is probably wrong (the closest fit is around %1)</source>
+        <translation>Chaque retard convient quelque part sur la carte, mais aucun point ne convient aux deux : l&apos;un des quatre temps est sans doute faux (le plus proche est vers %1)</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times</source>
+        <translation>Aucun point de la carte ne convient à ces temps</translation>
+    </message>
+</context>
+<context>
     <name>ChooseFont</name>
     <message>
         <source>Font</source>
@@ -14,6 +73,49 @@
     <message>
         <source>Choose...</source>
         <translation>Choisir...</translation>
+    </message>
+</context>
+<context>
+    <name>PickWords</name>
+    <message>
+        <source>detected</source>
+        <translation>détecté</translation>
+    </message>
+    <message>
+        <source>dragged</source>
+        <translation>déplacé</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non fixé</translation>
+    </message>
+    <message>
+        <source>detected by onset</source>
+        <translation>détecté par le début</translation>
+    </message>
+    <message>
+        <source>detected by correlation</source>
+        <translation>détecté par corrélation</translation>
+    </message>
+    <message>
+        <source>no pulse above the noise</source>
+        <translation>aucune impulsion au-dessus du bruit</translation>
+    </message>
+    <message>
+        <source>the idle noise reaches the level</source>
+        <translation>le bruit au repos atteint le niveau</translation>
+    </message>
+    <message>
+        <source>the level was reached by noise before the pulse</source>
+        <translation>le bruit a atteint le niveau avant l&apos;impulsion</translation>
+    </message>
+    <message>
+        <source>no quiet part before the pulse to measure the noise</source>
+        <translation>aucune partie calme avant l&apos;impulsion pour mesurer le bruit</translation>
+    </message>
+    <message>
+        <source>the two channels correlate too weakly</source>
+        <translation>les deux canaux sont trop peu corrélés</translation>
     </message>
 </context>
 <context>
@@ -100,6 +202,26 @@
     <message>
         <source>Mapa</source>
         <translation>Carte</translation>
+    </message>
+    <message>
+        <source>I struck here</source>
+        <translation>J&apos;ai frappé ici</translation>
+    </message>
+    <message>
+        <source>These values of config.ini were not read; the defaults are used instead:</source>
+        <translation>Ces valeurs de config.ini n&apos;ont pas été lues ; les valeurs par défaut sont utilisées :</translation>
+    </message>
+    <message>
+        <source>For the previous strike:</source>
+        <translation>Pour la frappe précédente :</translation>
+    </message>
+    <message>
+        <source>Epicenter: x %1 mm, y %2 mm</source>
+        <translation>Épicentre : x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Struck at x %1 mm, y %2 mm: %3 mm away</source>
+        <translation>Frappé en x %1 mm, y %2 mm : à %3 mm</translation>
     </message>
 </context>
 <context>
@@ -200,6 +322,34 @@
         <source>Show circles of trilateration</source>
         <translation>Afficher les cercles de trilatération</translation>
     </message>
+    <message>
+        <source>Sets the level just above what the idle inputs reach in Listen Sensors</source>
+        <translation>Place le niveau juste au-dessus de ce que les entrées au repos atteignent dans Écouter les capteurs</translation>
+    </message>
+    <message>
+        <source>Level from Idle Noise</source>
+        <translation>Niveau du bruit</translation>
+    </message>
+    <message>
+        <source>Coord. %1 of station %2 must be between 0 and %3 mm, on the map</source>
+        <translation>La coord. %1 de la station %2 doit être entre 0 et %3 mm, sur la carte</translation>
+    </message>
+    <message>
+        <source>Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; then press Level from Idle Noise again.</source>
+        <translation>Ouvrez Écouter les capteurs, appuyez sur Écouter et laissez les capteurs immobiles pendant %1 secondes ; puis appuyez à nouveau sur Niveau du bruit.</translation>
+    </message>
+    <message>
+        <source>The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s</source>
+        <translation>Les entrées au repos ont atteint %1 (gauche) et %2 (droite) de la pleine échelle en %3 s</translation>
+    </message>
+    <message>
+        <source>: no level above them is left for a pulse. Quieten the inputs (cables, mains hum, a sensor knocked) or pick arrivals by onset or correlation.</source>
+        <translation> : il ne reste aucun niveau au-dessus pour une impulsion. Calmez les entrées (câbles, ronflement du secteur, capteur heurté) ou trouvez les arrivées par le début ou par corrélation.</translation>
+    </message>
+    <message>
+        <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
+        <translation> ; le niveau est mis une fois et demie plus haut, à %1. Appuyez sur Appliquer et enregistrer pour le garder.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -279,6 +429,90 @@
         <source>Run Folder</source>
         <translation>Dossier de mesure</translation>
     </message>
+    <message>
+        <source>Read-out</source>
+        <translation>Relevé</translation>
+    </message>
+    <message>
+        <source>%1 %2 ms, %3</source>
+        <translation>%1 %2 ms, %3</translation>
+    </message>
+    <message>
+        <source>%1 − tA = %2 ± %3 ms</source>
+        <translation>%1 − tA = %2 ± %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 − tA not picked: %2</source>
+        <translation>%1 − tA non trouvé : %2</translation>
+    </message>
+    <message>
+        <source>%1 − tA not known yet</source>
+        <translation>%1 − tA pas encore connu</translation>
+    </message>
+    <message>
+        <source>, noise near the level</source>
+        <translation>, bruit proche du niveau</translation>
+    </message>
+    <message>
+        <source>%1 less its correction %2 ms</source>
+        <translation>%1 moins sa correction %2 ms</translation>
+    </message>
+    <message>
+        <source>%1: raise the level</source>
+        <translation>%1 : montez le niveau</translation>
+    </message>
+    <message>
+        <source>Minimum Amplitude for Auto Detection = 0</source>
+        <translation>Amplitude minimale pour la détection automatique = 0</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition</source>
+        <translation>Acquisition ratée</translation>
+    </message>
+    <message>
+        <source>Bad acquisition</source>
+        <translation>Acquisition ratée</translation>
+    </message>
+    <message>
+        <source>Pair %1 has not been recorded. Find the epicenter anyway?</source>
+        <translation>La paire %1 n&apos;a pas été enregistrée. Trouver l&apos;épicentre quand même ?</translation>
+    </message>
+    <message>
+        <source>Pairs A+B and A+C have not been recorded. Find the epicenter anyway?</source>
+        <translation>Les paires A+B et A+C n&apos;ont pas été enregistrées. Trouver l&apos;épicentre quand même ?</translation>
+    </message>
+    <message>
+        <source>Nothing to save: record a pair first.</source>
+        <translation>Rien à enregistrer : enregistrez d&apos;abord une paire.</translation>
+    </message>
+    <message>
+        <source>Save Run</source>
+        <translation>Enregistrer la mesure</translation>
+    </message>
+    <message>
+        <source>Run saved in %1</source>
+        <translation>Mesure enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Open Run</source>
+        <translation>Ouvrir une mesure</translation>
+    </message>
+    <message>
+        <source>The stations and the velocity not given are those in force.</source>
+        <translation>Les stations et la vitesse non données sont celles en vigueur.</translation>
+    </message>
+    <message>
+        <source>Nothing to export: record a pair first.</source>
+        <translation>Rien à exporter : enregistrez d&apos;abord une paire.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Written in %1: %2</source>
+        <translation>Écrits dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -305,6 +539,10 @@
     <message>
         <source>Mean</source>
         <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Busy! Acquisition in progress.</source>
+        <translation>Occupé ! Acquisition en cours.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +583,50 @@
         <source>Use this velocity</source>
         <translation>Utiliser cette vitesse</translation>
     </message>
+    <message>
+        <source>Type the struck point&apos;s %1 in mm (a number with a dot)</source>
+        <translation>Tapez le %1 du point frappé en mm (un nombre)</translation>
+    </message>
+    <message>
+        <source>Record pair A+B or A+C of this strike first (both of its times must be set)</source>
+        <translation>Enregistrez d&apos;abord la paire A+B ou A+C de cette frappe (ses deux temps doivent être fixés)</translation>
+    </message>
+    <message>
+        <source>Use %1 mm/s as the pulse velocity and save it in the settings?</source>
+        <translation>Utiliser %1 mm/s comme vitesse de l&apos;impulsion et l&apos;enregistrer dans les réglages ?</translation>
+    </message>
+    <message>
+        <source>Strike %1 at (%2, %3) mm: %4</source>
+        <translation>Frappe %1 en (%2 ; %3) mm : %4</translation>
+    </message>
+    <message>
+        <source>Strike %1, %2: </source>
+        <translation>Frappe %1, %2 : </translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refusé : %1</translation>
+    </message>
+    <message>
+        <source>delay %1 ms, difference %2 mm, velocity %3 mm/s</source>
+        <translation>retard %1 ms, différence %2 mm, vitesse %3 mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity: not measured: %1</source>
+        <translation>Vitesse : non mesurée : %1</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 mm/s</source>
+        <translation>Vitesse : %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Corrections (late beside A): %1</source>
+        <translation>Corrections (retard par rapport à A) : %1</translation>
+    </message>
+    <message>
+        <source>Corrections not fitted: %1</source>
+        <translation>Corrections non ajustées : %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -379,6 +661,70 @@
     <message>
         <source>Folder for class.csv and class-report.pdf</source>
         <translation>Dossier pour class.csv et class-report.pdf</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Off (mm)</source>
+        <translation>Écart (mm)</translation>
+    </message>
+    <message>
+        <source>In region</source>
+        <translation>Dans la zone</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Click the map where the strike was.</source>
+        <translation>Cliquez sur la carte là où était la frappe.</translation>
+    </message>
+    <message>
+        <source>No group to export: add the groups&apos; folders first.</source>
+        <translation>Aucun groupe à exporter : ajoutez d&apos;abord les dossiers des groupes.</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Écrits : %1 et %2</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Pas encore de groupe.</translation>
+    </message>
+    <message>
+        <source>Groups: %1, located: %2   (times: det detected, drag dragged)</source>
+        <translation>Groupes : %1, localisés : %2   (temps : dét détecté, dépl déplacé)</translation>
+    </message>
+    <message>
+        <source>Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm</source>
+        <translation>Épicentre moyen : %1 ; %2 mm   écarts types : x %3 mm, y %4 mm</translation>
+    </message>
+    <message>
+        <source>Struck at %1, %2 mm   median distance: %3</source>
+        <translation>Frappé en %1 ; %2 mm   distance médiane : %3</translation>
+    </message>
+    <message>
+        <source>The struck point lies in the region of %1 of %2 groups (%3 %)</source>
+        <translation>Le point frappé est dans la zone de %1 groupes sur %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Struck point not known: &quot;The strike was here&quot;, then click the map.</source>
+        <translation>Point frappé inconnu : « La frappe était ici », puis cliquez sur la carte.</translation>
+    </message>
+    <message>
+        <source>drag</source>
+        <translation>dépl</translation>
+    </message>
+    <message>
+        <source>det</source>
+        <translation>dét</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marqué : </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AnswerWords</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>No pair has both of its times: these times cannot tell where the epicenter lies</source>
+        <translation>Nenhum par tem seus dois tempos: estes tempos não dizem onde está o epicentro</translation>
+    </message>
+    <message>
+        <source>Pair %1 has no times: the shaded band holds every point that fits pair %2 alone,</source>
+        <translation>O par %1 não tem tempos: a faixa sombreada contém todos os pontos que servem só ao par %2,</translation>
+    </message>
+    <message>
+        <source>so the epicenter cannot be told until pair %1 is recorded</source>
+        <translation>então o epicentro só pode ser dito quando o par %1 for registrado</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times, not even the mark</source>
+        <translation>Nenhum ponto do mapa serve a estes tempos, nem mesmo a marca</translation>
+    </message>
+    <message>
+        <source>The shaded area fits your times: the epicenter may be up to %1 mm from the mark</source>
+        <translation>A área sombreada serve aos seus tempos: o epicentro pode estar a até %1 mm da marca</translation>
+    </message>
+    <message>
+        <source>The mark itself lies %1 mm outside the shaded area</source>
+        <translation>A própria marca fica %1 mm fora da área sombreada</translation>
+    </message>
+    <message>
+        <source>The times also fit a separate place: around %1 (orange diamond)</source>
+        <translation>Os tempos também servem a outro lugar: perto de %1 (losango laranja)</translation>
+    </message>
+    <message>
+        <source>The times also fit %1 separate places; the best fitting (orange diamond) is around %2</source>
+        <translation>Os tempos também servem a %1 outros lugares; o que melhor serve (losango laranja) fica perto de %2</translation>
+    </message>
+    <message>
+        <source>No point can fit: the settings (stations, velocity or sample rate) are not usable</source>
+        <translation>Nenhum ponto pode servir: as configurações (estações, velocidade ou amostragem) não são utilizáveis</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) cannot be right: the pulse needs at most %3 ms to go straight from A to %4 at %5 mm/s</source>
+        <translation>O atraso do par %1 (%2 ms) não pode estar certo: o pulso leva no máximo %3 ms para ir direto de A a %4 a %5 mm/s</translation>
+    </message>
+    <message>
+        <source>The delay of pair %1 (%2 ms) fits only points off the map</source>
+        <translation>O atraso do par %1 (%2 ms) só serve a pontos fora do mapa</translation>
+    </message>
+    <message>
+        <source>Each delay fits somewhere on the map, but no point fits both: one of the four times is probably wrong (the closest fit is around %1)</source>
+        <translation>Cada atraso serve a algum lugar do mapa, mas nenhum ponto serve aos dois: um dos quatro tempos deve estar errado (o ajuste mais próximo fica perto de %1)</translation>
+    </message>
+    <message>
+        <source>No point of the map fits these times</source>
+        <translation>Nenhum ponto do mapa serve a estes tempos</translation>
+    </message>
+</context>
+<context>
     <name>ChooseFont</name>
     <message>
         <source>Font</source>
@@ -14,6 +73,49 @@
     <message>
         <source>Choose...</source>
         <translation>Escolher...</translation>
+    </message>
+</context>
+<context>
+    <name>PickWords</name>
+    <message>
+        <source>detected</source>
+        <translation>detectado</translation>
+    </message>
+    <message>
+        <source>dragged</source>
+        <translation>arrastado</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>não definido</translation>
+    </message>
+    <message>
+        <source>detected by onset</source>
+        <translation>detectado pelo início</translation>
+    </message>
+    <message>
+        <source>detected by correlation</source>
+        <translation>detectado por correlação</translation>
+    </message>
+    <message>
+        <source>no pulse above the noise</source>
+        <translation>nenhum pulso acima do ruído</translation>
+    </message>
+    <message>
+        <source>the idle noise reaches the level</source>
+        <translation>o ruído em repouso atinge o nível</translation>
+    </message>
+    <message>
+        <source>the level was reached by noise before the pulse</source>
+        <translation>o nível foi atingido pelo ruído antes do pulso</translation>
+    </message>
+    <message>
+        <source>no quiet part before the pulse to measure the noise</source>
+        <translation>nenhum trecho calmo antes do pulso para medir o ruído</translation>
+    </message>
+    <message>
+        <source>the two channels correlate too weakly</source>
+        <translation>os dois canais se correlacionam fraco demais</translation>
     </message>
 </context>
 <context>
@@ -100,6 +202,26 @@
     <message>
         <source>Mapa</source>
         <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>I struck here</source>
+        <translation>Golpeei aqui</translation>
+    </message>
+    <message>
+        <source>These values of config.ini were not read; the defaults are used instead:</source>
+        <translation>Estes valores de config.ini não foram lidos; usam-se os valores padrão:</translation>
+    </message>
+    <message>
+        <source>For the previous strike:</source>
+        <translation>Para o golpe anterior:</translation>
+    </message>
+    <message>
+        <source>Epicenter: x %1 mm, y %2 mm</source>
+        <translation>Epicentro: x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Struck at x %1 mm, y %2 mm: %3 mm away</source>
+        <translation>Golpe em x %1 mm, y %2 mm: a %3 mm</translation>
     </message>
 </context>
 <context>
@@ -200,6 +322,34 @@
         <source>Show circles of trilateration</source>
         <translation>Mostrar círculos da trilateração</translation>
     </message>
+    <message>
+        <source>Sets the level just above what the idle inputs reach in Listen Sensors</source>
+        <translation>Põe o nível logo acima do que as entradas em repouso atingem em Escutar os sensores</translation>
+    </message>
+    <message>
+        <source>Level from Idle Noise</source>
+        <translation>Nível pelo ruído</translation>
+    </message>
+    <message>
+        <source>Coord. %1 of station %2 must be between 0 and %3 mm, on the map</source>
+        <translation>A coord. %1 da estação %2 deve estar entre 0 e %3 mm, no mapa</translation>
+    </message>
+    <message>
+        <source>Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; then press Level from Idle Noise again.</source>
+        <translation>Abra Escutar os sensores, aperte Escutar agora e deixe os sensores parados por %1 segundos; depois aperte Nível pelo ruído de novo.</translation>
+    </message>
+    <message>
+        <source>The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s</source>
+        <translation>As entradas em repouso atingiram %1 (esquerda) e %2 (direita) do fundo de escala em %3 s</translation>
+    </message>
+    <message>
+        <source>: no level above them is left for a pulse. Quieten the inputs (cables, mains hum, a sensor knocked) or pick arrivals by onset or correlation.</source>
+        <translation>: não sobra nível acima delas para um pulso. Acalme as entradas (cabos, zumbido da rede, um sensor esbarrado) ou ache as chegadas pelo início ou por correlação.</translation>
+    </message>
+    <message>
+        <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
+        <translation>; o nível foi posto uma vez e meia mais alto, em %1. Aperte Aplicar e salvar para guardá-lo.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -279,6 +429,90 @@
         <source>Run Folder</source>
         <translation>Pasta de medição</translation>
     </message>
+    <message>
+        <source>Read-out</source>
+        <translation>Leitura</translation>
+    </message>
+    <message>
+        <source>%1 %2 ms, %3</source>
+        <translation>%1 %2 ms, %3</translation>
+    </message>
+    <message>
+        <source>%1 − tA = %2 ± %3 ms</source>
+        <translation>%1 − tA = %2 ± %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 − tA not picked: %2</source>
+        <translation>%1 − tA não achado: %2</translation>
+    </message>
+    <message>
+        <source>%1 − tA not known yet</source>
+        <translation>%1 − tA ainda desconhecido</translation>
+    </message>
+    <message>
+        <source>, noise near the level</source>
+        <translation>, ruído perto do nível</translation>
+    </message>
+    <message>
+        <source>%1 less its correction %2 ms</source>
+        <translation>%1 menos sua correção %2 ms</translation>
+    </message>
+    <message>
+        <source>%1: raise the level</source>
+        <translation>%1: aumente o nível</translation>
+    </message>
+    <message>
+        <source>Minimum Amplitude for Auto Detection = 0</source>
+        <translation>Amplitude mínima para detecção automática = 0</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition</source>
+        <translation>Aquisição ruim</translation>
+    </message>
+    <message>
+        <source>Bad acquisition</source>
+        <translation>Aquisição ruim</translation>
+    </message>
+    <message>
+        <source>Pair %1 has not been recorded. Find the epicenter anyway?</source>
+        <translation>O par %1 não foi registrado. Achar o epicentro assim mesmo?</translation>
+    </message>
+    <message>
+        <source>Pairs A+B and A+C have not been recorded. Find the epicenter anyway?</source>
+        <translation>Os pares A+B e A+C não foram registrados. Achar o epicentro assim mesmo?</translation>
+    </message>
+    <message>
+        <source>Nothing to save: record a pair first.</source>
+        <translation>Nada a salvar: registre um par primeiro.</translation>
+    </message>
+    <message>
+        <source>Save Run</source>
+        <translation>Salvar medição</translation>
+    </message>
+    <message>
+        <source>Run saved in %1</source>
+        <translation>Medição salva em %1</translation>
+    </message>
+    <message>
+        <source>Open Run</source>
+        <translation>Abrir medição</translation>
+    </message>
+    <message>
+        <source>The stations and the velocity not given are those in force.</source>
+        <translation>As estações e a velocidade não dadas são as atuais.</translation>
+    </message>
+    <message>
+        <source>Nothing to export: record a pair first.</source>
+        <translation>Nada a exportar: registre um par primeiro.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Written in %1: %2</source>
+        <translation>Gravados em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -305,6 +539,10 @@
     <message>
         <source>Mean</source>
         <translation>Média</translation>
+    </message>
+    <message>
+        <source>Busy! Acquisition in progress.</source>
+        <translation>Ocupado! Aquisição em andamento.</translation>
     </message>
 </context>
 <context>
@@ -345,6 +583,50 @@
         <source>Use this velocity</source>
         <translation>Usar esta velocidade</translation>
     </message>
+    <message>
+        <source>Type the struck point&apos;s %1 in mm (a number with a dot)</source>
+        <translation>Digite o %1 do ponto golpeado em mm (um número)</translation>
+    </message>
+    <message>
+        <source>Record pair A+B or A+C of this strike first (both of its times must be set)</source>
+        <translation>Registre primeiro o par A+B ou A+C deste golpe (seus dois tempos devem estar definidos)</translation>
+    </message>
+    <message>
+        <source>Use %1 mm/s as the pulse velocity and save it in the settings?</source>
+        <translation>Usar %1 mm/s como velocidade do pulso e salvá-la nas configurações?</translation>
+    </message>
+    <message>
+        <source>Strike %1 at (%2, %3) mm: %4</source>
+        <translation>Golpe %1 em (%2; %3) mm: %4</translation>
+    </message>
+    <message>
+        <source>Strike %1, %2: </source>
+        <translation>Golpe %1, %2: </translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>recusado: %1</translation>
+    </message>
+    <message>
+        <source>delay %1 ms, difference %2 mm, velocity %3 mm/s</source>
+        <translation>atraso %1 ms, diferença %2 mm, velocidade %3 mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity: not measured: %1</source>
+        <translation>Velocidade: não medida: %1</translation>
+    </message>
+    <message>
+        <source>Velocity: %1 mm/s</source>
+        <translation>Velocidade: %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Corrections (late beside A): %1</source>
+        <translation>Correções (atraso em relação a A): %1</translation>
+    </message>
+    <message>
+        <source>Corrections not fitted: %1</source>
+        <translation>Correções não ajustadas: %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -379,6 +661,70 @@
     <message>
         <source>Folder for class.csv and class-report.pdf</source>
         <translation>Pasta para class.csv e class-report.pdf</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Off (mm)</source>
+        <translation>Desvio (mm)</translation>
+    </message>
+    <message>
+        <source>In region</source>
+        <translation>Na região</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Click the map where the strike was.</source>
+        <translation>Clique no mapa onde foi o golpe.</translation>
+    </message>
+    <message>
+        <source>No group to export: add the groups&apos; folders first.</source>
+        <translation>Nenhum grupo a exportar: adicione primeiro as pastas dos grupos.</translation>
+    </message>
+    <message>
+        <source>Written: %1 and %2</source>
+        <translation>Gravados: %1 e %2</translation>
+    </message>
+    <message>
+        <source>No groups yet.</source>
+        <translation>Ainda não há grupos.</translation>
+    </message>
+    <message>
+        <source>Groups: %1, located: %2   (times: det detected, drag dragged)</source>
+        <translation>Grupos: %1, localizados: %2   (tempos: det detectado, arr arrastado)</translation>
+    </message>
+    <message>
+        <source>Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm</source>
+        <translation>Epicentro médio: %1; %2 mm   desvios-padrão: x %3 mm, y %4 mm</translation>
+    </message>
+    <message>
+        <source>Struck at %1, %2 mm   median distance: %3</source>
+        <translation>Golpe em %1; %2 mm   distância mediana: %3</translation>
+    </message>
+    <message>
+        <source>The struck point lies in the region of %1 of %2 groups (%3 %)</source>
+        <translation>O ponto golpeado está na região de %1 de %2 grupos (%3 %)</translation>
+    </message>
+    <message>
+        <source>Struck point not known: &quot;The strike was here&quot;, then click the map.</source>
+        <translation>Ponto golpeado desconhecido: &quot;O golpe foi aqui&quot;, depois clique no mapa.</translation>
+    </message>
+    <message>
+        <source>drag</source>
+        <translation>arr</translation>
+    </message>
+    <message>
+        <source>det</source>
+        <translation>det</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marcado: </translation>
     </message>
 </context>
 <context>

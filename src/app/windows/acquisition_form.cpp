@@ -1,5 +1,7 @@
 #include "app/windows/acquisition_form.h"
 
+#include "app/run/pick_words.h"
+
 #include "app/windows/capture_errors.h"
 #include "app/experiment/epicenter_answer.h"
 #include "app/experiment/picks/level_pick.h"
@@ -99,7 +101,7 @@ void TForm3::AddReadOut(TSLScope* scope, int pair) {
   // ones, in their colours.
   auto* group = static_cast<TSLLegendGroupItem*>(scope->Legend()->CustomGroups()->Add());
   TSLDisplayLabel* caption = group->LegendGroup()->Caption();
-  caption->SetText(QStringLiteral("Read-out"));
+  caption->SetText(tr("Read-out"));
   caption->Font()->AssignFont(scope->Legend()->Cursors()->Caption()->Font()->ToQFont(),
                               scope->Legend()->Cursors()->Caption()->Font()->Color());
   const QColor colours[3] = {scope->Cursors()->Cursor(0)->Color(), scope->Cursors()->Cursor(1)->Color(), Qt::white};
@@ -113,12 +115,12 @@ void TForm3::AddReadOut(TSLScope* scope, int pair) {
 }
 
 namespace {
-QString ReadOutTime(const QString& name, const QString& ms, const char* how) {
-  return QStringLiteral("%1 %2 ms, %3").arg(name, ms, QLatin1String(how));
+QString ReadOutTime(const QString& name, const QString& ms, const QString& how) {
+  return TForm3::tr("%1 %2 ms, %3").arg(name, ms, how);
 }
 
 QString ReadOutDelay(const QString& name, const QString& ms, const QString& sample) {
-  return QStringLiteral("%1 \u2212 tA = %2 \u00b1 %3 ms").arg(name, ms, sample);
+  return TForm3::tr("%1 \u2212 tA = %2 \u00b1 %3 ms").arg(name, ms, sample);
 }
 }  // namespace
 
@@ -132,21 +134,18 @@ QStringList TForm3::ReadOut(int pair) const {
                            pair == 0 ? Experiment.timeB : Experiment.timeC};
   const QString names[2] = {QStringLiteral("tA"), pair == 0 ? QStringLiteral("tB") : QStringLiteral("tC")};
   QStringList lines;
-  const std::string pickedBy = std::string("detected by ") + PickMethodName(pickedBy_[pair]);
   for (int k = 0; k < 2; ++k) {
     const TTimeHow how = source_[pair][k];
     lines << ReadOutTime(names[k], ms(times[k]),
-                         how == TTimeHow::NotSet                                                   ? "not set"
-                         : how == TTimeHow::Detected && pickedBy_[pair] != TPickMethod::Level ? pickedBy.c_str()
-                                                                                                   : TimeHowName(how));
+                         how == TTimeHow::Detected ? DetectedByWords(pickedBy_[pair]) : TimeHowWords(how));
   }
   const TTimeReadings readings = Readings();
   if (!unpicked_[pair].isEmpty() && (source_[pair][0] == TTimeHow::NotSet || source_[pair][1] == TTimeHow::NotSet)) {
-    lines << QStringLiteral("%1 \u2212 tA not picked: %2").arg(names[1], unpicked_[pair]);
+    lines << tr("%1 \u2212 tA not picked: %2").arg(names[1], unpicked_[pair]);
     return lines;
   }
   if (readings.how[2 * pair] == TTimeHow::NotSet || readings.how[2 * pair + 1] == TTimeHow::NotSet) {
-    lines << QStringLiteral("%1 \u2212 tA not known yet").arg(names[1]);
+    lines << tr("%1 \u2212 tA not known yet").arg(names[1]);
     return lines;
   }
   // Both arrivals are sampled by one clock: a detected delay is good to one
@@ -163,10 +162,10 @@ QStringList TForm3::ReadOut(int pair) const {
   lines << ReadOutDelay(names[1], ms(times[1] - times[0]),
                         std::isfinite(uncertainty) ? ms(uncertainty) : locale.toString(sampleMs, 'f', decimals));
   if (noiseNearLevel_[pair] && readings.how[2 * pair] == TTimeHow::Detected)
-    lines.back() += QStringLiteral(", noise near the level");
+    lines.back() += tr(", noise near the level");
   // A measured correction of the sensor is taken off by the solver.
   if (const double c = Experiment.sensorCorrection[pair]; c != 0)
-    lines << QStringLiteral("%1 less its correction %2 ms").arg(names[1], ms(c));
+    lines << tr("%1 less its correction %2 ms").arg(names[1], ms(c));
   return lines;
 }
 
@@ -196,14 +195,15 @@ void TForm3::UpdateReadOut() {
     TSLLegendGroupItem* group = scope->Legend()->CustomGroups()->Group(0);
     if (!group) continue;
     const QFontMetrics entries(scope->Legend()->Font()->ToQFont());
-    const char* widestHow = Experiment.pickMethod == TPickMethod::Level ? "detected" : "detected by correlation";
+    const QString widestHow = Experiment.pickMethod == TPickMethod::Level ? TimeHowWords(TTimeHow::Detected)
+                                                                          : DetectedByWords(TPickMethod::Correlation);
     const int widest = std::max(entries.horizontalAdvance(ReadOutTime(QStringLiteral("tA"), QStringLiteral("9") + nines,
                                                                       widestHow)),
                                 entries.horizontalAdvance(ReadOutDelay(QStringLiteral("tC"), QStringLiteral("-") + nines,
                                                                        locale.toString(sampleMs, 'f', decimals))));
     TSLDisplayLabel* caption = group->LegendGroup()->Caption();
     const QFontMetrics captionFont(caption->Font()->ToQFont());
-    QString text = QStringLiteral("Read-out");
+    QString text = tr("Read-out");
     // Entries take 30 pixels beside their text, captions 23.
     while (captionFont.horizontalAdvance(text) + 23 < widest + 30) text += QLatin1Char(' ');
     if (caption->Text() != text) caption->SetText(text);
@@ -335,7 +335,7 @@ bool TForm3::LevelPairHolds(const TDetectionTarget& target, const double* data, 
   }
   pickedDelay_[pair] = 0;
   noiseNearLevel_[pair] = false;
-  unpicked_[pair] = QString::fromLatin1(RefusalText(judged.refusal)) + QStringLiteral(": raise the level");
+  unpicked_[pair] = tr("%1: raise the level").arg(RefusalWords(judged.refusal));
   QueueReadOut();
   return false;
 }
@@ -360,7 +360,7 @@ void TForm3::PickPairOf(TSLScope* scope, const double* right, int size) {
   const TPairPick pick = PickPair(Experiment.pickMethod, left->ReadReals(), right, size, Experiment.acquisitionRate,
                                   Experiment.detectionLevel / 1000.0);
   if (!pick.ok) {
-    unpicked_[pair] = QString::fromLatin1(RefusalText(pick.refusal));
+    unpicked_[pair] = RefusalWords(pick.refusal);
     QueueReadOut();
     return;
   }
@@ -462,7 +462,7 @@ void TForm3::chkAutomaticTimeClick(QObject*) {
   // would detect at level 0 on the first sample.
   refusingAutoDetection_ = true;
   chkAutomaticTime->SetChecked(false);
-  ShowMessage(QStringLiteral("Minimum Amplitude for Auto Detection = 0"));
+  ShowMessage(tr("Minimum Amplitude for Auto Detection = 0"));
   refusingAutoDetection_ = false;
 }
 
@@ -472,7 +472,7 @@ void TForm3::LocateEpicenter() {
   if (!answer.Solved()) {
     Form1->imgEpicenter->SetVisible(false);
     Form1->ShowNoSolution(answer);
-    ShowMessage(QString::fromLatin1(SolveMessage(answer.point.outcome)));
+    ShowMessage(answer.point.outcome == TSolveOutcome::NoPoint ? tr("Bad Acquisition") : tr("Bad acquisition"));
     return;
   }
   Form1->imgEpicenter->SetTop(answer.point.markerTop);
@@ -490,8 +490,8 @@ bool TForm3::ConfirmUnrecordedPairs() {
   if (!(known_[1][0] && known_[1][1])) missing << QLatin1String(kPairLabel[1]);
   if (missing.isEmpty()) return true;
   const QString text = missing.size() == 1
-                           ? QStringLiteral("Pair %1 has not been recorded. Find the epicenter anyway?").arg(missing[0])
-                           : QStringLiteral("Pairs A+B and A+C have not been recorded. Find the epicenter anyway?");
+                           ? tr("Pair %1 has not been recorded. Find the epicenter anyway?").arg(missing[0])
+                           : tr("Pairs A+B and A+C have not been recorded. Find the epicenter anyway?");
   return AskYesNo(text);
 }
 
@@ -674,12 +674,12 @@ void TForm3::btnSaveRunClick(QObject*) {
   // capture goes on under it, and the report must show what is saved.
   const TRun run = CurrentRun();
   if (!run.pairs[0].present && !run.pairs[1].present) {
-    ShowMessage(QStringLiteral("Nothing to save: record a pair first."));
+    ShowMessage(tr("Nothing to save: record a pair first."));
     return;
   }
   const QImage map = Form1->imgMapa->Picture().ToImage();
   const QImage scopes[2] = {ScopePicture(0, run), ScopePicture(1, run)};
-  const QString folder = ChooseRunFolder(QStringLiteral("Save Run"));
+  const QString folder = ChooseRunFolder(tr("Save Run"));
   if (folder.isEmpty()) return;
   const std::string error = SaveRunFolder(folder.toStdString(), run, [&](const std::filesystem::path& pdf) {
     return WriteRunFolderReport(QString::fromStdString(pdf.string()), run, map, scopes[0], scopes[1]);
@@ -688,11 +688,11 @@ void TForm3::btnSaveRunClick(QObject*) {
     ShowMessage(QString::fromStdString(error));
     return;
   }
-  ShowMessage(QStringLiteral("Run saved in %1").arg(QDir::toNativeSeparators(folder)));
+  ShowMessage(tr("Run saved in %1").arg(QDir::toNativeSeparators(folder)));
 }
 
 void TForm3::btnOpenRunClick(QObject*) {
-  const QString folder = ChooseRunFolder(QStringLiteral("Open Run"));
+  const QString folder = ChooseRunFolder(tr("Open Run"));
   if (folder.isEmpty()) return;
   TRun run;
   const std::vector<std::string> problems = LoadRunFolder(folder.toStdString(), Experiment, run);
@@ -702,7 +702,7 @@ void TForm3::btnOpenRunClick(QObject*) {
   if (!problems.empty()) {
     QStringList lines;
     for (const std::string& p : problems) lines << QString::fromStdString(p);
-    if (!run.hasStations) lines << QStringLiteral("The stations and the velocity not given are those in force.");
+    if (!run.hasStations) lines << tr("The stations and the velocity not given are those in force.");
     ShowMessage(lines.join(QLatin1Char('\n')));
   }
 }
@@ -710,10 +710,10 @@ void TForm3::btnOpenRunClick(QObject*) {
 void TForm3::btnExportCsvClick(QObject*) {
   const TRun run = CurrentRun();
   if (!run.pairs[0].present && !run.pairs[1].present) {
-    ShowMessage(QStringLiteral("Nothing to export: record a pair first."));
+    ShowMessage(tr("Nothing to export: record a pair first."));
     return;
   }
-  const QString folder = ChooseRunFolder(QStringLiteral("Export CSV"));
+  const QString folder = ChooseRunFolder(tr("Export CSV"));
   if (folder.isEmpty()) return;
   std::vector<std::string> written;
   const std::string error = ExportRunCsv(folder.toStdString(), run, &written);
@@ -723,7 +723,7 @@ void TForm3::btnExportCsvClick(QObject*) {
   }
   QStringList names;
   for (const std::string& file : written) names << QFileInfo(QString::fromStdString(file)).fileName();
-  ShowMessage(QStringLiteral("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
+  ShowMessage(tr("Written in %1: %2").arg(QDir::toNativeSeparators(folder), names.join(QStringLiteral(", "))));
 }
 
 bool TForm3::ShowsStruckPoint() const {

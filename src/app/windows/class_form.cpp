@@ -2,6 +2,7 @@
 
 #include "app/experiment/epicenter_solver.h"
 #include "app/run/class_report.h"
+#include "app/run/pick_words.h"
 #include "app/windows/main_form.h"
 #include "app/windows/window_parts.h"
 #include "draw/message_service.h"
@@ -13,12 +14,20 @@
 #include <QBuffer>
 #include <QDir>
 #include <QHeaderView>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 
 namespace {
+
+// As the windows' language writes numbers, without thousands separators.
+QString Number(double value, int decimals) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'f', decimals);
+}
 
 enum TColumn { colNumber, colGroup, colTime0, colX = colTime0 + kRunTimeCount, colY, colOff, colUncertainty, colInside, colNote, colCount };
 
@@ -56,11 +65,11 @@ TForm6::TForm6(QWidget* parent) : TForm(parent) {
   auto* layout = new QVBoxLayout(pnlTable);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tblGroups);
-  QStringList titles{QStringLiteral("#"), QStringLiteral("Group")};
+  QStringList titles{QStringLiteral("#"), tr("Group")};
   static const char* const timeTitles[kRunTimeCount] = {"tA A+B (ms)", "tB (ms)", "tA A+C (ms)", "tC (ms)"};
   for (const char* t : timeTitles) titles << QString::fromLatin1(t);
-  titles << QStringLiteral("x (mm)") << QStringLiteral("y (mm)") << QStringLiteral("Off (mm)")
-         << QStringLiteral("\u00b1 (mm)") << QStringLiteral("In region") << QStringLiteral("Note");
+  titles << QStringLiteral("x (mm)") << QStringLiteral("y (mm)") << tr("Off (mm)") << QStringLiteral("\u00b1 (mm)")
+         << tr("In region") << tr("Note");
   tblGroups->setHorizontalHeaderLabels(titles);
   tblGroups->verticalHeader()->hide();
   tblGroups->verticalHeader()->setDefaultSectionSize(tblGroups->fontMetrics().height() + 6);
@@ -100,7 +109,7 @@ void TForm6::btnClearClick(QObject*) {
 
 void TForm6::btnStrikeHereClick(QObject*) {
   marking_ = true;
-  lblHint->SetCaption(QStringLiteral("Click the map where the strike was."));
+  lblHint->SetCaption(tr("Click the map where the strike was."));
 }
 
 void TForm6::MapPressed(int x, int y) {
@@ -115,7 +124,7 @@ void TForm6::MapPressed(int x, int y) {
 
 void TForm6::btnExportClick(QObject*) {
   if (results_.groups.empty()) {
-    ShowMessage(QStringLiteral("No group to export: add the groups' folders first."));
+    ShowMessage(tr("No group to export: add the groups' folders first."));
     return;
   }
   if (!dlgExport->Execute()) return;
@@ -126,7 +135,7 @@ void TForm6::btnExportClick(QObject*) {
     ShowMessage(error);
     return;
   }
-  lblHint->SetCaption(QStringLiteral("Written: %1 and %2").arg(dir.filePath(QStringLiteral("class.csv")),
+  lblHint->SetCaption(tr("Written: %1 and %2").arg(dir.filePath(QStringLiteral("class.csv")),
                                                                 dir.filePath(QStringLiteral("class-report.pdf"))));
 }
 
@@ -148,24 +157,23 @@ void TForm6::Refresh() {
   const TClassFigures& f = results_.figures;
   QStringList lines;
   if (f.groups == 0) {
-    lines << QStringLiteral("No groups yet.");
+    lines << tr("No groups yet.");
   } else {
-    lines << QStringLiteral("Groups: %1, located: %2   (times: det detected, drag dragged)").arg(f.groups).arg(f.located);
+    lines << tr("Groups: %1, located: %2   (times: det detected, drag dragged)").arg(f.groups).arg(f.located);
     if (f.located > 0)
-      lines << QStringLiteral("Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm")
-                   .arg(QString::number(f.meanX, 'f', 1), QString::number(f.meanY, 'f', 1),
-                        QString::number(f.sdX, 'f', 1), QString::number(f.sdY, 'f', 1));
+      lines << tr("Mean epicenter: %1, %2 mm   standard deviations: x %3 mm, y %4 mm")
+                   .arg(Number(f.meanX, 1), Number(f.meanY, 1), Number(f.sdX, 1), Number(f.sdY, 1));
     if (f.hasStrike) {
-      lines << QStringLiteral("Struck at %1, %2 mm   median distance: %3")
-                   .arg(QString::number(f.strikeX, 'f', 1), QString::number(f.strikeY, 'f', 1),
-                        f.medianDistance >= 0 ? QString::number(f.medianDistance, 'f', 1) + QStringLiteral(" mm")
+      lines << tr("Struck at %1, %2 mm   median distance: %3")
+                   .arg(Number(f.strikeX, 1), Number(f.strikeY, 1),
+                        f.medianDistance >= 0 ? Number(f.medianDistance, 1) + QStringLiteral(" mm")
                                               : QStringLiteral("\u2014"));
-      lines << QStringLiteral("The struck point lies in the region of %1 of %2 groups (%3 %)")
+      lines << tr("The struck point lies in the region of %1 of %2 groups (%3 %)")
                    .arg(f.inside)
                    .arg(f.insideOf)
-                   .arg(f.insideOf > 0 ? QString::number(100.0 * f.inside / f.insideOf, 'f', 0) : QStringLiteral("\u2014"));
+                   .arg(f.insideOf > 0 ? Number(100.0 * f.inside / f.insideOf, 0) : QStringLiteral("\u2014"));
     } else {
-      lines << QStringLiteral("Struck point not known: \"The strike was here\", then click the map.");
+      lines << tr("Struck point not known: \"The strike was here\", then click the map.");
     }
   }
   lblFigures->SetCaption(lines.join(QLatin1Char('\n')));
@@ -187,9 +195,8 @@ void TForm6::FillTable() {
       const bool set = g.run.how[k] != TTimeHow::NotSet;
       const double ms = RunTimeOf(g.run.state, k) * 1000;
       cells[colTime0 + k] = new TSortItem(
-          set ? QStringLiteral("%1 %2").arg(QString::number(ms, 'f', 3),
-                                            g.run.how[k] == TTimeHow::Dragged ? QStringLiteral("drag") : QStringLiteral("det"))
-              : QStringLiteral("not set"),
+          set ? QStringLiteral("%1 %2").arg(Number(ms, 3), g.run.how[k] == TTimeHow::Dragged ? tr("drag") : tr("det"))
+              : TimeHowWords(TTimeHow::NotSet),
           ms, set);
     }
     cells[colX] = new TSortItem(ClassEpicenterText(g, 0), g.x, g.located);
@@ -197,7 +204,7 @@ void TForm6::FillTable() {
     cells[colOff] = new TSortItem(ClassDistanceText(g), g.distance, g.distance >= 0);
     cells[colUncertainty] = new TSortItem(ClassUncertaintyText(g), g.Uncertainty(), g.Uncertainty() >= 0);
     cells[colInside] = new TSortItem(ClassInsideText(g), g.inside, g.inside >= 0);
-    cells[colNote] = new QTableWidgetItem((g.marked ? QStringLiteral("marked: ") : QString()) + ClassNoteText(g));
+    cells[colNote] = new QTableWidgetItem((g.marked ? tr("marked: ") : QString()) + ClassNoteText(g));
     for (int c = 0; c < colCount; ++c) {
       if (g.marked || !g.located) cells[c]->setBackground(QColor(0xff, 0xd8, 0xc8));
       tblGroups->setItem(i, c, cells[c]);

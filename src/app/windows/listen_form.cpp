@@ -45,7 +45,7 @@ void TForm4::Button1Click(QObject*) {
   AIOsc->AudioFormat()->SetBufferSize(AIOsc->AudioFormat()->SampleRate() *
                                       static_cast<uint32_t>(Experiment.acquisitionTime));
   if (Form3->AI->Enabled()) {
-    ShowMessage(QStringLiteral("Busy! Acquisition in progress."));
+    ShowMessage(tr("Busy! Acquisition in progress."));
     return;
   }
   ShowWholeBlocks();

@@ -85,7 +85,7 @@ void TForm1::FormCreate(QObject*) {
         std::find(notes.beyondBounds.begin(), notes.beyondBounds.end(), note) != notes.beyondBounds.end())
       unread << QString::fromStdString(note);
   if (!unread.empty()) {
-    unread.prepend(QStringLiteral("These values of config.ini were not read; the defaults are used instead:"));
+    unread.prepend(tr("These values of config.ini were not read; the defaults are used instead:"));
     ShowMessage(unread.join(QLatin1Char('\n')));
   }
   // Without its picture the map stays empty; everything else is in place.
@@ -201,14 +201,14 @@ void TForm1::WriteSolutionText() {
   const TEpicenterAnswer& answer = *lastAnswer_;
   const double x = answer.point.x, y = answer.point.y;
   QStringList lines;
-  if (previousStrike_) lines << QStringLiteral("For the previous strike:");
-  lines << QStringLiteral("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
+  if (previousStrike_) lines << tr("For the previous strike:");
+  lines << tr("Epicenter: x %1 mm, y %2 mm").arg(Millimetres(x), Millimetres(y));
   lines << RegionLines(answer);
   if (const QString why = NoFitSentence(answer, Experiment.pulseVelocity); !why.isEmpty() && answer.BothPairs())
     lines << why;
   if (!previousStrike_ && Form3->ShowsStruckPoint()) {
     const TStrikePoint strike = StrikePoint();
-    lines << QStringLiteral("Struck at x %1 mm, y %2 mm: %3 mm away")
+    lines << tr("Struck at x %1 mm, y %2 mm: %3 mm away")
                  .arg(Millimetres(strike.x), Millimetres(strike.y),
                       Millimetres(std::hypot(x - strike.x, y - strike.y)));
   }

@@ -76,8 +76,10 @@ namespace {
 int32_t StationCoordinate(TEdit* field, const char* axis, const char* station, double mapExtent) {
   const int32_t value = StrToInt(field->Text());
   if (value < 0 || value > mapExtent)
-    throw std::runtime_error(std::string("Coord. ") + axis + " of station " + station + " must be between 0 and " +
-                             std::to_string(int(mapExtent)) + " mm, on the map");
+    throw std::runtime_error(TForm2::tr("Coord. %1 of station %2 must be between 0 and %3 mm, on the map")
+                                 .arg(QLatin1String(axis), QLatin1String(station))
+                                 .arg(int(mapExtent))
+                                 .toStdString());
   return value;
 }
 
@@ -148,23 +150,23 @@ constexpr double kIdleMargin = 1.5;
 void TForm2::btnLevelFromNoiseClick(QObject*) {
   const TForm4::TIdleNoise idle = Form4->IdleNoise();
   if (idle.seconds < kIdleSeconds) {
-    ShowMessage(QStringLiteral("Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; "
-                               "then press Level from Idle Noise again.")
+    ShowMessage(tr("Open Listen Sensors, press Listen Now and keep the sensors still for %1 seconds; "
+                    "then press Level from Idle Noise again.")
                     .arg(kIdleSeconds));
     return;
   }
   const double highest = std::max(idle.peak[0], idle.peak[1]);
   const int level = std::max(1, static_cast<int>(std::ceil(kIdleMargin * highest * 1000.0 - 1e-9)));
-  const QString reached = QStringLiteral("The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s")
+  const QString reached = tr("The idle inputs reached %1 (left) and %2 (right) of full scale in %3 s")
                               .arg(LevelText(static_cast<int>(std::ceil(idle.peak[0] * 1000.0 - 1e-9))),
                                    LevelText(static_cast<int>(std::ceil(idle.peak[1] * 1000.0 - 1e-9))))
                               .arg(std::lround(idle.seconds));
   if (level > barLevel->Max()) {
-    ShowMessage(reached + QStringLiteral(": no level above them is left for a pulse. Quieten the inputs (cables, "
-                                         "mains hum, a sensor knocked) or pick arrivals by onset or correlation."));
+    ShowMessage(reached + tr(": no level above them is left for a pulse. Quieten the inputs (cables, "
+                             "mains hum, a sensor knocked) or pick arrivals by onset or correlation."));
     return;
   }
   barLevel->SetPosition(level);
-  ShowMessage(reached + QStringLiteral("; the level is set half as high again, to %1. Press Apply and Save to keep it.")
+  ShowMessage(reached + tr("; the level is set half as high again, to %1. Press Apply and Save to keep it.")
                             .arg(LevelText(level)));
 }

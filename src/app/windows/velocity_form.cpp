@@ -15,6 +15,7 @@
 #include "forms/controls/standard_controls.h"
 #include "forms/description_reader.h"
 
+#include <QLocale>
 #include <cmath>
 #include <stdexcept>
 
@@ -22,12 +23,24 @@ namespace {
 
 double Coordinate(TEdit* field, const char* axis) {
   double value = 0;
-  if (!ParseNumber(field->Text().trimmed().toStdString(), value))
-    throw std::runtime_error(std::string("Type the struck point's ") + axis + " in mm (a number with a dot)");
+  // Typed as the language writes numbers, or with a dot as the files do.
+  QString text = field->Text().trimmed();
+  text.replace(QLocale().decimalPoint(), QStringLiteral("."));
+  if (!ParseNumber(text.toStdString(), value))
+    throw std::runtime_error(
+        TForm5::tr("Type the struck point's %1 in mm (a number with a dot)").arg(QLatin1String(axis)).toStdString());
   return value;
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// A figure the experiment wrote with a dot ("480 \u00b1 20", "-1.25"), as the
+// windows' language writes numbers.
+QString Figure(const std::string& s) {
+  QString text = QString::fromStdString(s);
+  text.replace(u'.', QLocale().decimalPoint());
+  return text;
+}
 
 }  // namespace
 
@@ -44,8 +57,8 @@ TForm5::TForm5(QWidget* parent) : TForm(parent) {
 }
 
 void TForm5::SetStruckPoint(double x, double y) {
-  txtStrikeX->SetText(Text(FixedPoint(x, 0)));
-  txtStrikeY->SetText(Text(FixedPoint(y, 0)));
+  txtStrikeX->SetText(Figure(FixedPoint(x, 0)));
+  txtStrikeY->SetText(Figure(FixedPoint(y, 0)));
 }
 
 void TForm5::btnAddStrikeClick(QObject*) {
@@ -70,7 +83,7 @@ void TForm5::btnAddStrikeClick(QObject*) {
     strike.pairs.push_back(pair);
   }
   if (strike.pairs.empty())
-    throw std::runtime_error("Record pair A+B or A+C of this strike first (both of its times must be set)");
+    throw std::runtime_error(tr("Record pair A+B or A+C of this strike first (both of its times must be set)").toStdString());
   strikes_.push_back(strike);
   // With real sensors the typed point is where this run was struck: it is
   // marked on the map and kept when the run is saved.
@@ -93,8 +106,8 @@ void TForm5::btnUseVelocityClick(QObject*) {
   if (const std::string error = PulseVelocityError(static_cast<int32_t>(std::clamp(rounded, 0L, 2147483647L)));
       !error.empty())
     throw std::runtime_error(error);
-  const QString value = Text(ValueWithUncertainty(fit_.velocity, fit_.uncertainty));
-  if (!AskYesNo(QStringLiteral("Use %1 mm/s as the pulse velocity and save it in the settings?").arg(value))) return;
+  const QString value = Figure(ValueWithUncertainty(fit_.velocity, fit_.uncertainty));
+  if (!AskYesNo(tr("Use %1 mm/s as the pulse velocity and save it in the settings?").arg(value))) return;
   // Saved as "Apply and Save" saves the settings dialog, with the
   // measurement's uncertainty and corrections beside the velocity.
   const TExperimentState before = Experiment;
@@ -125,16 +138,16 @@ void TForm5::Refit() {
       pairs.push_back(p);
       recorded << QString::fromLatin1(kPairLabel[p.pair]);
     }
-    items << QStringLiteral("Strike %1 at (%2, %3) mm: %4")
+    items << tr("Strike %1 at (%2, %3) mm: %4")
                  .arg(k + 1)
-                 .arg(Text(FixedPoint(s.x, 0)), Text(FixedPoint(s.y, 0)), recorded.join(QStringLiteral(", ")));
+                 .arg(Figure(FixedPoint(s.x, 0)), Figure(FixedPoint(s.y, 0)), recorded.join(QStringLiteral(", ")));
   }
   cmbStrikes->SetItems(items);
   btnRemove->SetEnabled(!strikes_.empty());
   fit_ = FitVelocity(pairs);
   btnUseVelocity->SetEnabled(fit_.told);
   if (strikes_.empty()) {
-    lblFigures->SetCaption(QStringLiteral("Strike at a known point, record one or both pairs, then press Add Strike."));
+    lblFigures->SetCaption(tr("Strike at a known point, record one or both pairs, then press Add Strike."));
     return;
   }
   QStringList lines;
@@ -142,30 +155,30 @@ void TForm5::Refit() {
   for (std::size_t k = 0; k < strikes_.size(); ++k)
     for (const TVelocityPair& p : strikes_[k].pairs) {
       const TPairFigures& f = fit_.pairs[i++];
-      const QString head = QStringLiteral("Strike %1, %2: ").arg(k + 1).arg(QString::fromLatin1(kPairLabel[p.pair]));
+      const QString head = tr("Strike %1, %2: ").arg(k + 1).arg(QString::fromLatin1(kPairLabel[p.pair]));
       if (f.refused) {
-        lines << head + QStringLiteral("refused: ") + Text(f.reason);
+        lines << head + tr("refused: %1").arg(Text(f.reason));
         continue;
       }
-      lines << head + QStringLiteral("delay %1 ms, difference %2 mm, velocity %3 mm/s")
-                          .arg(Text(FixedPoint(1000 * p.delay, 3)), Text(FixedPoint(p.difference, 1)),
-                               Text(ValueWithUncertainty(f.velocity, f.uncertainty)));
+      lines << head + tr("delay %1 ms, difference %2 mm, velocity %3 mm/s")
+                          .arg(Figure(FixedPoint(1000 * p.delay, 3)), Figure(FixedPoint(p.difference, 1)),
+                               Figure(ValueWithUncertainty(f.velocity, f.uncertainty)));
     }
   lines << QString();
   if (!fit_.told) {
-    lines << QStringLiteral("Velocity: not measured: ") + Text(fit_.reason);
+    lines << tr("Velocity: not measured: %1").arg(Text(fit_.reason));
   } else {
-    lines << QStringLiteral("Velocity: %1 mm/s").arg(Text(ValueWithUncertainty(fit_.velocity, fit_.uncertainty)));
+    lines << tr("Velocity: %1 mm/s").arg(Figure(ValueWithUncertainty(fit_.velocity, fit_.uncertainty)));
     if (fit_.hasCorrections) {
       QStringList parts;
       for (int k = 0; k < 2; ++k)
         if (fit_.recorded[k])
           parts << QStringLiteral("%1 %2 ms")
                        .arg(QLatin1String(k == 0 ? "B" : "C"),
-                            Text(ValueWithUncertainty(1000 * fit_.correction[k], 1000 * fit_.correctionUncertainty[k])));
-      lines << QStringLiteral("Corrections (late beside A): ") + parts.join(QStringLiteral(", "));
+                            Figure(ValueWithUncertainty(1000 * fit_.correction[k], 1000 * fit_.correctionUncertainty[k])));
+      lines << tr("Corrections (late beside A): %1").arg(parts.join(QStringLiteral(", ")));
     } else {
-      lines << QStringLiteral("Corrections not fitted: ") + Text(fit_.correctionsNote);
+      lines << tr("Corrections not fitted: %1").arg(Text(fit_.correctionsNote));
     }
   }
   lblFigures->SetCaption(lines.join(QLatin1Char('\n')));
