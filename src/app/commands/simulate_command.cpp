@@ -12,6 +12,7 @@
 #include "app/sensors/scripted_sensors.h"
 #include "app/sensors/simulated_sensors.h"
 #include "app/commands/startup.h"
+#include "app/language/program_language.h"
 #include "app/windows/windows.h"
 #include "draw/message_service.h"
 #include "forms/controls/standard_controls.h"
@@ -118,7 +119,7 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   TStrikePoint strike;
   TSimulateOptions options;
   bool ok = args.size() >= 2 && ParseNumber(args[0], strike.x) && ParseNumber(args[1], strike.y);
-  std::string pick, screenshot, realism, snr, device;
+  std::string pick, screenshot, realism, snr, device, lang;
   for (size_t i = 2; ok && i < args.size(); i += 2) {
     ok = i + 1 < args.size() && !args[i + 1].empty();
     std::string* value = args[i] == "--screenshot"    ? &screenshot
@@ -126,6 +127,7 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
                          : args[i] == "--sim-realism" ? &realism
                          : args[i] == "--sim-snr"     ? &snr
                          : args[i] == "--device"      ? &device
+                         : args[i] == "--lang"        ? &lang
                                                       : nullptr;
     ok = ok && value && value->empty();
     if (ok) *value = args[i + 1];
@@ -133,8 +135,9 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   if (ok && !pick.empty()) ok = ParsePickMethod(pick, options.method);
   if (!ok) {
     err << "usage: tremora --simulate X Y [--sim-realism clean|realistic] [--sim-snr DB]\n"
-           "       [--pick level|onset|correlation] [--screenshot DIR]   (the struck point in millimetres on the map;\n"
-           "       DIR receives the recorded acquisition window and the main window after Find Epicenter)\n";
+           "       [--pick level|onset|correlation] [--screenshot DIR [--lang CODE]]   (the struck point in millimetres\n"
+           "       on the map; DIR receives the recorded acquisition window and the main window after Find Epicenter,\n"
+           "       in the language CODE)\n";
     return 2;
   }
   options.pick = !pick.empty();
@@ -157,6 +160,10 @@ int RunSimulateCommand(int argc, char** argv, const std::vector<std::string>& ar
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tremora"));
   QApplication::setQuitOnLastWindowClosed(false);
+  // The pictures in the language asked for; without --lang the windows stay
+  // English whatever the desktop's language. The printed lines are English
+  // always: they do not go through a translation.
+  if (!lang.empty()) InstallLanguage(ChosenLanguage(QString::fromLocal8Bit(lang.c_str())));
   // Messages are echoed to standard error: nothing may wait for a click.
   const TMessageSink previous =
       SetMessageSink([&](const QString& text) { err << "tremora: " << text.toStdString() << "\n"; });
