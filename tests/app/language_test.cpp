@@ -5,6 +5,10 @@
 #include "app/commands/startup.h"
 #include "app/experiment/experiment_state.h"
 #include "app/language/program_language.h"
+#include "app/experiment/epicenter_answer.h"
+#include "app/sensors/scripted_sensors.h"
+#include "app/sensors/simulated_sensors.h"
+#include "app/windows/capture_device_option.h"
 #include "app/windows/acquisition_form.h"
 #include "app/windows/class_form.h"
 #include "app/windows/listen_form.h"
@@ -20,8 +24,12 @@
 #include "dialogs/scope_properties_form.h"
 #include "draw/display_properties.h"
 #include "draw/message_service.h"
+#include "forms/controls/components.h"
+#include "platform/wave_in.h"
 #include "forms/controls/form.h"
 #include "forms/controls/standard_controls.h"
+#include "scope/axes/legend_custom_groups.h"
+#include "scope/model/display_component.h"
 #include "scope/scope.h"
 #include "support/test_support.h"
 
@@ -32,8 +40,10 @@
 #include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStyle>
+#include <QTest>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QThread>
@@ -294,6 +304,94 @@ TEST_F(LanguageTest, GermanWindowsSayItInGermanWithADecimalComma) {
   EXPECT_EQ(Form2->Caption(), QStringLiteral("Settings"));
   EXPECT_EQ(Form3->Caption(), QStringLiteral("Signal Acquisition"));
   EXPECT_EQ(QLocale().toString(0.5), QStringLiteral("0.5"));
+}
+
+// A lesson in Brazilian Portuguese, clicked through as a class does: the
+// simulated sensors struck, the read-out and the map in Portuguese with
+// decimal commas, and the run's files still written with dots.
+TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
+  testsupport::WriteFile(dir_.path() / "config.ini",
+                         "[POSICAO]\r\nxA=200\r\nxB=900\r\nxC=600\r\nyA=300\r\nyB=200\r\nyC=800\r\n"
+                         "[VELOCIDADE]\r\nvel=120000\r\n[TAQUISICAO]\r\ntaq=1\r\n[TXAQUISICAO]\r\ntx=44100\r\n"
+                         "[LEVELDETECTION]\r\nlevel_detec=50\r\n");
+  InstallLanguage(ChosenLanguage(QStringLiteral("pt_BR")));
+  CreateWindows();
+  TMessageRecorder messages;
+  UseCaptureDevice(QString::fromLatin1(kWaveInSimulatedName));
+  Form1->Show();
+  QTest::mouseClick(Form1->BitBtn3->Button(), Qt::LeftButton);  // "Aquisição"
+  Settle();
+  ASSERT_TRUE(Form3->isVisible());
+  EXPECT_EQ(Form3->Caption(), QStringLiteral("Aquisição de sinais"));
+
+  TScriptedSensors sensors;
+  SetStrikePoint({500, 450});
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAB));
+  ASSERT_TRUE(sensors.RecordPair(TForm3::kPairAC));
+  Settle();
+  // The legend beside the traces: its group's caption and its lines.
+  TSLLegendGroupItem* group = Form3->ScpAB->Legend()->CustomGroups()->Group(0);
+  ASSERT_NE(group, nullptr);
+  EXPECT_TRUE(group->LegendGroup()->Caption()->Text().startsWith(QStringLiteral("Leitura")));
+  for (int pair = 0; pair < 2; ++pair) {
+    const QStringList lines = Form3->ReadOut(pair);
+    ASSERT_EQ(lines.size(), 3);
+    const QString right = pair == 0 ? QStringLiteral("tB") : QStringLiteral("tC");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tA \\d+,\\d+ ms, detectado$")).match(lines[0]).hasMatch())
+        << lines[0].toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^") + right + QStringLiteral(" \\d+,\\d+ ms, detectado$")).match(lines[1]).hasMatch())
+        << lines[1].toStdString();
+    EXPECT_TRUE(QRegularExpression(right + QStringLiteral(" \u2212 tA = -?\\d+,\\d+ \u00b1 \\d+,\\d+ ms$")).match(lines[2]).hasMatch())
+        << lines[2].toStdString();
+  }
+
+  QTest::mouseClick(Form3->btnEpicenter->Button(), Qt::LeftButton);  // "Find Epicenter"
+  Settle();
+  const TEpicenterAnswer& answer = Form3->Answer();
+  ASSERT_TRUE(answer.Solved());
+  const QString map = Form1->lblEpicenter->Caption();
+  const QLocale portuguese(QStringLiteral("pt_BR"));
+  auto mm = [&](double value) { return portuguese.toString(value, 'f', 1); };
+  EXPECT_TRUE(map.startsWith(QStringLiteral("Epicentro: x %1 mm, y %2 mm\n").arg(mm(answer.point.x), mm(answer.point.y))))
+      << map.toStdString();
+  EXPECT_TRUE(map.contains(QStringLiteral("A área sombreada serve aos seus tempos: o epicentro pode estar a até %1 mm da marca")
+                               .arg(mm(answer.uncertainty))))
+      << map.toStdString();
+  EXPECT_TRUE(map.contains(QStringLiteral("Golpe em x 500,0 mm, y 450,0 mm: a %1 mm")
+                               .arg(mm(std::hypot(answer.point.x - 500, answer.point.y - 450)))))
+      << map.toStdString();
+  EXPECT_FALSE(map.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) << map.toStdString();
+
+  // Save Run and Export CSV: the dialogs' titles in Portuguese, the files'
+  // numbers with a dot and their keys in English.
+  const std::filesystem::path run = dir_.path() / "run";
+  std::filesystem::create_directories(run);
+  QStringList titles;
+  TFolderDialog::SetChooser([&](const TFolderDialog& dialog) {
+    titles << dialog.Title();
+    return QString::fromStdString(run.string());
+  });
+  Form3->Show();
+  messages.Clear();
+  QTest::mouseClick(Form3->btnSaveRun->Button(), Qt::LeftButton);
+  QTest::mouseClick(Form3->btnExportCsv->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser(nullptr);
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("Salvar medição"), QStringLiteral("Exportar CSV")}));
+  ASSERT_EQ(messages.Messages().size(), 2) << messages.Messages().join(u'|').toStdString();
+  EXPECT_EQ(messages.Messages()[0], QStringLiteral("Medição salva em %1").arg(QString::fromStdString(run.string())));
+  EXPECT_TRUE(messages.Messages()[1].startsWith(QStringLiteral("Gravados em "))) << messages.Messages()[1].toStdString();
+
+  const QString ini = QString::fromStdString(testsupport::ReadFile(run / "run.ini"));
+  const QRegularExpressionMatch x = QRegularExpression(QStringLiteral("\\[EPICENTER\\][^\\[]*\\nx=([^\\r\\n]*)")).match(ini);
+  ASSERT_TRUE(x.hasMatch()) << ini.toStdString();
+  bool ok = false;
+  EXPECT_NEAR(x.captured(1).toDouble(&ok), answer.point.x, 1e-9) << x.captured(1).toStdString();
+  EXPECT_TRUE(ok) << x.captured(1).toStdString();
+  EXPECT_TRUE(ini.contains(QStringLiteral("A_AB_how=detected"))) << ini.toStdString();
+  EXPECT_FALSE(ini.contains(QRegularExpression(QStringLiteral("=-?\\d+,\\d")))) << ini.toStdString();
+  const QString csv = QString::fromStdString(testsupport::ReadFile(run / "results.csv"));
+  EXPECT_TRUE(csv.contains(QRegularExpression(QStringLiteral("\\nepicenter_x,\\d+\\.\\d+,mm\\r?\\n")))) << csv.toStdString();
+  EXPECT_TRUE(csv.contains(QStringLiteral(",detected,"))) << csv.toStdString();
 }
 
 TEST(ProgramLanguage, CodesFindTheirTranslation) {
