@@ -76,6 +76,113 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>das Schreiben des PDF konnte nicht beginnen</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>%1 (%2 located)</source>
+        <translation>%1 (%2 verortet)</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1; %2 mm</translation>
+    </message>
+    <message>
+        <source>SD x, y</source>
+        <translation>SA x, y</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Schlag bei</translation>
+    </message>
+    <message>
+        <source>Median off</source>
+        <translation>Median-Abstand</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Region holds</source>
+        <translation>Bereich enthält</translation>
+    </message>
+    <message>
+        <source>%1 of %2 groups</source>
+        <translation>%1 von %2 Gruppen</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>Die Klasse</translation>
+    </message>
+    <message>
+        <source>● numbered: a group&apos;s epicenter</source>
+        <translation>● nummeriert: das Epizentrum einer Gruppe</translation>
+    </message>
+    <message>
+        <source>outline: its fitting region</source>
+        <translation>Umriss: sein passender Bereich</translation>
+    </message>
+    <message>
+        <source>+ and dashed ellipse: mean, 1 sd</source>
+        <translation>+ und gestrichelte Ellipse: Mittelwert, 1 SA</translation>
+    </message>
+    <message>
+        <source>×: the struck point</source>
+        <translation>×: der Schlagpunkt</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>Abst.</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>markiert: </translation>
+    </message>
+    <message>
+        <source>Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and ± (the group&apos;s uncertainty) in mm; in: the struck point lies in the group&apos;s region.</source>
+        <translation>Zeiten in ms, d erkannt, g gezogen; x, y, Abst. (Abstand zum Schlagpunkt) und ± (Unsicherheit der Gruppe) in mm; in: der Schlagpunkt liegt im Bereich der Gruppe.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>das PDF konnte nicht abgeschlossen werden</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -116,6 +223,265 @@
     <message>
         <source>the two channels correlate too weakly</source>
         <translation>die beiden Kanäle korrelieren zu schwach</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>A %1, B %2, C %3 mm</source>
+        <translation>A %1, B %2, C %3 mm</translation>
+    </message>
+    <message>
+        <source>map picture not available</source>
+        <translation>Kartenbild nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>Auf der Karte</translation>
+    </message>
+    <message>
+        <source>stations A, B, C</source>
+        <translation>Stationen A, B, C</translation>
+    </message>
+    <message>
+        <source>circles: increment + adjuster</source>
+        <translation>Kreise: Zuwachs + Regler</translation>
+    </message>
+    <message>
+        <source>epicenter found</source>
+        <translation>gefundenes Epizentrum</translation>
+    </message>
+    <message>
+        <source>other point fitting the times</source>
+        <translation>anderer Punkt, der zu den Zeiten passt</translation>
+    </message>
+    <message>
+        <source>points that fit the times</source>
+        <translation>Punkte, die zu den Zeiten passen</translation>
+    </message>
+    <message>
+        <source>struck point (simulated)</source>
+        <translation>Schlagpunkt (simuliert)</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht aufgenommen</translation>
+    </message>
+    <message>
+        <source>not located: pair %1 has no times</source>
+        <translation>nicht verortet: Paar %1 hat keine Zeiten</translation>
+    </message>
+    <message>
+        <source>not located yet</source>
+        <translation>noch nicht verortet</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition: the circles do not meet</source>
+        <translation>Fehlerhafte Aufnahme: die Kreise treffen sich nicht</translation>
+    </message>
+    <message>
+        <source>Bad acquisition: the point is off the map</source>
+        <translation>Fehlerhafte Aufnahme: der Punkt liegt außerhalb der Karte</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Epicenter location report</source>
+        <translation>Bericht zur Ortung des Epizentrums</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>das Schreiben des PDF konnte nicht beginnen</translation>
+    </message>
+    <message>
+        <source>Station %1</source>
+        <translation>Station %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 mm</source>
+        <translation>x %1, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Pulse velocity</source>
+        <translation>Geschw.</translation>
+    </message>
+    <message>
+        <source>%1 mm/s</source>
+        <translation>%1 mm/s</translation>
+    </message>
+    <message>
+        <source>Measured to</source>
+        <translation>Gemessen auf</translation>
+    </message>
+    <message>
+        <source>± %1 mm/s</source>
+        <translation>± %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Correction B</source>
+        <translation>Korrektur B</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Correction C</source>
+        <translation>Korrektur C</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>%1 samples/s</source>
+        <translation>%1 Werte/s</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>%1 s per pair</source>
+        <translation>%1 s je Paar</translation>
+    </message>
+    <message>
+        <source>Detection level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>%1 ‰ of full scale</source>
+        <translation>%1 ‰ Vollausschlag</translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation>Kartendatei</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>tA (pair A+B)</source>
+        <translation>tA (Paar A+B)</translation>
+    </message>
+    <message>
+        <source>tB</source>
+        <translation>tB</translation>
+    </message>
+    <message>
+        <source>tA (pair A+C)</source>
+        <translation>tA (Paar A+C)</translation>
+    </message>
+    <message>
+        <source>tC</source>
+        <translation>tC</translation>
+    </message>
+    <message>
+        <source>%1 ms, %2</source>
+        <translation>%1 ms, %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Verzögerung %1</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 ms</source>
+        <translation>%1 ± %2 ms</translation>
+    </message>
+    <message>
+        <source>Arrival times</source>
+        <translation>Ankunftszeiten</translation>
+    </message>
+    <message>
+        <source>Increments</source>
+        <translation>Zuwächse</translation>
+    </message>
+    <message>
+        <source>Circle radii</source>
+        <translation>Kreisradien</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <translation>Epizentrum</translation>
+    </message>
+    <message>
+        <source>none: one place fits the times</source>
+        <translation>keine: ein Ort passt zu den Zeiten</translation>
+    </message>
+    <message>
+        <source>Other places</source>
+        <translation>Andere Orte</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Unsicherheit</translation>
+    </message>
+    <message>
+        <source>cannot be told: a pair has no times</source>
+        <translation>nicht bestimmbar: einem Paar fehlen die Zeiten</translation>
+    </message>
+    <message>
+        <source>up to %1 mm from the mark</source>
+        <translation>bis zu %1 mm von der Marke</translation>
+    </message>
+    <message>
+        <source>no point of the map fits the times</source>
+        <translation>kein Punkt der Karte passt zu den Zeiten</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Ausdehnung</translation>
+    </message>
+    <message>
+        <source>up to %1 mm, all shaded places</source>
+        <translation>bis %1 mm, alles Schattierte</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Schlag bei</translation>
+    </message>
+    <message>
+        <source>Found off by</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Name: ____________________________   Group: __________   Date: ______________</source>
+        <translation>Name: ____________________________   Gruppe: __________   Datum: ______________</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>das PDF konnte nicht abgeschlossen werden</translation>
     </message>
 </context>
 <context>

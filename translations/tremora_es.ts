@@ -76,6 +76,113 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>No se puede escribir el informe %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>el escritor de PDF no pudo empezar</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>%1 (%2 located)</source>
+        <translation>%1 (%2 localizados)</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1; %2 mm</translation>
+    </message>
+    <message>
+        <source>SD x, y</source>
+        <translation>DT x, y</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Golpe en</translation>
+    </message>
+    <message>
+        <source>Median off</source>
+        <translation>Desvío mediano</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Region holds</source>
+        <translation>Región contiene</translation>
+    </message>
+    <message>
+        <source>%1 of %2 groups</source>
+        <translation>%1 de %2 grupos</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>La clase</translation>
+    </message>
+    <message>
+        <source>● numbered: a group&apos;s epicenter</source>
+        <translation>● numerado: el epicentro de un grupo</translation>
+    </message>
+    <message>
+        <source>outline: its fitting region</source>
+        <translation>contorno: su región de ajuste</translation>
+    </message>
+    <message>
+        <source>+ and dashed ellipse: mean, 1 sd</source>
+        <translation>+ y elipse discontinua: media, 1 dt</translation>
+    </message>
+    <message>
+        <source>×: the struck point</source>
+        <translation>×: el punto golpeado</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desvío</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marcado: </translation>
+    </message>
+    <message>
+        <source>Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and ± (the group&apos;s uncertainty) in mm; in: the struck point lies in the group&apos;s region.</source>
+        <translation>Tiempos en ms, d detectado, g arrastrado; x, y, desvío (distancia al punto golpeado) y ± (la incertidumbre del grupo) en mm; en: el punto golpeado está en la región del grupo.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>el PDF no pudo terminarse</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -116,6 +223,265 @@
     <message>
         <source>the two channels correlate too weakly</source>
         <translation>los dos canales se correlacionan demasiado poco</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>A %1, B %2, C %3 mm</source>
+        <translation>A %1, B %2, C %3 mm</translation>
+    </message>
+    <message>
+        <source>map picture not available</source>
+        <translation>imagen del mapa no disponible</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>En el mapa</translation>
+    </message>
+    <message>
+        <source>stations A, B, C</source>
+        <translation>estaciones A, B, C</translation>
+    </message>
+    <message>
+        <source>circles: increment + adjuster</source>
+        <translation>círculos: incremento + ajuste</translation>
+    </message>
+    <message>
+        <source>epicenter found</source>
+        <translation>epicentro hallado</translation>
+    </message>
+    <message>
+        <source>other point fitting the times</source>
+        <translation>otro punto que cumple los tiempos</translation>
+    </message>
+    <message>
+        <source>points that fit the times</source>
+        <translation>puntos que cumplen los tiempos</translation>
+    </message>
+    <message>
+        <source>struck point (simulated)</source>
+        <translation>punto golpeado (simulado)</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>no registrado</translation>
+    </message>
+    <message>
+        <source>not located: pair %1 has no times</source>
+        <translation>no localizado: el par %1 no tiene tiempos</translation>
+    </message>
+    <message>
+        <source>not located yet</source>
+        <translation>aún no localizado</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition: the circles do not meet</source>
+        <translation>Adquisición fallida: los círculos no se cortan</translation>
+    </message>
+    <message>
+        <source>Bad acquisition: the point is off the map</source>
+        <translation>Adquisición fallida: el punto está fuera del mapa</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>No se puede escribir el informe %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>Epicenter location report</source>
+        <translation>Informe de localización del epicentro</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>el escritor de PDF no pudo empezar</translation>
+    </message>
+    <message>
+        <source>Station %1</source>
+        <translation>Estación %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 mm</source>
+        <translation>x %1, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Pulse velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>%1 mm/s</source>
+        <translation>%1 mm/s</translation>
+    </message>
+    <message>
+        <source>Measured to</source>
+        <translation>Medida a</translation>
+    </message>
+    <message>
+        <source>± %1 mm/s</source>
+        <translation>± %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Correction B</source>
+        <translation>Corrección B</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Correction C</source>
+        <translation>Corrección C</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Muestreo</translation>
+    </message>
+    <message>
+        <source>%1 samples/s</source>
+        <translation>%1 muestras/s</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Adquisición</translation>
+    </message>
+    <message>
+        <source>%1 s per pair</source>
+        <translation>%1 s por par</translation>
+    </message>
+    <message>
+        <source>Detection level</source>
+        <translation>Umbral</translation>
+    </message>
+    <message>
+        <source>%1 ‰ of full scale</source>
+        <translation>%1 ‰ de la escala</translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation>Archivo del mapa</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Par %1</translation>
+    </message>
+    <message>
+        <source>tA (pair A+B)</source>
+        <translation>tA (par A+B)</translation>
+    </message>
+    <message>
+        <source>tB</source>
+        <translation>tB</translation>
+    </message>
+    <message>
+        <source>tA (pair A+C)</source>
+        <translation>tA (par A+C)</translation>
+    </message>
+    <message>
+        <source>tC</source>
+        <translation>tC</translation>
+    </message>
+    <message>
+        <source>%1 ms, %2</source>
+        <translation>%1 ms, %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin fijar</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Retardo %1</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 ms</source>
+        <translation>%1 ± %2 ms</translation>
+    </message>
+    <message>
+        <source>Arrival times</source>
+        <translation>Tiempos de llegada</translation>
+    </message>
+    <message>
+        <source>Increments</source>
+        <translation>Incrementos</translation>
+    </message>
+    <message>
+        <source>Circle radii</source>
+        <translation>Radios de los círculos</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <translation>Epicentro</translation>
+    </message>
+    <message>
+        <source>none: one place fits the times</source>
+        <translation>ninguno: un solo lugar</translation>
+    </message>
+    <message>
+        <source>Other places</source>
+        <translation>Otros lugares</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incertidumbre</translation>
+    </message>
+    <message>
+        <source>cannot be told: a pair has no times</source>
+        <translation>no se puede saber: un par no tiene tiempos</translation>
+    </message>
+    <message>
+        <source>up to %1 mm from the mark</source>
+        <translation>hasta %1 mm de la marca</translation>
+    </message>
+    <message>
+        <source>no point of the map fits the times</source>
+        <translation>ningún punto del mapa cumple los tiempos</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Extensión</translation>
+    </message>
+    <message>
+        <source>up to %1 mm, all shaded places</source>
+        <translation>hasta %1 mm, toda la zona</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Por qué</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Golpe en</translation>
+    </message>
+    <message>
+        <source>Found off by</source>
+        <translation>Error del hallado</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Name: ____________________________   Group: __________   Date: ______________</source>
+        <translation>Nombre: ____________________________   Grupo: __________   Fecha: ______________</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>el PDF no pudo terminarse</translation>
     </message>
 </context>
 <context>

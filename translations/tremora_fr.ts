@@ -76,6 +76,113 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Impossible d&apos;écrire le rapport %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>l&apos;écriture du PDF n&apos;a pas pu commencer</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>%1 (%2 located)</source>
+        <translation>%1 (%2 localisés)</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1 ; %2 mm</translation>
+    </message>
+    <message>
+        <source>SD x, y</source>
+        <translation>ÉT x, y</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Frappé en</translation>
+    </message>
+    <message>
+        <source>Median off</source>
+        <translation>Écart médian</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Region holds</source>
+        <translation>Zone contient</translation>
+    </message>
+    <message>
+        <source>%1 of %2 groups</source>
+        <translation>%1 groupes sur %2</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>La classe</translation>
+    </message>
+    <message>
+        <source>● numbered: a group&apos;s epicenter</source>
+        <translation>● numéroté : l&apos;épicentre d&apos;un groupe</translation>
+    </message>
+    <message>
+        <source>outline: its fitting region</source>
+        <translation>contour : sa zone compatible</translation>
+    </message>
+    <message>
+        <source>+ and dashed ellipse: mean, 1 sd</source>
+        <translation>+ et ellipse en tirets : moyenne, 1 ét</translation>
+    </message>
+    <message>
+        <source>×: the struck point</source>
+        <translation>× : le point frappé</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>écart</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>dans</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marqué : </translation>
+    </message>
+    <message>
+        <source>Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and ± (the group&apos;s uncertainty) in mm; in: the struck point lies in the group&apos;s region.</source>
+        <translation>Temps en ms, d détecté, g déplacé ; x, y, écart (distance au point frappé) et ± (l&apos;incertitude du groupe) en mm ; dans : le point frappé est dans la zone du groupe.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>le PDF n&apos;a pas pu être terminé</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -116,6 +223,265 @@
     <message>
         <source>the two channels correlate too weakly</source>
         <translation>les deux canaux sont trop peu corrélés</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>A %1, B %2, C %3 mm</source>
+        <translation>A %1, B %2, C %3 mm</translation>
+    </message>
+    <message>
+        <source>map picture not available</source>
+        <translation>image de la carte indisponible</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>Sur la carte</translation>
+    </message>
+    <message>
+        <source>stations A, B, C</source>
+        <translation>stations A, B, C</translation>
+    </message>
+    <message>
+        <source>circles: increment + adjuster</source>
+        <translation>cercles : incrément + réglage</translation>
+    </message>
+    <message>
+        <source>epicenter found</source>
+        <translation>épicentre trouvé</translation>
+    </message>
+    <message>
+        <source>other point fitting the times</source>
+        <translation>autre point compatible avec les temps</translation>
+    </message>
+    <message>
+        <source>points that fit the times</source>
+        <translation>points compatibles avec les temps</translation>
+    </message>
+    <message>
+        <source>struck point (simulated)</source>
+        <translation>point frappé (simulé)</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>not located: pair %1 has no times</source>
+        <translation>non localisé : la paire %1 n&apos;a pas de temps</translation>
+    </message>
+    <message>
+        <source>not located yet</source>
+        <translation>pas encore localisé</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition: the circles do not meet</source>
+        <translation>Acquisition ratée : les cercles ne se rencontrent pas</translation>
+    </message>
+    <message>
+        <source>Bad acquisition: the point is off the map</source>
+        <translation>Acquisition ratée : le point est hors de la carte</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Impossible d&apos;écrire le rapport %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>Epicenter location report</source>
+        <translation>Rapport de localisation de l&apos;épicentre</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>l&apos;écriture du PDF n&apos;a pas pu commencer</translation>
+    </message>
+    <message>
+        <source>Station %1</source>
+        <translation>Station %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 mm</source>
+        <translation>x %1, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Pulse velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>%1 mm/s</source>
+        <translation>%1 mm/s</translation>
+    </message>
+    <message>
+        <source>Measured to</source>
+        <translation>Mesurée à</translation>
+    </message>
+    <message>
+        <source>± %1 mm/s</source>
+        <translation>± %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Correction B</source>
+        <translation>Correction B</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Correction C</source>
+        <translation>Correction C</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>%1 samples/s</source>
+        <translation>%1 éch./s</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>%1 s per pair</source>
+        <translation>%1 s par paire</translation>
+    </message>
+    <message>
+        <source>Detection level</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>%1 ‰ of full scale</source>
+        <translation>%1 ‰ de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation>Fichier de la carte</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Paire %1</translation>
+    </message>
+    <message>
+        <source>tA (pair A+B)</source>
+        <translation>tA (paire A+B)</translation>
+    </message>
+    <message>
+        <source>tB</source>
+        <translation>tB</translation>
+    </message>
+    <message>
+        <source>tA (pair A+C)</source>
+        <translation>tA (paire A+C)</translation>
+    </message>
+    <message>
+        <source>tC</source>
+        <translation>tC</translation>
+    </message>
+    <message>
+        <source>%1 ms, %2</source>
+        <translation>%1 ms, %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non fixé</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Retard %1</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 ms</source>
+        <translation>%1 ± %2 ms</translation>
+    </message>
+    <message>
+        <source>Arrival times</source>
+        <translation>Temps d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Increments</source>
+        <translation>Incréments</translation>
+    </message>
+    <message>
+        <source>Circle radii</source>
+        <translation>Rayons des cercles</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <translation>Épicentre</translation>
+    </message>
+    <message>
+        <source>none: one place fits the times</source>
+        <translation>aucun : un seul endroit</translation>
+    </message>
+    <message>
+        <source>Other places</source>
+        <translation>Autres endroits</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incertitude</translation>
+    </message>
+    <message>
+        <source>cannot be told: a pair has no times</source>
+        <translation>impossible à dire : une paire n&apos;a pas de temps</translation>
+    </message>
+    <message>
+        <source>up to %1 mm from the mark</source>
+        <translation>jusqu&apos;à %1 mm de la marque</translation>
+    </message>
+    <message>
+        <source>no point of the map fits the times</source>
+        <translation>aucun point de la carte ne convient aux temps</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>up to %1 mm, all shaded places</source>
+        <translation>jusqu&apos;à %1 mm, tout le grisé</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Frappé en</translation>
+    </message>
+    <message>
+        <source>Found off by</source>
+        <translation>Écart trouvé</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Name: ____________________________   Group: __________   Date: ______________</source>
+        <translation>Nom : ____________________________   Groupe : __________   Date : ______________</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>le PDF n&apos;a pas pu être terminé</translation>
     </message>
 </context>
 <context>

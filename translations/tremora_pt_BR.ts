@@ -76,6 +76,113 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Não foi possível gravar o relatório %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Resultados da turma</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>o gravador de PDF não pôde começar</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>%1 (%2 located)</source>
+        <translation>%1 (%2 localizados)</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1; %2 mm</translation>
+    </message>
+    <message>
+        <source>SD x, y</source>
+        <translation>DP x, y</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Golpe em</translation>
+    </message>
+    <message>
+        <source>Median off</source>
+        <translation>Desvio mediano</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Region holds</source>
+        <translation>Região contém</translation>
+    </message>
+    <message>
+        <source>%1 of %2 groups</source>
+        <translation>%1 de %2 grupos</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>A turma</translation>
+    </message>
+    <message>
+        <source>● numbered: a group&apos;s epicenter</source>
+        <translation>● numerado: o epicentro de um grupo</translation>
+    </message>
+    <message>
+        <source>outline: its fitting region</source>
+        <translation>contorno: sua região de ajuste</translation>
+    </message>
+    <message>
+        <source>+ and dashed ellipse: mean, 1 sd</source>
+        <translation>+ e elipse tracejada: média, 1 dp</translation>
+    </message>
+    <message>
+        <source>×: the struck point</source>
+        <translation>×: o ponto golpeado</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desvio</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>na</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>marked: </source>
+        <translation>marcado: </translation>
+    </message>
+    <message>
+        <source>Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and ± (the group&apos;s uncertainty) in mm; in: the struck point lies in the group&apos;s region.</source>
+        <translation>Tempos em ms, d detectado, g arrastado; x, y, desvio (distância ao ponto golpeado) e ± (a incerteza do grupo) em mm; na: o ponto golpeado está na região do grupo.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>o PDF não pôde ser terminado</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -116,6 +223,265 @@
     <message>
         <source>the two channels correlate too weakly</source>
         <translation>os dois canais se correlacionam fraco demais</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>x %1 mm, y %2 mm</source>
+        <translation>x %1 mm, y %2 mm</translation>
+    </message>
+    <message>
+        <source>A %1, B %2, C %3 mm</source>
+        <translation>A %1, B %2, C %3 mm</translation>
+    </message>
+    <message>
+        <source>map picture not available</source>
+        <translation>imagem do mapa indisponível</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>No mapa</translation>
+    </message>
+    <message>
+        <source>stations A, B, C</source>
+        <translation>estações A, B, C</translation>
+    </message>
+    <message>
+        <source>circles: increment + adjuster</source>
+        <translation>círculos: incremento + ajuste</translation>
+    </message>
+    <message>
+        <source>epicenter found</source>
+        <translation>epicentro achado</translation>
+    </message>
+    <message>
+        <source>other point fitting the times</source>
+        <translation>outro ponto que serve aos tempos</translation>
+    </message>
+    <message>
+        <source>points that fit the times</source>
+        <translation>pontos que servem aos tempos</translation>
+    </message>
+    <message>
+        <source>struck point (simulated)</source>
+        <translation>ponto golpeado (simulado)</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>não registrado</translation>
+    </message>
+    <message>
+        <source>not located: pair %1 has no times</source>
+        <translation>não localizado: o par %1 não tem tempos</translation>
+    </message>
+    <message>
+        <source>not located yet</source>
+        <translation>ainda não localizado</translation>
+    </message>
+    <message>
+        <source>Bad Acquisition: the circles do not meet</source>
+        <translation>Aquisição ruim: os círculos não se encontram</translation>
+    </message>
+    <message>
+        <source>Bad acquisition: the point is off the map</source>
+        <translation>Aquisição ruim: o ponto está fora do mapa</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Não foi possível gravar o relatório %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>Epicenter location report</source>
+        <translation>Relatório da localização do epicentro</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>o gravador de PDF não pôde começar</translation>
+    </message>
+    <message>
+        <source>Station %1</source>
+        <translation>Estação %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2 mm</source>
+        <translation>x %1, y %2 mm</translation>
+    </message>
+    <message>
+        <source>Pulse velocity</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>%1 mm/s</source>
+        <translation>%1 mm/s</translation>
+    </message>
+    <message>
+        <source>Measured to</source>
+        <translation>Medida a</translation>
+    </message>
+    <message>
+        <source>± %1 mm/s</source>
+        <translation>± %1 mm/s</translation>
+    </message>
+    <message>
+        <source>Correction B</source>
+        <translation>Correção B</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Correction C</source>
+        <translation>Correção C</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Amostragem</translation>
+    </message>
+    <message>
+        <source>%1 samples/s</source>
+        <translation>%1 amostras/s</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Aquisição</translation>
+    </message>
+    <message>
+        <source>%1 s per pair</source>
+        <translation>%1 s por par</translation>
+    </message>
+    <message>
+        <source>Detection level</source>
+        <translation>Limiar</translation>
+    </message>
+    <message>
+        <source>%1 ‰ of full scale</source>
+        <translation>%1 ‰ da escala</translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation>Arquivo do mapa</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Par %1</translation>
+    </message>
+    <message>
+        <source>tA (pair A+B)</source>
+        <translation>tA (par A+B)</translation>
+    </message>
+    <message>
+        <source>tB</source>
+        <translation>tB</translation>
+    </message>
+    <message>
+        <source>tA (pair A+C)</source>
+        <translation>tA (par A+C)</translation>
+    </message>
+    <message>
+        <source>tC</source>
+        <translation>tC</translation>
+    </message>
+    <message>
+        <source>%1 ms, %2</source>
+        <translation>%1 ms, %2</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>não definido</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Atraso %1</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 ms</source>
+        <translation>%1 ± %2 ms</translation>
+    </message>
+    <message>
+        <source>Arrival times</source>
+        <translation>Tempos de chegada</translation>
+    </message>
+    <message>
+        <source>Increments</source>
+        <translation>Incrementos</translation>
+    </message>
+    <message>
+        <source>Circle radii</source>
+        <translation>Raios dos círculos</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <translation>Epicentro</translation>
+    </message>
+    <message>
+        <source>none: one place fits the times</source>
+        <translation>nenhum: um só lugar</translation>
+    </message>
+    <message>
+        <source>Other places</source>
+        <translation>Outros lugares</translation>
+    </message>
+    <message>
+        <source>Uncertainty</source>
+        <translation>Incerteza</translation>
+    </message>
+    <message>
+        <source>cannot be told: a pair has no times</source>
+        <translation>não se pode dizer: um par não tem tempos</translation>
+    </message>
+    <message>
+        <source>up to %1 mm from the mark</source>
+        <translation>até %1 mm da marca</translation>
+    </message>
+    <message>
+        <source>no point of the map fits the times</source>
+        <translation>nenhum ponto do mapa serve aos tempos</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Extensão</translation>
+    </message>
+    <message>
+        <source>up to %1 mm, all shaded places</source>
+        <translation>até %1 mm, todo o sombreado</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Por quê</translation>
+    </message>
+    <message>
+        <source>Struck at</source>
+        <translation>Golpe em</translation>
+    </message>
+    <message>
+        <source>Found off by</source>
+        <translation>Erro do achado</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Name: ____________________________   Group: __________   Date: ______________</source>
+        <translation>Nome: ____________________________   Grupo: __________   Data: ______________</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>o PDF não pôde ser terminado</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMap>
+#include <QPdfDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -389,6 +390,16 @@ TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
   EXPECT_TRUE(ok) << x.captured(1).toStdString();
   EXPECT_TRUE(ini.contains(QStringLiteral("A_AB_how=detected"))) << ini.toStdString();
   EXPECT_FALSE(ini.contains(QRegularExpression(QStringLiteral("=-?\\d+,\\d")))) << ini.toStdString();
+  // The report page speaks Portuguese, with the map's words and commas, and
+  // its longer names widen their column.
+  QPdfDocument report;
+  ASSERT_EQ(report.load(QString::fromStdString((run / "report.pdf").string())), QPdfDocument::Error::None);
+  const QString page = report.getAllText(0).text();
+  for (const QString& words : {QStringLiteral("Relatório da localização do epicentro"), QStringLiteral("Velocidade 120000 mm/s"),
+                               QStringLiteral("Tempos de chegada"), QStringLiteral("até %1 mm da marca").arg(mm(answer.uncertainty))})
+    EXPECT_TRUE(page.contains(words)) << words.toStdString() << "\n" << page.toStdString();
+  // Nothing shortened to fit its column.
+  EXPECT_FALSE(page.contains(QChar(0x2026))) << page.toStdString();
   const QString csv = QString::fromStdString(testsupport::ReadFile(run / "results.csv"));
   EXPECT_TRUE(csv.contains(QRegularExpression(QStringLiteral("\\nepicenter_x,\\d+\\.\\d+,mm\\r?\\n")))) << csv.toStdString();
   EXPECT_TRUE(csv.contains(QStringLiteral(",detected,"))) << csv.toStdString();

@@ -5,6 +5,7 @@
 #include "app/experiment/numbers.h"
 #include "forms/controls/picture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -253,6 +254,12 @@ bool WriteClassCsv(const QString& path, const TClassResults& results, QString* e
 
 namespace {
 
+// The report's words in the windows' language (the class window's Export);
+// --class --report installs no translation and writes them in English.
+struct ClassReport {
+  Q_DECLARE_TR_FUNCTIONS(ClassReport)
+};
+
 constexpr int kDpi = 300;
 constexpr double kPageWidth = 210.0, kPageHeight = 297.0, kMargin = 12.0;
 
@@ -272,25 +279,25 @@ void Cell(QPainter& p, double x, double y, double w, double h, const QString& te
 
 bool WriteClassReport(const QString& path, const TClassResults& results, const QImage& map, QString* error) {
   auto fail = [&](const QString& why) {
-    if (error) *error = QStringLiteral("Cannot write the report %1: %2").arg(path, why);
+    if (error) *error = ClassReport::tr("Cannot write the report %1: %2").arg(path, why);
     return false;
   };
-  if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
+  if (QFileInfo(path).isDir()) return fail(ClassReport::tr("it is a folder"));
   // Renamed over the file only when every byte is written.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
   QPdfWriter writer(&file);
   writer.setResolution(kDpi);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  writer.setTitle(QStringLiteral("Class results"));
+  writer.setTitle(ClassReport::tr("Class results"));
   QPainter p;
-  if (!p.begin(&writer)) return fail(QStringLiteral("the PDF writer could not start"));
+  if (!p.begin(&writer)) return fail(ClassReport::tr("the PDF writer could not start"));
 
   const double width = kPageWidth - 2 * kMargin;
   double y = kMargin;
   p.setPen(Qt::black);
   p.setFont(Font(16, true));
-  p.drawText(Box(kMargin, y, width, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Class results"));
+  p.drawText(Box(kMargin, y, width, 9), Qt::AlignLeft | Qt::AlignVCenter, ClassReport::tr("Class results"));
   y += 11;
 
   // The map on the left, the class's figures beside it.
@@ -299,19 +306,19 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   const TClassFigures& f = results.figures;
   const double side = kMargin + mapWidth + 4, sideWidth = kPageWidth - kMargin - side;
   std::vector<std::pair<QString, QString>> figures{
-      {QStringLiteral("Groups"), QStringLiteral("%1 (%2 located)").arg(f.groups).arg(f.located)}};
+      {ClassReport::tr("Groups"), ClassReport::tr("%1 (%2 located)").arg(f.groups).arg(f.located)}};
   if (f.located > 0) {
-    figures.emplace_back(QStringLiteral("Mean"), QStringLiteral("%1, %2 mm").arg(Number(f.meanX, 1), Number(f.meanY, 1)));
-    figures.emplace_back(QStringLiteral("SD x, y"), QStringLiteral("%1, %2 mm").arg(Number(f.sdX, 1), Number(f.sdY, 1)));
+    figures.emplace_back(ClassReport::tr("Mean"), ClassReport::tr("%1, %2 mm").arg(Number(f.meanX, 1), Number(f.meanY, 1)));
+    figures.emplace_back(ClassReport::tr("SD x, y"), ClassReport::tr("%1, %2 mm").arg(Number(f.sdX, 1), Number(f.sdY, 1)));
   }
   if (f.hasStrike) {
-    figures.emplace_back(QStringLiteral("Struck at"), QStringLiteral("%1, %2 mm").arg(Number(f.strikeX, 1), Number(f.strikeY, 1)));
+    figures.emplace_back(ClassReport::tr("Struck at"), ClassReport::tr("%1, %2 mm").arg(Number(f.strikeX, 1), Number(f.strikeY, 1)));
     if (f.medianDistance >= 0)
-      figures.emplace_back(QStringLiteral("Median off"), QStringLiteral("%1 mm").arg(Number(f.medianDistance, 1)));
-    figures.emplace_back(QStringLiteral("Region holds"), QStringLiteral("%1 of %2 groups").arg(f.inside).arg(f.insideOf));
+      figures.emplace_back(ClassReport::tr("Median off"), ClassReport::tr("%1 mm").arg(Number(f.medianDistance, 1)));
+    figures.emplace_back(ClassReport::tr("Region holds"), ClassReport::tr("%1 of %2 groups").arg(f.inside).arg(f.insideOf));
   }
   p.setFont(Font(11, true));
-  p.drawText(Box(side, y, sideWidth, 6), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("The class"));
+  p.drawText(Box(side, y, sideWidth, 6), Qt::AlignLeft | Qt::AlignVCenter, ClassReport::tr("The class"));
   double fy = y + 7;
   p.setFont(Font(8));
   for (const auto& [key, value] : figures) {
@@ -321,8 +328,8 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   }
   fy += 2;
   p.setFont(Font(7));
-  const QStringList key{QStringLiteral("\u25cf numbered: a group's epicenter"), QStringLiteral("outline: its fitting region"),
-                        QStringLiteral("+ and dashed ellipse: mean, 1 sd"), QStringLiteral("\u00d7: the struck point")};
+  const QStringList key{ClassReport::tr("\u25cf numbered: a group's epicenter"), ClassReport::tr("outline: its fitting region"),
+                        ClassReport::tr("+ and dashed ellipse: mean, 1 sd"), ClassReport::tr("\u00d7: the struck point")};
   for (const QString& line : key) {
     Cell(p, side, fy, sideWidth, 4, line);
     fy += 4;
@@ -331,8 +338,8 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
 
   // The table: one row a group, as many as fit the page.
   struct TColumn { const char* title; double width; };
-  const TColumn columns[] = {{"#", 6},  {"Group", 18}, {"tA AB", 17}, {"tB", 17},      {"tA AC", 17}, {"tC", 17},
-                             {"x", 12}, {"y", 12},     {"off", 11},   {"\u00b1", 10}, {"in", 7},     {"Note", 0}};
+  const TColumn columns[] = {{"#", 6},  {QT_TRANSLATE_NOOP("ClassReport", "Group"), 18}, {"tA AB", 17}, {"tB", 17},      {"tA AC", 17}, {"tC", 17},
+                             {"x", 12}, {"y", 12},     {QT_TRANSLATE_NOOP("ClassReport", "off"), 11},   {"\u00b1", 10}, {QT_TRANSLATE_NOOP("ClassReport", "in"), 7},     {QT_TRANSLATE_NOOP("ClassReport", "Note"), 0}};
   double used = 0;
   for (const TColumn& c : columns) used += c.width;
   const int count = static_cast<int>(results.groups.size());
@@ -342,7 +349,7 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   double x = kMargin;
   for (const TColumn& c : columns) {
     const double w = c.width > 0 ? c.width : width - used;
-    Cell(p, x, y, w, row, QString::fromUtf8(c.title));
+    Cell(p, x, y, w, row, ClassReport::tr(c.title));
     x += w;
   }
   y += row;
@@ -370,7 +377,7 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
                                                  : QStringLiteral("%1 %2").arg(Number(RunTimeOf(g.run.state, k) * 1000, 3),
                                                                               g.run.how[k] == TTimeHow::Dragged ? QStringLiteral("g") : QStringLiteral("d")));
     cells << ClassEpicenterText(g, 0) << ClassEpicenterText(g, 1) << ClassDistanceText(g) << ClassUncertaintyText(g)
-          << ClassInsideText(g) << ((g.marked ? QStringLiteral("marked: ") : QString()) + ClassNoteText(g));
+          << ClassInsideText(g) << ((g.marked ? ClassReport::tr("marked: ") : QString()) + ClassNoteText(g));
     p.setPen(Qt::black);
     x = kMargin;
     for (int c = 0; c < cells.size(); ++c) {
@@ -384,9 +391,9 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   p.setFont(Font(6.5));
   p.setPen(QColor(0x40, 0x40, 0x40));
   Cell(p, kMargin, y + 1, width, 4,
-       QStringLiteral("Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and \u00b1 (the group's "
+       ClassReport::tr("Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and \u00b1 (the group's "
                       "uncertainty) in mm; in: the struck point lies in the group's region."));
-  if (!p.end()) return fail(QStringLiteral("the PDF could not be finished"));
+  if (!p.end()) return fail(ClassReport::tr("the PDF could not be finished"));
   if (!file.commit()) return fail(file.errorString());
   return true;
 }

@@ -1,9 +1,11 @@
 #include "app/run/run_report.h"
 #include "app/run/answer_words.h"
+#include "app/run/pick_words.h"
 #include "app/run/region_picture.h"
 #include "app/experiment/rounding.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QFileInfo>
@@ -34,6 +36,12 @@ static void InitReportResources() { Q_INIT_RESOURCE(tremora); }
 
 namespace {
 
+// The report's words in the windows' language (Save Run); --analyze
+// --report installs no translation and writes them in English.
+struct RunReport {
+  Q_DECLARE_TR_FUNCTIONS(RunReport)
+};
+
 constexpr int kDpi = 300;
 constexpr double kPageWidth = 210.0;  // mm, A4 portrait
 constexpr double kPageHeight = 297.0;
@@ -61,11 +69,11 @@ QLocale NumberLocale() {
 QString Number(double v, int decimals) { return NumberLocale().toString(v, 'f', decimals); }
 
 QString Point(double x, double y) {
-  return QStringLiteral("x %1 mm, y %2 mm").arg(Number(x, 1), Number(y, 1));
+  return RunReport::tr("x %1 mm, y %2 mm").arg(Number(x, 1), Number(y, 1));
 }
 
 QString PerStation(const int32_t (&v)[kStationCount]) {
-  return QStringLiteral("A %1, B %2, C %3 mm").arg(v[stA]).arg(v[stB]).arg(v[stC]);
+  return RunReport::tr("A %1, B %2, C %3 mm").arg(v[stA]).arg(v[stB]).arg(v[stC]);
 }
 
 // The map's box on the page and where map millimetres land in it.
@@ -133,7 +141,7 @@ void DrawMap(QPainter& p, const TMapBox& m, const TRunReportInput& in) {
     p.fillRect(m.box, QColor(0xee, 0xee, 0xee));
     p.setPen(QColor(0x60, 0x60, 0x60));
     p.setFont(Font(10));
-    p.drawText(m.box.adjusted(0, Px(3), 0, 0), Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("map picture not available"));
+    p.drawText(m.box.adjusted(0, Px(3), 0, 0), Qt::AlignTop | Qt::AlignHCenter, RunReport::tr("map picture not available"));
   } else {
     // Stretched over the whole map, as the window shows it.
     p.drawImage(m.box, in.map);
@@ -184,6 +192,10 @@ double DrawTable(QPainter& p, double x, double y, double keyWidth, double width,
   p.setFont(Font(11, true));
   p.drawText(Box(x, y, width, 6), Qt::AlignLeft | Qt::AlignVCenter, title);
   y += 6.5;
+  // A language's longer names widen their column rather than run into the values.
+  p.setFont(Font(9));
+  for (const auto& row : rows)
+    keyWidth = std::max(keyWidth, QFontMetricsF(p.font()).horizontalAdvance(row.first) / Px(1) + 2);
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i % 2 == 0) p.fillRect(Box(x, y, width, kRow), QColor(0xf0, 0xf0, 0xf0));
     p.setPen(QColor(0x40, 0x40, 0x40));
@@ -202,7 +214,7 @@ double DrawTable(QPainter& p, double x, double y, double keyWidth, double width,
 void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunReportInput& in) {
   p.setPen(Qt::black);
   p.setFont(Font(11, true));
-  p.drawText(Box(x, y, 60, 6), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("On the map"));
+  p.drawText(Box(x, y, 60, 6), Qt::AlignLeft | Qt::AlignVCenter, RunReport::tr("On the map"));
   y += 6.5;
   p.setRenderHint(QPainter::Antialiasing);
   auto line = [&](const QString& text) {
@@ -218,22 +230,22 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
                                                                    : QStringLiteral(":/art/pin_aqua.svg"),
             QRectF(tip.x(), tip.y() - m.Mark(20), m.Mark(16), m.Mark(20)));
   }
-  line(QStringLiteral("stations A, B, C"));
+  line(RunReport::tr("stations A, B, C"));
   const int32_t* radius = in.state.circleRadius;
   if (radius[stA] > 0 || radius[stB] > 0 || radius[stC] > 0) {
     QPainterPath arc;
     arc.addEllipse(QPointF(Px(x + 4), Px(y + mid)), Px(2.6), Px(1.8));
     RimmedPath(p, arc, kStationColour[stA], Px(0.35), Qt::DotLine);
-    line(QStringLiteral("circles: increment + adjuster"));
+    line(RunReport::tr("circles: increment + adjuster"));
   }
   if (in.answer.Solved()) {
     DrawSvg(p, QStringLiteral(":/art/epicenter.svg"),
             QRectF(Px(x + 4) - Px(2.2), Px(y + mid) - Px(2.2), Px(6.6), Px(6.6)));
-    line(QStringLiteral("epicenter found"));
+    line(RunReport::tr("epicenter found"));
   }
   if (in.answer.Solved() && in.answer.hasOther) {
     DrawSvg(p, QStringLiteral(":/art/other_epicenter.svg"), QRectF(Px(x + 2.4), Px(y + mid - 1.6), Px(3.2), Px(3.2)));
-    line(QStringLiteral("other point fitting the times"));
+    line(RunReport::tr("other point fitting the times"));
   }
   if (in.answer.ran && !in.answer.region.Empty()) {
     const QRectF swatch(Px(x + 1.5), Px(y + mid - 1.4), Px(5), Px(2.8));
@@ -241,11 +253,11 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
     p.setPen(QPen(kRegionEdge, Px(0.3)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(swatch);
-    line(QStringLiteral("points that fit the times"));
+    line(RunReport::tr("points that fit the times"));
   }
   if (in.hasStrike) {
     DrawStrike(p, QPointF(Px(x + 4), Px(y + mid)), Px(2.4));
-    line(QStringLiteral("struck point (simulated)"));
+    line(RunReport::tr("struck point (simulated)"));
   }
 }
 
@@ -259,7 +271,7 @@ void DrawScope(QPainter& p, double y, double height, const QString& title, const
     p.fillRect(area, QColor(0xee, 0xee, 0xee));
     p.setPen(QColor(0x60, 0x60, 0x60));
     p.setFont(Font(10));
-    p.drawText(area, Qt::AlignCenter, QStringLiteral("not recorded"));
+    p.drawText(area, Qt::AlignCenter, RunReport::tr("not recorded"));
     return;
   }
   // The whole picture, as large as the area allows, centred.
@@ -271,12 +283,12 @@ void DrawScope(QPainter& p, double y, double height, const QString& title, const
 QString SolveFailure(const TRunReportInput& in) {
   for (int pair = 0; pair < 2; ++pair)
     if (in.how[2 * pair] == TTimeHow::NotSet || in.how[2 * pair + 1] == TTimeHow::NotSet)
-      return QStringLiteral("not located: pair %1 has no times").arg(QLatin1String(kPairLabel[pair]));
-  if (!in.answer.ran) return QStringLiteral("not located yet");
+      return RunReport::tr("not located: pair %1 has no times").arg(QLatin1String(kPairLabel[pair]));
+  if (!in.answer.ran) return RunReport::tr("not located yet");
   const TSolveOutcome outcome = in.answer.point.outcome;
-  if (outcome == TSolveOutcome::NoPoint)
-    return QStringLiteral("%1: the circles do not meet").arg(QLatin1String(SolveMessage(outcome)));
-  return QStringLiteral("%1: the point is off the map").arg(QLatin1String(SolveMessage(outcome)));
+  // The solver's own words first, as the window's message says them.
+  if (outcome == TSolveOutcome::NoPoint) return RunReport::tr("Bad Acquisition: the circles do not meet");
+  return RunReport::tr("Bad acquisition: the point is off the map");
 }
 
 }  // namespace
@@ -292,11 +304,11 @@ QFont ReportFont(double points, bool bold) {
 bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* error) {
   InitReportResources();
   auto fail = [&](const QString& why) {
-    if (error) *error = QStringLiteral("Cannot write the report %1: %2").arg(pdfPath, why);
+    if (error) *error = RunReport::tr("Cannot write the report %1: %2").arg(pdfPath, why);
     return false;
   };
   const QFileInfo target(pdfPath);
-  if (target.isDir()) return fail(QStringLiteral("it is a folder"));
+  if (target.isDir()) return fail(RunReport::tr("it is a folder"));
   // Written beside the file and renamed over it only when every byte is
   // on disk: a full disk leaves the old file, never half a PDF.
   QSaveFile file(pdfPath);
@@ -304,10 +316,10 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   QPdfWriter writer(&file);
   writer.setResolution(kDpi);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  writer.setTitle(QStringLiteral("Epicenter location report"));
+  writer.setTitle(RunReport::tr("Epicenter location report"));
   writer.setCreator(QStringLiteral("Tremora %1").arg(in.version));
   QPainter p;
-  if (!p.begin(&writer)) return fail(QStringLiteral("the PDF writer could not start"));
+  if (!p.begin(&writer)) return fail(RunReport::tr("the PDF writer could not start"));
 
   const TExperimentState& s = in.state;
   const double contentWidth = kPageWidth - 2 * kMargin;
@@ -317,7 +329,7 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   p.setPen(Qt::black);
   p.setFont(Font(16, true));
   p.drawText(Box(kMargin, y, contentWidth, 9), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Epicenter location report"));
+             RunReport::tr("Epicenter location report"));
   p.setFont(Font(9));
   p.setPen(QColor(0x40, 0x40, 0x40));
   p.drawText(Box(kMargin, y, contentWidth, 9), Qt::AlignRight | Qt::AlignVCenter,
@@ -335,35 +347,35 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   const double sideWidth = kPageWidth - kMargin - side;
   std::vector<std::pair<QString, QString>> settings;
   for (int k = stA; k <= stC; ++k)
-    settings.emplace_back(QStringLiteral("Station %1").arg(QLatin1String(kStationName[k])),
-                          QStringLiteral("x %1, y %2 mm").arg(s.stationX[k]).arg(s.stationY[k]));
+    settings.emplace_back(RunReport::tr("Station %1").arg(QLatin1String(kStationName[k])),
+                          RunReport::tr("x %1, y %2 mm").arg(s.stationX[k]).arg(s.stationY[k]));
   // A measured velocity is given with its uncertainty and the sensors'
   // corrections taken off the picks.
-  settings.emplace_back(QStringLiteral("Pulse velocity"), QStringLiteral("%1 mm/s").arg(s.pulseVelocity));
+  settings.emplace_back(RunReport::tr("Pulse velocity"), RunReport::tr("%1 mm/s").arg(s.pulseVelocity));
   if (s.velocityUncertainty > 0) {
-    settings.emplace_back(QStringLiteral("Measured to"),
-                          QStringLiteral("± %1 mm/s").arg(Number(s.velocityUncertainty, 0)));
-    settings.emplace_back(QStringLiteral("Correction B"),
-                          QStringLiteral("%1 ms").arg(Number(1000 * s.sensorCorrection[0], 3)));
-    settings.emplace_back(QStringLiteral("Correction C"),
-                          QStringLiteral("%1 ms").arg(Number(1000 * s.sensorCorrection[1], 3)));
+    settings.emplace_back(RunReport::tr("Measured to"),
+                          RunReport::tr("± %1 mm/s").arg(Number(s.velocityUncertainty, 0)));
+    settings.emplace_back(RunReport::tr("Correction B"),
+                          RunReport::tr("%1 ms").arg(Number(1000 * s.sensorCorrection[0], 3)));
+    settings.emplace_back(RunReport::tr("Correction C"),
+                          RunReport::tr("%1 ms").arg(Number(1000 * s.sensorCorrection[1], 3)));
   }
-  settings.emplace_back(QStringLiteral("Sample rate"), QStringLiteral("%1 samples/s").arg(s.acquisitionRate));
-  settings.emplace_back(QStringLiteral("Acquisition"), QStringLiteral("%1 s per pair").arg(s.acquisitionTime));
-  settings.emplace_back(QStringLiteral("Detection level"),
-                        QStringLiteral("%1 \u2030 of full scale").arg(s.detectionLevel));
-  settings.emplace_back(QStringLiteral("Map file"),
+  settings.emplace_back(RunReport::tr("Sample rate"), RunReport::tr("%1 samples/s").arg(s.acquisitionRate));
+  settings.emplace_back(RunReport::tr("Acquisition"), RunReport::tr("%1 s per pair").arg(s.acquisitionTime));
+  settings.emplace_back(RunReport::tr("Detection level"),
+                        RunReport::tr("%1 \u2030 of full scale").arg(s.detectionLevel));
+  settings.emplace_back(RunReport::tr("Map file"),
                         s.imageFileName.empty() ? QStringLiteral("\u2014")
                                                 : QFileInfo(QString::fromStdString(s.imageFileName)).fileName());
-  const double settingsEnd = DrawTable(p, side, y - 1, 26, sideWidth, QStringLiteral("Settings"), settings);
+  const double settingsEnd = DrawTable(p, side, y - 1, 26, sideWidth, RunReport::tr("Settings"), settings);
   DrawLegend(p, map, side, settingsEnd + 2, in);
   y += mapWidth * kMapHeightMm / kMapWidthMm + 4;
 
   // Both scopes, full width.
   const double scopeHeight = 52;
-  DrawScope(p, y, scopeHeight, QStringLiteral("Pair %1").arg(QLatin1String(kPairLabel[0])), in.scopeAB);
+  DrawScope(p, y, scopeHeight, RunReport::tr("Pair %1").arg(QLatin1String(kPairLabel[0])), in.scopeAB);
   y += 6.5 + scopeHeight + 3;
-  DrawScope(p, y, scopeHeight, QStringLiteral("Pair %1").arg(QLatin1String(kPairLabel[1])), in.scopeAC);
+  DrawScope(p, y, scopeHeight, RunReport::tr("Pair %1").arg(QLatin1String(kPairLabel[1])), in.scopeAC);
   y += 6.5 + scopeHeight + 4;
 
   // Times on the left, the result on the right.
@@ -372,73 +384,73 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
   auto ms = [&](double seconds) { return Number(seconds * 1000.0, decimals); };
   const double times[4] = {s.timeA_AB, s.timeB, s.timeA_AC, s.timeC};
   const bool recorded[2] = {!in.scopeAB.isNull(), !in.scopeAC.isNull()};
-  static const char* const timeNames[4] = {"tA (pair A+B)", "tB", "tA (pair A+C)", "tC"};
+  const QString timeNames[4] = {RunReport::tr("tA (pair A+B)"), RunReport::tr("tB"), RunReport::tr("tA (pair A+C)"), RunReport::tr("tC")};
   std::vector<std::pair<QString, QString>> timeRows;
   for (int k = 0; k < 4; ++k) {
     // A time kept without its pair's sound (a run opened without it) is
     // still the time the answer was found from.
     QString value = in.how[k] != TTimeHow::NotSet
-                        ? QStringLiteral("%1 ms, %2").arg(ms(times[k]), QLatin1String(TimeHowName(in.how[k])))
-                    : recorded[k / 2] ? QStringLiteral("not set")
-                                      : QStringLiteral("not recorded");
-    timeRows.emplace_back(QLatin1String(timeNames[k]), value);
+                        ? RunReport::tr("%1 ms, %2").arg(ms(times[k]), TimeHowWords(in.how[k]))
+                    : recorded[k / 2] ? RunReport::tr("not set")
+                                      : RunReport::tr("not recorded");
+    timeRows.emplace_back(timeNames[k], value);
   }
   const QString sample = Number(sampleMs, decimals);
   for (int pair = 0; pair < 2; ++pair) {
     const QString name = pair == 0 ? QStringLiteral("tB \u2212 tA") : QStringLiteral("tC \u2212 tA");
     const bool timed = in.how[2 * pair] != TTimeHow::NotSet && in.how[2 * pair + 1] != TTimeHow::NotSet;
-    timeRows.emplace_back(QStringLiteral("Delay %1").arg(name),
-                          timed ? QStringLiteral("%1 \u00b1 %2 ms").arg(ms(times[2 * pair + 1] - times[2 * pair]), sample)
+    timeRows.emplace_back(RunReport::tr("Delay %1").arg(name),
+                          timed ? RunReport::tr("%1 \u00b1 %2 ms").arg(ms(times[2 * pair + 1] - times[2 * pair]), sample)
                                 : QStringLiteral("\u2014"));
   }
   const double half = (contentWidth - 6) / 2;
-  const double timesEnd = DrawTable(p, kMargin, y, 31, half, QStringLiteral("Arrival times"), timeRows);
+  const double timesEnd = DrawTable(p, kMargin, y, 31, half, RunReport::tr("Arrival times"), timeRows);
 
   std::vector<std::pair<QString, QString>> result;
-  result.emplace_back(QStringLiteral("Increments"), PerStation(s.radiusIncrement));
-  result.emplace_back(QStringLiteral("Circle radii"), PerStation(s.circleRadius));
+  result.emplace_back(RunReport::tr("Increments"), PerStation(s.radiusIncrement));
+  result.emplace_back(RunReport::tr("Circle radii"), PerStation(s.circleRadius));
   const TEpicenterAnswer& answer = in.answer;
-  result.emplace_back(QStringLiteral("Epicenter"),
+  result.emplace_back(RunReport::tr("Epicenter"),
                       answer.Solved() ? Point(answer.point.x, answer.point.y) : SolveFailure(in));
   if (answer.Solved()) {
-    QString others = QStringLiteral("none: one place fits the times");
+    QString others = RunReport::tr("none: one place fits the times");
     if (!answer.others.empty()) {
       QStringList places;
       for (size_t k = 0; k < answer.others.size() && k < size_t(kMaxOtherPlaces); ++k)
         places << Point(answer.others[k].bestX, answer.others[k].bestY);
       others = places.join(QStringLiteral("; "));
     }
-    result.emplace_back(QStringLiteral("Other places"), others);
+    result.emplace_back(RunReport::tr("Other places"), others);
     if (!answer.BothPairs())
-      result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("cannot be told: a pair has no times"));
+      result.emplace_back(RunReport::tr("Uncertainty"), RunReport::tr("cannot be told: a pair has no times"));
     else if (answer.Fits())
-      result.emplace_back(QStringLiteral("Uncertainty"),
-                          QStringLiteral("up to %1 mm from the mark").arg(Number(answer.uncertainty, 1)));
+      result.emplace_back(RunReport::tr("Uncertainty"),
+                          RunReport::tr("up to %1 mm from the mark").arg(Number(answer.uncertainty, 1)));
     else
-      result.emplace_back(QStringLiteral("Uncertainty"), QStringLiteral("no point of the map fits the times"));
+      result.emplace_back(RunReport::tr("Uncertainty"), RunReport::tr("no point of the map fits the times"));
     if (answer.Fits() && answer.BothPairs())
-      result.emplace_back(QStringLiteral("Spread"), QStringLiteral("up to %1 mm, all shaded places")
+      result.emplace_back(RunReport::tr("Spread"), RunReport::tr("up to %1 mm, all shaded places")
                                                           .arg(Number(answer.spread, 1)));
   } else if (answer.ran && answer.region.Empty()) {
-    result.emplace_back(QStringLiteral("Why"), NoFitSentence(answer, s.pulseVelocity));
+    result.emplace_back(RunReport::tr("Why"), NoFitSentence(answer, s.pulseVelocity));
   }
   if (in.hasStrike) {
-    result.emplace_back(QStringLiteral("Struck at"), Point(in.strikeX, in.strikeY));
+    result.emplace_back(RunReport::tr("Struck at"), Point(in.strikeX, in.strikeY));
     if (answer.Solved())
-      result.emplace_back(QStringLiteral("Found off by"),
-                          QStringLiteral("%1 mm").arg(Number(std::hypot(answer.point.x - in.strikeX,
+      result.emplace_back(RunReport::tr("Found off by"),
+                          RunReport::tr("%1 mm").arg(Number(std::hypot(answer.point.x - in.strikeX,
                                                                         answer.point.y - in.strikeY), 1)));
   }
-  const double resultEnd = DrawTable(p, kMargin + half + 6, y, 25, half, QStringLiteral("Result"), result);
+  const double resultEnd = DrawTable(p, kMargin + half + 6, y, 25, half, RunReport::tr("Result"), result);
 
   // Room for the student's name at the foot of the page.
   y = std::max({timesEnd, resultEnd, kPageHeight - kMargin - 8}) + 2;
   p.setPen(Qt::black);
   p.setFont(Font(10));
   p.drawText(Box(kMargin, y, contentWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Name: ____________________________   Group: __________   Date: ______________"));
+             RunReport::tr("Name: ____________________________   Group: __________   Date: ______________"));
 
-  if (!p.end()) return fail(QStringLiteral("the PDF could not be finished"));
+  if (!p.end()) return fail(RunReport::tr("the PDF could not be finished"));
   if (!file.commit()) return fail(file.errorString());
   return true;
 }
