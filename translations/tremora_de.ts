@@ -879,6 +879,16 @@
         <source>Written in %1: %2</source>
         <translation>Geschrieben in %1: %2</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <comment>the Find Epicenter button&apos;s picture, first line</comment>
+        <translation>Epizentrum</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <comment>the Find Epicenter button&apos;s picture, second line</comment>
+        <translation>finden</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

@@ -879,6 +879,16 @@
         <source>Written in %1: %2</source>
         <translation>Escritos en %1: %2</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <comment>the Find Epicenter button&apos;s picture, first line</comment>
+        <translation>Hallar</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <comment>the Find Epicenter button&apos;s picture, second line</comment>
+        <translation>epicentro</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

@@ -879,6 +879,16 @@
         <source>Written in %1: %2</source>
         <translation>Écrits dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <comment>the Find Epicenter button&apos;s picture, first line</comment>
+        <translation>Trouver</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <comment>the Find Epicenter button&apos;s picture, second line</comment>
+        <translation>épicentre</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

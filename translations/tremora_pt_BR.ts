@@ -879,6 +879,16 @@
         <source>Written in %1: %2</source>
         <translation>Gravados em %1: %2</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <comment>the Find Epicenter button&apos;s picture, first line</comment>
+        <translation>Achar</translation>
+    </message>
+    <message>
+        <source>Epicenter</source>
+        <comment>the Find Epicenter button&apos;s picture, second line</comment>
+        <translation>epicentro</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

@@ -324,6 +324,9 @@ TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
   Settle();
   ASSERT_TRUE(Form3->isVisible());
   EXPECT_EQ(Form3->Caption(), QStringLiteral("Aquisição de sinais"));
+  // "Find Epicenter" is written in its button's picture.
+  EXPECT_TRUE(Form3->btnEpicenter->Glyph().contains(">Achar</text>")) << Form3->btnEpicenter->Glyph().toStdString();
+  EXPECT_TRUE(Form3->btnEpicenter->Glyph().contains(">epicentro</text>"));
 
   TScriptedSensors sensors;
   SetStrikePoint({500, 450});

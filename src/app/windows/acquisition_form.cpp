@@ -53,6 +53,18 @@ TForm3::TForm3(QWidget* parent) : TForm(parent), answer_(std::make_unique<TEpice
   Image1 = RequirePart<TImage>(this, "Image1");
   Image2 = RequirePart<TImage>(this, "Image2");
   btnEpicenter = RequirePart<TBitBtn>(this, "btnEpicenter");
+  {
+    // The button's words are drawn in its picture: written there in the
+    // windows' language (English leaves the picture as it is).
+    const QString first = tr("Find", "the Find Epicenter button's picture, first line");
+    const QString second = tr("Epicenter", "the Find Epicenter button's picture, second line");
+    QByteArray glyph = btnEpicenter->Glyph();
+    if (first != QLatin1String("Find") || second != QLatin1String("Epicenter")) {
+      glyph.replace(">Find</text>", ">" + first.toHtmlEscaped().toUtf8() + "</text>");
+      glyph.replace(">Epicenter</text>", ">" + second.toHtmlEscaped().toUtf8() + "</text>");
+      btnEpicenter->SetGlyph(glyph);
+    }
+  }
   btnSaveRun = RequirePart<TButton>(this, "btnSaveRun");
   btnOpenRun = RequirePart<TButton>(this, "btnOpenRun");
   btnExportCsv = RequirePart<TButton>(this, "btnExportCsv");
