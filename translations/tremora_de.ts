@@ -1003,6 +1003,38 @@
         <source>Corrections not fitted: %1</source>
         <translation>Korrekturen nicht angepasst: %1</translation>
     </message>
+    <message>
+        <source>strike in line with A and %1, outside the segment between them, where the difference is largest</source>
+        <translation>schlagen Sie auf der Geraden durch A und %1, außerhalb der Strecke zwischen ihnen, wo die Differenz am größten ist</translation>
+    </message>
+    <message>
+        <source>its delay or its uncertainty is not known</source>
+        <translation>seine Verzögerung oder deren Unsicherheit ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the strike is nearly as far from %1 as from A (difference %2 mm), so its delay cannot tell the velocity; %3</source>
+        <translation>der Schlag ist fast so weit von %1 wie von A entfernt (Differenz %2 mm), daher verrät seine Verzögerung die Geschwindigkeit nicht; %3</translation>
+    </message>
+    <message>
+        <source>its difference (%1 mm) is too small for about %2 mm/s: one delay uncertainty changes its velocity by %3 %, more than %4 %; %5</source>
+        <translation>ihre Differenz (%1 mm) ist zu klein für etwa %2 mm/s: eine Unsicherheit der Verzögerung ändert ihre Geschwindigkeit um %3 %, mehr als %4 %; %5</translation>
+    </message>
+    <message>
+        <source>no strike gives more than the %1 mm between A and %2 (%3 mm needed): place the stations farther apart or record at a higher rate</source>
+        <translation>kein Schlag ergibt mehr als die %1 mm zwischen A und %2 (%3 mm nötig): stellen Sie die Stationen weiter auseinander oder nehmen Sie mit höherer Abtastrate auf</translation>
+    </message>
+    <message>
+        <source>no pair can tell the velocity</source>
+        <translation>kein Paar kann die Geschwindigkeit angeben</translation>
+    </message>
+    <message>
+        <source>the delays do not grow with the distance difference: check the struck points and which sensor is on which input</source>
+        <translation>die Verzögerungen wachsen nicht mit der Abstandsdifferenz: prüfen Sie die Schlagpunkte und welcher Sensor an welchem Eingang hängt</translation>
+    </message>
+    <message>
+        <source>the strikes give sensor %1 one distance difference only, so its delay cannot be told from the velocity; strike at points nearer to A and nearer to %1</source>
+        <translation>die Schläge geben Sensor %1 nur eine Abstandsdifferenz, daher lässt sich seine Verzögerung nicht von der Geschwindigkeit trennen; schlagen Sie an Punkten näher an A und näher an %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>

@@ -1003,6 +1003,38 @@
         <source>Corrections not fitted: %1</source>
         <translation>Correcciones no ajustadas: %1</translation>
     </message>
+    <message>
+        <source>strike in line with A and %1, outside the segment between them, where the difference is largest</source>
+        <translation>golpee en la recta de A y %1, fuera del segmento entre ellos, donde la diferencia es mayor</translation>
+    </message>
+    <message>
+        <source>its delay or its uncertainty is not known</source>
+        <translation>su retardo o su incertidumbre no se conoce</translation>
+    </message>
+    <message>
+        <source>the strike is nearly as far from %1 as from A (difference %2 mm), so its delay cannot tell the velocity; %3</source>
+        <translation>el golpe está casi tan lejos de %1 como de A (diferencia %2 mm), así que su retardo no dice la velocidad; %3</translation>
+    </message>
+    <message>
+        <source>its difference (%1 mm) is too small for about %2 mm/s: one delay uncertainty changes its velocity by %3 %, more than %4 %; %5</source>
+        <translation>su diferencia (%1 mm) es demasiado pequeña para unos %2 mm/s: una incertidumbre del retardo cambia su velocidad en un %3 %, más del %4 %; %5</translation>
+    </message>
+    <message>
+        <source>no strike gives more than the %1 mm between A and %2 (%3 mm needed): place the stations farther apart or record at a higher rate</source>
+        <translation>ningún golpe da más que los %1 mm entre A y %2 (%3 mm necesarios): separe más las estaciones o registre con mayor muestreo</translation>
+    </message>
+    <message>
+        <source>no pair can tell the velocity</source>
+        <translation>ningún par puede decir la velocidad</translation>
+    </message>
+    <message>
+        <source>the delays do not grow with the distance difference: check the struck points and which sensor is on which input</source>
+        <translation>los retardos no crecen con la diferencia de distancia: compruebe los puntos golpeados y qué sensor está en qué entrada</translation>
+    </message>
+    <message>
+        <source>the strikes give sensor %1 one distance difference only, so its delay cannot be told from the velocity; strike at points nearer to A and nearer to %1</source>
+        <translation>los golpes dan al sensor %1 una sola diferencia de distancia, así que su retardo no se separa de la velocidad; golpee en puntos más cerca de A y más cerca de %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>

@@ -1003,6 +1003,38 @@
         <source>Corrections not fitted: %1</source>
         <translation>Corrections non ajustées : %1</translation>
     </message>
+    <message>
+        <source>strike in line with A and %1, outside the segment between them, where the difference is largest</source>
+        <translation>frappez dans l&apos;alignement de A et %1, hors du segment qui les relie, là où la différence est la plus grande</translation>
+    </message>
+    <message>
+        <source>its delay or its uncertainty is not known</source>
+        <translation>son retard ou son incertitude n&apos;est pas connu</translation>
+    </message>
+    <message>
+        <source>the strike is nearly as far from %1 as from A (difference %2 mm), so its delay cannot tell the velocity; %3</source>
+        <translation>la frappe est presque aussi loin de %1 que de A (différence %2 mm), donc son retard ne dit pas la vitesse ; %3</translation>
+    </message>
+    <message>
+        <source>its difference (%1 mm) is too small for about %2 mm/s: one delay uncertainty changes its velocity by %3 %, more than %4 %; %5</source>
+        <translation>sa différence (%1 mm) est trop petite pour environ %2 mm/s : une incertitude du retard change sa vitesse de %3 %, plus de %4 % ; %5</translation>
+    </message>
+    <message>
+        <source>no strike gives more than the %1 mm between A and %2 (%3 mm needed): place the stations farther apart or record at a higher rate</source>
+        <translation>aucune frappe ne donne plus que les %1 mm entre A et %2 (%3 mm nécessaires) : écartez les stations ou enregistrez à un échantillonnage plus élevé</translation>
+    </message>
+    <message>
+        <source>no pair can tell the velocity</source>
+        <translation>aucune paire ne peut dire la vitesse</translation>
+    </message>
+    <message>
+        <source>the delays do not grow with the distance difference: check the struck points and which sensor is on which input</source>
+        <translation>les retards ne croissent pas avec la différence de distance : vérifiez les points frappés et quel capteur est sur quelle entrée</translation>
+    </message>
+    <message>
+        <source>the strikes give sensor %1 one distance difference only, so its delay cannot be told from the velocity; strike at points nearer to A and nearer to %1</source>
+        <translation>les frappes ne donnent au capteur %1 qu&apos;une seule différence de distance, donc son retard ne se distingue pas de la vitesse ; frappez en des points plus près de A et plus près de %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>

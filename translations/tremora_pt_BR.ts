@@ -1003,6 +1003,38 @@
         <source>Corrections not fitted: %1</source>
         <translation>Correções não ajustadas: %1</translation>
     </message>
+    <message>
+        <source>strike in line with A and %1, outside the segment between them, where the difference is largest</source>
+        <translation>golpeie na reta de A e %1, fora do segmento entre eles, onde a diferença é maior</translation>
+    </message>
+    <message>
+        <source>its delay or its uncertainty is not known</source>
+        <translation>seu atraso ou sua incerteza não é conhecido</translation>
+    </message>
+    <message>
+        <source>the strike is nearly as far from %1 as from A (difference %2 mm), so its delay cannot tell the velocity; %3</source>
+        <translation>o golpe está quase tão longe de %1 quanto de A (diferença %2 mm), então seu atraso não diz a velocidade; %3</translation>
+    </message>
+    <message>
+        <source>its difference (%1 mm) is too small for about %2 mm/s: one delay uncertainty changes its velocity by %3 %, more than %4 %; %5</source>
+        <translation>sua diferença (%1 mm) é pequena demais para cerca de %2 mm/s: uma incerteza do atraso muda sua velocidade em %3 %, mais que %4 %; %5</translation>
+    </message>
+    <message>
+        <source>no strike gives more than the %1 mm between A and %2 (%3 mm needed): place the stations farther apart or record at a higher rate</source>
+        <translation>nenhum golpe dá mais que os %1 mm entre A e %2 (%3 mm necessários): afaste mais as estações ou registre com amostragem maior</translation>
+    </message>
+    <message>
+        <source>no pair can tell the velocity</source>
+        <translation>nenhum par pode dizer a velocidade</translation>
+    </message>
+    <message>
+        <source>the delays do not grow with the distance difference: check the struck points and which sensor is on which input</source>
+        <translation>os atrasos não crescem com a diferença de distância: confira os pontos golpeados e qual sensor está em qual entrada</translation>
+    </message>
+    <message>
+        <source>the strikes give sensor %1 one distance difference only, so its delay cannot be told from the velocity; strike at points nearer to A and nearer to %1</source>
+        <translation>os golpes dão ao sensor %1 uma só diferença de distância, então seu atraso não se separa da velocidade; golpeie em pontos mais perto de A e mais perto de %1</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>

@@ -96,9 +96,11 @@ TVelocityFit FitVelocity(const std::vector<TVelocityPair>& pairs) {
     if (!(p.uncertainty > 0) || !std::isfinite(p.uncertainty) || !std::isfinite(p.delay) ||
         !std::isfinite(p.difference)) {
       f.refused = true;
+      f.refusal = TPairRefusal::Unknown;
       f.reason = "its delay or its uncertainty is not known";
     } else if (std::fabs(p.difference) < kMinDifference) {
       f.refused = true;
+      f.refusal = TPairRefusal::NearlyEqual;
       f.reason = std::string("the strike is nearly as far from ") + kSensor[p.pair] + " as from A (difference " +
                  Millimetres(p.difference) + "), so its delay cannot tell the velocity; " + WhereToStrike(p.pair);
     } else {
@@ -122,15 +124,18 @@ TVelocityFit FitVelocity(const std::vector<TVelocityPair>& pairs) {
     fit.used = count;
     if (count == 0) {
       fit.told = false;
+      fit.failure = TFitFailure::NoPair;
       fit.reason = "no pair can tell the velocity";
       break;
     }
     fit.correctionsNote.clear();
+    fit.oneDifference = -1;
     bool apart = true;
     for (int s = 0; s < 2; ++s) {
       fit.recorded[s] = std::isfinite(lowest[s]);
       if (fit.recorded[s] && highest[s] - lowest[s] < kMinDifference) {
         apart = false;
+        if (fit.oneDifference < 0) fit.oneDifference = s;
         if (fit.correctionsNote.empty())
           fit.correctionsNote = std::string("the strikes give sensor ") + kSensor[s] +
                                 " one distance difference only, so its delay cannot be told from the velocity; "
@@ -141,6 +146,7 @@ TVelocityFit FitVelocity(const std::vector<TVelocityPair>& pairs) {
     solution = Solve(pairs, use, free);
     fit.told = solution.ok && solution.x[0] > 0;
     if (!fit.told) {
+      fit.failure = TFitFailure::NotGrowing;
       fit.reason = "the delays do not grow with the distance difference: check the struck points and which sensor "
                    "is on which input";
       break;
@@ -156,6 +162,12 @@ TVelocityFit FitVelocity(const std::vector<TVelocityPair>& pairs) {
       refused = true;
       fit.pairs[i].refused = true;
       const double needed = p.uncertainty * velocity / kMaxRelativeUncertainty;
+      TPairFigures& f = fit.pairs[i];
+      f.refusal = TPairRefusal::TooSmall;
+      f.fitVelocity = velocity;
+      f.share = share;
+      f.needed = needed;
+      f.stationsTooClose = p.separation > 0 && needed > p.separation;
       std::string& reason = fit.pairs[i].reason;
       reason = std::string("its difference (") + Millimetres(p.difference) + ") is too small for about " +
                FixedPoint(velocity, 0) + " mm/s: one delay uncertainty changes its velocity by " +
@@ -174,7 +186,10 @@ TVelocityFit FitVelocity(const std::vector<TVelocityPair>& pairs) {
     fit.velocity = 1.0 / solution.x[0];
     fit.uncertainty = fit.velocity * fit.velocity * std::sqrt(solution.covariance[0][0]);
     fit.hasCorrections = free[0] || free[1];
-    if (fit.hasCorrections) fit.correctionsNote.clear();
+    if (fit.hasCorrections) {
+      fit.correctionsNote.clear();
+      fit.oneDifference = -1;
+    }
     for (int s = 0; s < 2 && fit.hasCorrections; ++s) {
       fit.correction[s] = solution.x[1 + s];
       fit.correctionUncertainty[s] = std::sqrt(solution.covariance[1 + s][1 + s]);

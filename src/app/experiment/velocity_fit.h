@@ -24,10 +24,27 @@ struct TVelocityPair {
   double separation = 0;      // mm, |A right|: no strike gives a larger |difference|
 };
 
+// Why a pair tells no velocity: its reason's kind and figures, for the
+// windows to say it in their language.
+enum class TPairRefusal {
+  None,
+  Unknown,      // its delay or uncertainty is not known
+  NearlyEqual,  // the strike is about as far from both sensors
+  TooSmall,     // one delay uncertainty moves its velocity by more than kMaxRelativeUncertainty
+};
+
+// Why no velocity was fitted.
+enum class TFitFailure { None, NoPair, NotGrowing };
+
 // The figures of one pair.
 struct TPairFigures {
   bool refused = false;
   std::string reason;         // why it cannot tell the velocity, and where to strike instead
+  TPairRefusal refusal = TPairRefusal::None;
+  double fitVelocity = 0;     // TooSmall: mm/s, the velocity the strikes gave
+  double share = 0;           // TooSmall: the share of it one delay uncertainty moves
+  double needed = 0;          // TooSmall: mm, the difference that would do
+  bool stationsTooClose = false;  // TooSmall: no strike gives `needed`
   double velocity = 0;        // mm/s, difference / delay (less the fitted correction)
   double uncertainty = 0;     // mm/s
 };
@@ -35,11 +52,13 @@ struct TPairFigures {
 struct TVelocityFit {
   bool told = false;            // a positive velocity was fitted
   std::string reason;           // when not told: why
+  TFitFailure failure = TFitFailure::None;
   double velocity = 0;          // mm/s
   double uncertainty = 0;       // mm/s
   int used = 0;                 // pairs in the fit
   bool hasCorrections = false;  // the corrections were fitted
   std::string correctionsNote;  // when not: why
+  int oneDifference = -1;       // when not: 0 (B) or 1 (C), the sensor the strikes gave one difference only
   bool recorded[2] = {};        // sensor B, C took part in the fit
   double correction[2] = {};    // s, B and C beside A: to subtract from their picks
   double correctionUncertainty[2] = {};

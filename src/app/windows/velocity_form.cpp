@@ -34,6 +34,58 @@ double Coordinate(TEdit* field, const char* axis) {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
+QString Number(double value, int decimals) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'f', decimals);
+}
+
+QString Sensor(int pair) { return pair == 0 ? QStringLiteral("B") : QStringLiteral("C"); }
+
+QString WhereToStrike(int pair) {
+  return TForm5::tr("strike in line with A and %1, outside the segment between them, where the difference is largest")
+      .arg(Sensor(pair));
+}
+
+// Why a pair tells no velocity, in the windows' language.
+QString RefusalText(const TVelocityPair& p, const TPairFigures& f) {
+  switch (f.refusal) {
+    case TPairRefusal::Unknown: return TForm5::tr("its delay or its uncertainty is not known");
+    case TPairRefusal::NearlyEqual:
+      return TForm5::tr("the strike is nearly as far from %1 as from A (difference %2 mm), so its delay cannot tell the "
+                        "velocity; %3")
+          .arg(Sensor(p.pair), Number(p.difference, 1), WhereToStrike(p.pair));
+    case TPairRefusal::TooSmall:
+      return TForm5::tr("its difference (%1 mm) is too small for about %2 mm/s: one delay uncertainty changes its "
+                        "velocity by %3 %, more than %4 %; %5")
+          .arg(Number(p.difference, 1), Number(f.fitVelocity, 0), Number(100 * f.share, 0),
+               Number(100 * kMaxRelativeUncertainty, 0),
+               f.stationsTooClose
+                   ? TForm5::tr("no strike gives more than the %1 mm between A and %2 (%3 mm needed): place the "
+                                "stations farther apart or record at a higher rate")
+                         .arg(Number(p.separation, 1), Sensor(p.pair), Number(f.needed, 1))
+                   : WhereToStrike(p.pair));
+    default: return Text(f.reason);
+  }
+}
+
+QString FailureText(const TVelocityFit& fit) {
+  switch (fit.failure) {
+    case TFitFailure::NoPair: return TForm5::tr("no pair can tell the velocity");
+    case TFitFailure::NotGrowing:
+      return TForm5::tr("the delays do not grow with the distance difference: check the struck points and which "
+                        "sensor is on which input");
+    default: return Text(fit.reason);
+  }
+}
+
+QString CorrectionsNoteText(const TVelocityFit& fit) {
+  if (fit.oneDifference < 0) return Text(fit.correctionsNote);
+  return TForm5::tr("the strikes give sensor %1 one distance difference only, so its delay cannot be told from the "
+                    "velocity; strike at points nearer to A and nearer to %1")
+      .arg(Sensor(fit.oneDifference));
+}
+
 // A figure the experiment wrote with a dot ("480 \u00b1 20", "-1.25"), as the
 // windows' language writes numbers.
 QString Figure(const std::string& s) {
@@ -157,7 +209,7 @@ void TForm5::Refit() {
       const TPairFigures& f = fit_.pairs[i++];
       const QString head = tr("Strike %1, %2: ").arg(k + 1).arg(QString::fromLatin1(kPairLabel[p.pair]));
       if (f.refused) {
-        lines << head + tr("refused: %1").arg(Text(f.reason));
+        lines << head + tr("refused: %1").arg(RefusalText(p, f));
         continue;
       }
       lines << head + tr("delay %1 ms, difference %2 mm, velocity %3 mm/s")
@@ -166,7 +218,7 @@ void TForm5::Refit() {
     }
   lines << QString();
   if (!fit_.told) {
-    lines << tr("Velocity: not measured: %1").arg(Text(fit_.reason));
+    lines << tr("Velocity: not measured: %1").arg(FailureText(fit_));
   } else {
     lines << tr("Velocity: %1 mm/s").arg(Figure(ValueWithUncertainty(fit_.velocity, fit_.uncertainty)));
     if (fit_.hasCorrections) {
@@ -178,7 +230,7 @@ void TForm5::Refit() {
                             Figure(ValueWithUncertainty(1000 * fit_.correction[k], 1000 * fit_.correctionUncertainty[k])));
       lines << tr("Corrections (late beside A): %1").arg(parts.join(QStringLiteral(", ")));
     } else {
-      lines << tr("Corrections not fitted: %1").arg(Text(fit_.correctionsNote));
+      lines << tr("Corrections not fitted: %1").arg(CorrectionsNoteText(fit_));
     }
   }
   lblFigures->SetCaption(lines.join(QLatin1Char('\n')));
