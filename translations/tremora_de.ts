@@ -2047,4 +2047,107 @@
         <translation>Y-Achsen</translation>
     </message>
 </context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>work in the lab folder DIR (given the example lab&apos;s files when it has no config.ini)</source>
+        <translation>im Laborordner DIR arbeiten (mit den Dateien des Beispiellabors, wenn er
+keine config.ini hat)</translation>
+    </message>
+    <message>
+        <source>the windows&apos; language: de, es, fr, pt_BR or en (default: the desktop&apos;s;
+after --simulate: English)</source>
+        <translation>die Sprache der Fenster: de, es, fr, pt_BR oder en (Vorgabe: die des
+Desktops; nach --simulate: Englisch)</translation>
+    </message>
+    <message>
+        <source>record from the input device NAME</source>
+        <translation>vom Eingabegerät NAME aufnehmen</translation>
+    </message>
+    <message>
+        <source>the file the &quot;Recording&quot; device plays in a loop</source>
+        <translation>die Datei, die das Gerät &quot;Recording&quot; in Schleife abspielt</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot;: the pulse travels at this velocity,
+which the settings do not show (for measuring it)</source>
+        <translation>mit --device &quot;Simulated sensors&quot;: der Impuls läuft mit dieser
+Geschwindigkeit, die die Einstellungen nicht zeigen (zum Messen)</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot; or --simulate: clean (the default, a sharp
+pulse) or realistic (unequal sensors, the floor&apos;s ringing, hum, offset,
+noise and 16-bit samples, as a classroom&apos;s sound card hears them)</source>
+        <translation>mit --device &quot;Simulated sensors&quot; oder --simulate: clean (Vorgabe, ein
+scharfer Impuls) oder realistic (ungleiche Sensoren, Nachschwingen des
+Bodens, Brummen, Offset, Rauschen und 16-Bit-Abtastwerte, wie die Soundkarte
+eines Klassenraums sie hört)</translation>
+    </message>
+    <message>
+        <source>the realistic sensors&apos; signal-to-noise ratio, 0 to 80 dB (default 26)</source>
+        <translation>der Signal-Rausch-Abstand der realistischen Sensoren, 0 bis 80 dB (Vorgabe
+26)</translation>
+    </message>
+    <message>
+        <source>write a picture of each window into DIR and exit (after --simulate:
+the acquisition window recorded and the map with the epicenter)</source>
+        <translation>ein Bild jedes Fensters in DIR schreiben und beenden (nach --simulate: das
+Aufnahmefenster nach der Aufnahme und die Karte mit dem Epizentrum)</translation>
+    </message>
+    <message>
+        <source>print the names of the input devices and exit</source>
+        <translation>die Namen der Eingabegeräte ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>run the whole experiment on simulated sensors struck at (X, Y) mm (--pick
+METHOD: find the times by level, onset or correlation instead of the lab&apos;s
+method)</source>
+        <translation>das ganze Experiment mit simulierten Sensoren ausführen, geschlagen bei
+(X, Y) mm (--pick METHOD: die Zeiten nach Pegel, Einsatz oder Korrelation
+statt nach der Methode des Labors finden)</translation>
+    </message>
+    <message>
+        <source>find the epicenter of four arrival times in seconds</source>
+        <translation>das Epizentrum aus vier Ankunftszeiten in Sekunden finden</translation>
+    </message>
+    <message>
+        <source>find the times and the epicenter of a saved run folder (--pick METHOD: find
+the times not saved by level, onset or correlation; --report FILE.pdf: also
+write its one-page report)</source>
+        <translation>die Zeiten und das Epizentrum eines gespeicherten Messordners finden
+(--pick METHOD: nicht gespeicherte Zeiten nach Pegel, Einsatz oder
+Korrelation finden; --report FILE.pdf: auch seinen einseitigen Bericht
+schreiben)</translation>
+    </message>
+    <message>
+        <source>measure the pulse velocity and the sensors&apos; delays from run folders struck
+at known points (their [STRIKE] point, or --strike X Y mm)</source>
+        <translation>die Impulsgeschwindigkeit und die Verzögerungen der Sensoren aus Messordnern
+messen, die an bekannten Punkten geschlagen wurden (ihr [STRIKE]-Punkt oder
+--strike X Y mm)</translation>
+    </message>
+    <message>
+        <source>pool the groups&apos; run folders (or folders of them): each group&apos;s epicenter,
+the class&apos;s mean and spread (--report FILE.pdf, --csv FILE: also write them)</source>
+        <translation>die Messordner der Gruppen zusammenführen (oder Ordner solcher Ordner): das
+Epizentrum jeder Gruppe, Mittelwert und Streuung der Klasse
+(--report FILE.pdf, --csv FILE: diese auch schreiben)</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>diese Hilfe ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>die Version ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.</source>
+        <translation>--locate, --analyze, --velocity, --class und --simulate zuerst; nur --simulate nimmt ein --lab davor.</translation>
+    </message>
+</context>
 </TS>

@@ -2047,4 +2047,106 @@
         <translation>Ejes Y</translation>
     </message>
 </context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>work in the lab folder DIR (given the example lab&apos;s files when it has no config.ini)</source>
+        <translation>trabajar en la carpeta del laboratorio DIR (con los archivos del laboratorio
+de ejemplo si no tiene config.ini)</translation>
+    </message>
+    <message>
+        <source>the windows&apos; language: de, es, fr, pt_BR or en (default: the desktop&apos;s;
+after --simulate: English)</source>
+        <translation>el idioma de las ventanas: de, es, fr, pt_BR o en (por defecto: el del
+escritorio; tras --simulate: inglés)</translation>
+    </message>
+    <message>
+        <source>record from the input device NAME</source>
+        <translation>grabar del dispositivo de entrada NAME</translation>
+    </message>
+    <message>
+        <source>the file the &quot;Recording&quot; device plays in a loop</source>
+        <translation>el archivo que el dispositivo &quot;Recording&quot; reproduce en bucle</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot;: the pulse travels at this velocity,
+which the settings do not show (for measuring it)</source>
+        <translation>con --device &quot;Simulated sensors&quot;: el pulso viaja a esta velocidad, que la
+configuración no muestra (para medirla)</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot; or --simulate: clean (the default, a sharp
+pulse) or realistic (unequal sensors, the floor&apos;s ringing, hum, offset,
+noise and 16-bit samples, as a classroom&apos;s sound card hears them)</source>
+        <translation>con --device &quot;Simulated sensors&quot; o --simulate: clean (por defecto, un pulso
+nítido) o realistic (sensores desiguales, la vibración del suelo, zumbido,
+offset, ruido y muestras de 16 bits, como los oye la tarjeta de sonido de un
+aula)</translation>
+    </message>
+    <message>
+        <source>the realistic sensors&apos; signal-to-noise ratio, 0 to 80 dB (default 26)</source>
+        <translation>la relación señal-ruido de los sensores realistas, de 0 a 80 dB (por defecto
+26)</translation>
+    </message>
+    <message>
+        <source>write a picture of each window into DIR and exit (after --simulate:
+the acquisition window recorded and the map with the epicenter)</source>
+        <translation>escribir una imagen de cada ventana en DIR y salir (tras --simulate: la
+ventana de adquisición registrada y el mapa con el epicentro)</translation>
+    </message>
+    <message>
+        <source>print the names of the input devices and exit</source>
+        <translation>mostrar los nombres de los dispositivos de entrada y salir</translation>
+    </message>
+    <message>
+        <source>run the whole experiment on simulated sensors struck at (X, Y) mm (--pick
+METHOD: find the times by level, onset or correlation instead of the lab&apos;s
+method)</source>
+        <translation>hacer todo el experimento con sensores simulados golpeados en (X, Y) mm
+(--pick METHOD: hallar los tiempos por nivel, inicio o correlación en lugar
+del método del laboratorio)</translation>
+    </message>
+    <message>
+        <source>find the epicenter of four arrival times in seconds</source>
+        <translation>hallar el epicentro de cuatro tiempos de llegada en segundos</translation>
+    </message>
+    <message>
+        <source>find the times and the epicenter of a saved run folder (--pick METHOD: find
+the times not saved by level, onset or correlation; --report FILE.pdf: also
+write its one-page report)</source>
+        <translation>hallar los tiempos y el epicentro de una carpeta de medición guardada
+(--pick METHOD: hallar los tiempos no guardados por nivel, inicio o
+correlación; --report FILE.pdf: escribir también su informe de una página)</translation>
+    </message>
+    <message>
+        <source>measure the pulse velocity and the sensors&apos; delays from run folders struck
+at known points (their [STRIKE] point, or --strike X Y mm)</source>
+        <translation>medir la velocidad del pulso y los retardos de los sensores a partir de
+carpetas de medición golpeadas en puntos conocidos (su punto [STRIKE], o
+--strike X Y mm)</translation>
+    </message>
+    <message>
+        <source>pool the groups&apos; run folders (or folders of them): each group&apos;s epicenter,
+the class&apos;s mean and spread (--report FILE.pdf, --csv FILE: also write them)</source>
+        <translation>reunir las carpetas de medición de los grupos (o carpetas de ellas): el
+epicentro de cada grupo, la media y la dispersión de la clase
+(--report FILE.pdf, --csv FILE: escribirlos también)</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostrar la versión y salir</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>opciones:</translation>
+    </message>
+    <message>
+        <source>--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.</source>
+        <translation>--locate, --analyze, --velocity, --class y --simulate van primero; solo --simulate admite --lab antes.</translation>
+    </message>
+</context>
 </TS>

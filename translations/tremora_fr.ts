@@ -2047,4 +2047,106 @@
         <translation>Axes Y</translation>
     </message>
 </context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>work in the lab folder DIR (given the example lab&apos;s files when it has no config.ini)</source>
+        <translation>travailler dans le dossier du laboratoire DIR (avec les fichiers du
+laboratoire d&apos;exemple s&apos;il n&apos;a pas de config.ini)</translation>
+    </message>
+    <message>
+        <source>the windows&apos; language: de, es, fr, pt_BR or en (default: the desktop&apos;s;
+after --simulate: English)</source>
+        <translation>la langue des fenêtres : de, es, fr, pt_BR ou en (par défaut : celle du
+bureau ; après --simulate : anglais)</translation>
+    </message>
+    <message>
+        <source>record from the input device NAME</source>
+        <translation>enregistrer depuis le périphérique d&apos;entrée NAME</translation>
+    </message>
+    <message>
+        <source>the file the &quot;Recording&quot; device plays in a loop</source>
+        <translation>le fichier que le périphérique &quot;Recording&quot; joue en boucle</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot;: the pulse travels at this velocity,
+which the settings do not show (for measuring it)</source>
+        <translation>avec --device &quot;Simulated sensors&quot; : l&apos;impulsion se propage à cette
+vitesse, que les réglages ne montrent pas (pour la mesurer)</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot; or --simulate: clean (the default, a sharp
+pulse) or realistic (unequal sensors, the floor&apos;s ringing, hum, offset,
+noise and 16-bit samples, as a classroom&apos;s sound card hears them)</source>
+        <translation>avec --device &quot;Simulated sensors&quot; ou --simulate : clean (par défaut, une
+impulsion nette) ou realistic (capteurs inégaux, résonance du sol,
+ronflement, décalage, bruit et échantillons 16 bits, comme les entend la
+carte son d&apos;une classe)</translation>
+    </message>
+    <message>
+        <source>the realistic sensors&apos; signal-to-noise ratio, 0 to 80 dB (default 26)</source>
+        <translation>le rapport signal sur bruit des capteurs réalistes, de 0 à 80 dB (par défaut
+26)</translation>
+    </message>
+    <message>
+        <source>write a picture of each window into DIR and exit (after --simulate:
+the acquisition window recorded and the map with the epicenter)</source>
+        <translation>écrire une image de chaque fenêtre dans DIR et quitter (après --simulate :
+la fenêtre d&apos;acquisition enregistrée et la carte avec l&apos;épicentre)</translation>
+    </message>
+    <message>
+        <source>print the names of the input devices and exit</source>
+        <translation>afficher les noms des périphériques d&apos;entrée et quitter</translation>
+    </message>
+    <message>
+        <source>run the whole experiment on simulated sensors struck at (X, Y) mm (--pick
+METHOD: find the times by level, onset or correlation instead of the lab&apos;s
+method)</source>
+        <translation>faire toute l&apos;expérience avec des capteurs simulés frappés en (X, Y) mm
+(--pick METHOD : trouver les temps par niveau, début ou corrélation au lieu
+de la méthode du laboratoire)</translation>
+    </message>
+    <message>
+        <source>find the epicenter of four arrival times in seconds</source>
+        <translation>trouver l&apos;épicentre de quatre temps d&apos;arrivée en secondes</translation>
+    </message>
+    <message>
+        <source>find the times and the epicenter of a saved run folder (--pick METHOD: find
+the times not saved by level, onset or correlation; --report FILE.pdf: also
+write its one-page report)</source>
+        <translation>trouver les temps et l&apos;épicentre d&apos;un dossier de mesure enregistré
+(--pick METHOD : trouver les temps non enregistrés par niveau, début ou
+corrélation ; --report FILE.pdf : écrire aussi son rapport d&apos;une page)</translation>
+    </message>
+    <message>
+        <source>measure the pulse velocity and the sensors&apos; delays from run folders struck
+at known points (their [STRIKE] point, or --strike X Y mm)</source>
+        <translation>mesurer la vitesse de l&apos;impulsion et les retards des capteurs à partir de
+dossiers de mesure frappés en des points connus (leur point [STRIKE], ou
+--strike X Y mm)</translation>
+    </message>
+    <message>
+        <source>pool the groups&apos; run folders (or folders of them): each group&apos;s epicenter,
+the class&apos;s mean and spread (--report FILE.pdf, --csv FILE: also write them)</source>
+        <translation>réunir les dossiers de mesure des groupes (ou des dossiers qui en
+contiennent) : l&apos;épicentre de chaque groupe, la moyenne et la dispersion de
+la classe (--report FILE.pdf, --csv FILE : les écrire aussi)</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>options :</translation>
+    </message>
+    <message>
+        <source>--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.</source>
+        <translation>--locate, --analyze, --velocity, --class et --simulate d&apos;abord ; seul --simulate accepte un --lab avant.</translation>
+    </message>
+</context>
 </TS>

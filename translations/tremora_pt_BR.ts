@@ -2047,4 +2047,105 @@
         <translation>Eixos Y</translation>
     </message>
 </context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>work in the lab folder DIR (given the example lab&apos;s files when it has no config.ini)</source>
+        <translation>trabalhar na pasta do laboratório DIR (com os arquivos do laboratório de
+exemplo quando não tiver config.ini)</translation>
+    </message>
+    <message>
+        <source>the windows&apos; language: de, es, fr, pt_BR or en (default: the desktop&apos;s;
+after --simulate: English)</source>
+        <translation>o idioma das janelas: de, es, fr, pt_BR ou en (padrão: o do ambiente; após
+--simulate: inglês)</translation>
+    </message>
+    <message>
+        <source>record from the input device NAME</source>
+        <translation>gravar do dispositivo de entrada NAME</translation>
+    </message>
+    <message>
+        <source>the file the &quot;Recording&quot; device plays in a loop</source>
+        <translation>o arquivo que o dispositivo &quot;Recording&quot; toca em laço</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot;: the pulse travels at this velocity,
+which the settings do not show (for measuring it)</source>
+        <translation>com --device &quot;Simulated sensors&quot;: o pulso viaja a esta velocidade, que as
+configurações não mostram (para medi-la)</translation>
+    </message>
+    <message>
+        <source>with --device &quot;Simulated sensors&quot; or --simulate: clean (the default, a sharp
+pulse) or realistic (unequal sensors, the floor&apos;s ringing, hum, offset,
+noise and 16-bit samples, as a classroom&apos;s sound card hears them)</source>
+        <translation>com --device &quot;Simulated sensors&quot; ou --simulate: clean (o padrão, um pulso
+nítido) ou realistic (sensores desiguais, a vibração do piso, zumbido,
+offset, ruído e amostras de 16 bits, como a placa de som de uma sala de aula
+os ouve)</translation>
+    </message>
+    <message>
+        <source>the realistic sensors&apos; signal-to-noise ratio, 0 to 80 dB (default 26)</source>
+        <translation>a relação sinal-ruído dos sensores realistas, de 0 a 80 dB (padrão 26)</translation>
+    </message>
+    <message>
+        <source>write a picture of each window into DIR and exit (after --simulate:
+the acquisition window recorded and the map with the epicenter)</source>
+        <translation>gravar uma imagem de cada janela em DIR e sair (após --simulate: a janela de
+aquisição registrada e o mapa com o epicentro)</translation>
+    </message>
+    <message>
+        <source>print the names of the input devices and exit</source>
+        <translation>mostrar os nomes dos dispositivos de entrada e sair</translation>
+    </message>
+    <message>
+        <source>run the whole experiment on simulated sensors struck at (X, Y) mm (--pick
+METHOD: find the times by level, onset or correlation instead of the lab&apos;s
+method)</source>
+        <translation>fazer o experimento todo com sensores simulados golpeados em (X, Y) mm
+(--pick METHOD: achar os tempos por nível, início ou correlação em vez do
+método do laboratório)</translation>
+    </message>
+    <message>
+        <source>find the epicenter of four arrival times in seconds</source>
+        <translation>achar o epicentro de quatro tempos de chegada em segundos</translation>
+    </message>
+    <message>
+        <source>find the times and the epicenter of a saved run folder (--pick METHOD: find
+the times not saved by level, onset or correlation; --report FILE.pdf: also
+write its one-page report)</source>
+        <translation>achar os tempos e o epicentro de uma pasta de medição salva (--pick METHOD:
+achar os tempos não salvos por nível, início ou correlação;
+--report FILE.pdf: gravar também seu relatório de uma página)</translation>
+    </message>
+    <message>
+        <source>measure the pulse velocity and the sensors&apos; delays from run folders struck
+at known points (their [STRIKE] point, or --strike X Y mm)</source>
+        <translation>medir a velocidade do pulso e os atrasos dos sensores a partir de pastas de
+medição golpeadas em pontos conhecidos (seu ponto [STRIKE], ou
+--strike X Y mm)</translation>
+    </message>
+    <message>
+        <source>pool the groups&apos; run folders (or folders of them): each group&apos;s epicenter,
+the class&apos;s mean and spread (--report FILE.pdf, --csv FILE: also write them)</source>
+        <translation>reunir as pastas de medição dos grupos (ou pastas delas): o epicentro de
+cada grupo, a média e a dispersão da turma (--report FILE.pdf, --csv FILE:
+gravá-los também)</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>mostrar esta ajuda e sair</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>mostrar a versão e sair</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>opções:</translation>
+    </message>
+    <message>
+        <source>--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.</source>
+        <translation>--locate, --analyze, --velocity, --class e --simulate vêm primeiro; só --simulate aceita --lab antes.</translation>
+    </message>
+</context>
 </TS>

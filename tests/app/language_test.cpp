@@ -408,6 +408,24 @@ TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
   EXPECT_TRUE(csv.contains(QStringLiteral(",detected,"))) << csv.toStdString();
 }
 
+// --help: English as the usage printed after a mistake, byte for byte; in
+// German the same command lines with German words beside the options.
+TEST(ProgramLanguage, HelpSpeaksTheLanguageAroundTheSameCommandLines) {
+  const QString usage = QString::fromUtf8(kUsage);
+  InstallLanguage(QString());
+  EXPECT_EQ(HelpText(), usage);
+  InstallLanguage(QStringLiteral("de"));
+  const QString help = HelpText();
+  InstallLanguage(QString());
+  const QString synopsis = usage.left(usage.indexOf(QLatin1String("options:\n")));
+  EXPECT_TRUE(help.startsWith(synopsis + QStringLiteral("Optionen:\n"))) << help.toStdString();
+  EXPECT_TRUE(help.contains(QStringLiteral("\n  --help                diese Hilfe ausgeben und beenden\n"))) << help.toStdString();
+  // No line longer than English's longest.
+  qsizetype widest = 0;
+  for (const QString& line : usage.split(u'\n')) widest = std::max(widest, line.size());
+  for (const QString& line : help.split(u'\n')) EXPECT_LE(line.size(), widest) << line.toStdString();
+}
+
 TEST(ProgramLanguage, CodesFindTheirTranslation) {
   EXPECT_EQ(MatchLanguage(QStringLiteral("de")), QStringLiteral("de"));
   EXPECT_EQ(MatchLanguage(QStringLiteral("pt-BR")), QStringLiteral("pt_BR"));

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "app/commands/simulate_command.h"
 #include "app/commands/startup.h"
 #include "app/commands/velocity_command.h"
+#include "app/language/program_language.h"
 
 namespace {
 
@@ -71,7 +73,10 @@ int main(int argc, char** argv) {
     return Usage();
   }
   if (options.help) {
-    std::printf("%s", kUsage);
+    // In the desktop's language, as the windows would be.
+    QCoreApplication app(argc, argv);
+    InstallLanguage(ChosenLanguage(QString()));
+    std::printf("%s", HelpText().toUtf8().constData());
     return 0;
   }
   if (options.version) {

@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -206,6 +207,53 @@ const char* const kUsage =
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
     "--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.\n";
+
+namespace {
+
+// The options and what each does, as --help lists them: the descriptions in
+// the desktop's language, a "\n" in one starting a line under the previous.
+struct TOptionHelp {
+  const char* option;
+  const char* text;
+};
+const TOptionHelp kOptionHelp[] = {
+    {"--lab DIR", QT_TRANSLATE_NOOP("Usage", "work in the lab folder DIR (given the example lab's files when it has no config.ini)")},
+    {"--lang CODE", QT_TRANSLATE_NOOP("Usage", "the windows' language: de, es, fr, pt_BR or en (default: the desktop's;\nafter --simulate: English)")},
+    {"--device NAME", QT_TRANSLATE_NOOP("Usage", "record from the input device NAME")},
+    {"--recording FILE.wav", QT_TRANSLATE_NOOP("Usage", "the file the \"Recording\" device plays in a loop")},
+    {"--sim-velocity MM_PER_S", QT_TRANSLATE_NOOP("Usage", "with --device \"Simulated sensors\": the pulse travels at this velocity,\nwhich the settings do not show (for measuring it)")},
+    {"--sim-realism MODE", QT_TRANSLATE_NOOP("Usage", "with --device \"Simulated sensors\" or --simulate: clean (the default, a sharp\npulse) or realistic (unequal sensors, the floor's ringing, hum, offset,\nnoise and 16-bit samples, as a classroom's sound card hears them)")},
+    {"--sim-snr DB", QT_TRANSLATE_NOOP("Usage", "the realistic sensors' signal-to-noise ratio, 0 to 80 dB (default 26)")},
+    {"--screenshot DIR", QT_TRANSLATE_NOOP("Usage", "write a picture of each window into DIR and exit (after --simulate:\nthe acquisition window recorded and the map with the epicenter)")},
+    {"--list-devices", QT_TRANSLATE_NOOP("Usage", "print the names of the input devices and exit")},
+    {"--simulate X Y", QT_TRANSLATE_NOOP("Usage", "run the whole experiment on simulated sensors struck at (X, Y) mm (--pick\nMETHOD: find the times by level, onset or correlation instead of the lab's\nmethod)")},
+    {"--locate TA_AB TB TA_AC TC", QT_TRANSLATE_NOOP("Usage", "find the epicenter of four arrival times in seconds")},
+    {"--analyze RUNDIR", QT_TRANSLATE_NOOP("Usage", "find the times and the epicenter of a saved run folder (--pick METHOD: find\nthe times not saved by level, onset or correlation; --report FILE.pdf: also\nwrite its one-page report)")},
+    {"--velocity RUNDIR...", QT_TRANSLATE_NOOP("Usage", "measure the pulse velocity and the sensors' delays from run folders struck\nat known points (their [STRIKE] point, or --strike X Y mm)")},
+    {"--class DIR...", QT_TRANSLATE_NOOP("Usage", "pool the groups' run folders (or folders of them): each group's epicenter,\nthe class's mean and spread (--report FILE.pdf, --csv FILE: also write them)")},
+    {"--help", QT_TRANSLATE_NOOP("Usage", "print this help and exit")},
+    {"--version", QT_TRANSLATE_NOOP("Usage", "print the version and exit")},
+};
+
+}  // namespace
+
+QString HelpText() {
+  // The command lines stay as they are typed; the words around them are the
+  // language's. Without a translation this is kUsage itself.
+  const QString usage = QString::fromUtf8(kUsage);
+  QString help = usage.left(usage.indexOf(QLatin1String("options:\n")));
+  help += QCoreApplication::translate("Usage", "options:") + QLatin1Char('\n');
+  for (const TOptionHelp& entry : kOptionHelp) {
+    QString line = QStringLiteral("  ") + QString::fromLatin1(entry.option);
+    line = line.leftJustified(std::max<qsizetype>(24, line.size() + 2));
+    const QStringList parts = QCoreApplication::translate("Usage", entry.text).split(QLatin1Char('\n'));
+    help += line + parts.join(QLatin1Char('\n') + QString(24, QLatin1Char(' '))) + QLatin1Char('\n');
+  }
+  help += QCoreApplication::translate(
+              "Usage", "--locate, --analyze, --velocity, --class and --simulate come first; only --simulate takes a leading --lab.") +
+          QLatin1Char('\n');
+  return help;
+}
 
 const char* const kVersion = TREMORA_VERSION;
 const char* const kSimRealismError = "--sim-realism takes clean or realistic";

@@ -28,7 +28,11 @@ TLabChoice OpenLabFolder(const QString& labOption);
 // the source tree's for a program run from its build tree.
 QString ExampleLabFolder();
 
+// The usage, printed in English after a wrong argument.
 extern const char* const kUsage;
+// --help: the usage with its words in the language installed (kUsage
+// without a translation).
+QString HelpText();
 // What a bad value of --sim-realism or --sim-snr is told.
 extern const char* const kSimRealismError;
 extern const char* const kSimSnrError;
