@@ -1134,6 +1134,42 @@
         <source>marked: </source>
         <translation>markiert: </translation>
     </message>
+    <message>
+        <source>far from the others</source>
+        <translation>weit von den anderen</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>der Bereich schließt den Schlagpunkt aus</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>Geschwindigkeit %1 mm/s (die der Klasse: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>Abtastrate %1 Werte/s (die der Klasse: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>Paar %1 fehlt</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>Zeit %1 gezogen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
 </context>
 <context>
     <name>TPLCommonPropertiesForm</name>

@@ -1134,6 +1134,42 @@
         <source>marked: </source>
         <translation>marcado: </translation>
     </message>
+    <message>
+        <source>far from the others</source>
+        <translation>lejos de los demás</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>la región excluye el punto golpeado</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>velocidad %1 mm/s (la de la clase: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>muestreo %1 muestras/s (el de la clase: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>falta el par %1</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>tiempo %1 arrastrado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>TPLCommonPropertiesForm</name>

@@ -1134,6 +1134,42 @@
         <source>marked: </source>
         <translation>marqué : </translation>
     </message>
+    <message>
+        <source>far from the others</source>
+        <translation>loin des autres</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>la zone exclut le point frappé</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>vitesse %1 mm/s (celle de la classe : %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>échantillonnage %1 éch./s (celui de la classe : %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>paire %1 manquante</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>temps %1 déplacé</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
 </context>
 <context>
     <name>TPLCommonPropertiesForm</name>

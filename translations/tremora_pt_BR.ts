@@ -1134,6 +1134,42 @@
         <source>marked: </source>
         <translation>marcado: </translation>
     </message>
+    <message>
+        <source>far from the others</source>
+        <translation>longe dos outros</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>a região exclui o ponto golpeado</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>velocidade %1 mm/s (a da turma: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>amostragem %1 amostras/s (a da turma: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>falta o par %1</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>tempo %1 arrastado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
 </context>
 <context>
     <name>TPLCommonPropertiesForm</name>
