@@ -183,6 +183,13 @@
     </message>
 </context>
 <context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -715,6 +722,22 @@
     <message>
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; der Pegel wird auf das Anderthalbfache gesetzt, auf %1. Drücken Sie Übernehmen und speichern, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>Die Impulsgeschwindigkeit muss zwischen %1 und %2 mm / s liegen</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>Die Aufnahmedauer muss zwischen %1 und %2 Sekunden liegen</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>Die Abtastrate muss zwischen %1 und %2 Abtastwerten / s liegen</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Aufnahmedauer x Abtastrate darf %1 Abtastwerte nicht überschreiten (30 Sekunden bei 44100 Abtastwerten / s)</translation>
     </message>
 </context>
 <context>

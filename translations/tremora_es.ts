@@ -183,6 +183,13 @@
     </message>
 </context>
 <context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -715,6 +722,22 @@
     <message>
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; el nivel se pone una vez y media más alto, en %1. Pulse Aplicar y guardar para conservarlo.</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>La velocidad del pulso debe estar entre %1 y %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>La duración de la adquisición debe estar entre %1 y %2 segundos</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>El muestreo debe estar entre %1 y %2 muestras / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Duración x muestreo no debe superar %1 muestras (30 segundos a 44100 muestras / s)</translation>
     </message>
 </context>
 <context>

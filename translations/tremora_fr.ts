@@ -183,6 +183,13 @@
     </message>
 </context>
 <context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -715,6 +722,22 @@
     <message>
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation> ; le niveau est mis une fois et demie plus haut, à %1. Appuyez sur Appliquer et enregistrer pour le garder.</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>La vitesse de l&apos;impulsion doit être entre %1 et %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>La durée d&apos;acquisition doit être entre %1 et %2 secondes</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>L&apos;échantillonnage doit être entre %1 et %2 échantillons / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Durée x échantillonnage ne doit pas dépasser %1 échantillons (30 secondes à 44100 échantillons / s)</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,13 @@
     </message>
 </context>
 <context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; não é um número inteiro válido</translation>
+    </message>
+</context>
+<context>
     <name>PickWords</name>
     <message>
         <source>detected</source>
@@ -715,6 +722,22 @@
     <message>
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; o nível foi posto uma vez e meia mais alto, em %1. Aperte Aplicar e salvar para guardá-lo.</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>A velocidade do pulso deve estar entre %1 e %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>A duração da aquisição deve estar entre %1 e %2 segundos</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>A amostragem deve estar entre %1 e %2 amostras / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Duração x amostragem não pode passar de %1 amostras (30 segundos a 44100 amostras / s)</translation>
     </message>
 </context>
 <context>

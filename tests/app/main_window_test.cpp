@@ -687,7 +687,9 @@ TEST_F(MainWindowTest, ButtonsShowTheWorkingWindows) {
 TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
-  ASSERT_EQ(files.size(), 8);
+  // Six windows, the dialog opened on two pages, then every page of it (the
+  // cursors' twice, with a crossing mark) and the pen and brush editors.
+  ASSERT_EQ(files.size(), 20);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
@@ -712,6 +714,21 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   EXPECT_FALSE(cursors.isNull());
   EXPECT_EQ(cursors.size(), yaxes.size());
   EXPECT_NE(cursors, yaxes);
+  QStringList pages;
+  for (int i = 8; i < 18; ++i) {
+    pages << QFileInfo(files[i]).fileName();
+    EXPECT_EQ(QImage(files[i]).size(), cursors.size()) << files[i].toStdString();
+  }
+  EXPECT_EQ(pages, (QStringList{"TSLScopePropertiesForm-page1-channels.png", "TSLScopePropertiesForm-page2-channel-links.png",
+                                "TSLScopePropertiesForm-page3-marker-groups.png", "TSLScopePropertiesForm-page4-zones.png",
+                                "TSLScopePropertiesForm-page5-ellipses.png", "TSLScopePropertiesForm-page6-cursors.png",
+                                "TSLScopePropertiesForm-page6-cursors-crossing.png",
+                                "TSLScopePropertiesForm-page7-cursor-links.png", "TSLScopePropertiesForm-page8-x-axes.png",
+                                "TSLScopePropertiesForm-page9-y-axes.png"}));
+  // The crossing mark's fields show under the cursor's own.
+  EXPECT_NE(QImage(files[13]), QImage(files[14]));
+  EXPECT_TRUE(files[18].endsWith(QStringLiteral("/TSLPenForm.png")));
+  EXPECT_TRUE(files[19].endsWith(QStringLiteral("/TSLBrushForm.png")));
 }
 
 TEST_F(MainWindowTest, EpicenterMarkerPointsWithItsFocalPoint) {

@@ -1,8 +1,11 @@
 #include "app/windows/convert.h"
 
+#include <QCoreApplication>
+
 int32_t StrToInt(const QString& text) {
   auto fail = [&]() -> int32_t {
-    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+    throw EConvertError(
+        QCoreApplication::translate("Convert", "'%1' is not a valid integer value").arg(text).toStdString());
   };
   int i = 0;
   const int n = int(text.size());

@@ -115,9 +115,26 @@ void TForm2::btnAplicarClick(QObject*) {
   const int32_t rate = StrToInt(cmbTaxa->Text());
   // Refused before anything moves or is saved: no pulse would ever arrive,
   // or the capture could not make the blocks, or not keep them queued.
-  std::string bounds = PulseVelocityError(velocity);
-  if (bounds.empty()) bounds = AcquisitionBoundsError(time, rate);
-  if (!bounds.empty()) throw std::runtime_error(bounds);
+  if (!PulseVelocityError(velocity).empty())
+    throw std::runtime_error(
+        tr("Pulse velocity must be between %1 and %2 mm / s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity).toStdString());
+  if (!AcquisitionBoundsError(time, rate).empty()) {
+    // The settings file's checks, in the windows' words.
+    if (time < kMinAcquisitionTime || time > kMaxAcquisitionTime)
+      throw std::runtime_error(tr("Acquisition time must be between %1 and %2 seconds")
+                                   .arg(kMinAcquisitionTime)
+                                   .arg(kMaxAcquisitionTime)
+                                   .toStdString());
+    if (rate < kMinAcquisitionRate || rate > kMaxAcquisitionRate)
+      throw std::runtime_error(tr("Acquisition rate must be between %1 and %2 samples / s")
+                                   .arg(kMinAcquisitionRate)
+                                   .arg(kMaxAcquisitionRate)
+                                   .toStdString());
+    throw std::runtime_error(
+        tr("Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)")
+            .arg(kMaxAcquisitionSamples)
+            .toStdString());
+  }
   // The measurement's uncertainty and corrections belong to the velocity it
   // gave: a velocity typed over it is stated without them.
   if (velocity != Experiment.pulseVelocity && !applyingMeasurement_) {
