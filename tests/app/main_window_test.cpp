@@ -688,8 +688,9 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   Start();
   const QStringList files = WriteScreenshots(QString::fromStdString((dir_ / "shots").string()));
   // Six windows, the dialog opened on two pages, then every page of it (the
-  // cursors' twice, with a crossing mark) and the pen and brush editors.
-  ASSERT_EQ(files.size(), 20);
+  // cursors' twice, with a crossing mark), the pen and brush editors, and
+  // the settings' other three pages.
+  ASSERT_EQ(files.size(), 23);
   const QImage main(files[0]);
   const QImage settings(files[1]);
   EXPECT_EQ(main.size(), QSize(1000, 540));
@@ -729,6 +730,11 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryWindow) {
   EXPECT_NE(QImage(files[13]), QImage(files[14]));
   EXPECT_TRUE(files[18].endsWith(QStringLiteral("/TSLPenForm.png")));
   EXPECT_TRUE(files[19].endsWith(QStringLiteral("/TSLBrushForm.png")));
+  for (int i = 20; i < 23; ++i) {
+    EXPECT_TRUE(files[i].endsWith(QStringLiteral("/TForm2-page%1.png").arg(i - 18))) << files[i].toStdString();
+    EXPECT_EQ(QImage(files[i]).size(), settings.size());
+    EXPECT_NE(QImage(files[i]), settings);
+  }
 }
 
 TEST_F(MainWindowTest, EpicenterMarkerPointsWithItsFocalPoint) {

@@ -17,6 +17,7 @@
 #include "dialogs/scope_properties_form.h"
 #include "draw/message_service.h"
 #include "forms/controls/register_controls.h"
+#include "forms/controls/standard_controls.h"
 #include "forms/class_registry.h"
 #include "forms/register_scope.h"
 #include "audio/audio_in.h"
@@ -163,6 +164,22 @@ QStringList WriteScreenshots(const QString& dir) {
   written.append(Grab(Form6, dir));
   Form6->Close();
   written += WriteDialogScreenshots(dir);
+  {
+    // The settings' other pages, each in turn, then the first again.
+    TPageControl* pages = Form2->PageControl1;
+    const int first = pages->ActivePageIndex();
+    Form2->Show();
+    for (int i = 0; i < pages->PageCount(); ++i) {
+      if (i == first) continue;
+      pages->SetTabIndex(i);
+      Settle();
+      const QString file = QDir(dir).filePath(QStringLiteral("TForm2-page%1.png").arg(i + 1));
+      if (!Form2->grab().save(file, "PNG")) throw std::runtime_error("Unable to write to " + file.toStdString());
+      written.append(file);
+    }
+    pages->SetTabIndex(first);
+    Form2->Close();
+  }
   return written;
 }
 
