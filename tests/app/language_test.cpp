@@ -406,6 +406,23 @@ TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
   const QString csv = QString::fromStdString(testsupport::ReadFile(run / "results.csv"));
   EXPECT_TRUE(csv.contains(QRegularExpression(QStringLiteral("\\nepicenter_x,\\d+\\.\\d+,mm\\r?\\n")))) << csv.toStdString();
   EXPECT_TRUE(csv.contains(QStringLiteral(",detected,"))) << csv.toStdString();
+
+  // The same strike measures the velocity: the point typed with a decimal
+  // comma, the figures and why the corrections are not fitted in Portuguese.
+  Form5->Show();
+  Form5->txtStrikeX->SetText(QStringLiteral("500,0"));
+  Form5->txtStrikeY->SetText(QStringLiteral("450"));
+  messages.Clear();
+  QTest::mouseClick(Form5->btnAddStrike->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages.Messages().isEmpty()) << messages.Messages().join(u'|').toStdString();
+  const QString figures = Form5->lblFigures->Caption();
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Golpe 1, A\\+B: atraso \\d+,\\d{3} ms, diferença -?\\d+,\\d mm, velocidade "))
+                  .match(figures)
+                  .hasMatch())
+      << figures.toStdString();
+  EXPECT_TRUE(figures.contains(QStringLiteral("\nVelocidade: "))) << figures.toStdString();
+  EXPECT_TRUE(figures.contains(QStringLiteral("Correções não ajustadas: os golpes dão ao sensor B uma só diferença de distância")))
+      << figures.toStdString();
 }
 
 // --help: English as the usage printed after a mistake, byte for byte; in
