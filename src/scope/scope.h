@@ -5,6 +5,7 @@
 // publishes it on the refresh timer (window thread) and repaints from its
 // back buffer.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -231,6 +232,24 @@ private:
   };
   TDragKey dragFootprintKey_;
   QRegion dragFootprint_;
+  // A drag's difference label on each line (vertical, horizontal), placed
+  // with the footprint and drawn as placed there: the text is formatted
+  // and measured once per pointer position.
+  struct TDragLabel {
+    bool shown = false;
+    QString text;
+    QRect box;
+  };
+  TDragLabel dragLabels_[2];
+  // Metrics of the labels' fonts on the control, kept while the fonts stay:
+  // made afresh they cost a font lookup on every pointer move.
+  const QFontMetrics& ControlMetrics(const QFont& font);
+  struct TKeptMetrics {
+    QFont font;
+    int dpi;
+    QFontMetrics metrics;
+  };
+  QVector<TKeptMetrics> controlMetrics_;
   // Where a cursor's lines, highlights and crossings lie (not its drag
   // preview), found once per content and layout: a paint that does not
   // reach it passes the cursor over.

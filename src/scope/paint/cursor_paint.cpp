@@ -243,9 +243,17 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
-      const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
-      const QSize size = canvas.TextExtent(text);
-      const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
+      QString text;
+      QRect box;
+      if (painter->device() == this) {
+        // On the control: as the move's footprint placed it.
+        DragPreviewFootprint();
+        text = dragLabels_[horizontal].text;
+        box = dragLabels_[horizontal].box;
+      } else {
+        text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
+        box = TrailLabelBox(row, from, to, pointerAcross, canvas.TextExtent(text), view);
+      }
       painter->setPen(Trails()->Font()->Color());
       painter->setFont(font);
       painter->drawText(box, Qt::AlignCenter, text);
@@ -487,6 +495,7 @@ QRegion TSLScope::DragPreviewFootprint() {
   QRegion& region = dragFootprint_;
   region = QRegion();
   dragFootprintKey_ = key;
+  dragLabels_[0] = dragLabels_[1] = TDragLabel();
   for (bool horizontal : {false, true}) {
     if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
     const bool row = CursorLineIsRow(c, horizontal);
@@ -506,13 +515,15 @@ QRegion TSLScope::DragPreviewFootprint() {
     if (!horizontal) region += PaintCrossings(nullptr, c, value, to) & view;
     if (to == from || both) continue;
     span(from, to, pointerAcross, pointerAcross);
-    const QFontMetrics metrics(Trails()->Font()->ToQFont(), this);
+    const QFontMetrics& metrics = ControlMetrics(Trails()->Font()->ToQFont());
     const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
     const QSize size(metrics.horizontalAdvance(text), metrics.height());
     const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
-    // The text centred in its box may reach beyond it.
-    const QRect inked = metrics.boundingRect(text);
-    const int spill = std::max(0, inked.width() - size.width()) / 2 + 3;
+    dragLabels_[horizontal] = {true, text, box};
+    // The text centred in its box may reach beyond it: by no more than the
+    // font's widest overhang on either side (the text's own ink would need
+    // the text shaped once more), half a pixel of centring and a margin.
+    const int spill = std::max({0, -metrics.minLeftBearing(), -metrics.minRightBearing()}) + 3;
     region += box.adjusted(-spill, -3, spill, 3) & view;
   }
   // A link with the dragged cursor at one end shows the difference the
@@ -527,10 +538,21 @@ QRegion TSLScope::DragPreviewFootprint() {
       region += view;
       continue;
     }
-    const int h = QFontMetrics(Trails()->Font()->ToQFont(), this).height();
+    const int h = ControlMetrics(Trails()->Font()->ToQFont()).height();
     region += QRect(view.left(), g.line - 2 * h - 5, view.width(), 3 * h + 10) & view;
   }
   return region;
+}
+
+const QFontMetrics& TSLScope::ControlMetrics(const QFont& font) {
+  const int dpi = logicalDpiY();  // another screen measures anew
+  for (const TKeptMetrics& kept : controlMetrics_)
+    if (kept.dpi == dpi && kept.font == font) return kept.metrics;
+  // A few fonts at most (the trail's and the hit label's); a changed one
+  // replaces the oldest.
+  if (controlMetrics_.size() >= 4) controlMetrics_.removeFirst();
+  controlMetrics_.append({font, dpi, QFontMetrics(font, this)});
+  return controlMetrics_.last().metrics;
 }
 
 QString TSLScope::LinkLabelText(int index) {

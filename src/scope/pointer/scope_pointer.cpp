@@ -565,7 +565,9 @@ const TSLScope::THitPiece& TSLScope::HitPiece(const QPaintDevice* device) {
     TSLRealPoint data = hit_.value;
     RunEventHandler([&] { emit OnDataToolTip(this, mouse, data, text); });
     const QFont font = settings->PointLabel()->Font()->ToQFont();
-    const QFontMetrics metrics = device ? QFontMetrics(font, const_cast<QPaintDevice*>(device)) : QFontMetrics(font);
+    const QFontMetrics metrics = device == this ? ControlMetrics(font)
+                                 : device        ? QFontMetrics(font, const_cast<QPaintDevice*>(device))
+                                                 : QFontMetrics(font);
     const QSize size = QSize(metrics.horizontalAdvance(text), metrics.height()) + QSize(4, 2);
     const QPoint at = hit_.foot;
     QRect box(at.x() + 4, at.y() - size.height(), size.width(), size.height());
