@@ -16,6 +16,7 @@
 
 #include "scope/data_chart.h"
 #include "scope/paint/paint_layer.h"
+#include "scope/paint/text_run.h"
 #include "scope/scope_channel.h"
 
 #include "pins/pin_list.h"
@@ -217,6 +218,8 @@ private:
   };
   const THitPiece& HitPiece(const QPaintDevice* device);
   THitPiece hitPiece_;
+  // The hit label's text as laid out on the control.
+  TSLTextRun hitRun_;
   // What the overlay shows at the pointer: the hit point with its label,
   // the track marks in the axes' bands and a drag's preview; as found now
   // and as the last paint on the screen put it.
@@ -237,7 +240,7 @@ private:
   // and measured once per pointer position.
   struct TDragLabel {
     bool shown = false;
-    QString text;
+    TSLTextRun text;
     QRect box;
   };
   TDragLabel dragLabels_[2];

@@ -243,20 +243,17 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
-      QString text;
-      QRect box;
-      if (painter->device() == this) {
-        // On the control: as the move's footprint placed it.
-        DragPreviewFootprint();
-        text = dragLabels_[horizontal].text;
-        box = dragLabels_[horizontal].box;
-      } else {
-        text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
-        box = TrailLabelBox(row, from, to, pointerAcross, canvas.TextExtent(text), view);
-      }
       painter->setPen(Trails()->Font()->Color());
       painter->setFont(font);
-      painter->drawText(box, Qt::AlignCenter, text);
+      if (painter->device() == this) {
+        // On the control: as the move's footprint laid it out and placed it.
+        DragPreviewFootprint();
+        const TDragLabel& label = dragLabels_[horizontal];
+        label.text.Draw(painter, label.box, Qt::AlignCenter);
+        continue;
+      }
+      const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
+      painter->drawText(TrailLabelBox(row, from, to, pointerAcross, canvas.TextExtent(text), view), Qt::AlignCenter, text);
     }
   }
   painter->restore();
@@ -495,7 +492,7 @@ QRegion TSLScope::DragPreviewFootprint() {
   QRegion& region = dragFootprint_;
   region = QRegion();
   dragFootprintKey_ = key;
-  dragLabels_[0] = dragLabels_[1] = TDragLabel();
+  dragLabels_[0].shown = dragLabels_[1].shown = false;
   for (bool horizontal : {false, true}) {
     if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
     const bool row = CursorLineIsRow(c, horizontal);
@@ -515,11 +512,15 @@ QRegion TSLScope::DragPreviewFootprint() {
     if (!horizontal) region += PaintCrossings(nullptr, c, value, to) & view;
     if (to == from || both) continue;
     span(from, to, pointerAcross, pointerAcross);
-    const QFontMetrics& metrics = ControlMetrics(Trails()->Font()->ToQFont());
-    const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
-    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    const QFont font = Trails()->Font()->ToQFont();
+    const QFontMetrics& metrics = ControlMetrics(font);
+    TDragLabel& label = dragLabels_[horizontal];
+    label.text.Set(FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal)), font, this,
+                   layoutDirection());
+    const QSize size(label.text.Advance(), metrics.height());
     const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
-    dragLabels_[horizontal] = {true, text, box};
+    label.shown = true;
+    label.box = box;
     // The text centred in its box may reach beyond it: by no more than the
     // font's widest overhang on either side (the text's own ink would need
     // the text shaped once more), half a pixel of centring and a margin.

@@ -565,10 +565,16 @@ const TSLScope::THitPiece& TSLScope::HitPiece(const QPaintDevice* device) {
     TSLRealPoint data = hit_.value;
     RunEventHandler([&] { emit OnDataToolTip(this, mouse, data, text); });
     const QFont font = settings->PointLabel()->Font()->ToQFont();
-    const QFontMetrics metrics = device == this ? ControlMetrics(font)
-                                 : device        ? QFontMetrics(font, const_cast<QPaintDevice*>(device))
-                                                 : QFontMetrics(font);
-    const QSize size = QSize(metrics.horizontalAdvance(text), metrics.height()) + QSize(4, 2);
+    QSize size;
+    if (device == this) {
+      // Laid out once for the move's region and the paint.
+      hitRun_.Set(text, font, this, layoutDirection());
+      size = QSize(hitRun_.Advance(), ControlMetrics(font).height());
+    } else {
+      const QFontMetrics metrics = device ? QFontMetrics(font, const_cast<QPaintDevice*>(device)) : QFontMetrics(font);
+      size = QSize(metrics.horizontalAdvance(text), metrics.height());
+    }
+    size += QSize(4, 2);
     const QPoint at = hit_.foot;
     QRect box(at.x() + 4, at.y() - size.height(), size.width(), size.height());
     if (box.top() < view.top() && at.x() - size.width() - 4 > view.left()) box.moveTo(at.x() - size.width() - 4, at.y());
@@ -599,7 +605,9 @@ void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
     painter->drawRect(piece.box);
     painter->setFont(font);
     painter->setPen(settings->PointLabel()->Font()->Color());
-    painter->drawText(piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, piece.text);
+    if (piece.device == this && hitRun_.Text() == piece.text)
+      hitRun_.Draw(painter, piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop);
+    else painter->drawText(piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, piece.text);
   }
   painter->restore();
 }
