@@ -353,6 +353,9 @@ private:
     QRgb flip;
   };
   QVector<TFocusDot> focusDots_;
+  // Device pixels from the frame's corner inside which no dot lies: a paint
+  // within it (a pointer move's) walks no dots.
+  QRect focusDotsInner_;
   QSize focusDotsSize_;
   int focusDotsRatio_ = 0;
   QVector<double> bandKeyScratch_;

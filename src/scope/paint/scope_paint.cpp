@@ -464,6 +464,13 @@ void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
       for (int x = 0; x < probe.width(); ++x)
         if (line[x] != black) focusDots_.append({QPoint(x, y), (line[x] ^ black) & 0x00ffffffu});
     }
+    QRect outer;
+    for (const TFocusDot& dot : focusDots_) outer |= QRect(dot.at, QSize(1, 1));
+    int depth = 0;
+    for (const TFocusDot& dot : focusDots_)
+      depth = std::max(depth, std::min({dot.at.x() - outer.left(), outer.right() - dot.at.x(), dot.at.y() - outer.top(),
+                                        outer.bottom() - dot.at.y()}));
+    focusDotsInner_ = outer.adjusted(depth + 1, depth + 1, -depth - 1, -depth - 1);
     focusDotsSize_ = frame.size();
     focusDotsRatio_ = ratio;
   }
@@ -474,6 +481,7 @@ void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
   const QRegion area = systemClip.isEmpty() ? QRegion(image->rect()) : systemClip.intersected(image->rect());
   const bool oneRect = area.rectCount() == 1;
   const QRect bounds = area.boundingRect();
+  if (focusDotsInner_.contains(bounds.translated(-origin))) return;
   const qsizetype stride = image->bytesPerLine();
   uchar* bits = image->bits();
   for (const TFocusDot& dot : focusDots_) {

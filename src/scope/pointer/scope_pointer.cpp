@@ -593,11 +593,16 @@ void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
   auto* ch = qobject_cast<TSLScopeChannel*>(element_);
   TSLChannelMouseHitPoint* settings = Highlighting()->MouseHitPoint();
   const QRect view = DataViewRect();
+  const QPoint at = piece.foot;
   painter->save();
-  painter->setClipRect(view);
+  // Cut at the view only when something reaches beyond it: through a
+  // pointer move's update region a clip of its own costs the painter more
+  // than the drawing.
+  if (!view.contains(QRect(at.x() - 3, at.y() - 3, 7, 7)) ||
+      (piece.label && !view.contains(piece.box.adjusted(-2, -2, 3, 3))))
+    painter->setClipRect(view);
   painter->setBrush(Color());
   painter->setPen(settings->UseChannelColor() ? ch->Color() : settings->Color());
-  const QPoint at = piece.foot;
   painter->drawRect(QRect(at.x() - 2, at.y() - 2, 4, 4));
   if (piece.label) {
     const QFont font = settings->PointLabel()->Font()->ToQFont();
