@@ -23,7 +23,8 @@ bool OneLine(const QString& text) {
 
 void TSLTextRun::Set(const QString& text, const QFont& font, const QPaintDevice* device, Qt::LayoutDirection direction) {
   const int dpi = device ? device->logicalDpiY() : 0;
-  if (text == text_ && device == device_ && dpi == dpi_ && direction == direction_ && font == font_) return;
+  const bool sameFont = fontSet_ && device == device_ && dpi == dpi_ && font == font_;
+  if (text == text_ && sameFont && direction == direction_) return;
   text_ = text;
   font_ = font;
   device_ = device;
@@ -33,9 +34,12 @@ void TSLTextRun::Set(const QString& text, const QFont& font, const QPaintDevice*
   if (!laidOut_) return;
   // As drawText lays a line out: its font resolved for the device, left
   // aligned in the layout (the rectangle aligns it), in the painter's
-  // direction, on a line too wide to break.
+  // direction, on a line too wide to break. The font stays set while it
+  // stays the same: set anew, its engine is looked up again in the font
+  // cache, as costly as the shaping.
   layout_.setText(text);
-  layout_.setFont(device ? QFont(font, device) : font);
+  if (!sameFont) layout_.setFont(device ? QFont(font, device) : font);
+  fontSet_ = true;
   QTextOption option;
   option.setTextDirection(direction);
   option.setAlignment(Qt::AlignLeft);

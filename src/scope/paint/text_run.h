@@ -29,6 +29,6 @@ private:
   const QPaintDevice* device_ = nullptr;
   int dpi_ = 0;
   Qt::LayoutDirection direction_ = Qt::LeftToRight;
-  bool laidOut_ = false;
+  bool laidOut_ = false, fontSet_ = false;
   QTextLayout layout_;
 };
