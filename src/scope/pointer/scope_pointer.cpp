@@ -594,19 +594,22 @@ void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
   TSLChannelMouseHitPoint* settings = Highlighting()->MouseHitPoint();
   const QRect view = DataViewRect();
   const QPoint at = piece.foot;
+  // The marker and the label, each cut at its part of the footprint, which
+  // changes no pixel (they lie within) but keeps the painter on one
+  // rectangle of the update region, where it blits instead of going span by
+  // span through all of it; cut at the view too when they reach beyond it.
+  const QRect marker(at.x() - 3, at.y() - 3, 7, 7), label = piece.box.adjusted(-2, -2, 3, 3);
+  const bool inside = view.contains(marker) && (!piece.label || view.contains(label));
   painter->save();
-  // Cut at the view only when something reaches beyond it: through a
-  // pointer move's update region a clip of its own costs the painter more
-  // than the drawing.
-  if (!view.contains(QRect(at.x() - 3, at.y() - 3, 7, 7)) ||
-      (piece.label && !view.contains(piece.box.adjusted(-2, -2, 3, 3))))
-    painter->setClipRect(view);
+  if (inside) painter->setClipRect(marker);
+  else painter->setClipRect(view);
   painter->setBrush(Color());
   painter->setPen(settings->UseChannelColor() ? ch->Color() : settings->Color());
   painter->drawRect(QRect(at.x() - 2, at.y() - 2, 4, 4));
   if (piece.label) {
     const QFont font = settings->PointLabel()->Font()->ToQFont();
     canvas.AssignFont(font);
+    if (inside) painter->setClipRect(label);
     painter->drawRect(piece.box);
     painter->setFont(font);
     painter->setPen(settings->PointLabel()->Font()->Color());
