@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
               "true times: the solver on the exact arrivals, the floor under every picker (outside the\n"
               "triangle it often finds the other point that fits, or none). level: a careful level, half\n"
               "again the idle trace's highest excursion; level@50: 50 per mille whatever the noise.\n\n");
-  std::vector<Outcome> pooled[4];  // inside, 26 dB, unequal, both rates
+  std::vector<Outcome> pooled[2][4];  // inside, 26 dB, [unequal, equal] sensors, both rates
   for (const Condition& c : conditions) {
     std::vector<Recorded> recorded;
     for (size_t k = 0; k < points.size(); ++k) {
@@ -237,8 +237,8 @@ int main(int argc, char** argv) {
                         (ac.delay - trueC) * 1e6, ac.delayUncertainty * 1e6);
         }
         outcomes.push_back(o);
-        if (c.snr == 26.0 && !c.equalSensors && o.inside && m.fixedLevel == 0 && &m - list.data() < 4)
-          pooled[&m - list.data()].push_back(o);
+        if (c.snr == 26.0 && o.inside && m.fixedLevel == 0 && &m - list.data() < 4)
+          pooled[c.equalSensors][&m - list.data()].push_back(o);
       }
       std::printf(" %-14s", m.name.c_str());
       Report("inside", outcomes, true);
@@ -247,12 +247,15 @@ int main(int argc, char** argv) {
     }
     std::printf("\n");
   }
-  std::printf("Inside the triangle, 26 dB, unequal sensors, 44.1 and 8 kHz pooled\n");
-  std::printf(" %-14s %-8s %4s %7s %7s %5s %7s %7s %8s\n", "method", "where", "n", "median", "p90", "miss", "refused",
-              "covered", "stated");
-  for (int k = 0; k < 4; ++k) {
-    std::printf(" %-14s", methods[k].name.c_str());
-    Report("inside", pooled[k], true);
+  for (int equal = 0; equal < 2; ++equal) {
+    std::printf("Inside the triangle, 26 dB, %s sensors, 44.1 and 8 kHz pooled\n", equal ? "equal" : "unequal");
+    std::printf(" %-14s %-8s %4s %7s %7s %5s %7s %7s %8s\n", "method", "where", "n", "median", "p90", "miss",
+                "refused", "covered", "stated");
+    for (int k = 0; k < 4; ++k) {
+      std::printf(" %-14s", methods[k].name.c_str());
+      Report("inside", pooled[equal][k], true);
+    }
+    std::printf("\n");
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

@@ -23,6 +23,9 @@
 //   new block:  two blocks of 2 x 40,000 or 2 x 882,000 samples published,
 //               then the repaint; QCustomPlot: setData and a full replot
 //   hover share (ours only): hover time over new-block time
+//   Qt floor:   a bare widget's pointer move repainting two label-sized
+//               rectangles, posted, next to the same new block: the part of
+//               a hover no widget can go below
 //   wheel step, pan move (ours only): one wheel step over the data view or
 //               one pointer move of a pan drag, each with its repaint
 //
@@ -34,6 +37,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -450,6 +454,67 @@ void BM_HoverShare(benchmark::State& state) {
   Results()["share hover " + std::to_string(n)] = MedianMs(hover);
 }
 
+// Qt's own floor for a hover: a bare widget of the scope's size, shown the
+// same way, whose pointer move asks for the repaint of two label-sized
+// rectangles (where a label was and where it is, about the area our hover
+// paints) and whose paint fills them, the update processed as in "posted".
+// What Qt spends on routing the event, keeping the dirty region, beginning
+// the painter and flushing, with nothing of ours in it.
+class TBareWidget : public QWidget {
+public:
+  explicit TBareWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // as the scope: moves without a button reach it
+  }
+  QPoint last{100, 100};
+
+protected:
+  void mouseMoveEvent(QMouseEvent* e) override {
+    const QPoint p = e->position().toPoint();
+    update(QRect(last, QSize(60, 14)));
+    update(QRect(p, QSize(60, 14)));
+    last = p;
+  }
+  void paintEvent(QPaintEvent* e) override {
+    QPainter painter(this);
+    painter.fillRect(e->rect(), Qt::black);
+  }
+};
+
+void BM_QtFloor(benchmark::State& state) {
+  TTremora ours(40000);  // the same conditions: a scope shown alongside
+  for (int k = 0; k < 5; ++k) ours.NewBlock(k);
+  QWidget window;
+  TBareWidget bare(&window);
+  TPaintCounter paints(&bare);
+  bare.resize(kWidth, kHeight);
+  window.resize(kWidth, kHeight);
+  window.show();
+  QApplication::processEvents();
+  std::vector<double> floor, block;
+  int k = 0;
+  for (auto _ : state) {
+    if (!Step(state, ours, block, [&] { ours.NewBlock(k); }, "new block")) break;
+    paints.count = 0;
+    const QPoint p = PointerAt(ours.scope.DataViewRect(), k, nullptr);
+    const double t = TimeMs([&] {
+      SendMouse(&bare, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
+      QCoreApplication::sendPostedEvents();
+    });
+    if (paints.count != 1) {
+      state.SkipWithError(("bare widget: " + std::to_string(paints.count) + " paints in a step").c_str());
+      break;
+    }
+    floor.push_back(t);
+    state.SetIterationTime(t / 1000);
+    ++k;
+  }
+  state.counters["floor_ms"] = MedianMs(floor);
+  state.counters["new_block_ms"] = MedianMs(block);
+  Results()["floor"] = MedianMs(floor);
+  Results()["floor new block"] = MedianMs(block);
+}
+
 // Wheel steps and pan moves over the 2-channel scope: each must stay well
 // under 5 ms to keep zooming interactive.
 void Navigate(benchmark::State& state, bool pan) {
@@ -478,6 +543,7 @@ BENCHMARK(BM_Hover)
 BENCHMARK(BM_Drag)->ArgsProduct({{40000, 882000}, {0, 1}})->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewBlock)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HoverShare)->Arg(40000)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtFloor)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelStep)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PanMove)->Arg(882000)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 
@@ -518,6 +584,12 @@ void PrintSummary() {
     const double hover = get(std::string("hover on traces ") + how + " 40000 ours");
     if (block > 0 && hover > 0)
       std::printf("hover on traces %-8s 40,000 / new block 40,000 = %.3f\n", how, hover / block);
+  }
+  if (get("floor") > 0) {
+    std::printf("Qt floor (bare widget, two label rectangles, posted) %.4f ms = %.3f of a new block 40,000 (%.4f ms)\n",
+                get("floor"), get("floor") / get("floor new block"), get("floor new block"));
+    const double hover = get("hover on traces posted 40000 ours");
+    if (hover > 0) std::printf("hover on traces posted 40,000 / Qt floor = %.2f\n", hover / get("floor"));
   }
 }
 

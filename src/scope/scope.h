@@ -5,6 +5,7 @@
 // publishes it on the refresh timer (window thread) and repaints from its
 // back buffer.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -15,6 +16,7 @@
 
 #include "scope/data_chart.h"
 #include "scope/paint/paint_layer.h"
+#include "scope/paint/text_run.h"
 #include "scope/scope_channel.h"
 
 #include "pins/pin_list.h"
@@ -216,6 +218,8 @@ private:
   };
   const THitPiece& HitPiece(const QPaintDevice* device);
   THitPiece hitPiece_;
+  // The hit label's text as laid out on the control.
+  TSLTextRun hitRun_;
   // What the overlay shows at the pointer: the hit point with its label,
   // the track marks in the axes' bands and a drag's preview; as found now
   // and as the last paint on the screen put it.
@@ -231,6 +235,24 @@ private:
   };
   TDragKey dragFootprintKey_;
   QRegion dragFootprint_;
+  // A drag's difference label on each line (vertical, horizontal), placed
+  // with the footprint and drawn as placed there: the text is formatted
+  // and measured once per pointer position.
+  struct TDragLabel {
+    bool shown = false;
+    TSLTextRun text;
+    QRect box;
+  };
+  TDragLabel dragLabels_[2];
+  // Metrics of the labels' fonts on the control, kept while the fonts stay:
+  // made afresh they cost a font lookup on every pointer move.
+  const QFontMetrics& ControlMetrics(const QFont& font);
+  struct TKeptMetrics {
+    QFont font;
+    int dpi;
+    QFontMetrics metrics;
+  };
+  QVector<TKeptMetrics> controlMetrics_;
   // Where a cursor's lines, highlights and crossings lie (not its drag
   // preview), found once per content and layout: a paint that does not
   // reach it passes the cursor over.
@@ -331,6 +353,9 @@ private:
     QRgb flip;
   };
   QVector<TFocusDot> focusDots_;
+  // Device pixels from the frame's corner inside which no dot lies: a paint
+  // within it (a pointer move's) walks no dots.
+  QRect focusDotsInner_;
   QSize focusDotsSize_;
   int focusDotsRatio_ = 0;
   QVector<double> bandKeyScratch_;

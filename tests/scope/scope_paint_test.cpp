@@ -1101,6 +1101,11 @@ TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
   auto* crossing = static_cast<TSLDisplayCursorChannelLink*>(cursor->Channels()->Add());
   crossing->SetChannel(0);
   crossing->ChannelLabel()->SetVisible(true);
+  // A horizontal cursor too: its drags move a row, with the difference
+  // label beside the pointer.
+  auto* level = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
+  level->SetKind(SL::ckHorizontal);
+  level->Position()->SetY(0.3);
   ExpectSame("first paint");
   const QRect view = scope.DataViewRect();
   const auto settle = [] { QCoreApplication::sendPostedEvents(); };
@@ -1148,13 +1153,20 @@ TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
       scope.MouseLeaveMessage();  // what the leave watch sends
       inside = false;
     } else if (kind == 1) {
-      // A drag of the first cursor's line, a few moves and the release.
-      const int column = scope.CursorColumn(cursor, cursor->Position()->X());
-      const QPoint press(column, pick(view.top() + 5, view.bottom() - 5));
+      // A drag of the first cursor's line or of the horizontal cursor's, a
+      // few moves and the release.
+      const bool row = pick(0, 2) == 0;
+      const QPoint press = row ? QPoint(pick(view.left() + 5, view.right() - 5),
+                                        scope.CursorPixel(level, true, level->Position()->Y()))
+                               : QPoint(scope.CursorColumn(cursor, cursor->Position()->X()),
+                                        pick(view.top() + 5, view.bottom() - 5));
       SendMove(&scope, press);
       settle();
       QTest::mousePress(&scope, Qt::LeftButton, Qt::NoModifier, press);
       settle();
+      if (row) {
+        EXPECT_EQ(scope.DraggedCursor(), 2) << what << ": the horizontal cursor is held";
+      }
       QPoint p = press;
       for (int k = pick(2, 8); k > 0; --k) {
         p = QPoint(std::clamp(p.x() + pick(-30, 30), view.left() + 2, view.right() - 2),

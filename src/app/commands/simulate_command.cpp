@@ -80,14 +80,21 @@ TRunReport RunExperiment(TStrikePoint strike, const TSimulateOptions& options, c
   } pairs[] = {{TForm3::kPairAB, kPairLabel[0]}, {TForm3::kPairAC, kPairLabel[1]}};
   for (const auto& pair : pairs) {
     if (!sensors.RecordPair(pair.position)) {
-      line(std::string("No pulse detected on pair ") + pair.name);
+      // The picker's own reason when it refused the strike's block.
+      const TPickRefusal refusal = Form3->PairRefusal(&pair - pairs);
+      if (refusal == TPickRefusal::None)
+        line(std::string("No pulse detected on pair ") + pair.name);
+      else if (Experiment.pickMethod == TPickMethod::Level)
+        line(std::string("Pair ") + pair.name + ": " + RefusalText(refusal) + kRaiseTheLevel);
+      else
+        line(std::string("No pulse picked on pair ") + pair.name + ": " + RefusalText(refusal));
       report.status = 1;
       return report;
     }
   }
-  // The first sample at the level has no judgment of its own in the
-  // window: a level the idle noise reaches is refused here, as --analyze
-  // refuses it, rather than answered with confidence.
+  // The window refuses a level crossed by noise before the pulse, and only
+  // notes idle noise close under the level: that is refused here too, as
+  // --analyze refuses it, rather than answered with confidence.
   if (Experiment.pickMethod == TPickMethod::Level) {
     const std::vector<std::string> refused = JudgePicks();
     if (!refused.empty()) {

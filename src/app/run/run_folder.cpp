@@ -230,8 +230,7 @@ std::vector<std::string> CompleteRunTimes(TRun& run) {
                                            static_cast<int>(std::min(pair.left.size(), pair.right.size())),
                                            run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
     if (judged.refusal == TPickRefusal::NoiseTriggered || judged.refusal == TPickRefusal::LevelBelowNoise) {
-      problems.push_back(std::string("Pair ") + kPairLabel[p] + ": " + RefusalText(judged.refusal) +
-                         "; raise the detection level above the idle noise, or pick by onset or correlation");
+      problems.push_back(std::string("Pair ") + kPairLabel[p] + ": " + RefusalText(judged.refusal) + kRaiseTheLevel);
       run.how[2 * p] = run.how[2 * p + 1] = TTimeHow::NotSet;
       continue;
     }

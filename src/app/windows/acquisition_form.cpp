@@ -332,6 +332,7 @@ bool TForm3::LevelPairHolds(const TDetectionTarget& target, const double* data, 
     pickedDelay_[pair] = judged.ok ? judged.delayUncertainty : 0.0;
     noiseNearLevel_[pair] = judged.refusal == TPickRefusal::LevelBelowNoise;
     unpicked_[pair].clear();
+    refusal_[pair] = TPickRefusal::None;
     return true;
   }
   // A crossing in the quiet part before any rise is the noise's, not the
@@ -348,6 +349,7 @@ bool TForm3::LevelPairHolds(const TDetectionTarget& target, const double* data, 
   pickedDelay_[pair] = 0;
   noiseNearLevel_[pair] = false;
   unpicked_[pair] = tr("%1: raise the level").arg(RefusalWords(judged.refusal));
+  refusal_[pair] = judged.refusal;
   QueueReadOut();
   return false;
 }
@@ -357,6 +359,7 @@ void TForm3::ForgetPairPick(int pair) {
   pickedDelay_[pair] = 0;
   noiseNearLevel_[pair] = false;
   unpicked_[pair].clear();
+  refusal_[pair] = TPickRefusal::None;
 }
 
 void TForm3::PickPairOf(TSLScope* scope, const double* right, int size) {
@@ -372,6 +375,7 @@ void TForm3::PickPairOf(TSLScope* scope, const double* right, int size) {
   const TPairPick pick = PickPair(Experiment.pickMethod, left->ReadReals(), right, size, Experiment.acquisitionRate,
                                   Experiment.detectionLevel / 1000.0);
   if (!pick.ok) {
+    refusal_[pair] = pick.refusal;
     unpicked_[pair] = RefusalWords(pick.refusal);
     QueueReadOut();
     return;

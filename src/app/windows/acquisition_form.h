@@ -100,6 +100,8 @@ public:
   // marked where the ground was struck (a run knows its own strike,
   // whichever input is selected now).
   bool ShowsStruckPoint() const;
+  // Why the pair's picker last refused its block (None when it did not).
+  TPickRefusal PairRefusal(int pair) const { return refusal_[pair]; }
 
 public slots:
   void FormCreate(QObject* Sender);
@@ -166,6 +168,7 @@ private:
   // close under the level is noted.
   bool LevelPairHolds(const TDetectionTarget& target, const double* data, int size);
   bool noiseNearLevel_[2] = {};
+  TPickRefusal refusal_[2] = {TPickRefusal::None, TPickRefusal::None};
   // How the four times were read, for the answer's uncertainties: a time
   // known without a source (its cursor's place taken as it stands) counts
   // as dragged.

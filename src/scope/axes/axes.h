@@ -213,7 +213,7 @@ public:
   virtual void PanBy(const QPoint& start, const QPoint& current);
   bool CanZoomIn();
   bool CanZoomOut();
-  bool IsReversed() const;
+  virtual bool IsReversed() const { return false; }
   // The lowest start a zoom may have: the value lower limit.
   virtual double LowestZoomStart() { return ValueLimits().lo; }
 
@@ -409,6 +409,9 @@ class TSLBasicDisplayYAxis : public TSLDisplayAxis {
 public:
   TSLBasicDisplayYAxis(QObject* owner, TSLDataDisplay* display);
   bool IsXAxis() const override { return false; }
+  // Read as a property, not looked up by name: the traces and the pointer
+  // ask on every paint and move.
+  bool IsReversed() const override { return !IsXAxis() && Reversed(); }
 
 protected:
   void ComputeLimits(const TSLAxisData& data) override;

@@ -12,8 +12,6 @@ namespace {
 constexpr double kMinimumSpan = 0.0001;
 }
 
-bool TSLDisplayAxis::IsReversed() const { return !IsXAxis() && property("Reversed").toBool(); }
-
 void TSLDisplayAxis::ApplyRangeLimits(double& lo, double& hi) {
   const TSLAxisRange* minRange = Min()->Range();
   const TSLAxisRange* maxRange = Max()->Range();

@@ -8,6 +8,7 @@
 // stored and Cursors.OnPositionChange raised, once.
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -50,6 +51,17 @@ QRect TrailLabelBox(bool row, int from, int to, int pointerAcross, const QSize& 
   box.moveLeft(std::clamp(box.left(), view.left(), std::max(view.left(), view.right() - size.width())));
   box.moveTop(std::clamp(box.top(), view.top(), std::max(view.top(), view.bottom() - size.height())));
   return box;
+}
+
+// The part of `r` (pixels) a paint exposes, widened to whole pixels: `r`
+// when the painter paints all of its device.
+QRect ExposedPart(QPainter* painter, const QRect& r) {
+  QPaintEngine* engine = painter->paintEngine();
+  const QRegion exposed = engine ? engine->systemClip() : QRegion();
+  if (exposed.isEmpty()) return r;
+  const QTransform toDevice = painter->deviceTransform();
+  const QRect part = (exposed & toDevice.mapRect(QRectF(r)).toAlignedRect()).boundingRect();
+  return toDevice.inverted().mapRect(QRectF(part)).toAlignedRect() & r;
 }
 
 }  // namespace
@@ -198,6 +210,20 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     const bool underPointer = element_ == c && Highlighting()->Cursors()->HiglightLegendButton();
     // Which lines the pointer holds or rests on.
     const TCursorHit held = dragged ? dragHit_ : underPointer ? hoverHit_ : TCursorHit{};
+    // The cursor's own lines run through the whole view; a drag's region
+    // exposes a few rows of them. Cut at the part of the cursor's footprint
+    // exposed (no pixel changes: all of the cursor lies in its footprint),
+    // they are stroked over those rows only. A dotted (pinned) line keeps
+    // the view's clip, so its dots start where they always do.
+    bool anyPinned = false;
+    for (bool horizontal : {false, true}) {
+      bool pinned = false;
+      if (CursorHasLine(c, horizontal)) CursorLinePixel(c, horizontal, &pinned);
+      anyPinned = anyPinned || pinned;
+    }
+    painter->save();
+    if (!printing && reached && !anyPinned)
+      painter->setClipRect(ExposedPart(painter, CursorFootprint(i)), Qt::IntersectClip);
     if ((dragged || fromLegend || underPointer) && !printing && reached) {
       // The line hit last, over the other one.
       for (bool hitPass : {false, true})
@@ -223,6 +249,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       lineBetween(row, at, {across.lo + 1, across.hi});
       if (!pinned && !horizontal) PaintCrossings(&canvas, c, c->Position()->X(), at);
     }
+    painter->restore();
     if (!dragged || printing) continue;
     // Drag preview: the line under the pointer and the change it makes.
     const bool both = dragHit_.vertical && dragHit_.horizontal;
@@ -243,12 +270,25 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
-      const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
-      const QSize size = canvas.TextExtent(text);
-      const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
       painter->setPen(Trails()->Font()->Color());
       painter->setFont(font);
-      painter->drawText(box, Qt::AlignCenter, text);
+      if (painter->device() == this) {
+        // On the control: as the move's footprint laid it out and placed it.
+        DragPreviewFootprint();
+        const TDragLabel& label = dragLabels_[horizontal];
+        // Cut at the part of the footprint the label's ink lies in, which
+        // changes no pixel: within one rectangle of the update region the
+        // glyphs are blitted, through all of it they go span by span.
+        const QFontMetrics& metrics = ControlMetrics(font);
+        const int spill = std::max({0, -metrics.minLeftBearing(), -metrics.minRightBearing()}) + 3;
+        painter->save();
+        painter->setClipRect(label.box.adjusted(-spill, -3, spill, 3) & view, Qt::IntersectClip);
+        label.text.Draw(painter, label.box, Qt::AlignCenter);
+        painter->restore();
+        continue;
+      }
+      const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
+      painter->drawText(TrailLabelBox(row, from, to, pointerAcross, canvas.TextExtent(text), view), Qt::AlignCenter, text);
     }
   }
   painter->restore();
@@ -487,6 +527,7 @@ QRegion TSLScope::DragPreviewFootprint() {
   QRegion& region = dragFootprint_;
   region = QRegion();
   dragFootprintKey_ = key;
+  dragLabels_[0].shown = dragLabels_[1].shown = false;
   for (bool horizontal : {false, true}) {
     if (!(horizontal ? dragHit_.horizontal : dragHit_.vertical)) continue;
     const bool row = CursorLineIsRow(c, horizontal);
@@ -506,13 +547,20 @@ QRegion TSLScope::DragPreviewFootprint() {
     if (!horizontal) region += PaintCrossings(nullptr, c, value, to) & view;
     if (to == from || both) continue;
     span(from, to, pointerAcross, pointerAcross);
-    const QFontMetrics metrics(Trails()->Font()->ToQFont(), this);
-    const QString text = FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal));
-    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    const QFont font = Trails()->Font()->ToQFont();
+    const QFontMetrics& metrics = ControlMetrics(font);
+    TDragLabel& label = dragLabels_[horizontal];
+    label.text.Set(FormatAxisValue(CursorAxis(c, horizontal), value - CursorValue(c, horizontal)), font, this,
+                   layoutDirection());
+    const QSize size(label.text.Advance(), metrics.height());
     const QRect box = TrailLabelBox(row, from, to, pointerAcross, size, view);
-    // The text centred in its box may reach beyond it.
-    const QRect inked = metrics.boundingRect(text);
-    const int spill = std::max(0, inked.width() - size.width()) / 2 + 3;
+    label.shown = true;
+    label.box = box;
+    // The text centred in its box may reach beyond it: by no more than the
+    // font's widest overhang on either side (the text's own ink would need
+    // the text shaped once more), half a pixel of centring and a margin.
+    // The paint cuts the label at this rectangle.
+    const int spill = std::max({0, -metrics.minLeftBearing(), -metrics.minRightBearing()}) + 3;
     region += box.adjusted(-spill, -3, spill, 3) & view;
   }
   // A link with the dragged cursor at one end shows the difference the
@@ -527,10 +575,21 @@ QRegion TSLScope::DragPreviewFootprint() {
       region += view;
       continue;
     }
-    const int h = QFontMetrics(Trails()->Font()->ToQFont(), this).height();
+    const int h = ControlMetrics(Trails()->Font()->ToQFont()).height();
     region += QRect(view.left(), g.line - 2 * h - 5, view.width(), 3 * h + 10) & view;
   }
   return region;
+}
+
+const QFontMetrics& TSLScope::ControlMetrics(const QFont& font) {
+  const int dpi = logicalDpiY();  // another screen measures anew
+  for (const TKeptMetrics& kept : controlMetrics_)
+    if (kept.dpi == dpi && kept.font == font) return kept.metrics;
+  // A few fonts at most (the trail's and the hit label's); a changed one
+  // replaces the oldest.
+  if (controlMetrics_.size() >= 4) controlMetrics_.removeFirst();
+  controlMetrics_.append({font, dpi, QFontMetrics(font, this)});
+  return controlMetrics_.last().metrics;
 }
 
 QString TSLScope::LinkLabelText(int index) {

@@ -7,10 +7,60 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "draw/canvas.h"
 #include "draw/custom_control.h"
 #include "scope/scope.h"
+
+namespace {
+
+// The pixels a painter paints on when they can be written directly: the
+// image of a raster engine (the window's backing store for the screen) in a
+// 32-bit format, unclipped by the painter, mapped by a whole translation and
+// a whole scale `ratio`; else null.
+QImage* DirectPixels(QPainter* painter, int& ratio) {
+  QPaintEngine* engine = painter ? painter->paintEngine() : nullptr;
+  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
+  const QTransform toDevice = painter ? painter->deviceTransform() : QTransform();
+  ratio = qRound(toDevice.m11());
+  const bool direct = image && !painter->hasClipping() && image->isDetached() &&
+                      (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
+                       image->format() == QImage::Format_ARGB32_Premultiplied) &&
+                      toDevice.type() <= QTransform::TxScale && ratio >= 1 && toDevice.m11() == ratio &&
+                      toDevice.m22() == ratio && toDevice.dx() == std::floor(toDevice.dx()) &&
+                      toDevice.dy() == std::floor(toDevice.dy());
+  return direct ? image : nullptr;
+}
+
+// Draws the opaque `layer` (at the painter's device pixel ratio) at the
+// origin. Through a clip of several rectangles (a pointer move's update
+// region) the raster engine blends span by span and hands a few hundred
+// spans to its thread pool, waiting for it: costlier than the whole
+// picture. The exposed rectangles are copied row by row instead, the
+// same pixels as the blend of an opaque image.
+void DrawLayer(QPainter* painter, const QImage& layer) {
+  int ratio = 0;
+  QImage* target = DirectPixels(painter, ratio);
+  if (!target || layer.format() != QImage::Format_RGB32 || layer.devicePixelRatio() != ratio ||
+      painter->compositionMode() != QPainter::CompositionMode_SourceOver || painter->opacity() != 1.0) {
+    painter->drawImage(0, 0, layer);
+    return;
+  }
+  const QPoint origin = painter->deviceTransform().map(QPoint(0, 0));
+  const QRect bounds = QRect(origin, layer.size()) & target->rect();
+  const QRegion systemClip = painter->paintEngine()->systemClip();
+  const QRegion area = systemClip.isEmpty() ? QRegion(bounds) : systemClip.intersected(bounds);
+  const qsizetype to = target->bytesPerLine(), from = layer.bytesPerLine();
+  uchar* bits = target->bits();
+  const uchar* source = layer.constBits();
+  for (const QRect& r : area)
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      std::memcpy(bits + y * to + r.left() * 4, source + (y - origin.y()) * from + (r.left() - origin.x()) * 4,
+                  size_t(r.width()) * 4);
+}
+
+}  // namespace
 
 TSLAxisData TSLScope::AxisData(TSLDisplayAxis* axis) {
   TSLAxisData data;
@@ -316,7 +366,7 @@ void TSLScope::PaintAll(TLPCanvas& canvas, bool printing) {
       PaintTraces(traces, false);
     }
     traceLayerUse_[use] = ++traceLayerClock_;
-    target->drawImage(0, 0, traceLayers_[use].Image());
+    DrawLayer(target, traceLayers_[use].Image());
   }
   PaintOverlay(canvas, false);
 }
@@ -373,9 +423,21 @@ void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
     if (canvas.Painter() && canvas.Painter()->device() == this) paintedFootprint_ = PointerFootprint();
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
-    // The mouse position on each axis while the pointer is over the data.
+    // The mouse position on each axis while the pointer is over the data,
+    // each cut at its rectangle of the footprint (no pixel changes): within
+    // one rectangle the painter need not lay the whole update region out in
+    // spans for a line of seven pixels.
     if (MouseInside() && view.contains(StoredMousePosition()))
-      for (TSLDisplayAxis* axis : Axes()) axis->PaintTrackMark(canvas, StoredMousePosition());
+      for (TSLDisplayAxis* axis : Axes()) {
+        QPainter* painter = canvas.Painter();
+        const QRect mark = axis->TrackMarkRect(StoredMousePosition());
+        if (painter && !mark.isEmpty()) {
+          painter->save();
+          painter->setClipRect(mark);
+        }
+        axis->PaintTrackMark(canvas, StoredMousePosition());
+        if (painter && !mark.isEmpty()) painter->restore();
+      }
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
     // Drawn within its band: passed over by a paint elsewhere.
     if (PaintReaches(canvas.Painter(), legend_->ViewRect().adjusted(-1, -1, 1, 1))) legend_->PaintOverlay(canvas);
@@ -391,17 +453,9 @@ void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
   if (!painter || frame.isEmpty()) return;
   // The pixels the painter paints on (the window's backing store for the
   // screen), and where the frame lies in them.
-  QPaintEngine* engine = painter->paintEngine();
-  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
-  const QTransform toDevice = painter->deviceTransform();
-  const int ratio = qRound(toDevice.m11());
-  const bool direct = image && !painter->hasClipping() && image->isDetached() &&
-                      (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
-                       image->format() == QImage::Format_ARGB32_Premultiplied) &&
-                      toDevice.type() <= QTransform::TxScale && ratio >= 1 && toDevice.m11() == ratio &&
-                      toDevice.m22() == ratio && toDevice.dx() == std::floor(toDevice.dx()) &&
-                      toDevice.dy() == std::floor(toDevice.dy());
-  if (!direct) {
+  int ratio = 0;
+  QImage* image = DirectPixels(painter, ratio);
+  if (!image) {
     canvas.DrawFocusRect(frame);
     return;
   }
@@ -422,16 +476,24 @@ void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
       for (int x = 0; x < probe.width(); ++x)
         if (line[x] != black) focusDots_.append({QPoint(x, y), (line[x] ^ black) & 0x00ffffffu});
     }
+    QRect outer;
+    for (const TFocusDot& dot : focusDots_) outer |= QRect(dot.at, QSize(1, 1));
+    int depth = 0;
+    for (const TFocusDot& dot : focusDots_)
+      depth = std::max(depth, std::min({dot.at.x() - outer.left(), outer.right() - dot.at.x(), dot.at.y() - outer.top(),
+                                        outer.bottom() - dot.at.y()}));
+    focusDotsInner_ = outer.adjusted(depth + 1, depth + 1, -depth - 1, -depth - 1);
     focusDotsSize_ = frame.size();
     focusDotsRatio_ = ratio;
   }
   // Only where this paint paints: the system clip is the exposed part of
   // the widget in device pixels (empty when painting on an image of its own).
-  const QPoint origin = toDevice.map(frame.topLeft());
-  const QRegion systemClip = engine->systemClip();
+  const QPoint origin = painter->deviceTransform().map(frame.topLeft());
+  const QRegion systemClip = painter->paintEngine()->systemClip();
   const QRegion area = systemClip.isEmpty() ? QRegion(image->rect()) : systemClip.intersected(image->rect());
   const bool oneRect = area.rectCount() == 1;
   const QRect bounds = area.boundingRect();
+  if (focusDotsInner_.contains(bounds.translated(-origin))) return;
   const qsizetype stride = image->bytesPerLine();
   uchar* bits = image->bits();
   for (const TFocusDot& dot : focusDots_) {

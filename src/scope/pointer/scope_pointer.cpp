@@ -565,8 +565,16 @@ const TSLScope::THitPiece& TSLScope::HitPiece(const QPaintDevice* device) {
     TSLRealPoint data = hit_.value;
     RunEventHandler([&] { emit OnDataToolTip(this, mouse, data, text); });
     const QFont font = settings->PointLabel()->Font()->ToQFont();
-    const QFontMetrics metrics = device ? QFontMetrics(font, const_cast<QPaintDevice*>(device)) : QFontMetrics(font);
-    const QSize size = QSize(metrics.horizontalAdvance(text), metrics.height()) + QSize(4, 2);
+    QSize size;
+    if (device == this) {
+      // Laid out once for the move's region and the paint.
+      hitRun_.Set(text, font, this, layoutDirection());
+      size = QSize(hitRun_.Advance(), ControlMetrics(font).height());
+    } else {
+      const QFontMetrics metrics = device ? QFontMetrics(font, const_cast<QPaintDevice*>(device)) : QFontMetrics(font);
+      size = QSize(metrics.horizontalAdvance(text), metrics.height());
+    }
+    size += QSize(4, 2);
     const QPoint at = hit_.foot;
     QRect box(at.x() + 4, at.y() - size.height(), size.width(), size.height());
     if (box.top() < view.top() && at.x() - size.width() - 4 > view.left()) box.moveTo(at.x() - size.width() - 4, at.y());
@@ -585,19 +593,29 @@ void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
   auto* ch = qobject_cast<TSLScopeChannel*>(element_);
   TSLChannelMouseHitPoint* settings = Highlighting()->MouseHitPoint();
   const QRect view = DataViewRect();
+  const QPoint at = piece.foot;
+  // The marker and the label, each cut at its part of the footprint, which
+  // changes no pixel (they lie within) but keeps the painter on one
+  // rectangle of the update region, where it blits instead of going span by
+  // span through all of it; cut at the view too when they reach beyond it.
+  const QRect marker(at.x() - 3, at.y() - 3, 7, 7), label = piece.box.adjusted(-2, -2, 3, 3);
+  const bool inside = view.contains(marker) && (!piece.label || view.contains(label));
   painter->save();
-  painter->setClipRect(view);
+  if (inside) painter->setClipRect(marker);
+  else painter->setClipRect(view);
   painter->setBrush(Color());
   painter->setPen(settings->UseChannelColor() ? ch->Color() : settings->Color());
-  const QPoint at = piece.foot;
   painter->drawRect(QRect(at.x() - 2, at.y() - 2, 4, 4));
   if (piece.label) {
     const QFont font = settings->PointLabel()->Font()->ToQFont();
     canvas.AssignFont(font);
+    if (inside) painter->setClipRect(label);
     painter->drawRect(piece.box);
     painter->setFont(font);
     painter->setPen(settings->PointLabel()->Font()->Color());
-    painter->drawText(piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, piece.text);
+    if (piece.device == this && hitRun_.Text() == piece.text)
+      hitRun_.Draw(painter, piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop);
+    else painter->drawText(piece.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, piece.text);
   }
   painter->restore();
 }

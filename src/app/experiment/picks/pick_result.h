@@ -19,6 +19,9 @@ enum class TPickRefusal {
 
 // A short English reason for a refusal, for reports and logs.
 const char* RefusalText(TPickRefusal refusal);
+// What to do when the first sample at the level was the noise's.
+inline constexpr const char* kRaiseTheLevel =
+    "; raise the detection level above the idle noise, or pick by onset or correlation";
 
 struct TChannelPick {
   bool ok = false;
