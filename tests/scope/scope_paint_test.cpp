@@ -1106,6 +1106,12 @@ TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
   auto* level = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
   level->SetKind(SL::ckHorizontal);
   level->Position()->SetY(0.3);
+  // With the keyboard focus: the frame's dots are inverted in the exposed
+  // rectangles of each update region too.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  scope.setFocus();
+  ASSERT_TRUE(scope.hasFocus());
   ExpectSame("first paint");
   const QRect view = scope.DataViewRect();
   const auto settle = [] { QCoreApplication::sendPostedEvents(); };
