@@ -105,6 +105,11 @@ int TSLDisplayFont::Size() const {
 void TSLDisplayFont::SetSize(int points) { SetHeight(HeightForPoints(points)); }
 
 QFont TSLDisplayFont::ToQFont() const {
+  const int generation = fontGeneration_.load();
+  {
+    std::lock_guard<std::mutex> kept(keptMutex_);
+    if (keptGeneration_ == generation) return kept_;
+  }
   QFont font(Name());
   // A negative height is the character height in pixels; a positive one
   // includes the internal leading, which Qt cannot express: close enough.
@@ -114,6 +119,9 @@ QFont TSLDisplayFont::ToQFont() const {
   font.setItalic(style.testFlag(Vcl::fsItalic));
   font.setUnderline(style.testFlag(Vcl::fsUnderline));
   font.setStrikeOut(style.testFlag(Vcl::fsStrikeOut));
+  std::lock_guard<std::mutex> kept(keptMutex_);
+  kept_ = font;
+  keptGeneration_ = generation;
   return font;
 }
 

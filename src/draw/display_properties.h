@@ -10,6 +10,9 @@
 #include <QPen>
 #include <QString>
 
+#include <atomic>
+#include <mutex>
+
 #include "draw/published_property.h"
 #include "draw/vcl_types.h"
 #include "pins/persistent.h"
@@ -59,20 +62,30 @@ class TSLDisplayFont : public TLPPersistentNotify {
   Q_OBJECT
   TLP_PROPERTY(int, Charset, 1, NoNotify)
   TLP_PROPERTY(QColor, Color, QColor(Qt::white), NoNotify)
-  TLP_PROPERTY(int, Height, -11, NoNotify)
-  TLP_PROPERTY(QString, Name, QStringLiteral("Arial"), NoNotify)
-  TLP_PROPERTY(Vcl::TFontStyles, Style, Vcl::TFontStyles(), NoNotify)
+  TLP_PROPERTY(int, Height, -11, FontChanged)
+  TLP_PROPERTY(QString, Name, QStringLiteral("Arial"), FontChanged)
+  TLP_PROPERTY(Vcl::TFontStyles, Style, Vcl::TFontStyles(), FontChanged)
   Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
 public:
   explicit TSLDisplayFont(QObject* owner, const QString& name = QStringLiteral("Arial"), int size = 8,
                           const QColor& color = QColor(Qt::white), Vcl::TFontStyles style = {});
   int Size() const;
   void SetSize(int points);
+  // The same QFont (one shared copy) while name, height and style stay:
+  // built anew on every call it cost each pointer move a font resolution,
+  // and fonts compared equal only after comparing every attribute.
   QFont ToQFont() const;
   void AssignFont(const QFont& font, const QColor& color);
 
 private:
   void NoNotify() {}
+  // Counted after the new value is stored: a font kept under an older count
+  // is built again, whichever thread asked for it meanwhile.
+  void FontChanged() { ++fontGeneration_; }
+  std::atomic<int> fontGeneration_{0};
+  mutable std::mutex keptMutex_;
+  mutable QFont kept_;
+  mutable int keptGeneration_ = -1;
 };
 
 class TLPOptionalPenProperty : public TLPOptionalVisibilityProperty {

@@ -1106,6 +1106,12 @@ TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
   auto* level = static_cast<TSLDisplayCursor*>(scope.Cursors()->Add());
   level->SetKind(SL::ckHorizontal);
   level->Position()->SetY(0.3);
+  // With the keyboard focus: the frame's dots are inverted in the exposed
+  // rectangles of each update region too.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  scope.setFocus();
+  ASSERT_TRUE(scope.hasFocus());
   ExpectSame("first paint");
   const QRect view = scope.DataViewRect();
   const auto settle = [] { QCoreApplication::sendPostedEvents(); };
@@ -1250,6 +1256,73 @@ TEST_F(Layers, UpdateRegionsOfARandomPointerWalkLeaveWhatAFullRepaintPaints) {
   const QImage along = ScreenAsIs();
   EXPECT_TRUE(along == Screen()) << "along the trace";
   scope.removeEventFilter(&counter);
+}
+
+
+// The hit label's font is kept while it stays; a change of it between two
+// hovers must show at the second. A scope whose label font changed after
+// its first hover shows, in the update its move posted and in a full
+// repaint, what a scope given that font before any hover shows.
+TEST(HitLabelFont, ChangedBetweenTwoHoversShowsAsAScopeGivenItFirst) {
+  struct TShown {
+    QWidget window;
+    TSLScope scope{&window};
+    TScopeFeed feed{scope, 1};
+    TShown() {
+      scope.Highlighting()->Channels()->SetHiglightFromMouse(true);
+      window.resize(800, 230);
+      window.show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+      feed.Send(0, std::vector<double>(40000, 0.5));
+      scope.RefreshTimerTick();
+    }
+    void Hover(const QPoint& p) {
+      SendMove(&scope, p);
+      QCoreApplication::sendPostedEvents();
+    }
+    // The data view as the screen has it (the focus frame around the
+    // control depends on which window is active).
+    QImage View(bool repaint) {
+      if (repaint) scope.repaint();
+      auto* store = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+      if (!store) return QImage();
+      const qreal dpr = store->devicePixelRatio();
+      const QRect part = scope.DataViewRect().translated(scope.pos());
+      return store->copy(QRect(part.topLeft() * dpr, part.size() * dpr));
+    }
+  };
+  // Each step changes the font once more; the scope made at a step gets
+  // all the changes up to it before its first hover.
+  const std::vector<std::function<void(TSLDisplayFont*)>> changes{
+      [](TSLDisplayFont* f) { f->SetSize(12); },
+      [](TSLDisplayFont* f) { f->SetName(QStringLiteral("DejaVu Serif")); },
+      [](TSLDisplayFont* f) { f->SetStyle(Vcl::TFontStyles(Vcl::fsBold)); },
+      [](TSLDisplayFont* f) { f->SetColor(QColor(Qt::cyan)); },
+      [](TSLDisplayFont* f) { f->SetHeight(-9); },
+  };
+  const auto labelFont = [](TSLScope& s) { return s.Highlighting()->MouseHitPoint()->PointLabel()->Font(); };
+  TShown changed;
+  const QRect view = changed.scope.DataViewRect();
+  const int row = changed.scope.YAxis()->TickToScreen(0.5);
+  const QPoint first(view.left() + 200, row), second(view.left() + 204, row);
+  QImage previous;
+  for (size_t step = 0; step < changes.size(); ++step) {
+    changed.Hover(first);
+    ASSERT_EQ(changed.scope.ElementUnderPointer(), changed.scope.Channels()->Channel(0));
+    changes[step](labelFont(changed.scope));
+    changed.Hover(second);
+    const QImage posted = changed.View(false);
+    TShown fresh;
+    for (size_t k = 0; k <= step; ++k) changes[k](labelFont(fresh.scope));
+    fresh.Hover(first);
+    fresh.Hover(second);
+    const QImage expected = fresh.View(false);
+    EXPECT_TRUE(posted == expected) << "step " << step << ": the update posted";
+    EXPECT_TRUE(changed.View(true) == expected) << "step " << step << ": a full repaint";
+    // Each change shows: the picture is not the one before it.
+    EXPECT_FALSE(expected == previous) << "step " << step;
+    previous = expected;
+  }
 }
 
 }  // namespace

@@ -389,6 +389,20 @@ void TSLBasicScopeYAxis::RecordHistory() {
 
 // --- ticks and labels ---------------------------------------------------------
 
+namespace {
+
+// Whether a written number shows a digit other than zero before its
+// exponent (or before the letters of "inf" and "nan"), in any script.
+bool ShowsNonZeroDigit(const QString& text) {
+  for (const QChar c : text) {
+    if (c.isLetter()) return false;
+    if (c.digitValue() > 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 QString TSLDisplayAxis::LabelText(double x) {
   const TSLRange r = ShownTick();
   const double span = std::abs(r.hi - r.lo);
@@ -411,8 +425,13 @@ QString TSLDisplayAxis::LabelText(double x) {
     text = locale.toString(x, 'e', digits - 1);
   }
   text = text.trimmed();
-  // A small negative value rounded to zero reads as zero, not "-0".
-  if (text.startsWith(locale.negativeSign()) && locale.toDouble(text) == 0.0) text.remove(0, locale.negativeSign().size());
+  // A small negative value rounded to zero reads as zero, not "-0". Only a
+  // value with its sign bit set is written with a sign, and one with a
+  // non-zero digit before any exponent reads as no zero: neither is looked
+  // at again (the system locale answers each question anew).
+  if (std::signbit(x) && !ShowsNonZeroDigit(text) && text.startsWith(locale.negativeSign()) &&
+      locale.toDouble(text) == 0.0)
+    text.remove(0, locale.negativeSign().size());
   emit OnCustomLabel(this, x, text);
   return text;
 }

@@ -193,6 +193,14 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
   const QRect view = DataViewRect();
   if (view.width() <= 1 || view.height() <= 1) return;
   QPainter* painter = canvas.Painter();
+  // A paint that reaches no cursor and shows no drag (a hover's elsewhere)
+  // draws nothing here: the clip through its update region is not made.
+  if (!printing && draggedCursor_ < 0) {
+    bool any = false;
+    for (int i = 0; i < cursors_->Count() && !any; ++i)
+      any = cursors_->Cursor(i)->Visible() && PaintReaches(painter, CursorFootprint(i));
+    if (!any) return;
+  }
   painter->save();
   painter->setClipRect(view);
   const auto lineBetween = [&](bool row, int along, TExtent across) {
@@ -338,7 +346,7 @@ double TSLScope::MeasurementPercentAt(const TLinkGeometry& g, int pixel) {
 QRegion TSLScope::PaintCursorLinks(TLPCanvas& canvas, bool selectionPass) {
   const QRect view = DataViewRect();
   QRegion filled;
-  if (view.width() <= 1 || view.height() <= 1) return filled;
+  if (view.width() <= 1 || view.height() <= 1 || cursorLinks_->Count() == 0) return filled;
   QPainter* painter = canvas.Painter();
   painter->save();
   painter->setClipRect(view);
@@ -510,7 +518,9 @@ QRect TSLScope::CursorFootprint(int index) {
                                          : QRect(at - 3, view.top(), 7, view.height());
     if (!pinned && !horizontal) r |= PaintCrossings(nullptr, c, c->Position()->X(), at);
   }
-  f.rect = r.adjusted(-1, -1, 1, 1);
+  // All of a cursor is drawn clipped at the view: beyond it the footprint
+  // would only make paints in the axes' bands (a track mark) reach it.
+  f.rect = r.adjusted(-1, -1, 1, 1) & view;
   return f.rect;
 }
 

@@ -491,14 +491,25 @@ void TSLScope::PaintFocusFrame(TLPCanvas& canvas, const QRect& frame) {
   const QPoint origin = painter->deviceTransform().map(frame.topLeft());
   const QRegion systemClip = painter->paintEngine()->systemClip();
   const QRegion area = systemClip.isEmpty() ? QRegion(image->rect()) : systemClip.intersected(image->rect());
-  const bool oneRect = area.rectCount() == 1;
   const QRect bounds = area.boundingRect();
   if (focusDotsInner_.contains(bounds.translated(-origin))) return;
   const qsizetype stride = image->bytesPerLine();
   uchar* bits = image->bits();
-  for (const TFocusDot& dot : focusDots_) {
-    const QPoint at = origin + dot.at;
-    if (!bounds.contains(at) || (!oneRect && !area.contains(at))) continue;
-    reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] ^= dot.flip;
+  // Rectangle by rectangle (they do not overlap, so no dot is inverted
+  // twice), each reaching the frame walking only the dots of its rows: the
+  // dots lie in row order. Testing every dot against a drag's region of
+  // many rectangles cost a twentieth of the drag step.
+  const auto before = [](const TFocusDot& dot, const QPoint& p) {
+    return dot.at.y() < p.y() || (dot.at.y() == p.y() && dot.at.x() < p.x());
+  };
+  for (const QRect& r : area) {
+    const QRect part = r.translated(-origin);
+    if (focusDotsInner_.contains(part)) continue;
+    for (auto dot = std::lower_bound(focusDots_.cbegin(), focusDots_.cend(), part.topLeft(), before);
+         dot != focusDots_.cend() && dot->at.y() <= part.bottom(); ++dot) {
+      if (dot->at.x() < part.left() || dot->at.x() > part.right()) continue;
+      const QPoint at = origin + dot->at;
+      reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] ^= dot->flip;
+    }
   }
 }
