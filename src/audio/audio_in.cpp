@@ -8,17 +8,21 @@
 #include <cerrno>
 #include <climits>
 
+#include <QtGlobal>
+
 #include "buffers/sl_exception.h"
 
 namespace {
 
-const char* const kCantOpen = "Can't open audio device.";
-const char* const kCantStart = "Can't start audio device.";
-const char* const kCantRestart = "Can't restart audio device.";
-const char* const kCantGetCaps = "Can't get device capabilities.";
-const char* const kOverrun = "Audio input overrun: sound was lost.";
-const char* const kDeviceLost = "Audio device stopped delivering.";
-const char* const kBufferTooLarge = "Buffer size too large to capture.";
+// In English; an application that shows them translates them in this
+// context.
+const char* const kCantOpen = QT_TRANSLATE_NOOP("TALAudioIn", "Can't open audio device.");
+const char* const kCantStart = QT_TRANSLATE_NOOP("TALAudioIn", "Can't start audio device.");
+const char* const kCantRestart = QT_TRANSLATE_NOOP("TALAudioIn", "Can't restart audio device.");
+const char* const kCantGetCaps = QT_TRANSLATE_NOOP("TALAudioIn", "Can't get device capabilities.");
+const char* const kOverrun = QT_TRANSLATE_NOOP("TALAudioIn", "Audio input overrun: sound was lost.");
+const char* const kDeviceLost = QT_TRANSLATE_NOOP("TALAudioIn", "Audio device stopped delivering.");
+const char* const kBufferTooLarge = QT_TRANSLATE_NOOP("TALAudioIn", "Buffer size too large to capture.");
 
 }  // namespace
 

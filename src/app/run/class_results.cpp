@@ -1,6 +1,7 @@
 #include "app/run/class_results.h"
 
 #include "app/experiment/settings_file.h"
+#include "app/run/run_words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,12 +34,14 @@ T MostCommon(const std::vector<T>& values) {
 
 // Why a run gives no epicenter, after the loader's own messages.
 std::string NoEpicenter(const TRun& run) {
-  if (!run.hasStations) return std::string(kRunIniName) + " must give the stations and the pulse velocity";
+  if (!run.hasStations)
+    return Said(RunWords::tr("%1 must give the stations and the pulse velocity").arg(QLatin1String(kRunIniName)));
   for (int pair = 0; pair < 2; ++pair)
     if (!run.PairTimed(pair))
-      return std::string(run.pairs[pair].present ? "No pulse detected on pair " : "No recording of pair ") +
-             kPairLabel[pair];
-  return SolveMessage(run.answer.point.outcome);
+      return Said((run.pairs[pair].present ? RunWords::tr("No pulse detected on pair %1") : RunWords::tr("No recording of pair %1"))
+                      .arg(QLatin1String(kPairLabel[pair])));
+  // The acquisition window's own words for it.
+  return Said(QCoreApplication::translate("TForm3", SolveMessage(run.answer.point.outcome)));
 }
 
 void LoadGroup(TClassGroup& group) {
@@ -180,19 +183,21 @@ void PoolClassResults(TClassResults& results, bool strike, double x, double y) {
     const bool otherRate = g.run.state.acquisitionRate != f.rate;
     g.marked = far || g.inside == 0 || otherVelocity || otherRate;
     if (!g.marked) continue;
-    if (far) g.reasons.push_back("far from the others");
-    if (g.inside == 0) g.reasons.push_back("region excludes the struck point");
+    if (far) g.reasons.push_back(Said(RunWords::tr("far from the others")));
+    if (g.inside == 0) g.reasons.push_back(Said(RunWords::tr("region excludes the struck point")));
     if (otherVelocity)
-      g.reasons.push_back("velocity " + std::to_string(g.run.state.pulseVelocity) + " mm/s (the class's " +
-                          std::to_string(f.velocity) + ")");
+      g.reasons.push_back(
+          Said(RunWords::tr("velocity %1 mm/s (the class's %2)").arg(g.run.state.pulseVelocity).arg(f.velocity)));
     if (otherRate)
-      g.reasons.push_back("rate " + std::to_string(g.run.state.acquisitionRate) + " samples/s (the class's " +
-                          std::to_string(f.rate) + ")");
+      g.reasons.push_back(
+          Said(RunWords::tr("rate %1 samples/s (the class's %2)").arg(g.run.state.acquisitionRate).arg(f.rate)));
     // A pair's recording may be missing while its saved times still count.
     for (int pair = 0; pair < 2; ++pair)
-      if (!g.run.answer.delayKnown[pair]) g.reasons.push_back(std::string("missing pair ") + kPairLabel[pair]);
+      if (!g.run.answer.delayKnown[pair])
+        g.reasons.push_back(Said(RunWords::tr("missing pair %1").arg(QLatin1String(kPairLabel[pair]))));
     for (int k = 0; k < kRunTimeCount; ++k)
-      if (g.run.how[k] == TTimeHow::Dragged) g.reasons.push_back(std::string("dragged time ") + RunTimeName(k));
+      if (g.run.how[k] == TTimeHow::Dragged)
+        g.reasons.push_back(Said(RunWords::tr("dragged time %1").arg(QLatin1String(RunTimeName(k)))));
   }
   if (!distances.empty()) {
     std::sort(distances.begin(), distances.end());

@@ -1,5 +1,7 @@
 #include "app/run/file_set.h"
 
+#include "app/run/run_words.h"
+
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -45,7 +47,7 @@ std::string TFileSet::Commit() {
     fs::rename(file, Suffixed(file, ".old"), ec);
     if (ec) {
       rollBack();
-      return "Unable to write to " + file.string();
+      return Said(RunWords::tr("Unable to write to %1").arg(PathWords(file)));
     }
     keptAside.push_back(file);
   }
@@ -55,7 +57,7 @@ std::string TFileSet::Commit() {
     fs::rename(Suffixed(file, ".part"), file, ec);
     if (ec) {
       rollBack();
-      return "Unable to write to " + file.string();
+      return Said(RunWords::tr("Unable to write to %1").arg(PathWords(file)));
     }
     placed.push_back(file);
   }

@@ -4,6 +4,7 @@
 #include "app/experiment/pulse_detection.h"
 #include "app/run/file_set.h"
 #include "app/run/run_folder.h"
+#include "app/run/run_words.h"
 
 #include <algorithm>
 #include <fstream>
@@ -81,7 +82,7 @@ std::string ResultsCsv(const TRun& run) {
 std::string ExportRunCsv(const fs::path& folder, const TRun& run, std::vector<std::string>* written) {
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder)) return "Unable to create the folder " + folder.string();
+  if (ec || !fs::is_directory(folder)) return Said(RunWords::tr("Unable to create the folder %1").arg(PathWords(folder)));
   TFileSet files(folder);
   std::vector<std::string> names;
   auto stage = [&](const char* name, const std::string& text) {
@@ -89,7 +90,7 @@ std::string ExportRunCsv(const fs::path& folder, const TRun& run, std::vector<st
       names.push_back((folder / name).string());
       return std::string();
     }
-    return "Unable to write to " + (folder / name).string();
+    return Said(RunWords::tr("Unable to write to %1").arg(PathWords(folder / name)));
   };
   for (int p = 0; p < 2; ++p) {
     if (!run.pairs[p].present) {

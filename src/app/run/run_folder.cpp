@@ -6,8 +6,10 @@
 #include "app/experiment/pulse_detection.h"
 #include "app/experiment/settings_file.h"
 #include "app/run/file_set.h"
+#include "app/run/pick_words.h"
 #include "app/run/run_ini.h"
 #include "app/run/run_sound.h"
+#include "app/run/run_words.h"
 #include "platform/profile_file.h"
 #include "platform/wav_file.h"
 
@@ -30,16 +32,16 @@ std::string SaveRunFolder(const fs::path& folder, const TRun& run, const TRunRep
   std::error_code ec;
   const bool existed = fs::exists(folder / kRunIniName, ec);
   fs::create_directories(folder, ec);
-  if (ec || !fs::is_directory(folder)) return "Unable to create the folder " + folder.string();
-  const std::string untouched =
-      existed ? ". The run saved there before is kept as it was." : ". Nothing was saved in the folder.";
+  if (ec || !fs::is_directory(folder)) return Said(RunWords::tr("Unable to create the folder %1").arg(PathWords(folder)));
+  const std::string untouched = Said(existed ? RunWords::tr(". The run saved there before is kept as it was.")
+                                             : RunWords::tr(". Nothing was saved in the folder."));
   TFileSet files(folder);
   // run.ini last: it is what says that the folder holds a run.
   for (int p = 0; p < 2; ++p) {
     if (!run.pairs[p].present) {
       files.Remove(kRunPairFiles[p]);
     } else if (!WritePairSound(files.Stage(kRunPairFiles[p]), run.pairs[p], run.state.acquisitionRate)) {
-      return "Unable to write to " + (folder / kRunPairFiles[p]).string() + untouched;
+      return Said(RunWords::tr("Unable to write to %1").arg(PathWords(folder / kRunPairFiles[p]))) + untouched;
     }
   }
   if (!report) {
@@ -47,7 +49,8 @@ std::string SaveRunFolder(const fs::path& folder, const TRun& run, const TRunRep
   } else if (std::string error = report(files.Stage(kRunReportName)); !error.empty()) {
     return error + untouched;
   }
-  if (!WriteRunIni(files.Stage(kRunIniName), run)) return "Unable to write to " + (folder / kRunIniName).string() + untouched;
+  if (!WriteRunIni(files.Stage(kRunIniName), run))
+    return Said(RunWords::tr("Unable to write to %1").arg(PathWords(folder / kRunIniName))) + untouched;
   if (std::string error = files.Commit(); !error.empty()) return error + untouched;
   return {};
 }
@@ -61,14 +64,14 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
   run.state.epicenterX = run.state.epicenterY = 0;
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
-    problems.push_back(folder.string() + ": no such folder");
+    problems.push_back(Said(RunWords::tr("%1: no such folder").arg(PathWords(folder))));
     return problems;
   }
 
   const fs::path ini = folder / kRunIniName;
   const bool hasIni = fs::is_regular_file(ini, ec);
   if (!hasIni) {
-    problems.push_back(std::string(kRunIniName) + " is missing");
+    problems.push_back(Said(RunWords::tr("%1 is missing").arg(QLatin1String(kRunIniName))));
   } else {
     TSettingsNotes notes;
     ReadSettingsOver(ini, run.state, &notes);
@@ -85,8 +88,8 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
           keys += (count++ ? ", " : "") + m.substr(from, m.find(' ', from) - from);
         }
       if (count == 0) continue;
-      problems.push_back(std::string(kRunIniName) + ": " + section + " " + keys + (count == 1 ? " is" : " are") +
-                         " missing");
+      problems.push_back(Said((count == 1 ? RunWords::tr("%1: %2 %3 is missing") : RunWords::tr("%1: %2 %3 are missing"))
+                                  .arg(QLatin1String(kRunIniName), QLatin1String(section), QString::fromStdString(keys))));
       run.hasStations = false;
     }
     for (const std::string& d : notes.damaged) {
@@ -111,7 +114,8 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
     if (!fs::exists(file, ec)) {
       // A saved run without this pair has no times for it either.
       if (timed || !hasIni)
-        problems.push_back(std::string(kRunPairFiles[p]) + " is missing: pair " + kPairLabel[p] + " is not shown");
+        problems.push_back(Said(RunWords::tr("%1 is missing: pair %2 is not shown")
+                                    .arg(QLatin1String(kRunPairFiles[p]), QLatin1String(kPairLabel[p]))));
       continue;
     }
     std::string problem;
@@ -120,17 +124,20 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
       continue;
     }
     if (rate != 0 && wav[p].SampleRate != rate) {
-      problems.push_back(std::string(kRunPairFiles[p]) + ": recorded at " + std::to_string(wav[p].SampleRate) +
-                         " samples / s, " + kRunPairFiles[0] + " at " + std::to_string(rate) +
-                         "; a run has one rate");
+      problems.push_back(Said(RunWords::tr("%1: recorded at %2 samples / s, %3 at %4; a run has one rate")
+                                  .arg(QLatin1String(kRunPairFiles[p]))
+                                  .arg(wav[p].SampleRate)
+                                  .arg(QLatin1String(kRunPairFiles[0]))
+                                  .arg(rate)));
       continue;
     }
     const int64_t seconds = (static_cast<int64_t>(wav[p].Frames()) + wav[p].SampleRate - 1) / wav[p].SampleRate;
-    const std::string bound = AcquisitionBoundsError(
+    const QString bound = AcquisitionBoundsWords(
         static_cast<int32_t>(std::min<int64_t>(seconds, kMaxAcquisitionTime + 1)), static_cast<int32_t>(wav[p].SampleRate));
-    if (!bound.empty()) {
-      problems.push_back(std::string(kRunPairFiles[p]) + ": " + Seconds(double(wav[p].Frames()) / wav[p].SampleRate) +
-                         " s of sound. " + bound);
+    if (!bound.isEmpty()) {
+      problems.push_back(Said(RunWords::tr("%1: %2 s of sound. %3")
+                                  .arg(QLatin1String(kRunPairFiles[p]),
+                                       QString::fromStdString(Seconds(double(wav[p].Frames()) / wav[p].SampleRate)), bound)));
       continue;
     }
     rate = wav[p].SampleRate;
@@ -140,8 +147,10 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
   if (rate != 0) {
     run.state.acquisitionRate = static_cast<int32_t>(rate);
     if (given("TXAQUISICAO", "tx") && iniRate != run.state.acquisitionRate)
-      problems.push_back(std::string(kRunIniName) + ": [TXAQUISICAO] tx = " + std::to_string(iniRate) +
-                         " differs from the sound files' rate; " + std::to_string(rate) + " samples / s is used");
+      problems.push_back(Said(RunWords::tr("%1: [TXAQUISICAO] tx = %2 differs from the sound files' rate; %3 samples / s is used")
+                                  .arg(QLatin1String(kRunIniName))
+                                  .arg(iniRate)
+                                  .arg(rate)));
     // The block spans whole seconds, as the capture makes it.
     size_t frames = 0;
     for (int p = 0; p < 2; ++p)
@@ -154,8 +163,10 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
     if (frames > block || (!timeGiven && frames != block)) {
       time = static_cast<int32_t>((frames + rate - 1) / rate);
       if (timeGiven)
-        problems.push_back(std::string(kRunIniName) + ": [TAQUISICAO] taq = " + std::to_string(iniTime) +
-                           " s is shorter than the sound files; blocks of " + std::to_string(time) + " s are used");
+        problems.push_back(Said(RunWords::tr("%1: [TAQUISICAO] taq = %2 s is shorter than the sound files; blocks of %3 s are used")
+                                    .arg(QLatin1String(kRunIniName))
+                                    .arg(iniTime)
+                                    .arg(time)));
     }
     run.state.acquisitionTime = time;
     const size_t size = static_cast<size_t>(time) * rate;
@@ -163,8 +174,9 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
       if (!loaded[p]) continue;
       const size_t n = wav[p].Frames();
       if (n < size)
-        problems.push_back(std::string(kRunPairFiles[p]) + ": " + Seconds(double(n) / rate) +
-                           " s of sound, followed by silence to fill the block of " + std::to_string(time) + " s");
+        problems.push_back(Said(RunWords::tr("%1: %2 s of sound, followed by silence to fill the block of %3 s")
+                                    .arg(QLatin1String(kRunPairFiles[p]), QString::fromStdString(Seconds(double(n) / rate)))
+                                    .arg(time)));
       TRunPair& pair = run.pairs[p];
       pair.present = true;
       pair.left.assign(size, 0.0);
@@ -180,8 +192,10 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
   for (int k = 0; k < kRunTimeCount; ++k) {
     const double t = RunTimeOf(run.state, k);
     if (run.how[k] == TTimeHow::NotSet || (t >= 0 && t <= run.state.acquisitionTime)) continue;
-    problems.push_back(std::string(kRunIniName) + ": [TIMES] " + RunTimeName(k) + " = " + ShortestNumber(t) +
-                       " s lies outside the block (0 to " + std::to_string(run.state.acquisitionTime) + " s)");
+    problems.push_back(Said(RunWords::tr("%1: [TIMES] %2 = %3 s lies outside the block (0 to %4 s)")
+                                .arg(QLatin1String(kRunIniName), QLatin1String(RunTimeName(k)),
+                                     QString::fromStdString(ShortestNumber(t)))
+                                .arg(run.state.acquisitionTime)));
     run.how[k] = TTimeHow::NotSet;
     RunTimeOf(run.state, k) = 0;
   }
@@ -208,7 +222,8 @@ std::vector<std::string> CompleteRunTimes(TRun& run) {
                                       static_cast<int>(std::min(pair.left.size(), pair.right.size())),
                                       run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
       if (!pick.ok) {
-        problems.push_back(std::string("No pulse picked on pair ") + kPairLabel[p] + ": " + RefusalText(pick.refusal));
+        problems.push_back(Said(RunWords::tr("No pulse picked on pair %1: %2")
+                                    .arg(QLatin1String(kPairLabel[p]), RefusalWords(pick.refusal))));
         continue;
       }
       RunTimeOf(run.state, 2 * p) = pick.leftTime;
@@ -230,7 +245,8 @@ std::vector<std::string> CompleteRunTimes(TRun& run) {
                                            static_cast<int>(std::min(pair.left.size(), pair.right.size())),
                                            run.state.acquisitionRate, run.state.detectionLevel / 1000.0);
     if (judged.refusal == TPickRefusal::NoiseTriggered || judged.refusal == TPickRefusal::LevelBelowNoise) {
-      problems.push_back(std::string("Pair ") + kPairLabel[p] + ": " + RefusalText(judged.refusal) + kRaiseTheLevel);
+      problems.push_back(Said(RunWords::tr("Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation")
+                                  .arg(QLatin1String(kPairLabel[p]), RefusalWords(judged.refusal))));
       run.how[2 * p] = run.how[2 * p + 1] = TTimeHow::NotSet;
       continue;
     }

@@ -1,6 +1,7 @@
 #include "app/run/run_folder_report.h"
 
 #include "app/run/run_report.h"
+#include "app/run/run_words.h"
 
 std::string WriteRunFolderReport(const QString& pdfPath, const TRun& run, const QImage& map, const QImage& scopeAB,
                                  const QImage& scopeAC) {
@@ -18,5 +19,5 @@ std::string WriteRunFolderReport(const QString& pdfPath, const TRun& run, const 
   in.date = QString::fromStdString(run.date);
   QString error;
   if (WriteRunReport(pdfPath, in, &error)) return {};
-  return error.isEmpty() ? "Unable to write to " + pdfPath.toStdString() : error.toStdString();
+  return Said(error.isEmpty() ? RunWords::tr("Unable to write to %1").arg(pdfPath) : error);
 }

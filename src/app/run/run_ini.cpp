@@ -3,6 +3,7 @@
 #include "app/experiment/numbers.h"
 #include "app/experiment/settings_file.h"
 #include "app/run/run_folder.h"
+#include "app/run/run_words.h"
 #include "platform/profile_file.h"
 
 namespace fs = std::filesystem;
@@ -68,7 +69,9 @@ void ReadRunResults(const fs::path& file, TRun& run, std::vector<std::string>& p
     const std::string t = text(section, key);
     if (t == kAbsent) return false;
     if (ParseNumber(t, value)) return true;
-    problems.push_back(std::string(kRunIniName) + ": [" + section + "] " + key + " = '" + t + "' is not a number");
+    problems.push_back(Said(RunWords::tr("%1: [%2] %3 = '%4' is not a number")
+                                .arg(QLatin1String(kRunIniName), QLatin1String(section), QString::fromStdString(key),
+                                     QString::fromStdString(t))));
     return false;
   };
   for (int k = 0; k < kRunTimeCount; ++k) {
@@ -81,8 +84,8 @@ void ReadRunResults(const fs::path& file, TRun& run, std::vector<std::string>& p
     } else if (how == "detected") {
       run.how[k] = TTimeHow::Detected;
     } else {
-      problems.push_back(std::string(kRunIniName) + ": [TIMES] " + RunTimeName(k) + "_how = '" + how +
-                         "' is neither detected nor dragged; the time is taken as dragged");
+      problems.push_back(Said(RunWords::tr("%1: [TIMES] %2_how = '%3' is neither detected nor dragged; the time is taken as dragged")
+                                  .arg(QLatin1String(kRunIniName), QLatin1String(RunTimeName(k)), QString::fromStdString(how))));
       run.how[k] = TTimeHow::Dragged;
     }
     RunTimeOf(run.state, k) = t;

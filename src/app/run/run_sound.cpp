@@ -2,6 +2,7 @@
 
 #include "app/experiment/settings_file.h"
 #include "app/run/run_folder.h"
+#include "app/run/run_words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,27 +26,28 @@ bool ReadPairSound(const std::filesystem::path& file, TWavData& wav, std::string
   std::string error;
   if (!ReadWavFile(file.string(), wav, &error)) {
     // The reader's messages name the file already.
-    problem = error.empty() ? name + ": not a WAVE sound file" : error;
+    problem = error.empty() ? Said(RunWords::tr("%1: not a WAVE sound file").arg(QString::fromStdString(name))) : error;
     return false;
   }
   if (wav.Channels != 2) {
-    problem = name + ": " + (wav.Channels == 1 ? std::string("mono") : std::to_string(wav.Channels) + " channels") +
-              "; a pair is recorded in stereo (left sensor A, right the other sensor)";
+    const QString channels = wav.Channels == 1 ? RunWords::tr("mono") : RunWords::tr("%1 channels").arg(wav.Channels);
+    problem = Said(RunWords::tr("%1: %2; a pair is recorded in stereo (left sensor A, right the other sensor)")
+                       .arg(QString::fromStdString(name), channels));
     return false;
   }
-  if (const std::string bound = AcquisitionBoundsError(kMinAcquisitionTime, static_cast<int32_t>(
-                                                           std::min<uint32_t>(wav.SampleRate, INT32_MAX)));
-      !bound.empty()) {
-    problem = name + ": recorded at " + std::to_string(wav.SampleRate) + " samples / s. " + bound;
+  if (const QString bound = AcquisitionBoundsWords(kMinAcquisitionTime, static_cast<int32_t>(
+                                                       std::min<uint32_t>(wav.SampleRate, INT32_MAX)));
+      !bound.isEmpty()) {
+    problem = Said(RunWords::tr("%1: recorded at %2 samples / s. %3").arg(QString::fromStdString(name)).arg(wav.SampleRate).arg(bound));
     return false;
   }
   for (float v : wav.Samples)
     if (!std::isfinite(v)) {
-      problem = name + ": holds samples that are not numbers";
+      problem = Said(RunWords::tr("%1: holds samples that are not numbers").arg(QString::fromStdString(name)));
       return false;
     }
   if (wav.Frames() == 0) {
-    problem = name + ": holds no sound";
+    problem = Said(RunWords::tr("%1: holds no sound").arg(QString::fromStdString(name)));
     return false;
   }
   return true;

@@ -3,12 +3,23 @@
 #include "audio/audio_in.h"
 #include "draw/message_service.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
 
+namespace {
+
+// The capture component's texts are English, marked for this context.
+QString InWindowsWords(const QString& english) {
+  return QCoreApplication::translate("TALAudioIn", english.toUtf8().constData());
+}
+
+}  // namespace
+
 TCaptureFailures::TCaptureFailures(TALAudioIn* capture, QObject* window) : QObject(window), capture_(capture) {
-  capture->SetOnError([this](QObject*, const QString& text, int, bool& handled) {
+  capture->SetOnError([this](QObject*, const QString& english, int, bool& handled) {
     handled = true;
+    const QString text = InWindowsWords(english);
     if (QThread::currentThread() == thread() && starting_) {
       if (!startFailed_) Show(text);
       startFailed_ = true;
@@ -16,8 +27,9 @@ TCaptureFailures::TCaptureFailures(TALAudioIn* capture, QObject* window) : QObje
     }
     Show(text);
   });
-  capture->SetOnWarning([this](QObject*, const QString& text, int) {
+  capture->SetOnWarning([this](QObject*, const QString& english, int) {
     if (overrunPending_.exchange(true)) return;
+    const QString text = InWindowsWords(english);
     QMetaObject::invokeMethod(
         this,
         [this, text] {

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,32 +27,6 @@ QString Number(double value, int decimals) {
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   return locale.toString(value, 'f', decimals);
-}
-
-// A mark's reason as the class results word it, in the windows' language.
-QString ReasonWords(const std::string& reason) {
-  const QString text = QString::fromStdString(reason);
-  if (text == QLatin1String("far from the others")) return TForm6::tr("far from the others");
-  if (text == QLatin1String("region excludes the struck point")) return TForm6::tr("region excludes the struck point");
-  static const QRegularExpression velocity(QStringLiteral("^velocity (\\d+) mm/s \\(the class's (\\d+)\\)$"));
-  static const QRegularExpression rate(QStringLiteral("^rate (\\d+) samples/s \\(the class's (\\d+)\\)$"));
-  static const QRegularExpression missing(QStringLiteral("^missing pair (.+)$"));
-  static const QRegularExpression dragged(QStringLiteral("^dragged time (.+)$"));
-  if (const auto m = velocity.match(text); m.hasMatch())
-    return TForm6::tr("velocity %1 mm/s (the class's %2)").arg(m.captured(1), m.captured(2));
-  if (const auto m = rate.match(text); m.hasMatch())
-    return TForm6::tr("rate %1 samples/s (the class's %2)").arg(m.captured(1), m.captured(2));
-  if (const auto m = missing.match(text); m.hasMatch()) return TForm6::tr("missing pair %1").arg(m.captured(1));
-  if (const auto m = dragged.match(text); m.hasMatch()) return TForm6::tr("dragged time %1").arg(m.captured(1));
-  return text;
-}
-
-// The note of a group's row: why it gives no epicenter, or why it is marked.
-QString NoteWords(const TClassGroup& g) {
-  if (!g.located) return ClassNoteText(g);
-  QStringList parts;
-  for (const std::string& reason : g.reasons) parts << ReasonWords(reason);
-  return parts.join(QStringLiteral("; "));
 }
 
 enum TColumn { colNumber, colGroup, colTime0, colX = colTime0 + kRunTimeCount, colY, colOff, colUncertainty, colInside, colNote, colCount };
@@ -235,7 +208,7 @@ void TForm6::FillTable() {
                                                                  : tr("none"),
                                           g.Uncertainty(), g.Uncertainty() >= 0);
     cells[colInside] = new TSortItem(g.inside < 0 ? QString() : g.inside ? tr("yes") : tr("no"), g.inside, g.inside >= 0);
-    cells[colNote] = new QTableWidgetItem((g.marked ? tr("marked: ") : QString()) + NoteWords(g));
+    cells[colNote] = new QTableWidgetItem((g.marked ? tr("marked: ") : QString()) + ClassNoteText(g));
     for (int c = 0; c < colCount; ++c) {
       if (g.marked || !g.located) cells[c]->setBackground(QColor(0xff, 0xd8, 0xc8));
       tblGroups->setItem(i, c, cells[c]);

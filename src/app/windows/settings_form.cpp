@@ -1,5 +1,6 @@
 #include "app/windows/settings_form.h"
 
+#include "app/run/run_words.h"
 #include "app/windows/acquisition_form.h"
 #include "app/windows/convert.h"
 #include "app/experiment/epicenter_solver.h"
@@ -118,23 +119,8 @@ void TForm2::btnAplicarClick(QObject*) {
   if (!PulseVelocityError(velocity).empty())
     throw std::runtime_error(
         tr("Pulse velocity must be between %1 and %2 mm / s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity).toStdString());
-  if (!AcquisitionBoundsError(time, rate).empty()) {
-    // The settings file's checks, in the windows' words.
-    if (time < kMinAcquisitionTime || time > kMaxAcquisitionTime)
-      throw std::runtime_error(tr("Acquisition time must be between %1 and %2 seconds")
-                                   .arg(kMinAcquisitionTime)
-                                   .arg(kMaxAcquisitionTime)
-                                   .toStdString());
-    if (rate < kMinAcquisitionRate || rate > kMaxAcquisitionRate)
-      throw std::runtime_error(tr("Acquisition rate must be between %1 and %2 samples / s")
-                                   .arg(kMinAcquisitionRate)
-                                   .arg(kMaxAcquisitionRate)
-                                   .toStdString());
-    throw std::runtime_error(
-        tr("Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)")
-            .arg(kMaxAcquisitionSamples)
-            .toStdString());
-  }
+  if (const QString bound = AcquisitionBoundsWords(time, rate); !bound.isEmpty())
+    throw std::runtime_error(bound.toStdString());
   // The measurement's uncertainty and corrections belong to the velocity it
   // gave: a velocity typed over it is stated without them.
   if (velocity != Experiment.pulseVelocity && !applyingMeasurement_) {

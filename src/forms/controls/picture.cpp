@@ -4,6 +4,7 @@
 #include "platform/metafile_codec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -95,21 +96,21 @@ void TPicture::LoadFromFile(const QString& path) {
   else if (ext == QLatin1String("svg")) kind = Kind::Svg;
   else if (ext == QLatin1String("wmf")) kind = Kind::Wmf;
   else if (ext == QLatin1String("emf")) kind = Kind::Emf;
-  else throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
+  else throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Unknown picture file extension (.%1)").arg(ext));
 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw EInvalidGraphic(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Cannot open file \"%1\". %2").arg(path, file.errorString()));
   // Map pictures are small; a huge file is refused rather than read.
   if (file.size() > 256ll * 1024 * 1024)
-    throw EInvalidGraphic(QStringLiteral("Picture file \"%1\" is too large").arg(path));
+    throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Picture file \"%1\" is too large").arg(path));
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError)
-    throw EInvalidGraphic(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+    throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Cannot read file \"%1\". %2").arg(path, file.errorString()));
   // A file named as a picture it does not hold (a text saved as .jpg): said
   // in words rather than by the decoder's complaint about its first bytes.
   if ((kind == Kind::Jpeg || kind == Kind::Bitmap || kind == Kind::Png) && SniffKind(bytes) != kind)
-    throw EInvalidGraphic(QStringLiteral("\"%1\" is not a picture the program can read: it does not hold a %2 image.")
+    throw EInvalidGraphic(QCoreApplication::translate("TPicture", "\"%1\" is not a picture the program can read: it does not hold a %2 image.")
                               .arg(path, QLatin1String(kind == Kind::Jpeg ? "JPEG" : kind == Kind::Png ? "PNG" : "Bitmap")));
   LoadFromBytes(bytes, kind);
 }
@@ -147,20 +148,20 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
       // The same limit as for JPEG, checked before any pixel memory is taken.
       const QSize declared = reader.size();
       if (declared.isValid() && quint64(declared.width()) * quint64(declared.height()) > jpeg::kMaxPixels)
-        throw EInvalidGraphic(QStringLiteral("%1 picture is too large (%2 x %3 pixels)")
+        throw EInvalidGraphic(QCoreApplication::translate("TPicture", "%1 picture is too large (%2 x %3 pixels)")
                                   .arg(QLatin1String(kind == Kind::Bitmap ? "Bitmap" : "PNG"))
                                   .arg(declared.width())
                                   .arg(declared.height()));
       image = reader.read();
       if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("%1 picture is not valid: %2")
+        throw EInvalidGraphic(QCoreApplication::translate("TPicture", "%1 picture is not valid: %2")
                                   .arg(QLatin1String(kind == Kind::Bitmap ? "Bitmap" : "PNG"), reader.errorString()));
       break;
     }
     case Kind::Svg: {
       svg = std::make_shared<QSvgRenderer>();
       if (!svg->load(bytes) || !svg->isValid() || svg->defaultSize().isEmpty())
-        throw EInvalidGraphic(QStringLiteral("Vector picture is not valid"));
+        throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Vector picture is not valid"));
       vectorSize = svg->defaultSize();
       break;
     }
@@ -175,12 +176,12 @@ void TPicture::LoadFromBytes(const QByteArray& bytes, Kind kind) {
       }
       svg = std::make_shared<QSvgRenderer>();
       if (!svg->load(QByteArray::fromStdString(converted.text)) || !svg->isValid())
-        throw EInvalidGraphic(QStringLiteral("Metafile error: the picture could not be drawn"));
+        throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Metafile error: the picture could not be drawn"));
       vectorSize = QSize(converted.width, converted.height);
       break;
     }
     case Kind::Empty:
-      throw EInvalidGraphic(QStringLiteral("Unknown picture format"));
+      throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Unknown picture format"));
   }
   kind_ = kind;
   bytes_ = bytes;
@@ -202,13 +203,13 @@ void TPicture::LoadFromData(const QByteArray& data) {
       const Kind metafile = SniffMetafile(StripLength(data.mid(1 + nameLength)));
       if (metafile != Kind::Empty) kind = metafile;
     }
-    if (kind == Kind::Empty) throw EInvalidGraphic(QStringLiteral("Unknown picture class %1").arg(QString::fromLatin1(name)));
+    if (kind == Kind::Empty) throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Unknown picture class %1").arg(QString::fromLatin1(name)));
     LoadFromBytes(StripLength(data.mid(1 + nameLength)), kind);
     return;
   }
   const QByteArray bytes = StripLength(data);
   const Kind kind = SniffKind(bytes);
-  if (kind == Kind::Empty) throw EInvalidGraphic(QStringLiteral("Unknown picture format"));
+  if (kind == Kind::Empty) throw EInvalidGraphic(QCoreApplication::translate("TPicture", "Unknown picture format"));
   LoadFromBytes(bytes, kind);
 }
 

@@ -45,7 +45,7 @@ bool TSLDataDisplay::PrintDisplay(QPrinter& printer) {
     printed = painter.end() && !size.isEmpty();
   }
   SetHold(held);
-  if (!printed) ShowMessage(QStringLiteral("The display could not be printed."));
+  if (!printed) ShowMessage(tr("The display could not be printed."));
   return printed;
 }
 
@@ -64,7 +64,7 @@ std::vector<uint8_t> JpegOf(const QImage& image) {
 bool TSLDataDisplay::SaveToFile(const QString& fileName) {
   QString error;
   if (width() <= 0 || height() <= 0) {
-    error = QStringLiteral("the display has no size");
+    error = tr("the display has no size");
   } else {
     QImage image(size(), QImage::Format_RGB32);
     PaintTo(image);
@@ -93,7 +93,7 @@ bool TSLDataDisplay::SaveToFile(const QString& fileName) {
     }
   }
   if (error.isEmpty()) return true;
-  ShowMessage(QStringLiteral("The image could not be saved to \"%1\": %2.")
+  ShowMessage(tr("The image could not be saved to \"%1\": %2.")
                   .arg(QDir::toNativeSeparators(fileName), error));
   return false;
 }

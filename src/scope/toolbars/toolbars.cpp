@@ -409,7 +409,7 @@ void TSLDisplayToolBar::Save() {
   const bool held = d->Hold();
   d->SetHold(true);
   QString name;
-  const QStringList filters{QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("JPEG File Interchange Format (*.jpg)")};
+  const QStringList filters{tr("Bitmap (*.bmp)"), tr("JPEG File Interchange Format (*.jpg)")};
   if (SLChooseSaveFile(name, filters, QStringLiteral("bmp"), d) && !name.isEmpty()) {
     // A name typed without extension gets the dialog's default one.
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".bmp");

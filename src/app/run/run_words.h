@@ -1,0 +1,22 @@
+#pragma once
+// What a lab's or a run's files tell the student, in the windows' language.
+// The commands install no translation, so they print these in English, as
+// the files' readers always wrote them.
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+struct RunWords {
+  Q_DECLARE_TR_FUNCTIONS(RunWords)
+};
+
+// For the readers and writers, whose messages are std::string.
+inline std::string Said(const QString& text) { return text.toStdString(); }
+inline QString PathWords(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// Why a block of `time` seconds at `rate` samples / s cannot be captured;
+// empty when it can.
+QString AcquisitionBoundsWords(int32_t time, int32_t rate);
