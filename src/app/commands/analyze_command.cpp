@@ -1,5 +1,6 @@
 #include "app/commands/analyze_command.h"
 
+#include "app/language/program_language.h"
 #include "app/windows/acquisition_form.h"
 #include "app/commands/answer_lines.h"
 #include "app/experiment/numbers.h"
@@ -48,6 +49,9 @@ int WriteReport(int argc, char** argv, const std::filesystem::path& folder, TRun
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tremora"));
   QApplication::setQuitOnLastWindowClosed(false);
+  // English, as every line the command prints; numbers with the dot unless
+  // the desktop itself is English.
+  InstallLanguage(QString());
   // The working directory's settings and map picture are not the run's:
   // what their loading says is no news here.
   const TMessageSink previous = SetMessageSink([](const QString&) {});

@@ -1,5 +1,6 @@
 #include "app/commands/class_command.h"
 
+#include "app/language/program_language.h"
 #include "app/experiment/numbers.h"
 #include "app/run/class_report.h"
 #include "app/run/class_results.h"
@@ -75,6 +76,8 @@ int RunClassCommand(int argc, char** argv, const std::vector<std::string>& args,
     if (!QCoreApplication::instance()) {
       qputenv("QT_QPA_PLATFORM", "offscreen");
       app = std::make_unique<QGuiApplication>(argc, argv);
+      // English, as every line the command prints.
+      InstallLanguage(QString());
     }
     if (!WriteClassReport(QString::fromLocal8Bit(report.c_str()), results, ClassMapPicture(results), &error)) {
       err << "tremora: " << error.toStdString() << "\n";

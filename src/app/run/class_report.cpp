@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -49,6 +50,14 @@ QPainterPath RegionOutline(const TFittingRegion& region, const QRectF& box) {
 }
 
 QString Number(double v, int decimals) { return Text(FixedPoint(v, decimals)); }
+
+// The report's numbers as the windows' language writes them; class.csv
+// keeps the dot.
+QString ReportNumber(double v, int decimals) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(v, 'f', decimals);
+}
 
 QString Csv(const QString& field) {
   if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')))
@@ -308,22 +317,26 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   std::vector<std::pair<QString, QString>> figures{
       {ClassReport::tr("Groups"), ClassReport::tr("%1 (%2 located)").arg(f.groups).arg(f.located)}};
   if (f.located > 0) {
-    figures.emplace_back(ClassReport::tr("Mean"), ClassReport::tr("%1, %2 mm").arg(Number(f.meanX, 1), Number(f.meanY, 1)));
-    figures.emplace_back(ClassReport::tr("SD x, y"), ClassReport::tr("%1, %2 mm").arg(Number(f.sdX, 1), Number(f.sdY, 1)));
+    figures.emplace_back(ClassReport::tr("Mean"), ClassReport::tr("%1, %2 mm").arg(ReportNumber(f.meanX, 1), ReportNumber(f.meanY, 1)));
+    figures.emplace_back(ClassReport::tr("SD x, y"), ClassReport::tr("%1, %2 mm").arg(ReportNumber(f.sdX, 1), ReportNumber(f.sdY, 1)));
   }
   if (f.hasStrike) {
-    figures.emplace_back(ClassReport::tr("Struck at"), ClassReport::tr("%1, %2 mm").arg(Number(f.strikeX, 1), Number(f.strikeY, 1)));
+    figures.emplace_back(ClassReport::tr("Struck at"), ClassReport::tr("%1, %2 mm").arg(ReportNumber(f.strikeX, 1), ReportNumber(f.strikeY, 1)));
     if (f.medianDistance >= 0)
-      figures.emplace_back(ClassReport::tr("Median off"), ClassReport::tr("%1 mm").arg(Number(f.medianDistance, 1)));
+      figures.emplace_back(ClassReport::tr("Median off"), ClassReport::tr("%1 mm").arg(ReportNumber(f.medianDistance, 1)));
     figures.emplace_back(ClassReport::tr("Region holds"), ClassReport::tr("%1 of %2 groups").arg(f.inside).arg(f.insideOf));
   }
   p.setFont(Font(11, true));
   p.drawText(Box(side, y, sideWidth, 6), Qt::AlignLeft | Qt::AlignVCenter, ClassReport::tr("The class"));
   double fy = y + 7;
   p.setFont(Font(8));
+  // The names' column widens for a language whose names are longer.
+  double names = 21;
+  for (const auto& figure : figures)
+    names = std::max(names, QFontMetricsF(p.font()).horizontalAdvance(figure.first) * 25.4 / kDpi + 1.2);
   for (const auto& [key, value] : figures) {
-    Cell(p, side, fy, 22, 4.5, key);
-    Cell(p, side + 21, fy, sideWidth - 21, 4.5, value);
+    Cell(p, side, fy, names + 1, 4.5, key);
+    Cell(p, side + names, fy, sideWidth - names, 4.5, value);
     fy += 4.5;
   }
   fy += 2;
@@ -373,11 +386,15 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
     p.fillRect(Box(kMargin + 0.5, y + (h - row * 0.6) / 2, 1.6, row * 0.6), ClassGroupColour(i));
     QStringList cells{QString::number(i + 1), Text(g.name)};
     for (int k = 0; k < kRunTimeCount; ++k)
-      cells << (g.run.how[k] == TTimeHow::NotSet ? QStringLiteral("\u2014")
-                                                 : QStringLiteral("%1 %2").arg(Number(RunTimeOf(g.run.state, k) * 1000, 3),
-                                                                              g.run.how[k] == TTimeHow::Dragged ? QStringLiteral("g") : QStringLiteral("d")));
-    cells << ClassEpicenterText(g, 0) << ClassEpicenterText(g, 1) << ClassDistanceText(g) << ClassUncertaintyText(g)
-          << ClassInsideText(g) << ((g.marked ? ClassReport::tr("marked: ") : QString()) + ClassNoteText(g));
+      cells << (g.run.how[k] == TTimeHow::NotSet
+                    ? QStringLiteral("\u2014")
+                    : QStringLiteral("%1 %2").arg(ReportNumber(RunTimeOf(g.run.state, k) * 1000, 3),
+                                                  g.run.how[k] == TTimeHow::Dragged ? QStringLiteral("g") : QStringLiteral("d")));
+    cells << (g.located ? ReportNumber(g.x, 2) : QString()) << (g.located ? ReportNumber(g.y, 2) : QString())
+          << (g.distance >= 0 ? ReportNumber(g.distance, 2) : QString())
+          << (!g.located ? QString() : g.Uncertainty() >= 0 ? ReportNumber(g.Uncertainty(), 2) : ClassReport::tr("none"))
+          << (g.inside < 0 ? QString() : g.inside ? ClassReport::tr("yes") : ClassReport::tr("no"))
+          << ((g.marked ? ClassReport::tr("marked: ") : QString()) + ClassNoteText(g));
     p.setPen(Qt::black);
     x = kMargin;
     for (int c = 0; c < cells.size(); ++c) {
@@ -390,9 +407,12 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   }
   p.setFont(Font(6.5));
   p.setPen(QColor(0x40, 0x40, 0x40));
-  Cell(p, kMargin, y + 1, width, 4,
-       ClassReport::tr("Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and \u00b1 (the group's "
-                      "uncertainty) in mm; in: the struck point lies in the group's region."));
+  const QString legend =
+      ClassReport::tr("Times in ms, d detected, g dragged; x, y, off (distance to the struck point) and \u00b1 (the group's "
+                      "uncertainty) in mm; in: the struck point lies in the group's region.");
+  // A longer language's legend takes a second line rather than lose its end.
+  const bool twoLines = QFontMetricsF(p.font()).horizontalAdvance(legend) > Px(width - 1.2);
+  Cell(p, kMargin, y + 1, width, twoLines ? 6 : 4, legend, Qt::AlignLeft, twoLines);
   if (!p.end()) return fail(ClassReport::tr("the PDF could not be finished"));
   if (!file.commit()) return fail(file.errorString());
   return true;
