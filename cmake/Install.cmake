@@ -22,6 +22,17 @@ add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz
                    DEPENDS ${PROJECT_SOURCE_DIR}/data/tremora.1 VERBATIM)
 add_custom_target(manual ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tremora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The translated pages give the summary and point to the English one for
+# every option; `man` picks them by the desktop's language.
+foreach(language IN LISTS TREMORA_LANGUAGES)
+  set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${language}/tremora.1.gz)
+  add_custom_command(OUTPUT ${page}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man/${language}
+                     COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/data/man/tremora.${language}.1 > ${page}
+                     DEPENDS ${PROJECT_SOURCE_DIR}/data/man/tremora.${language}.1 VERBATIM)
+  add_custom_target(manual_${language} ALL DEPENDS ${page})
+  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+endforeach()
 
 # cpack installs only the program's files, without building the tests first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
