@@ -181,6 +181,18 @@
         <source>the PDF could not be finished</source>
         <translation>das PDF konnte nicht abgeschlossen werden</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -492,6 +504,192 @@
     </message>
 </context>
 <context>
+    <name>RunWords</name>
+    <message>
+        <source>%1 must give the stations and the pulse velocity</source>
+        <translation>%1 muss die Stationen und die Impulsgeschwindigkeit angeben</translation>
+    </message>
+    <message>
+        <source>No pulse detected on pair %1</source>
+        <translation>Kein Impuls bei Paar %1 erkannt</translation>
+    </message>
+    <message>
+        <source>No recording of pair %1</source>
+        <translation>Keine Aufnahme von Paar %1</translation>
+    </message>
+    <message>
+        <source>far from the others</source>
+        <translation>weit von den anderen</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>der Bereich schließt den Schlagpunkt aus</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>Geschwindigkeit %1 mm/s (die der Klasse: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>Abtastrate %1 Werte/s (die der Klasse: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>Paar %1 fehlt</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>Zeit %1 gezogen</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>. The run saved there before is kept as it was.</source>
+        <translation>. Die dort zuvor gespeicherte Messung bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>. Nothing was saved in the folder.</source>
+        <translation>. Im Ordner wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is missing</source>
+        <translation>%1: %2 %3 fehlt</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 are missing</source>
+        <translation>%1: %2 %3 fehlen</translation>
+    </message>
+    <message>
+        <source>%1 is missing: pair %2 is not shown</source>
+        <translation>%1 fehlt: Paar %2 wird nicht angezeigt</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s, %3 at %4; a run has one rate</source>
+        <translation>%1: aufgenommen mit %2 Abtastwerten / s, %3 mit %4; eine Messung hat eine einzige Abtastrate</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound. %3</source>
+        <translation>%1: %2 s Ton. %3</translation>
+    </message>
+    <message>
+        <source>%1: [TXAQUISICAO] tx = %2 differs from the sound files&apos; rate; %3 samples / s is used</source>
+        <translation>%1: [TXAQUISICAO] tx = %2 weicht von der Abtastrate der Tondateien ab; %3 Abtastwerte / s werden verwendet</translation>
+    </message>
+    <message>
+        <source>%1: [TAQUISICAO] taq = %2 s is shorter than the sound files; blocks of %3 s are used</source>
+        <translation>%1: [TAQUISICAO] taq = %2 s ist kürzer als die Tondateien; Blöcke von %3 s werden verwendet</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound, followed by silence to fill the block of %3 s</source>
+        <translation>%1: %2 s Ton, danach Stille bis zum Ende des Blocks von %3 s</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2 = %3 s lies outside the block (0 to %4 s)</source>
+        <translation>%1: [TIMES] %2 = %3 s liegt außerhalb des Blocks (0 bis %4 s)</translation>
+    </message>
+    <message>
+        <source>No pulse picked on pair %1: %2</source>
+        <translation>Kein Impuls bei Paar %1 bestimmt: %2</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
+        <translation>Paar %1: %2; den Erkennungspegel über das Ruherauschen heben oder nach Einsatz oder Korrelation bestimmen</translation>
+    </message>
+    <message>
+        <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>
+        <translation>%1: [%2] %3 = &apos;%4&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2_how = &apos;%3&apos; is neither detected nor dragged; the time is taken as dragged</source>
+        <translation>%1: [TIMES] %2_how = &apos;%3&apos; ist weder detected noch dragged; die Zeit gilt als gezogen</translation>
+    </message>
+    <message>
+        <source>%1: not a WAVE sound file</source>
+        <translation>%1: keine WAVE-Tondatei</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>%1: %2; a pair is recorded in stereo (left sensor A, right the other sensor)</source>
+        <translation>%1: %2; ein Paar wird in Stereo aufgenommen (links Sensor A, rechts der andere Sensor)</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s. %3</source>
+        <translation>%1: aufgenommen mit %2 Abtastwerten / s. %3</translation>
+    </message>
+    <message>
+        <source>%1: holds samples that are not numbers</source>
+        <translation>%1: enthält Abtastwerte, die keine Zahlen sind</translation>
+    </message>
+    <message>
+        <source>%1: holds no sound</source>
+        <translation>%1: enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>Die Aufnahmedauer muss zwischen %1 und %2 Sekunden liegen</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>Die Abtastrate muss zwischen %1 und %2 Abtastwerten / s liegen</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Aufnahmedauer x Abtastrate darf %1 Abtastwerte nicht überschreiten (30 Sekunden bei 44100 Abtastwerten / s)</translation>
+    </message>
+</context>
+<context>
+    <name>TALAudioIn</name>
+    <message>
+        <source>Can&apos;t open audio device.</source>
+        <translation>Das Audiogerät kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start audio device.</source>
+        <translation>Das Audiogerät kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restart audio device.</source>
+        <translation>Das Audiogerät kann nicht neu gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get device capabilities.</source>
+        <translation>Die Fähigkeiten des Geräts können nicht abgefragt werden.</translation>
+    </message>
+    <message>
+        <source>Audio input overrun: sound was lost.</source>
+        <translation>Überlauf am Audioeingang: Ton ging verloren.</translation>
+    </message>
+    <message>
+        <source>Audio device stopped delivering.</source>
+        <translation>Das Audiogerät liefert nichts mehr.</translation>
+    </message>
+    <message>
+        <source>Buffer size too large to capture.</source>
+        <translation>Puffergröße zu groß für die Aufnahme.</translation>
+    </message>
+</context>
+<context>
     <name>TBrushStyle</name>
     <message>
         <source>Solid</source>
@@ -726,18 +924,6 @@
     <message>
         <source>Pulse velocity must be between %1 and %2 mm / s</source>
         <translation>Die Impulsgeschwindigkeit muss zwischen %1 und %2 mm / s liegen</translation>
-    </message>
-    <message>
-        <source>Acquisition time must be between %1 and %2 seconds</source>
-        <translation>Die Aufnahmedauer muss zwischen %1 und %2 Sekunden liegen</translation>
-    </message>
-    <message>
-        <source>Acquisition rate must be between %1 and %2 samples / s</source>
-        <translation>Die Abtastrate muss zwischen %1 und %2 Abtastwerten / s liegen</translation>
-    </message>
-    <message>
-        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
-        <translation>Aufnahmedauer x Abtastrate darf %1 Abtastwerte nicht überschreiten (30 Sekunden bei 44100 Abtastwerten / s)</translation>
     </message>
 </context>
 <context>
@@ -1158,30 +1344,6 @@
         <translation>markiert: </translation>
     </message>
     <message>
-        <source>far from the others</source>
-        <translation>weit von den anderen</translation>
-    </message>
-    <message>
-        <source>region excludes the struck point</source>
-        <translation>der Bereich schließt den Schlagpunkt aus</translation>
-    </message>
-    <message>
-        <source>velocity %1 mm/s (the class&apos;s %2)</source>
-        <translation>Geschwindigkeit %1 mm/s (die der Klasse: %2)</translation>
-    </message>
-    <message>
-        <source>rate %1 samples/s (the class&apos;s %2)</source>
-        <translation>Abtastrate %1 Werte/s (die der Klasse: %2)</translation>
-    </message>
-    <message>
-        <source>missing pair %1</source>
-        <translation>Paar %1 fehlt</translation>
-    </message>
-    <message>
-        <source>dragged time %1</source>
-        <translation>Zeit %1 gezogen</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -1312,6 +1474,53 @@
     </message>
 </context>
 <context>
+    <name>TPicture</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Unbekannte Bilddatei-Endung (.%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Picture file &quot;%1&quot; is too large</source>
+        <translation>Die Bilddatei &quot;%1&quot; ist zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture the program can read: it does not hold a %2 image.</source>
+        <translation>&quot;%1&quot; ist kein Bild, das das Programm lesen kann: Es enthält kein %2-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels)</source>
+        <translation>%1-Bild ist zu groß (%2 x %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>%1 picture is not valid: %2</source>
+        <translation>%1-Bild ist ungültig: %2</translation>
+    </message>
+    <message>
+        <source>Vector picture is not valid</source>
+        <translation>Vektorbild ist ungültig</translation>
+    </message>
+    <message>
+        <source>Metafile error: the picture could not be drawn</source>
+        <translation>Metadatei-Fehler: Das Bild konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Unbekanntes Bildformat</translation>
+    </message>
+    <message>
+        <source>Unknown picture class %1</source>
+        <translation>Unbekannte Bildklasse %1</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -1354,6 +1563,21 @@
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>„%1“ ist kein gültiger Name: Geben Sie einen nicht leeren Namen an.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDataDisplay</name>
+    <message>
+        <source>The display could not be printed.</source>
+        <translation>Die Anzeige konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>the display has no size</source>
+        <translation>die Anzeige hat keine Größe</translation>
+    </message>
+    <message>
+        <source>The image could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Das Bild konnte nicht unter &quot;%1&quot; gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1727,17 @@
     <message>
         <source>V Line</source>
         <translation>V-Linie</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayToolBar</name>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPEG File Interchange Format (*.jpg)</source>
+        <translation>JPEG-Bild (*.jpg)</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,18 @@
         <source>the PDF could not be finished</source>
         <translation>el PDF no pudo terminarse</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -492,6 +504,192 @@
     </message>
 </context>
 <context>
+    <name>RunWords</name>
+    <message>
+        <source>%1 must give the stations and the pulse velocity</source>
+        <translation>%1 debe indicar las estaciones y la velocidad del pulso</translation>
+    </message>
+    <message>
+        <source>No pulse detected on pair %1</source>
+        <translation>Ningún pulso detectado en el par %1</translation>
+    </message>
+    <message>
+        <source>No recording of pair %1</source>
+        <translation>Ninguna grabación del par %1</translation>
+    </message>
+    <message>
+        <source>far from the others</source>
+        <translation>lejos de los demás</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>la región excluye el punto golpeado</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>velocidad %1 mm/s (la de la clase: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>muestreo %1 muestras/s (el de la clase: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>falta el par %1</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>tiempo %1 arrastrado</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>. The run saved there before is kept as it was.</source>
+        <translation>. La medición guardada allí antes se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>. Nothing was saved in the folder.</source>
+        <translation>. No se guardó nada en la carpeta.</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is missing</source>
+        <translation>%1: %2 falta %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 are missing</source>
+        <translation>%1: %2 faltan %3</translation>
+    </message>
+    <message>
+        <source>%1 is missing: pair %2 is not shown</source>
+        <translation>falta %1: el par %2 no se muestra</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s, %3 at %4; a run has one rate</source>
+        <translation>%1: grabado a %2 muestras / s, %3 a %4; una medición tiene un solo muestreo</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound. %3</source>
+        <translation>%1: %2 s de sonido. %3</translation>
+    </message>
+    <message>
+        <source>%1: [TXAQUISICAO] tx = %2 differs from the sound files&apos; rate; %3 samples / s is used</source>
+        <translation>%1: [TXAQUISICAO] tx = %2 difiere del muestreo de los archivos de sonido; se usa %3 muestras / s</translation>
+    </message>
+    <message>
+        <source>%1: [TAQUISICAO] taq = %2 s is shorter than the sound files; blocks of %3 s are used</source>
+        <translation>%1: [TAQUISICAO] taq = %2 s es más corto que los archivos de sonido; se usan bloques de %3 s</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound, followed by silence to fill the block of %3 s</source>
+        <translation>%1: %2 s de sonido, seguidos de silencio para completar el bloque de %3 s</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2 = %3 s lies outside the block (0 to %4 s)</source>
+        <translation>%1: [TIMES] %2 = %3 s queda fuera del bloque (0 a %4 s)</translation>
+    </message>
+    <message>
+        <source>No pulse picked on pair %1: %2</source>
+        <translation>Ningún pulso marcado en el par %1: %2</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
+        <translation>Par %1: %2; suba el nivel de detección por encima del ruido en reposo, o marque por inicio o por correlación</translation>
+    </message>
+    <message>
+        <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>
+        <translation>%1: [%2] %3 = &apos;%4&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2_how = &apos;%3&apos; is neither detected nor dragged; the time is taken as dragged</source>
+        <translation>%1: [TIMES] %2_how = &apos;%3&apos; no es detected ni dragged; el tiempo se toma como arrastrado</translation>
+    </message>
+    <message>
+        <source>%1: not a WAVE sound file</source>
+        <translation>%1: no es un archivo de sonido WAVE</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>%1: %2; a pair is recorded in stereo (left sensor A, right the other sensor)</source>
+        <translation>%1: %2; un par se graba en estéreo (izquierda el sensor A, derecha el otro sensor)</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s. %3</source>
+        <translation>%1: grabado a %2 muestras / s. %3</translation>
+    </message>
+    <message>
+        <source>%1: holds samples that are not numbers</source>
+        <translation>%1: contiene muestras que no son números</translation>
+    </message>
+    <message>
+        <source>%1: holds no sound</source>
+        <translation>%1: no contiene sonido</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>La duración de la adquisición debe estar entre %1 y %2 segundos</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>El muestreo debe estar entre %1 y %2 muestras / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Duración x muestreo no debe superar %1 muestras (30 segundos a 44100 muestras / s)</translation>
+    </message>
+</context>
+<context>
+    <name>TALAudioIn</name>
+    <message>
+        <source>Can&apos;t open audio device.</source>
+        <translation>No se puede abrir el dispositivo de audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start audio device.</source>
+        <translation>No se puede iniciar el dispositivo de audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restart audio device.</source>
+        <translation>No se puede reiniciar el dispositivo de audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get device capabilities.</source>
+        <translation>No se pueden obtener las capacidades del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Audio input overrun: sound was lost.</source>
+        <translation>Desbordamiento en la entrada de audio: se perdió sonido.</translation>
+    </message>
+    <message>
+        <source>Audio device stopped delivering.</source>
+        <translation>El dispositivo de audio dejó de entregar sonido.</translation>
+    </message>
+    <message>
+        <source>Buffer size too large to capture.</source>
+        <translation>Tamaño de búfer demasiado grande para capturar.</translation>
+    </message>
+</context>
+<context>
     <name>TBrushStyle</name>
     <message>
         <source>Solid</source>
@@ -726,18 +924,6 @@
     <message>
         <source>Pulse velocity must be between %1 and %2 mm / s</source>
         <translation>La velocidad del pulso debe estar entre %1 y %2 mm / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time must be between %1 and %2 seconds</source>
-        <translation>La duración de la adquisición debe estar entre %1 y %2 segundos</translation>
-    </message>
-    <message>
-        <source>Acquisition rate must be between %1 and %2 samples / s</source>
-        <translation>El muestreo debe estar entre %1 y %2 muestras / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
-        <translation>Duración x muestreo no debe superar %1 muestras (30 segundos a 44100 muestras / s)</translation>
     </message>
 </context>
 <context>
@@ -1158,30 +1344,6 @@
         <translation>marcado: </translation>
     </message>
     <message>
-        <source>far from the others</source>
-        <translation>lejos de los demás</translation>
-    </message>
-    <message>
-        <source>region excludes the struck point</source>
-        <translation>la región excluye el punto golpeado</translation>
-    </message>
-    <message>
-        <source>velocity %1 mm/s (the class&apos;s %2)</source>
-        <translation>velocidad %1 mm/s (la de la clase: %2)</translation>
-    </message>
-    <message>
-        <source>rate %1 samples/s (the class&apos;s %2)</source>
-        <translation>muestreo %1 muestras/s (el de la clase: %2)</translation>
-    </message>
-    <message>
-        <source>missing pair %1</source>
-        <translation>falta el par %1</translation>
-    </message>
-    <message>
-        <source>dragged time %1</source>
-        <translation>tiempo %1 arrastrado</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
@@ -1312,6 +1474,53 @@
     </message>
 </context>
 <context>
+    <name>TPicture</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Picture file &quot;%1&quot; is too large</source>
+        <translation>El archivo de imagen &quot;%1&quot; es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture the program can read: it does not hold a %2 image.</source>
+        <translation>&quot;%1&quot; no es una imagen que el programa pueda leer: no contiene una imagen %2.</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels)</source>
+        <translation>Imagen %1 demasiado grande (%2 x %3 píxeles)</translation>
+    </message>
+    <message>
+        <source>%1 picture is not valid: %2</source>
+        <translation>Imagen %1 no válida: %2</translation>
+    </message>
+    <message>
+        <source>Vector picture is not valid</source>
+        <translation>Imagen vectorial no válida</translation>
+    </message>
+    <message>
+        <source>Metafile error: the picture could not be drawn</source>
+        <translation>Error de metarchivo: la imagen no pudo dibujarse</translation>
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Formato de imagen desconocido</translation>
+    </message>
+    <message>
+        <source>Unknown picture class %1</source>
+        <translation>Clase de imagen desconocida %1</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -1354,6 +1563,21 @@
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>&apos;%1&apos; no es un nombre válido: indique un nombre que no esté vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDataDisplay</name>
+    <message>
+        <source>The display could not be printed.</source>
+        <translation>No se pudo imprimir la pantalla.</translation>
+    </message>
+    <message>
+        <source>the display has no size</source>
+        <translation>la pantalla no tiene tamaño</translation>
+    </message>
+    <message>
+        <source>The image could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>No se pudo guardar la imagen en &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1727,17 @@
     <message>
         <source>V Line</source>
         <translation>Línea V</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayToolBar</name>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Mapa de bits (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPEG File Interchange Format (*.jpg)</source>
+        <translation>Imagen JPEG (*.jpg)</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,18 @@
         <source>the PDF could not be finished</source>
         <translation>le PDF n&apos;a pas pu être terminé</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -492,6 +504,192 @@
     </message>
 </context>
 <context>
+    <name>RunWords</name>
+    <message>
+        <source>%1 must give the stations and the pulse velocity</source>
+        <translation>%1 doit donner les stations et la vitesse de l&apos;impulsion</translation>
+    </message>
+    <message>
+        <source>No pulse detected on pair %1</source>
+        <translation>Aucune impulsion détectée sur la paire %1</translation>
+    </message>
+    <message>
+        <source>No recording of pair %1</source>
+        <translation>Aucun enregistrement de la paire %1</translation>
+    </message>
+    <message>
+        <source>far from the others</source>
+        <translation>loin des autres</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>la zone exclut le point frappé</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>vitesse %1 mm/s (celle de la classe : %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>échantillonnage %1 éch./s (celui de la classe : %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>paire %1 manquante</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>temps %1 déplacé</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>. The run saved there before is kept as it was.</source>
+        <translation>. La mesure enregistrée là auparavant est conservée telle quelle.</translation>
+    </message>
+    <message>
+        <source>. Nothing was saved in the folder.</source>
+        <translation>. Rien n&apos;a été enregistré dans le dossier.</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1 : ce dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est manquant</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is missing</source>
+        <translation>%1 : %2 %3 manque</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 are missing</source>
+        <translation>%1 : %2 %3 manquent</translation>
+    </message>
+    <message>
+        <source>%1 is missing: pair %2 is not shown</source>
+        <translation>%1 est manquant : la paire %2 n&apos;est pas affichée</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s, %3 at %4; a run has one rate</source>
+        <translation>%1 : enregistré à %2 échantillons / s, %3 à %4 ; une mesure a un seul échantillonnage</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound. %3</source>
+        <translation>%1 : %2 s de son. %3</translation>
+    </message>
+    <message>
+        <source>%1: [TXAQUISICAO] tx = %2 differs from the sound files&apos; rate; %3 samples / s is used</source>
+        <translation>%1 : [TXAQUISICAO] tx = %2 diffère de l&apos;échantillonnage des fichiers son ; %3 échantillons / s sont utilisés</translation>
+    </message>
+    <message>
+        <source>%1: [TAQUISICAO] taq = %2 s is shorter than the sound files; blocks of %3 s are used</source>
+        <translation>%1 : [TAQUISICAO] taq = %2 s est plus court que les fichiers son ; des blocs de %3 s sont utilisés</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound, followed by silence to fill the block of %3 s</source>
+        <translation>%1 : %2 s de son, suivies de silence pour remplir le bloc de %3 s</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2 = %3 s lies outside the block (0 to %4 s)</source>
+        <translation>%1 : [TIMES] %2 = %3 s est hors du bloc (0 à %4 s)</translation>
+    </message>
+    <message>
+        <source>No pulse picked on pair %1: %2</source>
+        <translation>Aucune impulsion pointée sur la paire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
+        <translation>Paire %1 : %2 ; montez le niveau de détection au-dessus du bruit au repos, ou pointez par début ou par corrélation</translation>
+    </message>
+    <message>
+        <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>
+        <translation>%1 : [%2] %3 = &apos;%4&apos; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2_how = &apos;%3&apos; is neither detected nor dragged; the time is taken as dragged</source>
+        <translation>%1 : [TIMES] %2_how = &apos;%3&apos; n&apos;est ni detected ni dragged ; le temps est pris comme déplacé</translation>
+    </message>
+    <message>
+        <source>%1: not a WAVE sound file</source>
+        <translation>%1 : ce n&apos;est pas un fichier son WAVE</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>%1: %2; a pair is recorded in stereo (left sensor A, right the other sensor)</source>
+        <translation>%1 : %2 ; une paire est enregistrée en stéréo (à gauche le capteur A, à droite l&apos;autre capteur)</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s. %3</source>
+        <translation>%1 : enregistré à %2 échantillons / s. %3</translation>
+    </message>
+    <message>
+        <source>%1: holds samples that are not numbers</source>
+        <translation>%1 : contient des échantillons qui ne sont pas des nombres</translation>
+    </message>
+    <message>
+        <source>%1: holds no sound</source>
+        <translation>%1 : ne contient aucun son</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>La durée d&apos;acquisition doit être entre %1 et %2 secondes</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>L&apos;échantillonnage doit être entre %1 et %2 échantillons / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Durée x échantillonnage ne doit pas dépasser %1 échantillons (30 secondes à 44100 échantillons / s)</translation>
+    </message>
+</context>
+<context>
+    <name>TALAudioIn</name>
+    <message>
+        <source>Can&apos;t open audio device.</source>
+        <translation>Impossible d&apos;ouvrir le périphérique audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start audio device.</source>
+        <translation>Impossible de démarrer le périphérique audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restart audio device.</source>
+        <translation>Impossible de redémarrer le périphérique audio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get device capabilities.</source>
+        <translation>Impossible d&apos;obtenir les capacités du périphérique.</translation>
+    </message>
+    <message>
+        <source>Audio input overrun: sound was lost.</source>
+        <translation>Débordement de l&apos;entrée audio : du son a été perdu.</translation>
+    </message>
+    <message>
+        <source>Audio device stopped delivering.</source>
+        <translation>Le périphérique audio a cessé de fournir du son.</translation>
+    </message>
+    <message>
+        <source>Buffer size too large to capture.</source>
+        <translation>Taille de tampon trop grande pour la capture.</translation>
+    </message>
+</context>
+<context>
     <name>TBrushStyle</name>
     <message>
         <source>Solid</source>
@@ -726,18 +924,6 @@
     <message>
         <source>Pulse velocity must be between %1 and %2 mm / s</source>
         <translation>La vitesse de l&apos;impulsion doit être entre %1 et %2 mm / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time must be between %1 and %2 seconds</source>
-        <translation>La durée d&apos;acquisition doit être entre %1 et %2 secondes</translation>
-    </message>
-    <message>
-        <source>Acquisition rate must be between %1 and %2 samples / s</source>
-        <translation>L&apos;échantillonnage doit être entre %1 et %2 échantillons / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
-        <translation>Durée x échantillonnage ne doit pas dépasser %1 échantillons (30 secondes à 44100 échantillons / s)</translation>
     </message>
 </context>
 <context>
@@ -1158,30 +1344,6 @@
         <translation>marqué : </translation>
     </message>
     <message>
-        <source>far from the others</source>
-        <translation>loin des autres</translation>
-    </message>
-    <message>
-        <source>region excludes the struck point</source>
-        <translation>la zone exclut le point frappé</translation>
-    </message>
-    <message>
-        <source>velocity %1 mm/s (the class&apos;s %2)</source>
-        <translation>vitesse %1 mm/s (celle de la classe : %2)</translation>
-    </message>
-    <message>
-        <source>rate %1 samples/s (the class&apos;s %2)</source>
-        <translation>échantillonnage %1 éch./s (celui de la classe : %2)</translation>
-    </message>
-    <message>
-        <source>missing pair %1</source>
-        <translation>paire %1 manquante</translation>
-    </message>
-    <message>
-        <source>dragged time %1</source>
-        <translation>temps %1 déplacé</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>aucune</translation>
     </message>
@@ -1312,6 +1474,53 @@
     </message>
 </context>
 <context>
+    <name>TPicture</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extension de fichier d&apos;image inconnue (.%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Picture file &quot;%1&quot; is too large</source>
+        <translation>Le fichier d&apos;image &quot;%1&quot; est trop grand</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture the program can read: it does not hold a %2 image.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une image que le programme sait lire : elle ne contient pas d&apos;image %2.</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels)</source>
+        <translation>Image %1 trop grande (%2 x %3 pixels)</translation>
+    </message>
+    <message>
+        <source>%1 picture is not valid: %2</source>
+        <translation>L&apos;image %1 n&apos;est pas valide : %2</translation>
+    </message>
+    <message>
+        <source>Vector picture is not valid</source>
+        <translation>L&apos;image vectorielle n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Metafile error: the picture could not be drawn</source>
+        <translation>Erreur de métafichier : l&apos;image n&apos;a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Format d&apos;image inconnu</translation>
+    </message>
+    <message>
+        <source>Unknown picture class %1</source>
+        <translation>Classe d&apos;image inconnue %1</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -1354,6 +1563,21 @@
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>« %1 » n&apos;est pas un nom valable : donnez un nom non vide.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDataDisplay</name>
+    <message>
+        <source>The display could not be printed.</source>
+        <translation>L&apos;affichage n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>the display has no size</source>
+        <translation>l&apos;affichage n&apos;a pas de taille</translation>
+    </message>
+    <message>
+        <source>The image could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1727,17 @@
     <message>
         <source>V Line</source>
         <translation>Ligne V</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayToolBar</name>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPEG File Interchange Format (*.jpg)</source>
+        <translation>Image JPEG (*.jpg)</translation>
     </message>
 </context>
 <context>

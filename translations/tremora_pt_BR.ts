@@ -181,6 +181,18 @@
         <source>the PDF could not be finished</source>
         <translation>o PDF não pôde ser terminado</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>
@@ -492,6 +504,192 @@
     </message>
 </context>
 <context>
+    <name>RunWords</name>
+    <message>
+        <source>%1 must give the stations and the pulse velocity</source>
+        <translation>%1 deve informar as estações e a velocidade do pulso</translation>
+    </message>
+    <message>
+        <source>No pulse detected on pair %1</source>
+        <translation>Nenhum pulso detectado no par %1</translation>
+    </message>
+    <message>
+        <source>No recording of pair %1</source>
+        <translation>Nenhuma gravação do par %1</translation>
+    </message>
+    <message>
+        <source>far from the others</source>
+        <translation>longe dos outros</translation>
+    </message>
+    <message>
+        <source>region excludes the struck point</source>
+        <translation>a região exclui o ponto golpeado</translation>
+    </message>
+    <message>
+        <source>velocity %1 mm/s (the class&apos;s %2)</source>
+        <translation>velocidade %1 mm/s (a da turma: %2)</translation>
+    </message>
+    <message>
+        <source>rate %1 samples/s (the class&apos;s %2)</source>
+        <translation>amostragem %1 amostras/s (a da turma: %2)</translation>
+    </message>
+    <message>
+        <source>missing pair %1</source>
+        <translation>falta o par %1</translation>
+    </message>
+    <message>
+        <source>dragged time %1</source>
+        <translation>tempo %1 arrastado</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Não foi possível gravar em %1</translation>
+    </message>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>Não foi possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>. The run saved there before is kept as it was.</source>
+        <translation>. A medição salva ali antes foi mantida como estava.</translation>
+    </message>
+    <message>
+        <source>. Nothing was saved in the folder.</source>
+        <translation>. Nada foi salvo na pasta.</translation>
+    </message>
+    <message>
+        <source>%1: no such folder</source>
+        <translation>%1: pasta inexistente</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está faltando</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is missing</source>
+        <translation>%1: %2 falta %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 are missing</source>
+        <translation>%1: %2 faltam %3</translation>
+    </message>
+    <message>
+        <source>%1 is missing: pair %2 is not shown</source>
+        <translation>%1 está faltando: o par %2 não é mostrado</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s, %3 at %4; a run has one rate</source>
+        <translation>%1: gravado a %2 amostras / s, %3 a %4; uma medição tem uma só amostragem</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound. %3</source>
+        <translation>%1: %2 s de som. %3</translation>
+    </message>
+    <message>
+        <source>%1: [TXAQUISICAO] tx = %2 differs from the sound files&apos; rate; %3 samples / s is used</source>
+        <translation>%1: [TXAQUISICAO] tx = %2 difere da amostragem dos arquivos de som; usa-se %3 amostras / s</translation>
+    </message>
+    <message>
+        <source>%1: [TAQUISICAO] taq = %2 s is shorter than the sound files; blocks of %3 s are used</source>
+        <translation>%1: [TAQUISICAO] taq = %2 s é mais curto que os arquivos de som; usam-se blocos de %3 s</translation>
+    </message>
+    <message>
+        <source>%1: %2 s of sound, followed by silence to fill the block of %3 s</source>
+        <translation>%1: %2 s de som, seguidos de silêncio para completar o bloco de %3 s</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2 = %3 s lies outside the block (0 to %4 s)</source>
+        <translation>%1: [TIMES] %2 = %3 s fica fora do bloco (0 a %4 s)</translation>
+    </message>
+    <message>
+        <source>No pulse picked on pair %1: %2</source>
+        <translation>Nenhum pulso marcado no par %1: %2</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
+        <translation>Par %1: %2; suba o nível de detecção acima do ruído em repouso, ou marque por início ou por correlação</translation>
+    </message>
+    <message>
+        <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>
+        <translation>%1: [%2] %3 = &apos;%4&apos; não é um número</translation>
+    </message>
+    <message>
+        <source>%1: [TIMES] %2_how = &apos;%3&apos; is neither detected nor dragged; the time is taken as dragged</source>
+        <translation>%1: [TIMES] %2_how = &apos;%3&apos; não é detected nem dragged; o tempo é tomado como arrastado</translation>
+    </message>
+    <message>
+        <source>%1: not a WAVE sound file</source>
+        <translation>%1: não é um arquivo de som WAVE</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>%1: %2; a pair is recorded in stereo (left sensor A, right the other sensor)</source>
+        <translation>%1: %2; um par é gravado em estéreo (esquerda o sensor A, direita o outro sensor)</translation>
+    </message>
+    <message>
+        <source>%1: recorded at %2 samples / s. %3</source>
+        <translation>%1: gravado a %2 amostras / s. %3</translation>
+    </message>
+    <message>
+        <source>%1: holds samples that are not numbers</source>
+        <translation>%1: contém amostras que não são números</translation>
+    </message>
+    <message>
+        <source>%1: holds no sound</source>
+        <translation>%1: não contém som</translation>
+    </message>
+    <message>
+        <source>Acquisition time must be between %1 and %2 seconds</source>
+        <translation>A duração da aquisição deve estar entre %1 e %2 segundos</translation>
+    </message>
+    <message>
+        <source>Acquisition rate must be between %1 and %2 samples / s</source>
+        <translation>A amostragem deve estar entre %1 e %2 amostras / s</translation>
+    </message>
+    <message>
+        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
+        <translation>Duração x amostragem não pode passar de %1 amostras (30 segundos a 44100 amostras / s)</translation>
+    </message>
+</context>
+<context>
+    <name>TALAudioIn</name>
+    <message>
+        <source>Can&apos;t open audio device.</source>
+        <translation>Não foi possível abrir o dispositivo de áudio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start audio device.</source>
+        <translation>Não foi possível iniciar o dispositivo de áudio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restart audio device.</source>
+        <translation>Não foi possível reiniciar o dispositivo de áudio.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get device capabilities.</source>
+        <translation>Não foi possível obter as capacidades do dispositivo.</translation>
+    </message>
+    <message>
+        <source>Audio input overrun: sound was lost.</source>
+        <translation>Estouro na entrada de áudio: som foi perdido.</translation>
+    </message>
+    <message>
+        <source>Audio device stopped delivering.</source>
+        <translation>O dispositivo de áudio parou de enviar som.</translation>
+    </message>
+    <message>
+        <source>Buffer size too large to capture.</source>
+        <translation>Tamanho de buffer grande demais para capturar.</translation>
+    </message>
+</context>
+<context>
     <name>TBrushStyle</name>
     <message>
         <source>Solid</source>
@@ -726,18 +924,6 @@
     <message>
         <source>Pulse velocity must be between %1 and %2 mm / s</source>
         <translation>A velocidade do pulso deve estar entre %1 e %2 mm / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time must be between %1 and %2 seconds</source>
-        <translation>A duração da aquisição deve estar entre %1 e %2 segundos</translation>
-    </message>
-    <message>
-        <source>Acquisition rate must be between %1 and %2 samples / s</source>
-        <translation>A amostragem deve estar entre %1 e %2 amostras / s</translation>
-    </message>
-    <message>
-        <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
-        <translation>Duração x amostragem não pode passar de %1 amostras (30 segundos a 44100 amostras / s)</translation>
     </message>
 </context>
 <context>
@@ -1158,30 +1344,6 @@
         <translation>marcado: </translation>
     </message>
     <message>
-        <source>far from the others</source>
-        <translation>longe dos outros</translation>
-    </message>
-    <message>
-        <source>region excludes the struck point</source>
-        <translation>a região exclui o ponto golpeado</translation>
-    </message>
-    <message>
-        <source>velocity %1 mm/s (the class&apos;s %2)</source>
-        <translation>velocidade %1 mm/s (a da turma: %2)</translation>
-    </message>
-    <message>
-        <source>rate %1 samples/s (the class&apos;s %2)</source>
-        <translation>amostragem %1 amostras/s (a da turma: %2)</translation>
-    </message>
-    <message>
-        <source>missing pair %1</source>
-        <translation>falta o par %1</translation>
-    </message>
-    <message>
-        <source>dragged time %1</source>
-        <translation>tempo %1 arrastado</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>nenhuma</translation>
     </message>
@@ -1312,6 +1474,53 @@
     </message>
 </context>
 <context>
+    <name>TPicture</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extensão de arquivo de imagem desconhecida (.%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível abrir o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Picture file &quot;%1&quot; is too large</source>
+        <translation>O arquivo de imagem &quot;%1&quot; é grande demais</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível ler o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture the program can read: it does not hold a %2 image.</source>
+        <translation>&quot;%1&quot; não é uma imagem que o programa consiga ler: não contém uma imagem %2.</translation>
+    </message>
+    <message>
+        <source>%1 picture is too large (%2 x %3 pixels)</source>
+        <translation>Imagem %1 grande demais (%2 x %3 pixels)</translation>
+    </message>
+    <message>
+        <source>%1 picture is not valid: %2</source>
+        <translation>Imagem %1 inválida: %2</translation>
+    </message>
+    <message>
+        <source>Vector picture is not valid</source>
+        <translation>Imagem vetorial inválida</translation>
+    </message>
+    <message>
+        <source>Metafile error: the picture could not be drawn</source>
+        <translation>Erro de metarquivo: a imagem não pôde ser desenhada</translation>
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Formato de imagem desconhecido</translation>
+    </message>
+    <message>
+        <source>Unknown picture class %1</source>
+        <translation>Classe de imagem desconhecida %1</translation>
+    </message>
+</context>
+<context>
     <name>TSLBrushForm</name>
     <message>
         <source>Brush</source>
@@ -1354,6 +1563,21 @@
     <message>
         <source>&apos;%1&apos; is not a valid name: give a name that is not empty.</source>
         <translation>&apos;%1&apos; não é um nome válido: dê um nome que não esteja vazio.</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDataDisplay</name>
+    <message>
+        <source>The display could not be printed.</source>
+        <translation>Não foi possível imprimir a tela.</translation>
+    </message>
+    <message>
+        <source>the display has no size</source>
+        <translation>a tela não tem tamanho</translation>
+    </message>
+    <message>
+        <source>The image could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Não foi possível salvar a imagem em &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1727,17 @@
     <message>
         <source>V Line</source>
         <translation>Linha V</translation>
+    </message>
+</context>
+<context>
+    <name>TSLDisplayToolBar</name>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPEG File Interchange Format (*.jpg)</source>
+        <translation>Imagem JPEG (*.jpg)</translation>
     </message>
 </context>
 <context>

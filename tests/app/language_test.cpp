@@ -423,6 +423,39 @@ TEST_F(LanguageTest, APortugueseLessonReadsWithCommasAndSavesWithDots) {
   EXPECT_TRUE(figures.contains(QStringLiteral("\nVelocidade: "))) << figures.toStdString();
   EXPECT_TRUE(figures.contains(QStringLiteral("Correções não ajustadas: os golpes dão ao sensor B uma só diferença de distância")))
       << figures.toStdString();
+
+  // The class pools the saved run: its report in Portuguese with commas,
+  // class.csv with dots.
+  const std::filesystem::path share = dir_.path() / "class";
+  std::filesystem::create_directories(share);
+  Form6->Show();
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  QTest::mouseClick(Form6->btnAddFolder->Button(), Qt::LeftButton);
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(share.string()); });
+  messages.Clear();
+  QTest::mouseClick(Form6->btnExport->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages.Messages().isEmpty()) << messages.Messages().join(u'|').toStdString();
+  QPdfDocument classReport;
+  ASSERT_EQ(classReport.load(QString::fromStdString((share / "class-report.pdf").string())), QPdfDocument::Error::None);
+  const QString classPage = classReport.getAllText(0).text();
+  EXPECT_TRUE(classPage.contains(QStringLiteral(" %1 %2 ").arg(portuguese.toString(answer.point.x, 'f', 2),
+                                                                 portuguese.toString(answer.point.y, 'f', 2))))
+      << classPage.toStdString();
+  EXPECT_FALSE(classPage.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) << classPage.toStdString();
+  EXPECT_FALSE(classPage.contains(QChar(0x2026))) << classPage.toStdString();
+  EXPECT_TRUE(QString::fromStdString(testsupport::ReadFile(share / "class.csv"))
+                  .contains(QRegularExpression(QStringLiteral(",\\d+\\.\\d{2},\\d+\\.\\d{2},"))));
+
+  // A run whose second recording went missing: Open Run says so in
+  // Portuguese.
+  std::filesystem::remove(run / "pair-AC.wav");
+  Form3->Show();
+  messages.Clear();
+  TFolderDialog::SetChooser([&](const TFolderDialog&) { return QString::fromStdString(run.string()); });
+  QTest::mouseClick(Form3->btnOpenRun->Button(), Qt::LeftButton);
+  EXPECT_TRUE(messages.Messages().join(u'|').contains(QStringLiteral("pair-AC.wav está faltando: o par A+C não é mostrado")))
+      << messages.Messages().join(u'|').toStdString();
+  TFolderDialog::SetChooser(nullptr);
 }
 
 // --help: English as the usage printed after a mistake, byte for byte; in
