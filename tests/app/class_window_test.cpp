@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPdfDocument>
+#include <QRegularExpression>
 #include <QAbstractButton>
 #include <QTableWidget>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <gmock/gmock.h>
 
 #include "app/experiment/experiment_state.h"
+#include "app/language/program_language.h"
 #include "app/run/class_report.h"
 #include "app/windows/main_form.h"
 #include "app/windows/windows.h"
@@ -203,6 +205,40 @@ TEST_F(ClassWindowTest, ThirtyGroupsEachInAColourOfItsOwn) {
   Click(Form6->btnExport);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_THAT(messages_[0].toStdString(), ::testing::HasSubstr("No group to export"));
+}
+
+// In every language the class report keeps its numbers in the language's
+// way, says why a group is marked in that language, and cuts nothing short.
+TEST_F(ClassWindowTest, EveryLanguagesReportSaysItAllInItsOwnWords) {
+  const fs::path share = WriteClass("share", 5);
+  const QStringList reason{QStringLiteral("tempo B arrastado"), QStringLiteral("tiempo B arrastrado"),
+                           QStringLiteral("temps B déplacé"), QStringLiteral("Zeit B gezogen")};
+  const QStringList languages{QStringLiteral("pt_BR"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("de")};
+  for (int l = 0; l < languages.size(); ++l) {
+    SCOPED_TRACE(languages[l].toStdString());
+    DestroyWindows();
+    InstallLanguage(languages[l]);
+    CreateWindows();
+    Form6->Show();
+    Choose(share);
+    Click(Form6->btnAddFolder);
+    const fs::path out = dir_ / ("export-" + languages[l].toStdString());
+    fs::create_directories(out);
+    Choose(out);
+    messages_.clear();
+    Click(Form6->btnExport);
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+    QPdfDocument doc;
+    ASSERT_EQ(doc.load(QString::fromStdString((out / "class-report.pdf").string())), QPdfDocument::Error::None);
+    const QString page = doc.getAllText(0).text();
+    EXPECT_TRUE(page.contains(reason[l])) << page.toStdString();
+    EXPECT_FALSE(page.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) << page.toStdString();
+    EXPECT_FALSE(page.contains(QChar(0x2026))) << page.toStdString();
+    EXPECT_THAT(testsupport::ReadFile(out / "class.csv"), ::testing::ContainsRegex(",[0-9]+\\.[0-9][0-9],"));
+  }
+  DestroyWindows();
+  InstallLanguage(QString());
+  CreateWindows();
 }
 
 }  // namespace

@@ -344,8 +344,10 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   const QStringList key{ClassReport::tr("\u25cf numbered: a group's epicenter"), ClassReport::tr("outline: its fitting region"),
                         ClassReport::tr("+ and dashed ellipse: mean, 1 sd"), ClassReport::tr("\u00d7: the struck point")};
   for (const QString& line : key) {
-    Cell(p, side, fy, sideWidth, 4, line);
-    fy += 4;
+    // A longer language's line wraps under itself.
+    const bool wraps = QFontMetricsF(p.font()).horizontalAdvance(line) > Px(sideWidth - 1.2);
+    Cell(p, side, fy, sideWidth, wraps ? 7 : 4, line, Qt::AlignLeft, wraps);
+    fy += wraps ? 7 : 4;
   }
   y += mapHeight + 5;
 
@@ -353,27 +355,37 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   struct TColumn { const char* title; double width; };
   const TColumn columns[] = {{"#", 6},  {QT_TRANSLATE_NOOP("ClassReport", "Group"), 18}, {"tA AB", 17}, {"tB", 17},      {"tA AC", 17}, {"tC", 17},
                              {"x", 12}, {"y", 12},     {QT_TRANSLATE_NOOP("ClassReport", "off"), 11},   {"\u00b1", 10}, {QT_TRANSLATE_NOOP("ClassReport", "in"), 7},     {QT_TRANSLATE_NOOP("ClassReport", "Note"), 0}};
-  double used = 0;
-  for (const TColumn& c : columns) used += c.width;
   const int count = static_cast<int>(results.groups.size());
   const double row = std::min(4.5, (kPageHeight - kMargin - 10 - y) / std::max(count + 1, 1));
   const double points = std::clamp(row * 1.55, 4.5, 7.5);
   p.setFont(Font(points, true));
+  // A title longer in another language widens its column; the note's
+  // column gives the room.
+  constexpr int kColumns = sizeof(columns) / sizeof(columns[0]);
+  double widths[kColumns];
+  double used = 0;
+  for (int c = 0; c < kColumns; ++c) {
+    const double title = QFontMetricsF(p.font()).horizontalAdvance(ClassReport::tr(columns[c].title)) * 25.4 / kDpi + 1.4;
+    widths[c] = columns[c].width > 0 ? std::max(columns[c].width, title) : 0;
+    used += widths[c];
+  }
+  widths[kColumns - 1] = width - used;
   double x = kMargin;
-  for (const TColumn& c : columns) {
-    const double w = c.width > 0 ? c.width : width - used;
-    Cell(p, x, y, w, row, ClassReport::tr(c.title));
-    x += w;
+  for (int c = 0; c < kColumns; ++c) {
+    Cell(p, x, y, widths[c], row, ClassReport::tr(columns[c].title));
+    x += widths[c];
   }
   y += row;
   p.setFont(Font(points));
+  auto noteOf = [](const TClassGroup& g) { return (g.marked ? ClassReport::tr("marked: ") : QString()) + ClassNoteText(g); };
   // A long note takes up to three lines when the page has room for them.
-  const double noteWidth = Px(width - used - 1.2);
+  const double noteWidth = Px(widths[kColumns - 1] - 1.2);
   std::vector<double> heights(count, row);
   double total = 0;
   for (int i = 0; i < count; ++i) {
-    const QString note = ClassNoteText(results.groups[i]);
-    const double lines = std::ceil(QFontMetricsF(p.font()).horizontalAdvance(note) * 1.2 / noteWidth);
+    const QRectF wrapped = QFontMetricsF(p.font()).boundingRect(QRectF(0, 0, noteWidth, 1e6), Qt::TextWordWrap,
+                                                                noteOf(results.groups[i]));
+    const double lines = std::ceil(wrapped.height() / QFontMetricsF(p.font()).lineSpacing() - 0.01);
     heights[i] = row * std::clamp(lines, 1.0, 3.0);
     total += heights[i];
   }
@@ -394,11 +406,11 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
           << (g.distance >= 0 ? ReportNumber(g.distance, 2) : QString())
           << (!g.located ? QString() : g.Uncertainty() >= 0 ? ReportNumber(g.Uncertainty(), 2) : ClassReport::tr("none"))
           << (g.inside < 0 ? QString() : g.inside ? ClassReport::tr("yes") : ClassReport::tr("no"))
-          << ((g.marked ? ClassReport::tr("marked: ") : QString()) + ClassNoteText(g));
+          << noteOf(g);
     p.setPen(Qt::black);
     x = kMargin;
     for (int c = 0; c < cells.size(); ++c) {
-      const double w = columns[c].width > 0 ? columns[c].width : width - used;
+      const double w = widths[c];
       Cell(p, x + (c == 0 ? 1.6 : 0), y, w - (c == 0 ? 1.6 : 0), h, cells[c], c >= 2 && c <= 10 ? Qt::AlignRight : Qt::AlignLeft,
            c == cells.size() - 1 && h > row);
       x += w;
