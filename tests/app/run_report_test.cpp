@@ -1,6 +1,7 @@
 // The printable report of a run, read back as a reader sees it: one A4
 // page, rendered by Qt's PDF reader, with the map, both scopes' pictures
 // and the table's numbers in it.
+#include "app/language/program_language.h"
 #include "app/run/run_report.h"
 
 #include <QPdfDocument>
@@ -186,6 +187,29 @@ TEST(RunReport, SaysWhatIsMissingAndRefusesAPlaceItCannotWrite) {
     EXPECT_FALSE(WriteRunReport(bad, in, &error));
     EXPECT_THAT(error.toStdString(), HasSubstr(bad.toStdString()));
   }
+}
+
+// In each language the page is that language's, numbers with its decimal
+// sign, and no line is shortened to fit.
+TEST(RunReport, EachLanguageFitsItsWordsOnThePage) {
+  testsupport::TempDir dir;
+  const TRunReportInput in = WorkedExampleRun();
+  const QStringList languages{QStringLiteral("pt_BR"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("de")};
+  const QStringList title{QStringLiteral("epicentro"), QStringLiteral("epicentro"), QStringLiteral("épicentre"),
+                          QStringLiteral("Epizentrum")};
+  for (int l = 0; l < languages.size(); ++l) {
+    SCOPED_TRACE(languages[l].toStdString());
+    InstallLanguage(languages[l]);
+    const QString path = QString::fromStdString((dir / (languages[l].toStdString() + ".pdf")).string());
+    QString error;
+    ASSERT_TRUE(WriteRunReport(path, in, &error)) << error.toStdString();
+    const TReadBack r = Read(path);
+    EXPECT_EQ(r.pages, 1);
+    EXPECT_TRUE(r.text.contains(title[l])) << r.text.toStdString();
+    EXPECT_TRUE(r.text.contains(QStringLiteral("1,136 \u00b1 0,023 ms"))) << r.text.toStdString();
+    EXPECT_FALSE(r.text.contains(QChar(0x2026))) << r.text.toStdString();
+  }
+  InstallLanguage(QString());
 }
 
 }  // namespace

@@ -385,7 +385,7 @@ bool WriteClassReport(const QString& path, const TClassResults& results, const Q
   for (int i = 0; i < count; ++i) {
     const QRectF wrapped = QFontMetricsF(p.font()).boundingRect(QRectF(0, 0, noteWidth, 1e6), Qt::TextWordWrap,
                                                                 noteOf(results.groups[i]));
-    const double lines = std::ceil(wrapped.height() / QFontMetricsF(p.font()).lineSpacing() - 0.01);
+    const double lines = std::ceil(wrapped.height() / QFontMetricsF(p.font()).lineSpacing() - 0.1);
     heights[i] = row * std::clamp(lines, 1.0, 3.0);
     total += heights[i];
   }

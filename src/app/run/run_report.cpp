@@ -197,21 +197,33 @@ double DrawTable(QPainter& p, double x, double y, double keyWidth, double width,
   for (const auto& row : rows)
     keyWidth = std::max(keyWidth, QFontMetricsF(p.font()).horizontalAdvance(row.first) / Px(1) + 2);
   for (size_t i = 0; i < rows.size(); ++i) {
-    if (i % 2 == 0) p.fillRect(Box(x, y, width, kRow), QColor(0xf0, 0xf0, 0xf0));
+    // A value of words too long for its line takes a second one; a single
+    // long name (a file's) loses its middle instead.
+    const QFontMetricsF metrics(p.font());
+    const double room = Px(width - keyWidth - 1);
+    const bool wraps = metrics.horizontalAdvance(rows[i].second) > room && rows[i].second.contains(QLatin1Char(' ')) &&
+                       metrics.boundingRect(QRectF(0, 0, room, 1e6), Qt::TextWordWrap, rows[i].second).height() <=
+                           2.5 * metrics.lineSpacing();
+    const double height = wraps ? 2 * kRow : kRow;
+    if (i % 2 == 0) p.fillRect(Box(x, y, width, height), QColor(0xf0, 0xf0, 0xf0));
     p.setPen(QColor(0x40, 0x40, 0x40));
-    p.setFont(Font(9));
     p.drawText(Box(x + 1, y, keyWidth - 1, kRow), Qt::AlignLeft | Qt::AlignVCenter, rows[i].first);
     p.setPen(Qt::black);
-    const QRectF value = Box(x + keyWidth, y, width - keyWidth - 1, kRow);
-    const QString text = QFontMetricsF(p.font()).elidedText(rows[i].second, Qt::ElideMiddle, value.width());
-    p.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, text);
-    y += kRow;
+    if (wraps) {
+      p.drawText(Box(x + keyWidth, y, width - keyWidth - 1, height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                 rows[i].second);
+    } else {
+      const QRectF value = Box(x + keyWidth, y, width - keyWidth - 1, kRow);
+      p.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(rows[i].second, Qt::ElideMiddle, value.width()));
+    }
+    y += height;
   }
   return y;
 }
 
-// The map's marks explained, in the column beside the map.
-void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunReportInput& in) {
+// The map's marks explained, in the column beside the map; returns the
+// bottom (mm).
+double DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunReportInput& in) {
   p.setPen(Qt::black);
   p.setFont(Font(11, true));
   p.drawText(Box(x, y, 60, 6), Qt::AlignLeft | Qt::AlignVCenter, RunReport::tr("On the map"));
@@ -220,8 +232,10 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
   auto line = [&](const QString& text) {
     p.setPen(Qt::black);
     p.setFont(Font(9));
-    p.drawText(Box(x + 9, y, 51, kRow), Qt::AlignLeft | Qt::AlignVCenter, text);
-    y += kRow;
+    // A longer language's line wraps under itself.
+    const double rows = QFontMetricsF(p.font()).horizontalAdvance(text) > Px(51) ? 2 : 1;
+    p.drawText(Box(x + 9, y, 51, rows * kRow), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+    y += rows * kRow;
   };
   const double mid = kRow / 2;
   for (int k = stA; k <= stC; ++k) {
@@ -259,6 +273,7 @@ void DrawLegend(QPainter& p, const TMapBox& m, double x, double y, const TRunRep
     DrawStrike(p, QPointF(Px(x + 4), Px(y + mid)), Px(2.4));
     line(RunReport::tr("struck point (simulated)"));
   }
+  return y;
 }
 
 void DrawScope(QPainter& p, double y, double height, const QString& title, const QImage& picture) {
@@ -368,11 +383,16 @@ bool WriteRunReport(const QString& pdfPath, const TRunReportInput& in, QString* 
                         s.imageFileName.empty() ? QStringLiteral("\u2014")
                                                 : QFileInfo(QString::fromStdString(s.imageFileName)).fileName());
   const double settingsEnd = DrawTable(p, side, y - 1, 26, sideWidth, RunReport::tr("Settings"), settings);
-  DrawLegend(p, map, side, settingsEnd + 2, in);
-  y += mapWidth * kMapHeightMm / kMapWidthMm + 4;
+  const double besideEnd = DrawLegend(p, map, side, settingsEnd + 2, in);
+  const double mapEnd = y + mapWidth * kMapHeightMm / kMapWidthMm;
+  // A column beside the map longer than the map (a measured velocity's
+  // rows, a language's wrapped lines) pushes the scopes down, and they
+  // give up the height it took, so that the page still holds the tables.
+  const double overrun = std::max(0.0, besideEnd - mapEnd);
+  y = mapEnd + overrun + 4;
 
   // Both scopes, full width.
-  const double scopeHeight = 52;
+  const double scopeHeight = 52 - overrun / 2;
   DrawScope(p, y, scopeHeight, RunReport::tr("Pair %1").arg(QLatin1String(kPairLabel[0])), in.scopeAB);
   y += 6.5 + scopeHeight + 3;
   DrawScope(p, y, scopeHeight, RunReport::tr("Pair %1").arg(QLatin1String(kPairLabel[1])), in.scopeAC);
