@@ -657,6 +657,34 @@
         <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
         <translation>Aufnahmedauer x Abtastrate darf %1 Abtastwerte nicht überschreiten (30 Sekunden bei 44100 Abtastwerten / s)</translation>
     </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a whole number</source>
+        <translation>[%1] %2 = &apos;%3&apos; ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is none of level, onset, correlation</source>
+        <translation>[%1] %2 = &apos;%3&apos; ist weder level noch onset noch correlation</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number</source>
+        <translation>[%1] %2 = &apos;%3&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number of at least 0</source>
+        <translation>[%1] %2 = &apos;%3&apos; ist keine Zahl von mindestens 0</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>Die Impulsgeschwindigkeit muss zwischen %1 und %2 mm / s liegen</translation>
+    </message>
+    <message>
+        <source>Detection level must be between %1 and %2 (0 to 100 % of full scale)</source>
+        <translation>Der Erkennungspegel muss zwischen %1 und %2 liegen (0 bis 100 % des Vollausschlags)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: %4</source>
+        <translation>[%1] %2 = %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>TALAudioIn</name>

@@ -657,6 +657,34 @@
         <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
         <translation>Duración x muestreo no debe superar %1 muestras (30 segundos a 44100 muestras / s)</translation>
     </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a whole number</source>
+        <translation>[%1] %2 = &apos;%3&apos; no es un número entero</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is none of level, onset, correlation</source>
+        <translation>[%1] %2 = &apos;%3&apos; no es level, onset ni correlation</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number</source>
+        <translation>[%1] %2 = &apos;%3&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number of at least 0</source>
+        <translation>[%1] %2 = &apos;%3&apos; no es un número mayor o igual que 0</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>La velocidad del pulso debe estar entre %1 y %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Detection level must be between %1 and %2 (0 to 100 % of full scale)</source>
+        <translation>El nivel de detección debe estar entre %1 y %2 (0 a 100 % del fondo de escala)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: %4</source>
+        <translation>[%1] %2 = %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>TALAudioIn</name>

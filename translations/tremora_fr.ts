@@ -657,6 +657,34 @@
         <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
         <translation>Durée x échantillonnage ne doit pas dépasser %1 échantillons (30 secondes à 44100 échantillons / s)</translation>
     </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a whole number</source>
+        <translation>[%1] %2 = &apos;%3&apos; n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is none of level, onset, correlation</source>
+        <translation>[%1] %2 = &apos;%3&apos; n&apos;est ni level, ni onset, ni correlation</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number</source>
+        <translation>[%1] %2 = &apos;%3&apos; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number of at least 0</source>
+        <translation>[%1] %2 = &apos;%3&apos; n&apos;est pas un nombre d&apos;au moins 0</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>La vitesse de l&apos;impulsion doit être entre %1 et %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Detection level must be between %1 and %2 (0 to 100 % of full scale)</source>
+        <translation>Le niveau de détection doit être entre %1 et %2 (0 à 100 % de la pleine échelle)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: %4</source>
+        <translation>[%1] %2 = %3 : %4</translation>
+    </message>
 </context>
 <context>
     <name>TALAudioIn</name>

@@ -657,6 +657,34 @@
         <source>Acquisition time x rate must not exceed %1 samples (30 seconds at 44100 samples / s)</source>
         <translation>Duração x amostragem não pode passar de %1 amostras (30 segundos a 44100 amostras / s)</translation>
     </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a whole number</source>
+        <translation>[%1] %2 = &apos;%3&apos; não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is none of level, onset, correlation</source>
+        <translation>[%1] %2 = &apos;%3&apos; não é level, onset nem correlation</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number</source>
+        <translation>[%1] %2 = &apos;%3&apos; não é um número</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = &apos;%3&apos; is not a number of at least 0</source>
+        <translation>[%1] %2 = &apos;%3&apos; não é um número maior ou igual a 0</translation>
+    </message>
+    <message>
+        <source>Pulse velocity must be between %1 and %2 mm / s</source>
+        <translation>A velocidade do pulso deve estar entre %1 e %2 mm / s</translation>
+    </message>
+    <message>
+        <source>Detection level must be between %1 and %2 (0 to 100 % of full scale)</source>
+        <translation>O nível de detecção deve estar entre %1 e %2 (0 a 100 % do fundo de escala)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: %4</source>
+        <translation>[%1] %2 = %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>TALAudioIn</name>

@@ -288,8 +288,20 @@ TEST_F(LanguageTest, EveryWindowIsTranslatedAndFitsInEveryLanguage) {
 }
 
 TEST_F(LanguageTest, GermanWindowsSayItInGermanWithADecimalComma) {
+  // A hand-edited config.ini: what was not read is said in German.
+  testsupport::WriteFile(dir_.path() / "config.ini",
+                         "[VELOCIDADE]\r\nvel=5\r\n[VELOCITYMEASURE]\r\nuncertainty=-5\r\n"
+                         "[LEVELDETECTION]\r\nlevel_detec=5000\r\n");
   InstallLanguage(ChosenLanguage(QStringLiteral("de_AT")));
+  TMessageRecorder messages;
   CreateWindows();
+  ASSERT_FALSE(messages.Messages().isEmpty());
+  EXPECT_EQ(messages.Messages()[0].section(u'\n', 1),
+            QStringLiteral("[VELOCIDADE] vel = 5: Die Impulsgeschwindigkeit muss zwischen 100 und 10000000 mm / s liegen\n"
+                           "[VELOCITYMEASURE] uncertainty = '-5' ist keine Zahl von mindestens 0\n"
+                           "[LEVELDETECTION] level_detec = 5000: Der Erkennungspegel muss zwischen 0 und 1000 liegen "
+                           "(0 bis 100 % des Vollausschlags)"))
+      << messages.Messages()[0].toStdString();
   EXPECT_EQ(Form2->Caption(), QStringLiteral("Einstellungen"));
   EXPECT_EQ(Form3->Caption(), QStringLiteral("Signalaufnahme"));
   auto* detect = Form3->findChild<TCheckBox*>(QStringLiteral("chkAutomaticTime"));

@@ -98,12 +98,12 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
   auto missing = [&](const char* section, const char* key) {
     if (notes) notes->missing.push_back(KeyName(section, key) + " is missing");
   };
-  auto damaged = [&](const std::string& text) {
-    if (notes) notes->damaged.push_back(text);
+  using TWhy = TUnreadValue::TWhy;
+  auto damaged = [&](const char* section, const char* key, const std::string& text, TWhy why, int32_t rate = 0) {
+    if (notes) notes->unread.push_back({section, key, text, why, rate});
   };
-  auto beyond = [&](const char* section, const char* key, int32_t value, const std::string& error) {
-    damaged(KeyName(section, key) + " = " + std::to_string(value) + ": " + error);
-    if (notes) notes->beyondBounds.push_back(notes->damaged.back());
+  auto beyond = [&](const char* section, const char* key, int32_t value, int32_t rate = 0) {
+    damaged(section, key, std::to_string(value), TWhy::BeyondBounds, rate);
   };
   TExperimentState read = state;
   for (const TIntKey& k : kIntKeys) {
@@ -112,7 +112,7 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     if (text == kAbsent)
       missing(k.section, k.key);
     else if (!profile::ParseInt(text, value))
-      damaged(KeyName(k.section, k.key) + " = '" + text + "' is not a whole number");
+      damaged(k.section, k.key, text, TWhy::NotWholeNumber);
     else
       k.field(read) = value;
   }
@@ -129,18 +129,18 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
   state.mapHeight = read.mapHeight;
   // A hand-edited file cannot ask for a speed or blocks the program cannot
   // work with.
-  if (const std::string error = PulseVelocityError(read.pulseVelocity); error.empty())
+  if (PulseVelocityError(read.pulseVelocity).empty())
     state.pulseVelocity = read.pulseVelocity;
   else
-    beyond("VELOCIDADE", "vel", read.pulseVelocity, error);
-  if (const std::string error = AcquisitionBoundsError(kMinAcquisitionTime, read.acquisitionRate); error.empty())
+    beyond("VELOCIDADE", "vel", read.pulseVelocity);
+  if (AcquisitionBoundsError(kMinAcquisitionTime, read.acquisitionRate).empty())
     state.acquisitionRate = read.acquisitionRate;
   else
-    beyond("TXAQUISICAO", "tx", read.acquisitionRate, error);
-  if (const std::string error = AcquisitionBoundsError(read.acquisitionTime, state.acquisitionRate); error.empty())
+    beyond("TXAQUISICAO", "tx", read.acquisitionRate);
+  if (AcquisitionBoundsError(read.acquisitionTime, state.acquisitionRate).empty())
     state.acquisitionTime = read.acquisitionTime;
   else if (read.acquisitionTime != state.acquisitionTime)
-    beyond("TAQUISICAO", "taq", read.acquisitionTime, error);
+    beyond("TAQUISICAO", "taq", read.acquisitionTime, state.acquisitionRate);
   // The time kept must fit the rate read.
   if (!AcquisitionBoundsError(state.acquisitionTime, state.acquisitionRate).empty()) state.acquisitionTime = 5;
   // Without the section the lab keeps the first sample at the level.
@@ -149,7 +149,7 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     if (ParsePickMethod(method, parsed))
       state.pickMethod = parsed;
     else
-      damaged(KeyName("PICKS", "method") + " = '" + method + "' is none of level, onset, correlation");
+      damaged("PICKS", "method", method, TWhy::NotPickMethod);
   }
   // A velocity measurement's keys: a lab without one has none, and that is
   // not worth a note.
@@ -158,15 +158,14 @@ void ReadSettingsOver(const std::filesystem::path& file, TExperimentState& state
     double value = 0;
     if (text == kAbsent) continue;
     if (!ParseNumber(text, value) || (k.uncertainty && value < 0))
-      damaged(KeyName("VELOCITYMEASURE", k.key) + " = '" + text + "' is not a " +
-              (k.uncertainty ? "number of at least 0" : "number"));
+      damaged("VELOCITYMEASURE", k.key, text, k.uncertainty ? TWhy::NotAtLeastZero : TWhy::NotNumber);
     else
       k.field(state) = value;
   }
-  if (const std::string error = DetectionLevelError(read.detectionLevel); error.empty())
+  if (DetectionLevelError(read.detectionLevel).empty())
     state.detectionLevel = read.detectionLevel;
   else
-    beyond("LEVELDETECTION", "level_detec", read.detectionLevel, error);
+    beyond("LEVELDETECTION", "level_detec", read.detectionLevel);
 }
 
 void SetDefaultSettings(TExperimentState& state, const std::filesystem::path& folder) {

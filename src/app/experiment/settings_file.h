@@ -81,11 +81,19 @@ void SaveSettingsTo(const std::filesystem::path& file, const TExperimentState& s
 // What reading the settings of a file found wrong, one line per key:
 // "[SECTION] key is missing", "[SECTION] key = 'text' is not a whole number" (or, for a measurement's value, a number), or
 // the bound a value breaks.
+// A value of the file that was not taken, and why; a window words it in
+// its language.
+struct TUnreadValue {
+  enum class TWhy { NotWholeNumber, NotPickMethod, NotNumber, NotAtLeastZero, BeyondBounds };
+  std::string section, key;
+  std::string text;  // the value as the file writes it
+  TWhy why = TWhy::NotNumber;
+  int32_t rate = 0;  // BeyondBounds of an acquisition time: the rate it was checked with
+};
+
 struct TSettingsNotes {
-  std::vector<std::string> missing;
-  std::vector<std::string> damaged;
-  // Those of `damaged` that are numbers beyond their bounds.
-  std::vector<std::string> beyondBounds;
+  std::vector<std::string> missing;  // "[POSICAO] xB is missing"
+  std::vector<TUnreadValue> unread;
 };
 
 // Reads the settings keys present in `file` over `state`: a key that is

@@ -92,9 +92,9 @@ std::vector<std::string> LoadRunFolder(const fs::path& folder, const TExperiment
                                   .arg(QLatin1String(kRunIniName), QLatin1String(section), QString::fromStdString(keys))));
       run.hasStations = false;
     }
-    for (const std::string& d : notes.damaged) {
-      if (d.rfind("[POSICAO]", 0) == 0 || d.rfind("[VELOCIDADE]", 0) == 0) run.hasStations = false;
-      problems.push_back(std::string(kRunIniName) + ": " + d);
+    for (const TUnreadValue& value : notes.unread) {
+      if (value.section == "POSICAO" || value.section == "VELOCIDADE") run.hasStations = false;
+      problems.push_back(std::string(kRunIniName) + ": " + Said(UnreadValueWords(value)));
     }
     ReadRunResults(ini, run, problems);
   }

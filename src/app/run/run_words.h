@@ -17,6 +17,12 @@ struct RunWords {
 inline std::string Said(const QString& text) { return text.toStdString(); }
 inline QString PathWords(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
+struct TUnreadValue;
+
 // Why a block of `time` seconds at `rate` samples / s cannot be captured;
 // empty when it can.
 QString AcquisitionBoundsWords(int32_t time, int32_t rate);
+
+// A value of a settings file that was not taken, and why:
+// "[VELOCIDADE] vel = '149456.3' is not a whole number".
+QString UnreadValueWords(const TUnreadValue& value);

@@ -6,6 +6,7 @@
 #include "app/experiment/epicenter_answer.h"
 #include "app/run/answer_words.h"
 #include "app/run/region_picture.h"
+#include "app/run/run_words.h"
 #include "app/experiment/experiment_state.h"
 #include "app/windows/listen_form.h"
 #include "app/experiment/rounding.h"
@@ -80,10 +81,10 @@ void TForm1::FormCreate(QObject*) {
   // So is a velocity that is not a whole number of mm/s (one typed from a
   // measurement, say), or a measurement's value that is not a number.
   QStringList unread;
-  for (const std::string& note : notes.damaged)
-    if (note.rfind("[VELOCIDADE]", 0) == 0 || note.rfind("[VELOCITYMEASURE]", 0) == 0 ||
-        std::find(notes.beyondBounds.begin(), notes.beyondBounds.end(), note) != notes.beyondBounds.end())
-      unread << QString::fromStdString(note);
+  for (const TUnreadValue& value : notes.unread)
+    if (value.section == "VELOCIDADE" || value.section == "VELOCITYMEASURE" ||
+        value.why == TUnreadValue::TWhy::BeyondBounds)
+      unread << UnreadValueWords(value);
   if (!unread.empty()) {
     unread.prepend(tr("These values of config.ini were not read; the defaults are used instead:"));
     ShowMessage(unread.join(QLatin1Char('\n')));
