@@ -193,6 +193,10 @@
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>

@@ -193,6 +193,10 @@
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>

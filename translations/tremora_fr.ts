@@ -193,6 +193,10 @@
         <source>no</source>
         <translation>non</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>

@@ -193,6 +193,10 @@
         <source>no</source>
         <translation>não</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Convert</name>

@@ -49,6 +49,12 @@ QPainterPath RegionOutline(const TFittingRegion& region, const QRectF& box) {
   return path;
 }
 
+// The report's words in the windows' language (the class window's Export);
+// --class installs no translation and writes them in English.
+struct ClassReport {
+  Q_DECLARE_TR_FUNCTIONS(ClassReport)
+};
+
 QString Number(double v, int decimals) { return Text(FixedPoint(v, decimals)); }
 
 // The report's numbers as the windows' language writes them; class.csv
@@ -233,7 +239,9 @@ QImage ClassMapPicture(const TClassResults& results) {
 bool WriteClassCsv(const QString& path, const TClassResults& results, QString* error) {
   QSaveFile file(path);
   if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly)) {
-    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString());
+    if (error)
+      *error = ClassReport::tr("Cannot write %1: %2")
+                   .arg(path, QFileInfo(path).isDir() ? ClassReport::tr("it is a folder") : file.errorString());
     return false;
   }
   QStringList lines;
@@ -255,19 +263,13 @@ bool WriteClassCsv(const QString& path, const TClassResults& results, QString* e
   }
   const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
   if (file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    if (error) *error = ClassReport::tr("Cannot write %1: %2").arg(path, file.errorString());
     return false;
   }
   return true;
 }
 
 namespace {
-
-// The report's words in the windows' language (the class window's Export);
-// --class --report installs no translation and writes them in English.
-struct ClassReport {
-  Q_DECLARE_TR_FUNCTIONS(ClassReport)
-};
 
 constexpr int kDpi = 300;
 constexpr double kPageWidth = 210.0, kPageHeight = 297.0, kMargin = 12.0;
