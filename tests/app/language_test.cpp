@@ -302,6 +302,14 @@ TEST_F(LanguageTest, GermanWindowsSayItInGermanWithADecimalComma) {
                            "[LEVELDETECTION] level_detec = 5000: Der Erkennungspegel muss zwischen 0 und 1000 liegen "
                            "(0 bis 100 % des Vollausschlags)"))
       << messages.Messages()[0].toStdString();
+  // A lab folder whose config.ini cannot be written: Apply and Save says so.
+  std::filesystem::remove(dir_.path() / "config.ini");
+  std::filesystem::create_directory(dir_.path() / "config.ini");
+  messages.Clear();
+  QTest::mouseClick(Form2->btnAplicar->Button(), Qt::LeftButton);
+  ASSERT_EQ(messages.Messages().size(), 1);
+  EXPECT_TRUE(messages.Messages()[0].endsWith(QStringLiteral("config.ini kann nicht geschrieben werden")))
+      << messages.Messages()[0].toStdString();
   EXPECT_EQ(Form2->Caption(), QStringLiteral("Einstellungen"));
   EXPECT_EQ(Form3->Caption(), QStringLiteral("Signalaufnahme"));
   auto* detect = Form3->findChild<TCheckBox*>(QStringLiteral("chkAutomaticTime"));

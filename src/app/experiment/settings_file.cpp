@@ -5,7 +5,7 @@
 #include "platform/profile_file.h"
 
 ESettingsWriteError::ESettingsWriteError(const std::filesystem::path& path)
-    : std::runtime_error("Unable to write to " + path.string()) {}
+    : std::runtime_error("Unable to write to " + path.string()), path_(path) {}
 
 namespace {
 // The working directory, or "." relative when it cannot be told (it was

@@ -14,6 +14,10 @@
 class ESettingsWriteError : public std::runtime_error {
 public:
   explicit ESettingsWriteError(const std::filesystem::path& path);
+  const std::filesystem::path& Path() const { return path_; }
+
+private:
+  std::filesystem::path path_;
 };
 
 // Bounds of one acquisition block. The capture keeps 40 blocks queued, so

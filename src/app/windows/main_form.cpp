@@ -152,12 +152,12 @@ void TForm1::ChangeImage1Click(QObject*) {
   imgMapa->LoadFromFile(OpenImage->FileName());
   Experiment.imageFileName = StoredPictureName(OpenImage->FileName().toStdString());
   if (!Experiment.runSettingsInForce) {
-    SaveSettings(Experiment);
+    SavingSettings([] { SaveSettings(Experiment); });
     return;
   }
   // The run's values are in force, not the lab's: only the picture's name
   // changes in the lab's settings, every other key stays as it is.
-  SavePictureName(Experiment.imageFileName);
+  SavingSettings([] { SavePictureName(Experiment.imageFileName); });
 }
 
 std::string TForm1::StoredPictureName(const std::string& chosen) {

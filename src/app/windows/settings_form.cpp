@@ -139,7 +139,7 @@ void TForm2::btnAplicarClick(QObject*) {
   // A map in the lab folder is named relative to it, as choosing it does.
   TExperimentState saved = Experiment;
   saved.imageFileName = TForm1::StoredPictureName(Experiment.imageFileName);
-  SaveSettings(saved);
+  SavingSettings([&] { SaveSettings(saved); });
   Form3->ApplyCaptureSettings();
 }
 
