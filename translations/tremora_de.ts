@@ -607,11 +607,11 @@
     </message>
     <message>
         <source>No pulse picked on pair %1: %2</source>
-        <translation>Kein Impuls bei Paar %1 bestimmt: %2</translation>
+        <translation>Kein Impuls bei Paar %1 gefunden: %2</translation>
     </message>
     <message>
         <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
-        <translation>Paar %1: %2; den Erkennungspegel über das Ruherauschen heben oder nach Einsatz oder Korrelation bestimmen</translation>
+        <translation>Paar %1: %2; den Erkennungspegel über das Ruherauschen heben oder die Ankünfte nach Einsatz oder Korrelation finden</translation>
     </message>
     <message>
         <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>

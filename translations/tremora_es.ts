@@ -607,11 +607,11 @@
     </message>
     <message>
         <source>No pulse picked on pair %1: %2</source>
-        <translation>Ningún pulso marcado en el par %1: %2</translation>
+        <translation>Ningún pulso hallado en el par %1: %2</translation>
     </message>
     <message>
         <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
-        <translation>Par %1: %2; suba el nivel de detección por encima del ruido en reposo, o marque por inicio o por correlación</translation>
+        <translation>Par %1: %2; suba el nivel de detección por encima del ruido en reposo, o halle las llegadas por el inicio o por correlación</translation>
     </message>
     <message>
         <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>

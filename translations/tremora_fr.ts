@@ -607,11 +607,11 @@
     </message>
     <message>
         <source>No pulse picked on pair %1: %2</source>
-        <translation>Aucune impulsion pointée sur la paire %1 : %2</translation>
+        <translation>Aucune impulsion trouvée sur la paire %1 : %2</translation>
     </message>
     <message>
         <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
-        <translation>Paire %1 : %2 ; montez le niveau de détection au-dessus du bruit au repos, ou pointez par début ou par corrélation</translation>
+        <translation>Paire %1 : %2 ; montez le niveau de détection au-dessus du bruit au repos, ou trouvez les arrivées par le début ou par corrélation</translation>
     </message>
     <message>
         <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>

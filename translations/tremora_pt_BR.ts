@@ -607,11 +607,11 @@
     </message>
     <message>
         <source>No pulse picked on pair %1: %2</source>
-        <translation>Nenhum pulso marcado no par %1: %2</translation>
+        <translation>Nenhum pulso achado no par %1: %2</translation>
     </message>
     <message>
         <source>Pair %1: %2; raise the detection level above the idle noise, or pick by onset or correlation</source>
-        <translation>Par %1: %2; suba o nível de detecção acima do ruído em repouso, ou marque por início ou por correlação</translation>
+        <translation>Par %1: %2; suba o nível de detecção acima do ruído em repouso, ou ache as chegadas pelo início ou por correlação</translation>
     </message>
     <message>
         <source>%1: [%2] %3 = &apos;%4&apos; is not a number</source>
