@@ -271,11 +271,11 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       const int from = CursorLinePixel(c, horizontal);
       const int to = ClampInto(CursorPixel(c, horizontal, value), along);
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      lineBetween(row, to, {across.lo + 1, across.hi});
+      dotLine_.Draw(painter, At(row, to, across.lo + 1), At(row, to, across.hi), view);
       if (!horizontal) PaintCrossings(&canvas, c, value, to);
       if (to == from || both) continue;
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
+      dotLine_.Draw(painter, At(row, from, pointerAcross), At(row, to, pointerAcross), view);
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
       painter->setPen(Trails()->Font()->Color());

@@ -1,0 +1,128 @@
+#include "scope/paint/dot_line.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The image the raster painter writes into, when it writes whole pixels at
+// a whole translation of its coordinates; else null.
+QImage* RasterTarget(QPainter* painter, QPoint& offset) {
+  QPaintEngine* engine = painter->paintEngine();
+  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
+  const QTransform toDevice = painter->deviceTransform();
+  if (!image || !image->isDetached() || toDevice.type() > QTransform::TxTranslate ||
+      toDevice.dx() != std::floor(toDevice.dx()) || toDevice.dy() != std::floor(toDevice.dy()) ||
+      (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32 &&
+       image->format() != QImage::Format_ARGB32_Premultiplied))
+    return nullptr;
+  offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+  return image;
+}
+
+}  // namespace
+
+void TSLDotLine::Probe(const QPen& pen, int length) {
+  if (length <= length_ && pen == pen_) return;
+  // A long line in each direction, dotted by the stroker on a clear image
+  // with room around it, so that nothing of it is cut.
+  const int margin = 4, n = std::max({length, length_, 1024});
+  pen_ = pen;
+  length_ = n;
+  value_ = 0;
+  bool found = false;
+  for (int d = 0; d < 4; ++d) {
+    const bool vertical = d >= 2, backward = d % 2 == 1;
+    QImage probe(vertical ? QSize(2 * margin + 1, n + 2 * margin + 1) : QSize(n + 2 * margin + 1, 2 * margin + 1),
+                 QImage::Format_ARGB32_Premultiplied);
+    probe.fill(0);
+    const QPoint from = vertical ? QPoint(margin, margin + (backward ? n : 0)) : QPoint(margin + (backward ? n : 0), margin);
+    const QPoint to = vertical ? QPoint(margin, margin + (backward ? 0 : n)) : QPoint(margin + (backward ? 0 : n), margin);
+    {
+      QPainter p(&probe);
+      p.setPen(pen);
+      p.drawLine(from, to);
+    }
+    TProbe& dots = probes_[d];
+    dots.on.fill(false, n + 1);
+    dots.usable = true;
+    const QPoint step = vertical ? QPoint(0, backward ? -1 : 1) : QPoint(backward ? -1 : 1, 0);
+    int drawn = 0;
+    for (int y = 0; y < probe.height(); ++y)
+      for (int x = 0; x < probe.width(); ++x)
+        if (probe.pixel(x, y) != 0) ++drawn;
+    for (int k = 0; k <= n; ++k) {
+      const QPoint at = from + step * k;
+      const QRgb pixel = probe.pixel(at);
+      if (pixel == 0) continue;
+      // One value, opaque, so that writing it is what blending it gives.
+      if ((found && pixel != value_) || qAlpha(pixel) != 255) dots.usable = false;
+      value_ = pixel;
+      found = true;
+      dots.on[k] = true;
+      --drawn;
+    }
+    // Anything beside the line: not a line of single pixels.
+    if (drawn != 0) dots.usable = false;
+  }
+}
+
+void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const QRect& clip) {
+  const QPen pen = painter->pen();
+  QPoint offset;
+  QImage* image = a != b && (a.x() == b.x() || a.y() == b.y()) && pen.isCosmetic() && pen.widthF() <= 1 &&
+                          pen.style() != Qt::NoPen && pen.style() != Qt::SolidLine &&
+                          pen.brush().style() == Qt::SolidPattern && pen.color().alpha() == 255 &&
+                          !painter->testRenderHint(QPainter::Antialiasing) &&
+                          painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+                          painter->opacity() == 1.0 && painter->worldTransform().isIdentity() &&
+                          painter->hasClipping() && painter->clipBoundingRect() == QRectF(clip)
+                      ? RasterTarget(painter, offset)
+                      : nullptr;
+  const bool vertical = a.x() == b.x();
+  const int length = vertical ? std::abs(b.y() - a.y()) : std::abs(b.x() - a.x());
+  const int d = (vertical ? 2 : 0) + ((vertical ? b.y() < a.y() : b.x() < a.x()) ? 1 : 0);
+  if (image) Probe(pen, length);
+  if (!image || !probes_[d].usable) {
+    painter->drawLine(a, b);
+    return;
+  }
+  // Where the painter may write: the paint's exposed part within the clip.
+  const QRect bounds = clip.translated(offset) & image->rect();
+  const QRegion exposed = painter->paintEngine()->systemClip();
+  const QRegion whole(bounds);
+  const QRegion& area = exposed.isEmpty() ? whole : exposed;
+  QRect reach;
+  for (const QRect& r : area) reach |= r & bounds;
+  // A line reaching beyond the clip's bounds is cut there by the stroker,
+  // which may move its dots: left to it.
+  const QRect line(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())) + offset,
+                   QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())) + offset);
+  if (!reach.contains(line)) {
+    painter->drawLine(a, b);
+    return;
+  }
+  const TProbe& probe = probes_[d];
+  const QPoint start = a + offset;
+  const int sign = d % 2 == 1 ? -1 : 1;
+  const qsizetype stride = image->bytesPerLine();
+  uchar* bits = image->bits();
+  for (const QRect& r : area) {
+    const QRect part = r & bounds & line;
+    if (part.isEmpty()) continue;
+    // The steps from the start that lie in this rectangle.
+    const int lo = vertical ? part.top() : part.left(), hi = vertical ? part.bottom() : part.right();
+    const int origin = vertical ? start.y() : start.x();
+    const int k0 = sign > 0 ? lo - origin : origin - hi, k1 = sign > 0 ? hi - origin : origin - lo;
+    for (int k = std::max(0, k0); k <= std::min(length, k1); ++k) {
+      if (!probe.on[k]) continue;
+      const QPoint at = vertical ? QPoint(start.x(), start.y() + sign * k) : QPoint(start.x() + sign * k, start.y());
+      reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = value_;
+    }
+  }
+}
