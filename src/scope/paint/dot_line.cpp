@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -97,13 +100,25 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
   const QRegion exposed = painter->paintEngine()->systemClip();
   const QRegion whole(bounds);
   const QRegion& area = exposed.isEmpty() ? whole : exposed;
-  QRect reach;
-  for (const QRect& r : area) reach |= r & bounds;
+  // The exposed rectangles within the clip, as left, top, right, bottom.
+  struct TSpan {
+    int l, t, r, b;
+  };
+  QVarLengthArray<TSpan, 64> parts;
+  int reachL = INT_MAX, reachT = INT_MAX, reachR = INT_MIN, reachB = INT_MIN;
+  for (const QRect& r : area) {
+    const TSpan p{std::max(r.left(), bounds.left()), std::max(r.top(), bounds.top()), std::min(r.right(), bounds.right()),
+                  std::min(r.bottom(), bounds.bottom())};
+    if (p.l > p.r || p.t > p.b) continue;
+    parts.append(p);
+    reachL = std::min(reachL, p.l), reachT = std::min(reachT, p.t);
+    reachR = std::max(reachR, p.r), reachB = std::max(reachB, p.b);
+  }
   // A line reaching beyond the clip's bounds is cut there by the stroker,
   // which may move its dots: left to it.
-  const QRect line(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())) + offset,
-                   QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())) + offset);
-  if (!reach.contains(line)) {
+  const int lineL = std::min(a.x(), b.x()) + offset.x(), lineR = std::max(a.x(), b.x()) + offset.x();
+  const int lineT = std::min(a.y(), b.y()) + offset.y(), lineB = std::max(a.y(), b.y()) + offset.y();
+  if (parts.isEmpty() || lineL < reachL || lineR > reachR || lineT < reachT || lineB > reachB) {
     painter->drawLine(a, b);
     return;
   }
@@ -112,11 +127,12 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
   const int sign = d % 2 == 1 ? -1 : 1;
   const qsizetype stride = image->bytesPerLine();
   uchar* bits = image->bits();
-  for (const QRect& r : area) {
-    const QRect part = r & bounds & line;
-    if (part.isEmpty()) continue;
+  for (const TSpan& p : parts) {
+    const int left = std::max(p.l, lineL), right = std::min(p.r, lineR);
+    const int top = std::max(p.t, lineT), bottom = std::min(p.b, lineB);
+    if (left > right || top > bottom) continue;
     // The steps from the start that lie in this rectangle.
-    const int lo = vertical ? part.top() : part.left(), hi = vertical ? part.bottom() : part.right();
+    const int lo = vertical ? top : left, hi = vertical ? bottom : right;
     const int origin = vertical ? start.y() : start.x();
     const int k0 = sign > 0 ? lo - origin : origin - hi, k1 = sign > 0 ? hi - origin : origin - lo;
     for (int k = std::max(0, k0); k <= std::min(length, k1); ++k) {
