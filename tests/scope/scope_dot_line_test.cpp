@@ -1,7 +1,8 @@
-// The drag preview's dotted lines written straight into the pixels: the
-// same pixels QPainter::drawLine strokes with the same pen, for every
-// length in both directions along rows and columns, through a clip of
-// several rectangles, and drawn by drawLine where they cannot be written.
+// Cursor lines and a drag's dotted lines written straight into the pixels:
+// the same pixels QPainter::drawLine strokes with the same pen, for every
+// short length and long ones, in both directions along rows and columns,
+// through a clip of several rectangles, and drawn by drawLine where they
+// cannot be written.
 
 #include <QImage>
 #include <QPaintEngine>
@@ -66,7 +67,7 @@ TEST(DotLine, WritesTheDotsTheStrokerPuts) {
         lines.append({start + QPoint(3, n), start + QPoint(3, 0)});
       }
     }
-  for (const Qt::PenStyle style : {Qt::DotLine, Qt::DashLine, Qt::DashDotLine})
+  for (const Qt::PenStyle style : {Qt::DotLine, Qt::DashLine, Qt::DashDotLine, Qt::SolidLine})
     ExpectSamePixels(Dotted(QColor(255, 255, 0), style), QRegion(), lines);
   // Clipped in two: its dots stay where the stroker puts them.
   ExpectSamePixels(Dotted(QColor(255, 255, 0), Qt::DotLine), QRegion(0, 0, 400, 700) + QRegion(500, 0, 400, 700), lines);
@@ -95,22 +96,26 @@ TEST(DotLine, KeepsToTheClipAndLeavesWhatItCannotWriteToDrawLine) {
                                             // slanted
                                             {QPoint(60, 100), QPoint(700, 140)}};
   ExpectSamePixels(Dotted(QColor(0, 200, 255), Qt::DotLine), clip, inside);
+  ExpectSamePixels(Dotted(QColor(0, 200, 255), Qt::SolidLine), clip, inside);
   ExpectSamePixels(Dotted(QColor(0, 200, 255, 128), Qt::DotLine), clip, inside);
   QPen wide = Dotted(Qt::white, Qt::DotLine);
   wide.setCosmetic(false);
   wide.setWidth(3);
   ExpectSamePixels(wide, clip, inside);
-  // Another pen after the first: its own dots.
+  // Pens by turns (a cursor's line and a drag's preview): each its own dots.
   TSLDotLine dots;
   QImage theirs = Blank(), mine = Blank();
-  for (const QPen& pen : {Dotted(Qt::red, Qt::DotLine), Dotted(Qt::green, Qt::DashLine)}) {
+  int x = 40;
+  for (const QPen& pen : {Dotted(Qt::red, Qt::DotLine), Dotted(Qt::green, Qt::SolidLine), Dotted(Qt::red, Qt::DotLine),
+                          Dotted(Qt::blue, Qt::DashLine), Dotted(Qt::green, Qt::SolidLine)}) {
     QPainter t(&theirs), m(&mine);
     t.setClipRect(theirs.rect());
     m.setClipRect(mine.rect());
     t.setPen(pen);
     m.setPen(pen);
-    t.drawLine(40, 40, 40, 400);
-    dots.Draw(&m, QPoint(40, 40), QPoint(40, 400), mine.rect());
+    t.drawLine(x, 40, x, 400);
+    dots.Draw(&m, QPoint(x, 40), QPoint(x, 400), mine.rect());
+    x += 3;
   }
   EXPECT_EQ(mine, theirs);
 }

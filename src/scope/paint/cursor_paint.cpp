@@ -230,8 +230,12 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       if (CursorHasLine(c, horizontal)) lineAt[horizontal] = CursorLinePixel(c, horizontal, &linePinned[horizontal]);
     const bool anyPinned = linePinned[0] || linePinned[1];
     painter->save();
-    if (!printing && reached && !anyPinned)
-      painter->setClipRect(ExposedPart(painter, CursorFootprint(i)), Qt::IntersectClip);
+    QRect lineClip = view;
+    if (!printing && reached && !anyPinned) {
+      const QRect part = ExposedPart(painter, CursorFootprint(i));
+      painter->setClipRect(part, Qt::IntersectClip);
+      lineClip &= part;
+    }
     if ((dragged || fromLegend || underPointer) && !printing && reached) {
       // The line hit last, over the other one.
       for (bool hitPass : {false, true})
@@ -254,7 +258,7 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       painter->setPen(CosmeticPen(c->Color(), pinned ? Qt::DotLine : Qt::SolidLine));
       const bool row = CursorLineIsRow(c, horizontal);
       const TExtent across = Across(view, row);
-      lineBetween(row, at, {across.lo + 1, across.hi});
+      dotLine_.Draw(painter, At(row, at, across.lo + 1), At(row, at, across.hi), lineClip);
       if (!pinned && !horizontal) PaintCrossings(&canvas, c, c->Position()->X(), at);
     }
     painter->restore();

@@ -30,14 +30,23 @@ QImage* RasterTarget(QPainter* painter, QPoint& offset) {
 
 }  // namespace
 
-void TSLDotLine::Probe(const QPen& pen, int length) {
-  if (length <= length_ && pen == pen_) return;
-  // A long line in each direction, dotted by the stroker on a clear image
-  // with room around it, so that nothing of it is cut.
-  const int margin = 4, n = std::max({length, length_, 1024});
-  pen_ = pen;
-  length_ = n;
-  value_ = 0;
+const TSLDotLine::TPenPixels& TSLDotLine::Probe(const QPen& pen, int length) {
+  TPenPixels* kept = nullptr;
+  for (TPenPixels& p : pens_)
+    if (p.pen == pen) kept = &p;
+  if (kept && length <= kept->length) return *kept;
+  if (!kept) {
+    if (pens_.size() >= 4) pens_.removeFirst();
+    pens_.append(TPenPixels());
+    kept = &pens_.last();
+  }
+  // A long line in each direction, stroked on a clear image with room
+  // around it, so that nothing of it is cut.
+  const int margin = 4, n = std::max({length, kept->length, 1024});
+  kept->pen = pen;
+  kept->length = n;
+  QRgb& value = kept->value;
+  value = 0;
   bool found = false;
   for (int d = 0; d < 4; ++d) {
     const bool vertical = d >= 2, backward = d % 2 == 1;
@@ -51,7 +60,7 @@ void TSLDotLine::Probe(const QPen& pen, int length) {
       p.setPen(pen);
       p.drawLine(from, to);
     }
-    TProbe& dots = probes_[d];
+    TProbe& dots = kept->probes[d];
     dots.on.fill(false, n + 1);
     dots.usable = true;
     const QPoint step = vertical ? QPoint(0, backward ? -1 : 1) : QPoint(backward ? -1 : 1, 0);
@@ -64,8 +73,8 @@ void TSLDotLine::Probe(const QPen& pen, int length) {
       const QRgb pixel = probe.pixel(at);
       if (pixel == 0) continue;
       // One value, opaque, so that writing it is what blending it gives.
-      if ((found && pixel != value_) || qAlpha(pixel) != 255) dots.usable = false;
-      value_ = pixel;
+      if ((found && pixel != value) || qAlpha(pixel) != 255) dots.usable = false;
+      value = pixel;
       found = true;
       dots.on[k] = true;
       --drawn;
@@ -73,13 +82,14 @@ void TSLDotLine::Probe(const QPen& pen, int length) {
     // Anything beside the line: not a line of single pixels.
     if (drawn != 0) dots.usable = false;
   }
+  return *kept;
 }
 
 void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const QRect& clip) {
   const QPen pen = painter->pen();
   QPoint offset;
   QImage* image = a != b && (a.x() == b.x() || a.y() == b.y()) && pen.isCosmetic() && pen.widthF() <= 1 &&
-                          pen.style() != Qt::NoPen && pen.style() != Qt::SolidLine &&
+                          pen.style() != Qt::NoPen &&
                           pen.brush().style() == Qt::SolidPattern && pen.color().alpha() == 255 &&
                           !painter->testRenderHint(QPainter::Antialiasing) &&
                           painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
@@ -90,8 +100,8 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
   const bool vertical = a.x() == b.x();
   const int length = vertical ? std::abs(b.y() - a.y()) : std::abs(b.x() - a.x());
   const int d = (vertical ? 2 : 0) + ((vertical ? b.y() < a.y() : b.x() < a.x()) ? 1 : 0);
-  if (image) Probe(pen, length);
-  if (!image || !probes_[d].usable) {
+  const TPenPixels* pixels = image ? &Probe(pen, length) : nullptr;
+  if (!pixels || !pixels->probes[d].usable) {
     painter->drawLine(a, b);
     return;
   }
@@ -114,15 +124,18 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
     reachL = std::min(reachL, p.l), reachT = std::min(reachT, p.t);
     reachR = std::max(reachR, p.r), reachB = std::max(reachB, p.b);
   }
-  // A line reaching beyond the clip's bounds is cut there by the stroker,
-  // which may move its dots: left to it.
+  // A dotted line reaching beyond the clip's bounds is cut there by the
+  // stroker, which may move its dots: left to it. A solid one keeps its
+  // pixels within them.
   const int lineL = std::min(a.x(), b.x()) + offset.x(), lineR = std::max(a.x(), b.x()) + offset.x();
   const int lineT = std::min(a.y(), b.y()) + offset.y(), lineB = std::max(a.y(), b.y()) + offset.y();
-  if (parts.isEmpty() || lineL < reachL || lineR > reachR || lineT < reachT || lineB > reachB) {
+  const bool beyond = lineL < reachL || lineR > reachR || lineT < reachT || lineB > reachB;
+  if (parts.isEmpty() || (beyond && pen.style() != Qt::SolidLine)) {
     painter->drawLine(a, b);
     return;
   }
-  const TProbe& probe = probes_[d];
+  const TProbe& probe = pixels->probes[d];
+  const QRgb value = pixels->value;
   const QPoint start = a + offset;
   const int sign = d % 2 == 1 ? -1 : 1;
   const qsizetype stride = image->bytesPerLine();
@@ -138,7 +151,7 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
     for (int k = std::max(0, k0); k <= std::min(length, k1); ++k) {
       if (!probe.on[k]) continue;
       const QPoint at = vertical ? QPoint(start.x(), start.y() + sign * k) : QPoint(start.x() + sign * k, start.y());
-      reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = value_;
+      reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = value;
     }
   }
 }

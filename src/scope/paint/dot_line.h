@@ -1,10 +1,10 @@
 #pragma once
-// Dotted lines along a row or a column (a cursor drag's preview line and
-// connector), written straight into the pixels a raster painter paints on.
-// Qt's cosmetic stroker dots such a line pixel by pixel through the paint's
-// clip, a larger part of a drag step than all else the step paints; the
-// dots here are the ones the stroker puts, found once for a pen by letting
-// it dot a long line.
+// Dotted and solid 1-pixel lines along a row or a column (a cursor's line,
+// a drag's preview line and connector), written straight into the pixels a
+// raster painter paints on. Qt's cosmetic stroker sets such a line pixel by
+// pixel through the paint's clip, a larger part of a drag step than all
+// else the step paints; the pixels here are the ones the stroker sets,
+// found once for a pen by letting it stroke a long line.
 
 #include <QPen>
 #include <QPoint>
@@ -24,15 +24,21 @@ public:
   void Draw(QPainter* painter, const QPoint& a, const QPoint& b, const QRect& clip);
 
 private:
-  // Per direction (right, left, down, up): which pixels from the start on
-  // the stroker sets, and the value it writes.
+  // For a pen, per direction (right, left, down, up), which pixels from
+  // the start on the stroker sets, and the value it writes.
   struct TProbe {
     QVector<bool> on;
     bool usable = false;
   };
-  void Probe(const QPen& pen, int length);
-  QPen pen_;
-  int length_ = -1;
-  QRgb value_ = 0;
-  TProbe probes_[4];
+  struct TPenPixels {
+    QPen pen;
+    int length = -1;
+    QRgb value = 0;
+    TProbe probes[4];
+  };
+  // The pens' pixels, found for a line of at least `length` pixels. A few
+  // pens are kept (a cursor's own and the drag's alternate in every paint);
+  // another one replaces the oldest.
+  const TPenPixels& Probe(const QPen& pen, int length);
+  QVector<TPenPixels> pens_;
 };
