@@ -15,6 +15,7 @@
 #include <mutex>
 
 #include "scope/data_chart.h"
+#include "scope/paint/dot_line.h"
 #include "scope/paint/paint_layer.h"
 #include "scope/paint/text_run.h"
 #include "scope/scope_channel.h"
@@ -244,6 +245,8 @@ private:
     QRect box;
   };
   TDragLabel dragLabels_[2];
+  // The drag preview's dotted lines, written as the stroker dots them.
+  TSLDotLine dotLine_;
   // Metrics of the labels' fonts on the control, kept while the fonts stay:
   // made afresh they cost a font lookup on every pointer move.
   const QFontMetrics& ControlMetrics(const QFont& font);

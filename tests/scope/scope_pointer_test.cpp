@@ -78,6 +78,28 @@ TEST_F(Pointer, EqualDistanceReportsTheLaterChannel) {
   EXPECT_EQ(scope.ChannelHitTest(QPoint(gapColumn - 25, RowOf(0.25))).channel, 0);
 }
 
+TEST_F(Pointer, OnAReducedTraceTheValueIsTheOneUnderThePointer) {
+  // 40,000 samples of a fast sawtooth: every pixel column spans -0.8 to
+  // 0.8, whatever sample it starts with.
+  std::vector<double> saw(40000);
+  for (size_t i = 0; i < saw.size(); ++i) saw[i] = -0.8 + 1.6 * double(i % 17) / 16;
+  feed.Send(0, saw);
+  feed.Send(1, std::vector<double>(40000, -0.95));
+  feed.Publish();
+  ASSERT_TRUE(scope.Channels()->Channel(0)->Trace().Reduced());
+  // The value of one pixel row.
+  const double row = 1.6 / std::abs(RowOf(0.8) - RowOf(-0.8));
+  const QRect view = scope.DataViewRect();
+  for (const double value : {0.4, -0.3, 0.05, 0.7})
+    for (const int x : {view.left() + 40, view.center().x() + 3, view.right() - 50}) {
+      Move(x, RowOf(value));
+      const TSLScope::TChannelHit hit = scope.ChannelHitTest(QPoint(x, RowOf(value)));
+      ASSERT_EQ(hit.channel, 0);
+      EXPECT_NEAR(hit.value.Y, value, row) << x;
+      EXPECT_EQ(lastOverChannel, 0);
+    }
+}
+
 TEST_F(Pointer, WithoutHighlightingNoChannelBecomesTheElement) {
   scope.Highlighting()->Channels()->SetHiglightLegendButton(false);
   scope.Highlighting()->Channels()->SetHiglightFromMouse(false);

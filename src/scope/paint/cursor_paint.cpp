@@ -223,15 +223,19 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
     // exposed (no pixel changes: all of the cursor lies in its footprint),
     // they are stroked over those rows only. A dotted (pinned) line keeps
     // the view's clip, so its dots start where they always do.
-    bool anyPinned = false;
-    for (bool horizontal : {false, true}) {
-      bool pinned = false;
-      if (CursorHasLine(c, horizontal)) CursorLinePixel(c, horizontal, &pinned);
-      anyPinned = anyPinned || pinned;
-    }
+    // Where each line stands, found once for the passes below.
+    int lineAt[2] = {0, 0};
+    bool linePinned[2] = {false, false};
+    for (bool horizontal : {false, true})
+      if (CursorHasLine(c, horizontal)) lineAt[horizontal] = CursorLinePixel(c, horizontal, &linePinned[horizontal]);
+    const bool anyPinned = linePinned[0] || linePinned[1];
     painter->save();
-    if (!printing && reached && !anyPinned)
-      painter->setClipRect(ExposedPart(painter, CursorFootprint(i)), Qt::IntersectClip);
+    QRect lineClip = view;
+    if (!printing && reached && !anyPinned) {
+      const QRect part = ExposedPart(painter, CursorFootprint(i));
+      painter->setClipRect(part, Qt::IntersectClip);
+      lineClip &= part;
+    }
     if ((dragged || fromLegend || underPointer) && !printing && reached) {
       // The line hit last, over the other one.
       for (bool hitPass : {false, true})
@@ -244,17 +248,17 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
           painter->setPen(pen);
           const bool row = CursorLineIsRow(c, horizontal);
           const TExtent across = Across(view, row);
-          lineBetween(row, CursorLinePixel(c, horizontal), {across.lo + 1, across.hi});
+          lineBetween(row, lineAt[horizontal], {across.lo + 1, across.hi});
         }
     }
     for (bool horizontal : {false, true}) {
       if (!CursorHasLine(c, horizontal) || !reached) continue;
-      bool pinned = false;
-      const int at = CursorLinePixel(c, horizontal, &pinned);
+      const bool pinned = linePinned[horizontal];
+      const int at = lineAt[horizontal];
       painter->setPen(CosmeticPen(c->Color(), pinned ? Qt::DotLine : Qt::SolidLine));
       const bool row = CursorLineIsRow(c, horizontal);
       const TExtent across = Across(view, row);
-      lineBetween(row, at, {across.lo + 1, across.hi});
+      dotLine_.Draw(painter, At(row, at, across.lo + 1), At(row, at, across.hi), lineClip);
       if (!pinned && !horizontal) PaintCrossings(&canvas, c, c->Position()->X(), at);
     }
     painter->restore();
@@ -268,14 +272,14 @@ void TSLScope::PaintCursors(TLPCanvas& canvas, bool printing) {
       const int pointerAlong = row ? dragPoint_.y() : dragPoint_.x();
       const int pointerAcross = ClampInto(row ? dragPoint_.x() : dragPoint_.y(), across);
       const double value = DragValue(c, pointerAlong, horizontal);
-      const int from = CursorLinePixel(c, horizontal);
+      const int from = lineAt[horizontal];
       const int to = ClampInto(CursorPixel(c, horizontal, value), along);
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      lineBetween(row, to, {across.lo + 1, across.hi});
+      dotLine_.Draw(painter, At(row, to, across.lo + 1), At(row, to, across.hi), view);
       if (!horizontal) PaintCrossings(&canvas, c, value, to);
       if (to == from || both) continue;
       painter->setPen(CosmeticPen(Trails()->Color(), Qt::DotLine));
-      painter->drawLine(At(row, from, pointerAcross), At(row, to, pointerAcross));
+      dotLine_.Draw(painter, At(row, from, pointerAcross), At(row, to, pointerAcross), view);
       const QFont font = Trails()->Font()->ToQFont();
       canvas.AssignFont(font);
       painter->setPen(Trails()->Font()->Color());

@@ -45,6 +45,7 @@ void TSLTraceCache::Clear() {
   breaks_.clear();
   vertexFirst_.clear();
   vertexLast_.clear();
+  vertexValues_.clear();
   box_ = QRect();
   used_ = 0;
 }
@@ -197,6 +198,7 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
     points_.resize(2 * h);
     vertexFirst_.resize(2 * h);
     vertexLast_.resize(2 * h);
+    vertexValues_.resize(2 * h);
     int kept = 0;
     bool gap = false;
     for (int j = 0; j < h; ++j) {
@@ -210,12 +212,15 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
       const int along = start + j + shift;
       vertexFirst_[kept] = vertexFirst_[kept + 1] = s + bounds_[j];
       vertexLast_[kept] = vertexLast_[kept + 1] = s + std::max(bounds_[j], bounds_[j + 1] - 1);
+      vertexValues_[kept] = mins_[j];
+      vertexValues_[kept + 1] = maxs_[j];
       points_[kept++] = vertical ? QPoint(lows_[j], along) : QPoint(along, lows_[j]);
       points_[kept++] = vertical ? QPoint(highs_[j], along) : QPoint(along, highs_[j]);
     }
     points_.resize(kept);
     vertexFirst_.resize(kept);
     vertexLast_.resize(kept);
+    vertexValues_.resize(kept);
     ComputeBox();
     return;
   }
@@ -264,6 +269,7 @@ void TSLTraceCache::Prepare(const TRef<ISLRealBuffer>& yBuffer, const TRef<ISLRe
   points_.resize(kept);
   vertexFirst_.resize(kept);
   vertexLast_ = vertexFirst_;
+  vertexValues_.clear();
   ComputeBox();
 }
 

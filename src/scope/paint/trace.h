@@ -61,6 +61,10 @@ public:
   // reduced), and the box around all vertices (pointer hit pre-test).
   const QVector<int>& VertexFirstSample() const { return vertexFirst_; }
   const QVector<int>& VertexLastSample() const { return vertexLast_; }
+  // Reduced: per vertex the value it stands at (its column's minimum or
+  // maximum, as the Y axis scales it), so that a hit reads the value along
+  // a drawn segment without visiting the samples; empty otherwise.
+  const QVector<double>& VertexValues() const { return vertexValues_; }
   QRect BoundingBox() const { return box_; }
   // Whether the vertices' X never decreases (a horizontal trace of evenly
   // spaced or sorted samples): a hit test may look only near its column.
@@ -87,6 +91,7 @@ private:
   QVector<double> scratch_, mins_, maxs_, xData_, yLog_;
   QVector<int> bounds_, xs_, ys_, lows_, highs_;
   QVector<int> vertexFirst_, vertexLast_;
+  QVector<double> vertexValues_;
   QRect box_;
   bool sortedX_ = false;
   void ComputeBox();

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "draw/canvas.h"
 #include "draw/message_service.h"
@@ -136,18 +135,16 @@ TSLScope::TChannelHit TSLScope::ChannelHitTest(const QPoint& p) {
       const bool vertical = IsVertical();
       xData = xAxis->TickToData(xAxis->ScreenToTick(vertical ? mine.foot.y() : mine.foot.x()));
       yData = yAxis->TickToData(yAxis->ScreenToTick(vertical ? mine.foot.x() : mine.foot.y()));
-      // A reduced column stands for many samples: take the one drawn
-      // nearest the foot point rather than the pixel's coarse value.
-      if (trace.Reduced() && ys && mine.endSample < count && !yAxis->IsLogarithmic()) {
-        const double* yv = ys->ReadReals();
-        double nearest = std::numeric_limits<double>::infinity();
-        for (int i = mine.beginSample; i <= mine.endSample; ++i) {
-          const double d = std::abs(yv[i] - yData);
-          if (d < nearest) {
-            nearest = d;
-            yData = yv[i];
-          }
-        }
+      // A reduced column stands for many samples, drawn as the span from
+      // their minimum to their maximum: the value is read along the drawn
+      // segment at the foot point, between the values its ends stand at,
+      // rather than the pixel's coarse value; the samples themselves are
+      // not visited, which on a pointer move would cost as much as their
+      // number.
+      const QVector<double>& values = trace.VertexValues();
+      if (trace.Reduced() && segB < values.size() && !yAxis->IsLogarithmic()) {
+        const double along = values[segA] + segT * (values[segB] - values[segA]);
+        if (std::isfinite(along)) yData = along;
       }
     }
     mine.value.X = SLMapRange(xAxis->DataToTick(xData), xAxis->TickLimits(), xAxis->ValueLimits());
