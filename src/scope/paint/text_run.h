@@ -6,7 +6,9 @@
 // again, the larger part of a label's cost.
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <QTextLayout>
 
@@ -31,4 +33,21 @@ private:
   Qt::LayoutDirection direction_ = Qt::LeftToRight;
   bool laidOut_ = false, fontSet_ = false;
   QTextLayout layout_;
+  // A number's characters, shaped once per font: when none of them kerns
+  // with or changes next to another, a text of them is its characters'
+  // glyphs side by side, the glyphs its layout would give, and is placed
+  // without shaping (a dragged label's value changes on every move).
+  struct TGlyphTable {
+    bool usable = false;
+    QRawFont font;
+    quint32 glyph[32] = {};
+    qreal advance[32] = {};
+    qreal baseline = 0, height = 0;
+  };
+  TGlyphTable table_;
+  bool composed_ = false;
+  QGlyphRun run_;
+  qreal composedAdvance_ = 0;
+  void BuildTable();
+  bool Compose(const QString& text);
 };
