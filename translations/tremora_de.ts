@@ -953,10 +953,6 @@
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; der Pegel wird auf das Anderthalbfache gesetzt, auf %1. Drücken Sie Übernehmen und speichern, um ihn zu behalten.</translation>
     </message>
-    <message>
-        <source>Pulse velocity must be between %1 and %2 mm / s</source>
-        <translation>Die Impulsgeschwindigkeit muss zwischen %1 und %2 mm / s liegen</translation>
-    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -953,10 +953,6 @@
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; el nivel se pone una vez y media más alto, en %1. Pulse Aplicar y guardar para conservarlo.</translation>
     </message>
-    <message>
-        <source>Pulse velocity must be between %1 and %2 mm / s</source>
-        <translation>La velocidad del pulso debe estar entre %1 y %2 mm / s</translation>
-    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -953,10 +953,6 @@
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation> ; le niveau est mis une fois et demie plus haut, à %1. Appuyez sur Appliquer et enregistrer pour le garder.</translation>
     </message>
-    <message>
-        <source>Pulse velocity must be between %1 and %2 mm / s</source>
-        <translation>La vitesse de l&apos;impulsion doit être entre %1 et %2 mm / s</translation>
-    </message>
 </context>
 <context>
     <name>TForm3</name>

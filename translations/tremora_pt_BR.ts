@@ -953,10 +953,6 @@
         <source>; the level is set half as high again, to %1. Press Apply and Save to keep it.</source>
         <translation>; o nível foi posto uma vez e meia mais alto, em %1. Aperte Aplicar e salvar para guardá-lo.</translation>
     </message>
-    <message>
-        <source>Pulse velocity must be between %1 and %2 mm / s</source>
-        <translation>A velocidade do pulso deve estar entre %1 e %2 mm / s</translation>
-    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -18,6 +18,11 @@ QString AcquisitionBoundsWords(int32_t time, int32_t rate) {
       .arg(kMaxAcquisitionSamples);
 }
 
+QString PulseVelocityWords(int32_t velocity) {
+  if (PulseVelocityError(velocity).empty()) return {};
+  return RunWords::tr("Pulse velocity must be between %1 and %2 mm / s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity);
+}
+
 QString UnreadValueWords(const TUnreadValue& v) {
   using TWhy = TUnreadValue::TWhy;
   const QString section = QString::fromStdString(v.section), key = QString::fromStdString(v.key),
@@ -33,7 +38,7 @@ QString UnreadValueWords(const TUnreadValue& v) {
   const int32_t value = static_cast<int32_t>(std::stol(v.text));
   QString bound;
   if (v.key == "vel")
-    bound = RunWords::tr("Pulse velocity must be between %1 and %2 mm / s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity);
+    bound = PulseVelocityWords(value);
   else if (v.key == "tx")
     bound = AcquisitionBoundsWords(kMinAcquisitionTime, value);
   else if (v.key == "taq")

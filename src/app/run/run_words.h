@@ -24,6 +24,10 @@ inline QString PathWords(const std::filesystem::path& path) { return QString::fr
 // empty when it can.
 QString AcquisitionBoundsWords(int32_t time, int32_t rate);
 
+// Why a pulse velocity of `velocity` mm / s cannot be used; empty when it
+// can.
+QString PulseVelocityWords(int32_t velocity);
+
 // A value of a settings file that was not taken, and why:
 // "[VELOCIDADE] vel = '149456.3' is not a whole number".
 QString UnreadValueWords(const TUnreadValue& value);

@@ -116,9 +116,7 @@ void TForm2::btnAplicarClick(QObject*) {
   const int32_t rate = StrToInt(cmbTaxa->Text());
   // Refused before anything moves or is saved: no pulse would ever arrive,
   // or the capture could not make the blocks, or not keep them queued.
-  if (!PulseVelocityError(velocity).empty())
-    throw std::runtime_error(
-        tr("Pulse velocity must be between %1 and %2 mm / s").arg(kMinPulseVelocity).arg(kMaxPulseVelocity).toStdString());
+  if (const QString bound = PulseVelocityWords(velocity); !bound.isEmpty()) throw std::runtime_error(bound.toStdString());
   if (const QString bound = AcquisitionBoundsWords(time, rate); !bound.isEmpty())
     throw std::runtime_error(bound.toStdString());
   // The measurement's uncertainty and corrections belong to the velocity it
