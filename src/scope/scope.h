@@ -227,6 +227,17 @@ private:
   QRegion PointerFootprint();
   QRegion DragPreviewFootprint();
   QRegion paintedFootprint_;
+  // The footprint but for a drag's preview as found last, and for what: a
+  // move finds it, and its paint finds it again.
+  struct TFootprintKey {
+    bool kept = false, shown = false, label = false, mouseInside = false;
+    QPoint foot, mouse;
+    QRect box, view;
+    int content = -1, layouts = -1;
+    bool operator==(const TFootprintKey&) const = default;
+  };
+  TFootprintKey footprintKey_;
+  QRegion footprint_;
   // The drag preview's footprint as found last, and for what.
   struct TDragKey {
     QPoint point;

@@ -30,8 +30,10 @@ QPen Dotted(const QColor& color, Qt::PenStyle style) {
 // Draws each line on a pair of images, by drawLine and by the dot line,
 // the painter clipped at the image and the paint exposing `exposed` (all of
 // the image when empty), as a widget's paint of an update region, and
-// compares them.
-void ExpectSamePixels(const QPen& pen, const QRegion& exposed, const QList<QPair<QPoint, QPoint>>& lines) {
+// compares them. Unless `clipped`, the painter has no clip of its own (an
+// axis's track mark).
+void ExpectSamePixels(const QPen& pen, const QRegion& exposed, const QList<QPair<QPoint, QPoint>>& lines,
+                      bool clipped = true) {
   TSLDotLine dots;  // one for all lines: its dots are found once per pen
   QImage theirs = Blank(), mine = Blank();
   theirs.paintEngine()->setSystemClip(exposed);
@@ -39,15 +41,15 @@ void ExpectSamePixels(const QPen& pen, const QRegion& exposed, const QList<QPair
   for (const auto& [a, b] : lines) {
     {
       QPainter p(&theirs);
-      p.setClipRect(theirs.rect());
+      if (clipped) p.setClipRect(theirs.rect());
       p.setPen(pen);
       p.drawLine(a, b);
     }
     {
       QPainter p(&mine);
-      p.setClipRect(mine.rect());
+      if (clipped) p.setClipRect(mine.rect());
       p.setPen(pen);
-      dots.Draw(&p, a, b, mine.rect());
+      dots.Draw(&p, a, b, clipped ? mine.rect() : QRect());
     }
     ASSERT_EQ(mine, theirs) << a.x() << "," << a.y() << " - " << b.x() << "," << b.y();
   }
@@ -69,6 +71,10 @@ TEST(DotLine, WritesTheDotsTheStrokerPuts) {
     }
   for (const Qt::PenStyle style : {Qt::DotLine, Qt::DashLine, Qt::DashDotLine, Qt::SolidLine})
     ExpectSamePixels(Dotted(QColor(255, 255, 0), style), QRegion(), lines);
+  // The canvas's 1-pixel pen: flat ends leave the end pixel out.
+  QPen flat = Dotted(QColor(255, 255, 0), Qt::SolidLine);
+  flat.setCapStyle(Qt::FlatCap);
+  ExpectSamePixels(flat, QRegion(), lines);
   // Clipped in two: its dots stay where the stroker puts them.
   ExpectSamePixels(Dotted(QColor(255, 255, 0), Qt::DotLine), QRegion(0, 0, 400, 700) + QRegion(500, 0, 400, 700), lines);
 }
@@ -98,6 +104,12 @@ TEST(DotLine, KeepsToTheClipAndLeavesWhatItCannotWriteToDrawLine) {
   ExpectSamePixels(Dotted(QColor(0, 200, 255), Qt::DotLine), clip, inside);
   ExpectSamePixels(Dotted(QColor(0, 200, 255), Qt::SolidLine), clip, inside);
   ExpectSamePixels(Dotted(QColor(0, 200, 255, 128), Qt::DotLine), clip, inside);
+  // The canvas's 1-pixel pen (flat ends: the end pixel left out) on a
+  // painter without a clip of its own.
+  QPen flat = Dotted(QColor(0, 200, 255), Qt::SolidLine);
+  flat.setCapStyle(Qt::FlatCap);
+  ExpectSamePixels(flat, clip, inside, false);
+  ExpectSamePixels(flat, QRegion(), inside, false);
   QPen wide = Dotted(Qt::white, Qt::DotLine);
   wide.setCosmetic(false);
   wide.setWidth(3);

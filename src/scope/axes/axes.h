@@ -12,6 +12,8 @@
 #include "scope/model/display_settings.h"
 #include "scope/toolbars/toolbars.h"
 
+class TSLDotLine;
+
 class TSLEnabledValue : public TSLDisplayPersistent {
   Q_OBJECT
   TLP_PROPERTY(double, Value, 0.0, LayoutChanged)
@@ -285,8 +287,10 @@ public:
   QPair<int, int> Margins(TLPCanvas& canvas);
   void PaintBand(TLPCanvas& canvas);
   // The mouse position mark (TrackCursor): a tick in TrackColor on the band
-  // where `mouse` (inside the data view) lies along the axis.
-  void PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse);
+  // where `mouse` (inside the data view) lies along the axis, from `from` up
+  // to `to` (left out); false when there is none.
+  bool TrackMarkLine(const QPoint& mouse, QPoint& from, QPoint& to);
+  void PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse, TSLDotLine& lines);
   // The pixels PaintTrackMark covers (empty when it draws nothing).
   QRect TrackMarkRect(const QPoint& mouse);
   // Band alignment after the scope's orientation is applied.

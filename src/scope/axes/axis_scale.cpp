@@ -2,6 +2,7 @@
 // label texts, band sizes and the painting of an axis band.
 
 #include <QLocale>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include "draw/canvas.h"
 #include "scope/axes/axes.h"
 #include "scope/data_display.h"
+#include "scope/paint/dot_line.h"
 
 double SLMapRange(double v, const TSLRange& from, const TSLRange& to) {
   // Equal or unusable limits pass the value unchanged.
@@ -584,38 +586,45 @@ TBandEdge InnerEdge(const QRect& band, SL::TSLViewAlign side) {
 
 }  // namespace
 
-void TSLDisplayAxis::PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse) {
+bool TSLDisplayAxis::TrackMarkLine(const QPoint& mouse, QPoint& from, QPoint& to) {
   const QRect band = ViewRect();
-  if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return;
-  const SL::TSLViewAlign side = ScreenAlign();
-  const TBandEdge edge = InnerEdge(band, side);
+  if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return false;
+  const TBandEdge edge = InnerEdge(band, ScreenAlign());
   const int inner = edge.inner, sign = edge.sign;
   // From the axis line out to the end of a major tick.
   const bool horizontal = RunsHorizontally();
-  const int from = inner + sign * (horizontal ? 5 : 4), to = inner + sign * (horizontal ? 12 : 11);
+  const int a = inner + sign * (horizontal ? 5 : 4), b = inner + sign * (horizontal ? 12 : 11);
+  from = horizontal ? QPoint(mouse.x(), a) : QPoint(a, mouse.y());
+  to = horizontal ? QPoint(mouse.x(), b) : QPoint(b, mouse.y());
+  return true;
+}
+
+void TSLDisplayAxis::PaintTrackMark(TLPCanvas& canvas, const QPoint& mouse, TSLDotLine& lines) {
+  QPoint from, to;
+  if (!TrackMarkLine(mouse, from, to)) return;
   canvas.Pen().SetColor(TrackColor());
   canvas.Pen().SetStyle(Qt::SolidLine);
   canvas.SetPenWidth(1);
-  if (horizontal) {
-    canvas.MoveTo(mouse.x(), from);
-    canvas.LineTo(mouse.x(), to);
-  } else {
-    canvas.MoveTo(from, mouse.y());
-    canvas.LineTo(to, mouse.y());
-  }
+  QPainter* painter = canvas.Painter();
+  if (!painter) return;
+  // The canvas's own 1-pixel pen (cosmetic, the end pixel left out), its
+  // pixels written straight: on a pointer move the line would otherwise be
+  // stroked span by span through the whole update region.
+  QPen pen(TrackColor());
+  pen.setCosmetic(true);
+  pen.setCapStyle(Qt::FlatCap);
+  painter->setPen(pen);
+  lines.Draw(painter, from, to, QRect());
+  canvas.MoveTo(to.x(), to.y());
 }
 
 QRect TSLDisplayAxis::TrackMarkRect(const QPoint& mouse) {
-  const QRect band = ViewRect();
-  if (!TrackCursor() || !IsShown() || band.width() <= 1 || band.height() <= 1) return {};
-  const TBandEdge edge = InnerEdge(band, ScreenAlign());
-  const int inner = edge.inner, sign = edge.sign;
-  const bool horizontal = RunsHorizontally();
-  const int from = inner + sign * (horizontal ? 5 : 4), to = inner + sign * (horizontal ? 12 : 11);
+  QPoint from, to;
+  if (!TrackMarkLine(mouse, from, to)) return {};
   // With a pixel's margin around the line.
-  const QRect line = horizontal ? QRect(QPoint(mouse.x(), std::min(from, to)), QPoint(mouse.x(), std::max(from, to)))
-                                : QRect(QPoint(std::min(from, to), mouse.y()), QPoint(std::max(from, to), mouse.y()));
-  return line.adjusted(-1, -1, 1, 1);
+  return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+               QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())))
+      .adjusted(-1, -1, 1, 1);
 }
 
 void TSLDisplayAxis::PaintBand(TLPCanvas& canvas) {

@@ -36,7 +36,7 @@ const TSLDotLine::TPenPixels& TSLDotLine::Probe(const QPen& pen, int length) {
     if (p.pen == pen) kept = &p;
   if (kept && length <= kept->length) return *kept;
   if (!kept) {
-    if (pens_.size() >= 4) pens_.removeFirst();
+    if (pens_.size() >= 6) pens_.removeFirst();
     pens_.append(TPenPixels());
     kept = &pens_.last();
   }
@@ -94,19 +94,27 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
                           !painter->testRenderHint(QPainter::Antialiasing) &&
                           painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
                           painter->opacity() == 1.0 && painter->worldTransform().isIdentity() &&
-                          painter->hasClipping() && painter->clipBoundingRect() == QRectF(clip)
+                          (clip.isNull() ? !painter->hasClipping()
+                                         : painter->hasClipping() && painter->clipBoundingRect() == QRectF(clip))
                       ? RasterTarget(painter, offset)
                       : nullptr;
   const bool vertical = a.x() == b.x();
   const int length = vertical ? std::abs(b.y() - a.y()) : std::abs(b.x() - a.x());
   const int d = (vertical ? 2 : 0) + ((vertical ? b.y() < a.y() : b.x() < a.x()) ? 1 : 0);
   const TPenPixels* pixels = image ? &Probe(pen, length) : nullptr;
-  if (!pixels || !pixels->probes[d].usable) {
+  // Flat ends leave one end pixel out wherever the line ends: the last one,
+  // or for a line drawn leftwards or upwards (which the stroker draws the
+  // other way) the first; the probe, drawn the same way, shows which. A
+  // dotted line with flat ends is left to the stroker.
+  const bool flat = pen.capStyle() == Qt::FlatCap, backward = d % 2 == 1;
+  const int skip = !flat ? -1 : backward ? 0 : length;
+  if (!pixels || !pixels->probes[d].usable ||
+      (flat && (pen.style() != Qt::SolidLine || pixels->probes[d].on[backward ? 0 : pixels->length]))) {
     painter->drawLine(a, b);
     return;
   }
   // Where the painter may write: the paint's exposed part within the clip.
-  const QRect bounds = clip.translated(offset) & image->rect();
+  const QRect bounds = clip.isNull() ? image->rect() : clip.translated(offset) & image->rect();
   const QRegion exposed = painter->paintEngine()->systemClip();
   const QRegion whole(bounds);
   const QRegion& area = exposed.isEmpty() ? whole : exposed;
@@ -137,7 +145,7 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
   const TProbe& probe = pixels->probes[d];
   const QRgb value = pixels->value;
   const QPoint start = a + offset;
-  const int sign = d % 2 == 1 ? -1 : 1;
+  const int sign = backward ? -1 : 1;
   const qsizetype stride = image->bytesPerLine();
   uchar* bits = image->bits();
   for (const TSpan& p : parts) {
@@ -149,7 +157,7 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
     const int origin = vertical ? start.y() : start.x();
     const int k0 = sign > 0 ? lo - origin : origin - hi, k1 = sign > 0 ? hi - origin : origin - lo;
     for (int k = std::max(0, k0); k <= std::min(length, k1); ++k) {
-      if (!probe.on[k]) continue;
+      if (!probe.on[k] || k == skip) continue;
       const QPoint at = vertical ? QPoint(start.x(), start.y() + sign * k) : QPoint(start.x() + sign * k, start.y());
       reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = value;
     }

@@ -17,7 +17,8 @@ class QPainter;
 class TSLDotLine {
 public:
   // Draws a-b as QPainter::drawLine does with the painter's pen, the
-  // painter clipped at the rectangle `clip`; through drawLine itself when
+  // painter clipped at the rectangle `clip` (a null one: not clipped but
+  // for the paint's region); through drawLine itself when
   // the pixels cannot be written as it writes them (a scaled or rotated
   // painter, antialiasing, a translucent or wide pen, a slanted line, one
   // reaching beyond the clip, another clip).
@@ -37,8 +38,8 @@ private:
     TProbe probes[4];
   };
   // The pens' pixels, found for a line of at least `length` pixels. A few
-  // pens are kept (a cursor's own and the drag's alternate in every paint);
-  // another one replaces the oldest.
+  // pens are kept (a cursor's own and the drag's alternate, the axes' track
+  // marks in every paint); another one replaces the oldest.
   const TPenPixels& Probe(const QPen& pen, int length);
   QVector<TPenPixels> pens_;
 };

@@ -423,21 +423,9 @@ void TSLScope::PaintOverlay(TLPCanvas& canvas, bool printing) {
     if (canvas.Painter() && canvas.Painter()->device() == this) paintedFootprint_ = PointerFootprint();
     PaintZoomFrame(canvas);
     PaintHitPoint(canvas);
-    // The mouse position on each axis while the pointer is over the data,
-    // each cut at its rectangle of the footprint (no pixel changes): within
-    // one rectangle the painter need not lay the whole update region out in
-    // spans for a line of seven pixels.
+    // The mouse position on each axis while the pointer is over the data.
     if (MouseInside() && view.contains(StoredMousePosition()))
-      for (TSLDisplayAxis* axis : Axes()) {
-        QPainter* painter = canvas.Painter();
-        const QRect mark = axis->TrackMarkRect(StoredMousePosition());
-        if (painter && !mark.isEmpty()) {
-          painter->save();
-          painter->setClipRect(mark);
-        }
-        axis->PaintTrackMark(canvas, StoredMousePosition());
-        if (painter && !mark.isEmpty()) painter->restore();
-      }
+      for (TSLDisplayAxis* axis : Axes()) axis->PaintTrackMark(canvas, StoredMousePosition(), dotLine_);
     for (TSLDisplayAxis* axis : Axes()) axis->PaintButton(canvas);
     // Drawn within its band: passed over by a paint elsewhere.
     if (PaintReaches(canvas.Painter(), legend_->ViewRect().adjusted(-1, -1, 1, 1))) legend_->PaintOverlay(canvas);

@@ -630,15 +630,23 @@ QRegion TSLScope::PointerFootprint() {
   // A frame or pan drag and a link's preview: the whole control.
   if (viewDrag_ || draggedLink_ >= 0) return QRegion(rect());
   const THitPiece& piece = HitPiece(this);
-  if (piece.shown) {
-    // A rectangle's outline covers its right and bottom edge too; a
-    // margin more takes any pixel of the text beyond its box.
-    region += QRect(piece.foot.x() - 3, piece.foot.y() - 3, 7, 7) & view;
-    if (piece.label) region += piece.box.adjusted(-2, -2, 3, 3) & view;
-  }
   const QPoint mouse = StoredMousePosition();
-  if (MouseInside() && view.contains(mouse))
-    for (TSLDisplayAxis* axis : Axes()) region += axis->TrackMarkRect(mouse);
+  const bool mouseInside = MouseInside() && view.contains(mouse);
+  const TFootprintKey key{true,           piece.shown, piece.label,         mouseInside, piece.foot,
+                          mouseInside ? mouse : QPoint(), piece.box, view, ContentGeneration(), LayoutGeneration()};
+  if (!(key == footprintKey_)) {
+    if (piece.shown) {
+      // A rectangle's outline covers its right and bottom edge too; a
+      // margin more takes any pixel of the text beyond its box.
+      region += QRect(piece.foot.x() - 3, piece.foot.y() - 3, 7, 7) & view;
+      if (piece.label) region += piece.box.adjusted(-2, -2, 3, 3) & view;
+    }
+    if (mouseInside)
+      for (TSLDisplayAxis* axis : Axes()) region += axis->TrackMarkRect(mouse);
+    footprint_ = region;
+    footprintKey_ = key;
+  }
+  region = footprint_;
   if (draggedCursor_ >= 0) region += DragPreviewFootprint();
   return region;
 }

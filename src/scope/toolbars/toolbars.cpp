@@ -133,8 +133,12 @@ void TSLBasicDisplayToolBar::PaintDisplayToolBars(TSLDataDisplay& display, TLPCa
 }
 
 void TSLBasicDisplayToolBar::MouseMove(Qt::KeyboardModifiers shift, const QPoint& p, bool& handled) {
+  // Unless handled before, the component's own move found whether p lies
+  // within the bounds (entering keeps them as they were): not found twice.
+  const bool handledBefore = handled;
   TSLDisplayComponent::MouseMove(shift, p, handled);
-  if (IsVisible() && GetBounds().contains(p)) {
+  const bool within = handledBefore ? GetBounds().contains(p) : Hovered();
+  if (within && IsVisible()) {
     Display()->ShowButtonPointerShape(this, Cursor());
     Changed();
   }
