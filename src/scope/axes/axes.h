@@ -3,6 +3,7 @@
 // zoom limits, toolbar and button) and the zoom state the display's zoom
 // operations use. Range computation, ticks and painting build on this.
 
+#include <QFont>
 #include <QPair>
 #include <QSize>
 #include <QVector>
@@ -329,6 +330,11 @@ private:
   void WheelStep(const QPoint& p, double factor);
   QList<TSLDisplayChannel*> channels_;
   bool buttonHover_ = false, buttonPressed_ = false, justClicked_ = false, bandDrag_ = false;
+  // The axis label's measured size, and for which text and font: the
+  // toolbar beside it asks for it again after every new block.
+  QString buttonTitle_;
+  QFont buttonFont_;
+  QSize buttonTitleSize_;
   bool zoomed_ = false;
   double zoomLow_ = 0, zoomHigh_ = 0;
   TSLZoomPin* zoomPin_ = nullptr;

@@ -13,8 +13,14 @@ QRect TSLDisplayAxis::ButtonRect() {
   if (!Button()->Enabled() || !AxisLabel()->Visible() || !IsShown()) return {};
   const QString title = TitleText();
   if (title.isEmpty()) return {};
-  const QFontMetrics metrics(AxisLabel()->Font()->ToQFont());
-  const QSize size(metrics.horizontalAdvance(title), metrics.height());
+  const QFont font = AxisLabel()->Font()->ToQFont();
+  if (title != buttonTitle_ || font != buttonFont_ || buttonTitleSize_.isEmpty()) {
+    const QFontMetrics metrics(font);
+    buttonTitleSize_ = QSize(metrics.horizontalAdvance(title), metrics.height());
+    buttonTitle_ = title;
+    buttonFont_ = font;
+  }
+  const QSize size = buttonTitleSize_;
   const QRect band = ViewRect();
   const QRect view = Display()->DataViewRect();
   if (RunsHorizontally()) {

@@ -597,17 +597,30 @@ void TSLScope::PaintHitPoint(TLPCanvas& canvas) {
   // span through all of it; cut at the view too when they reach beyond it.
   const QRect marker(at.x() - 3, at.y() - 3, 7, 7), label = piece.box.adjusted(-2, -2, 3, 3);
   const bool inside = view.contains(marker) && (!piece.label || view.contains(label));
+  const QColor edge = settings->UseChannelColor() ? ch->Color() : settings->Color(), fill = Color();
+  // Opaque, unscaled: the outline and the inside as two fills, the pixels
+  // the stroked rectangle has, without the stroker.
+  const bool fills = edge.alpha() == 255 && fill.alpha() == 255 &&
+                     painter->deviceTransform().type() <= QTransform::TxTranslate;
+  const auto box = [&](const QRect& r) {
+    if (!fills) {
+      painter->drawRect(r);
+      return;
+    }
+    painter->fillRect(QRect(r.topLeft(), r.size() + QSize(1, 1)), edge);
+    if (r.width() > 1 && r.height() > 1) painter->fillRect(QRect(r.left() + 1, r.top() + 1, r.width() - 1, r.height() - 1), fill);
+  };
   painter->save();
   if (inside) painter->setClipRect(marker);
   else painter->setClipRect(view);
-  painter->setBrush(Color());
-  painter->setPen(settings->UseChannelColor() ? ch->Color() : settings->Color());
-  painter->drawRect(QRect(at.x() - 2, at.y() - 2, 4, 4));
+  painter->setBrush(fill);
+  painter->setPen(edge);
+  box(QRect(at.x() - 2, at.y() - 2, 4, 4));
   if (piece.label) {
     const QFont font = settings->PointLabel()->Font()->ToQFont();
     canvas.AssignFont(font);
     if (inside) painter->setClipRect(label);
-    painter->drawRect(piece.box);
+    box(piece.box);
     painter->setFont(font);
     painter->setPen(settings->PointLabel()->Font()->Color());
     if (piece.device == this && hitRun_.Text() == piece.text)
