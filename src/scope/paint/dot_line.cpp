@@ -1,4 +1,5 @@
 #include "scope/paint/dot_line.h"
+#include "scope/paint/raster_pixels.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -10,25 +11,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-
-namespace {
-
-// The image the raster painter writes into, when it writes whole pixels at
-// a whole translation of its coordinates; else null.
-QImage* RasterTarget(QPainter* painter, QPoint& offset) {
-  QPaintEngine* engine = painter->paintEngine();
-  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
-  const QTransform toDevice = painter->deviceTransform();
-  if (!image || !image->isDetached() || toDevice.type() > QTransform::TxTranslate ||
-      toDevice.dx() != std::floor(toDevice.dx()) || toDevice.dy() != std::floor(toDevice.dy()) ||
-      (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32 &&
-       image->format() != QImage::Format_ARGB32_Premultiplied))
-    return nullptr;
-  offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
-  return image;
-}
-
-}  // namespace
 
 const TSLDotLine::TPenPixels& TSLDotLine::Probe(const QPen& pen, int length) {
   TPenPixels* kept = nullptr;
@@ -88,6 +70,7 @@ const TSLDotLine::TPenPixels& TSLDotLine::Probe(const QPen& pen, int length) {
 void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const QRect& clip) {
   const QPen pen = painter->pen();
   QPoint offset;
+  int ratio = 0;
   QImage* image = a != b && (a.x() == b.x() || a.y() == b.y()) && pen.isCosmetic() && pen.widthF() <= 1 &&
                           pen.style() != Qt::NoPen &&
                           pen.brush().style() == Qt::SolidPattern && pen.color().alpha() == 255 &&
@@ -96,8 +79,11 @@ void TSLDotLine::Draw(QPainter* painter, const QPoint& a, const QPoint& b, const
                           painter->opacity() == 1.0 && painter->worldTransform().isIdentity() &&
                           (clip.isNull() ? !painter->hasClipping()
                                          : painter->hasClipping() && painter->clipBoundingRect() == QRectF(clip))
-                      ? RasterTarget(painter, offset)
+                      ? SLRasterPixels(painter, ratio)
                       : nullptr;
+  // Whole pixels at a whole translation only: a scaled painter widens the line.
+  if (image && ratio != 1) image = nullptr;
+  if (image) offset = painter->deviceTransform().map(QPoint(0, 0));
   const bool vertical = a.x() == b.x();
   const int length = vertical ? std::abs(b.y() - a.y()) : std::abs(b.x() - a.x());
   const int d = (vertical ? 2 : 0) + ((vertical ? b.y() < a.y() : b.x() < a.x()) ? 1 : 0);

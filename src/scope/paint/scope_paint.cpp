@@ -11,26 +11,16 @@
 
 #include "draw/canvas.h"
 #include "draw/custom_control.h"
+#include "scope/paint/raster_pixels.h"
 #include "scope/scope.h"
 
 namespace {
 
-// The pixels a painter paints on when they can be written directly: the
-// image of a raster engine (the window's backing store for the screen) in a
-// 32-bit format, unclipped by the painter, mapped by a whole translation and
-// a whole scale `ratio`; else null.
+// The pixels a painter paints on when they can be written directly and the
+// painter has no clip of its own; else null.
 QImage* DirectPixels(QPainter* painter, int& ratio) {
-  QPaintEngine* engine = painter ? painter->paintEngine() : nullptr;
-  auto* image = engine && engine->type() == QPaintEngine::Raster ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
-  const QTransform toDevice = painter ? painter->deviceTransform() : QTransform();
-  ratio = qRound(toDevice.m11());
-  const bool direct = image && !painter->hasClipping() && image->isDetached() &&
-                      (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
-                       image->format() == QImage::Format_ARGB32_Premultiplied) &&
-                      toDevice.type() <= QTransform::TxScale && ratio >= 1 && toDevice.m11() == ratio &&
-                      toDevice.m22() == ratio && toDevice.dx() == std::floor(toDevice.dx()) &&
-                      toDevice.dy() == std::floor(toDevice.dy());
-  return direct ? image : nullptr;
+  QImage* image = SLRasterPixels(painter, ratio);
+  return image && !painter->hasClipping() ? image : nullptr;
 }
 
 // Draws the opaque `layer` (at the painter's device pixel ratio) at the
